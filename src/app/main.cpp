@@ -1,0 +1,15 @@
+#include "app/Forms.h"
+#include "shell/Unitmain.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ZEL Rotan QX-30"));
+    // Only closing the main window ends the program (after saving).
+    QApplication::setQuitOnLastWindowClosed(false);
+    Forms forms;
+    forms.FormMain->show();
+    return QApplication::exec();
+}

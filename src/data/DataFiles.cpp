@@ -1,0 +1,159 @@
+#include "data/DataFiles.h"
+
+#include "platform/TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+enum class LineRead { Line, End, TooLong };
+
+// Reads one line as a text-mode reader with a 4096-byte buffer would: the line end
+// (CRLF or LF) is not part of the content, and a line that does not fit the buffer
+// together with its line end is too long.
+LineRead readLine(QFile& file, QByteArray& content, QByteArray& raw)
+{
+    char buffer[kLineBufferSize + 1];
+    const qint64 n = file.readLine(buffer, sizeof buffer);
+    if (n <= 0)
+        return LineRead::End;
+    raw = QByteArray(buffer, n);
+    content = raw;
+    if (content.endsWith('\n')) {
+        content.chop(1);
+        if (content.endsWith('\r'))
+            content.chop(1);
+    }
+    return content.size() + 1 >= kLineBufferSize ? LineRead::TooLong : LineRead::Line;
+}
+
+// Splits at "," skipping empty fields, as a tokenizer that treats runs of the separator as one.
+void fillRow(Table& table, int row, const QString& line)
+{
+    int column = 0;
+    for (const QString& field : line.split(u',', Qt::SkipEmptyParts)) {
+        if (column >= table.colCount())
+            break;
+        table.setCell(column++, row, field);
+    }
+}
+
+QString pathOf(const QString& dir, const QString& name)
+{
+    return QDir(dir).filePath(name);
+}
+
+std::optional<FileError> copyToBackup(const QString& path, const QString& name)
+{
+    QFile source(path);
+    if (!source.exists())
+        return std::nullopt;
+    if (!source.open(QIODevice::ReadOnly))
+        return FileError { FileError::Kind::Write, name, source.errorString() };
+    QSaveFile backup(path + QStringLiteral(".bak"));
+    if (!backup.open(QIODevice::WriteOnly))
+        return FileError { FileError::Kind::Write, backupFileName(name), backup.errorString() };
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 16);
+        if (chunk.isEmpty() || backup.write(chunk) != chunk.size()) {
+            backup.cancelWriting();
+            return FileError { FileError::Kind::Write, backupFileName(name), backup.errorString() };
+        }
+    }
+    if (!backup.commit())
+        return FileError { FileError::Kind::Write, backupFileName(name), backup.errorString() };
+    return std::nullopt;
+}
+
+} // namespace
+
+QString backupFileName(const QString& name)
+{
+    return name + QStringLiteral(".bak");
+}
+
+std::optional<FileError> ensureFile(const QString& dir, const QString& name)
+{
+    const QString path = pathOf(dir, name);
+    if (QFile::exists(path))
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return FileError { FileError::Kind::Create, name, file.errorString() };
+    return std::nullopt;
+}
+
+LoadResult loadTableFile(const QString& dir, const QString& name, Table& table, LoadLimit limit)
+{
+    LoadResult result;
+    if (auto error = ensureFile(dir, name)) {
+        result.error = error;
+        return result;
+    }
+    QFile file(pathOf(dir, name));
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = FileError { FileError::Kind::Open, name, file.errorString() };
+        return result;
+    }
+
+    QByteArray taken;
+    QByteArray content;
+    QByteArray raw;
+    bool stoppedEarly = false;
+    int row = 0;
+    for (; row < table.rowCount(); ++row) {
+        const LineRead read = readLine(file, content, raw);
+        if (read == LineRead::End)
+            break;
+        if (read == LineRead::TooLong) {
+            stoppedEarly = true;
+            break;
+        }
+        taken += raw;
+        fillRow(table, row, cp932::decode(content));
+    }
+    if (row == table.rowCount() && !stoppedEarly && readLine(file, content, raw) != LineRead::End) {
+        stoppedEarly = true;
+        result.capacityExceeded = limit == LoadLimit::CapacityFlag;
+    }
+    result.takenCompletely = !stoppedEarly && serializeTable(table) == taken;
+    return result;
+}
+
+QByteArray serializeTable(const Table& table)
+{
+    QString text;
+    for (int r = 0; r < table.rowCount(); ++r) {
+        if (table.cell(0, r).isEmpty())
+            continue;
+        for (int c = 0; c < table.colCount(); ++c) {
+            text += table.cell(c, r);
+            text += u',';
+        }
+        text += QStringLiteral("\r\n");
+    }
+    return cp932::encode(text);
+}
+
+std::optional<FileError> saveTableFile(const QString& dir, const QString& name, const Table& table, bool keepBackup)
+{
+    const QString path = pathOf(dir, name);
+    if (keepBackup) {
+        if (auto error = copyToBackup(path, name))
+            return error;
+    }
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileError { FileError::Kind::Create, name, file.errorString() };
+    const QByteArray bytes = serializeTable(table);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return FileError { FileError::Kind::Write, name, file.errorString() };
+    }
+    if (!file.commit())
+        return FileError { FileError::Kind::Write, name, file.errorString() };
+    return std::nullopt;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "data/Table.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// The two data files: comma-separated Shift-JIS lines, one per table row, each cell
+// followed by ",", CRLF line ends, no quoting. Reading skips empty fields; writing
+// replaces a file atomically and never removes one.
+struct FileError {
+    enum class Kind {
+        Create, // the file could not be created
+        Open, // the file could not be opened for reading
+        Write, // writing or replacing the file failed
+    };
+    Kind kind;
+    QString fileName;
+    QString systemError;
+};
+
+enum class LoadLimit {
+    CapacityFlag, // the employee master file: rows 0 to 29, a further line sets the flag
+    IgnoreExtraRows, // the schedule file: lines beyond the table's rows are not taken
+};
+
+struct LoadResult {
+    std::optional<FileError> error;
+    bool capacityExceeded = false;
+    // False when saving the loaded table unchanged would not give back the file's bytes
+    // (lines not taken, skipped empty fields, undecodable bytes …).
+    bool takenCompletely = true;
+};
+
+inline constexpr int kLineBufferSize = 4096;
+
+// Creates an empty file when name is missing from dir.
+std::optional<FileError> ensureFile(const QString& dir, const QString& name);
+
+// Fills table from the file name in dir, creating an empty file when it is missing.
+LoadResult loadTableFile(const QString& dir, const QString& name, Table& table, LoadLimit limit);
+
+// The file form of a table: the rows whose column 0 is not empty.
+QByteArray serializeTable(const Table& table);
+
+// Replaces the file name in dir with the table's file form. With keepBackup the previous
+// file's bytes are first kept in name + ".bak". On failure the previous file is intact.
+std::optional<FileError> saveTableFile(const QString& dir, const QString& name, const Table& table, bool keepBackup);
+
+QString backupFileName(const QString& name);

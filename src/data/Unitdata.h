@@ -1,0 +1,40 @@
+#pragma once
+
+#include "data/DataFiles.h"
+#include "data/Table.h"
+
+#include <QString>
+#include <optional>
+
+inline constexpr int kMaxEmployees = 30;
+
+// The data holder: owns the four tables for the whole run and carries the two persisted
+// ones to and from their files in the start directory. Every window reads and writes the
+// tables directly; the holder itself shows nothing and never ends the program.
+class TFormData {
+public:
+    static inline const QString kMasterFile = QStringLiteral("zelrotandata.zel");
+    static inline const QString kScheduleFile = QStringLiteral("zelrotandata2.zel");
+
+    Table StringGrid1 { 44, kMaxEmployees }; // employee master table
+    Table StringGrid2 { 40, 5 }; // schedule table
+    Table StringGrid3 { 41, kMaxEmployees }; // work table
+    Table StringGrid4 { 40, 2 }; // weekday table
+
+    // Rows 0 to 29 of the employee master table whose name is not empty.
+    int employeeCount() const;
+    // Row 0, column 6 of the schedule table as an integer; 0 when it is not one.
+    int periodLength() const;
+    // Master weekday block (0 = Monday … 6 = Sunday) of a weekday code (1 = Sunday … 7 = Saturday).
+    static int weekdayBlock(int code);
+
+    // Loading: the master load reports whether a 31st line was met (the capacity flag).
+    std::optional<FileError> loadMaster(const QString& dir, bool& capacityExceeded);
+    std::optional<FileError> loadSchedule(const QString& dir);
+    // Writes the master table, then the schedule table; stops at the first failure.
+    std::optional<FileError> saveAll(const QString& dir) const;
+
+private:
+    bool masterTaken_ = true;
+    bool scheduleTaken_ = true;
+};

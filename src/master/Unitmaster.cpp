@@ -1,0 +1,5 @@
+#include "master/Unitmaster.h"
+
+TFormMaster::TFormMaster(Forms&)
+{
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QWidget>
+
+class Forms;
+
+class TFormMaster : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormMaster(Forms& forms);
+};

@@ -1,0 +1,5 @@
+#include "master/Unitperson.h"
+
+TFormPerson::TFormPerson(Forms&)
+{
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QWidget>
+
+class Forms;
+
+class TFormPerson : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormPerson(Forms& forms);
+};

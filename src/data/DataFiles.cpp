@@ -53,7 +53,7 @@ std::optional<FileError> copyToBackup(const QString& path, const QString& name)
     if (!source.open(QIODevice::ReadOnly))
         return FileError { FileError::Kind::Write, name, source.errorString() };
     QSaveFile backup(path + QStringLiteral(".bak"));
-    if (!backup.open(QIODevice::WriteOnly))
+    if (!backup.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileError { FileError::Kind::Write, backupFileName(name), backup.errorString() };
     while (!source.atEnd()) {
         const QByteArray chunk = source.read(1 << 16);
@@ -146,7 +146,9 @@ std::optional<FileError> saveTableFile(const QString& dir, const QString& name, 
     }
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered save file may report a short write (disk full, size limit)
+    // as success at commit; written directly, the short count shows here.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileError { FileError::Kind::Create, name, file.errorString() };
     const QByteArray bytes = serializeTable(table);
     if (file.write(bytes) != bytes.size()) {

@@ -2,9 +2,11 @@
 #include "ui_Unitmain.h"
 
 #include "app/Forms.h"
+#include "app/Unittitle.h"
 #include "data/MasterChecks.h"
 #include "data/ScheduleChecks.h"
 #include "data/Unitdata.h"
+#include "master/Unitmaster.h"
 #include "period/Unitterm.h"
 #include "platform/Dialogs.h"
 #include "platform/FatalExit.h"
@@ -244,10 +246,12 @@ void TFormMain::Timer3Timer()
     if (anyFailed) {
         setCaption(kCheckHit);
         enterDataError();
-    } else if (!masterDataError_) {
+    } else if (masterDataError_) {
+        // After an employee master error the data-error state stays: no view may compute on that data.
+        setCaption(dataErrorCaption());
+    } else {
         enterNormal();
     }
-    // After an employee master error the data-error state stays: no view may compute on that data.
     startupFinished_ = true;
 }
 
@@ -275,6 +279,13 @@ void TFormMain::enterSetupNeeded()
     setTopMenus(true, true, false, false, true);
     showStatusPanel();
     ui->NState->setEnabled(false);
+}
+
+QString TFormMain::dataErrorCaption()
+{
+    return QStringLiteral(
+        "ZEL Rotan QX-%1   - カルヴェラソフトウェア・ディベロプメント -　．．．異常検出！異常検出！異常検出！")
+        .arg(kMaxEmployees);
 }
 
 void TFormMain::enterDataError()
@@ -478,6 +489,11 @@ void TFormMain::connectMenus()
         close();
     });
     connect(ui->NFirstSet, &QAction::triggered, this, [this] { handOverTo(forms_.FormTerm); });
+    connect(ui->NInput, &QAction::triggered, this, [this] {
+        ui->NInput->setChecked(true);
+        handOverTo(forms_.FormMaster);
+    });
+    connect(ui->N13, &QAction::triggered, this, [this] { forms_.FormTitle->show(); });
 
     // Fixed information dialogs of the maker (a fictional company) and of the program.
     const auto fixed = [this](QAction* item, dialogs::Kind kind, const QString& text) {

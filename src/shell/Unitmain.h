@@ -53,6 +53,7 @@ private:
     void appendStatus(const QStringList& lines);
     void enterSetupNeeded();
     void enterDataError();
+    static QString dataErrorCaption();
     void enterNormal();
     void showStatusPanel();
     void setTopMenus(bool action, bool data, bool schedu, bool sum, bool info);

@@ -14,6 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     pace::setScale(0);
     ::testing::InitGoogleTest(&argc, argv);
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // Death tests fork, so the child sees the same start directory as the test that checks it.
+    GTEST_FLAG_SET(death_test_style, "fast");
     return RUN_ALL_TESTS();
 }

@@ -9,6 +9,13 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <ostream>
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 // Bytes of a file, or an empty array when it cannot be read.
 QByteArray readFileBytes(const QString& path);

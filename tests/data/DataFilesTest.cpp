@@ -1,0 +1,159 @@
+#include "data/DataFiles.h"
+#include "data/Unitdata.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kName = QStringLiteral("zelrotandata.zel");
+
+class DataFiles : public ::testing::Test {
+protected:
+    LoadResult load(const QByteArray& bytes, Table& table, LoadLimit limit = LoadLimit::CapacityFlag)
+    {
+        writeFileBytes(dir.file(kName), bytes);
+        return loadTableFile(dir.path(), kName, table, limit);
+    }
+    QByteArray lines(int count)
+    {
+        QByteArray out;
+        for (int i = 0; i < count; ++i)
+            out += fileLine(sampleEmployee(QStringLiteral("社員%1").arg(i)));
+        return out;
+    }
+    StartDirectory dir;
+    Table master { 44, 30 };
+};
+
+} // namespace
+
+TEST_F(DataFiles, AMissingFileIsCreatedEmpty)
+{
+    const LoadResult r = loadTableFile(dir.path(), kName, master, LoadLimit::CapacityFlag);
+    EXPECT_FALSE(r.error);
+    EXPECT_TRUE(QFile::exists(dir.file(kName)));
+    EXPECT_EQ(QFile(dir.file(kName)).size(), 0);
+    EXPECT_TRUE(master.isEmpty());
+    EXPECT_TRUE(r.takenCompletely);
+}
+
+TEST_F(DataFiles, EmptyFieldsAreSkippedAndLinesMayEndInLfOrCrLf)
+{
+    load(sjis(QStringLiteral("a,,b,\r\n,山田,,\n\r\nc,")), master);
+    EXPECT_EQ(master.cell(0, 0), QStringLiteral("a"));
+    EXPECT_EQ(master.cell(1, 0), QStringLiteral("b"));
+    EXPECT_EQ(master.cell(2, 0), QString());
+    EXPECT_EQ(master.cell(0, 1), QStringLiteral("山田")) << "a leading comma makes no field";
+    EXPECT_TRUE(master.cell(0, 2).isEmpty()) << "an empty line is a row with no cells";
+    EXPECT_EQ(master.cell(0, 3), QStringLiteral("c")) << "the last line needs no line end";
+}
+
+TEST_F(DataFiles, FieldsBeyondTheLastColumnAreIgnored)
+{
+    QByteArray line;
+    for (int i = 0; i < 50; ++i)
+        line += QByteArray::number(i) + ',';
+    load(line + "\r\n", master);
+    EXPECT_EQ(master.cell(43, 0), QStringLiteral("43"));
+    EXPECT_FALSE(load(line + "\r\n", master).takenCompletely);
+}
+
+TEST_F(DataFiles, ThirtyLinesFitAndAThirtyFirstSetsTheCapacityFlag)
+{
+    EXPECT_FALSE(load(lines(30), master).capacityExceeded);
+    EXPECT_EQ(master.cell(0, 29), QStringLiteral("社員29"));
+
+    Table again { 44, 30 };
+    const LoadResult r = load(lines(31), again);
+    EXPECT_TRUE(r.capacityExceeded);
+    EXPECT_FALSE(r.takenCompletely);
+    EXPECT_EQ(again.cell(0, 0), QStringLiteral("社員0"));
+    EXPECT_EQ(again.cell(0, 29), QStringLiteral("社員29"));
+
+    Table trailing { 44, 30 };
+    EXPECT_TRUE(load(lines(30) + "\r\n", trailing).capacityExceeded) << "a trailing empty line is a 31st line";
+}
+
+TEST_F(DataFiles, ScheduleRowsBeyondTheFifthAreIgnored)
+{
+    Table schedule { 40, 5 };
+    const LoadResult r = load("1,\r\n2,\r\n3,\r\n4,\r\n5,\r\n6,\r\n", schedule, LoadLimit::IgnoreExtraRows);
+    EXPECT_FALSE(r.capacityExceeded);
+    EXPECT_FALSE(r.takenCompletely);
+    EXPECT_EQ(schedule.cell(0, 4), QStringLiteral("5"));
+}
+
+TEST_F(DataFiles, ALineThatDoesNotFitTheBufferEndsTheReading)
+{
+    const QByteArray fits = "x," + QByteArray(4092, 'y'); // 4094 bytes before the line end
+    const QByteArray tooLong = "x," + QByteArray(4093, 'y');
+    LoadResult r = load("first,\r\n" + fits + "\r\nlast,\r\n", master);
+    EXPECT_EQ(master.cell(1, 1), QString(4092, u'y'));
+    EXPECT_EQ(master.cell(0, 2), QStringLiteral("last"));
+
+    Table other { 44, 30 };
+    r = load("first,\r\n" + tooLong + "\r\nlast,\r\n", other);
+    EXPECT_FALSE(r.takenCompletely);
+    EXPECT_EQ(other.cell(0, 0), QStringLiteral("first"));
+    EXPECT_TRUE(other.cell(0, 1).isEmpty());
+    EXPECT_TRUE(other.cell(0, 2).isEmpty()) << "lines after the long one are not taken";
+}
+
+TEST_F(DataFiles, SavingWritesNamedRowsWithACommaAfterEveryCell)
+{
+    master.setCell(0, 0, QStringLiteral("甲"));
+    master.setCell(0, 1, QStringLiteral("乙"));
+    master.setCell(5, 2, QStringLiteral("no name"));
+    master.setCell(0, 3, QStringLiteral("丙"));
+    ASSERT_FALSE(saveTableFile(dir.path(), kName, master, false));
+    const QByteArray bytes = readFileBytes(dir.file(kName));
+    const QList<QByteArray> out = bytes.split('\n');
+    ASSERT_EQ(out.size(), 4);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(out[i].count(','), 44);
+        EXPECT_TRUE(out[i].endsWith(",\r"));
+    }
+    EXPECT_TRUE(out[0].startsWith(sjis(QStringLiteral("甲,"))));
+    EXPECT_TRUE(out[2].startsWith(sjis(QStringLiteral("丙,"))));
+    EXPECT_FALSE(QFile::exists(dir.file(backupFileName(kName))));
+}
+
+TEST_F(DataFiles, ACanonicalFileRoundTripsByteForByte)
+{
+    QByteArray original = lines(3);
+    original += fileLine(sampleEmployee(QStringLiteral("髙橋①ｱｲ")));
+    ASSERT_TRUE(load(original, master).takenCompletely);
+    ASSERT_FALSE(saveTableFile(dir.path(), kName, master, false));
+    EXPECT_EQ(readFileBytes(dir.file(kName)), original);
+}
+
+TEST_F(DataFiles, AFileNotTakenCompletelyIsKeptAsABackupWhenReplaced)
+{
+    TFormData data;
+    const QByteArray original = lines(2) + QByteArray(5000, 'z') + "\r\n" + lines(1);
+    writeFileBytes(dir.file(TFormData::kMasterFile), original);
+    bool capacity = false;
+    ASSERT_FALSE(data.loadMaster(dir.path(), capacity));
+    ASSERT_FALSE(data.loadSchedule(dir.path()));
+    ASSERT_FALSE(data.saveAll(dir.path()));
+    EXPECT_EQ(readFileBytes(dir.file(backupFileName(TFormData::kMasterFile))), original);
+    EXPECT_EQ(readFileBytes(dir.file(TFormData::kMasterFile)), lines(2));
+    EXPECT_FALSE(QFile::exists(dir.file(backupFileName(TFormData::kScheduleFile))))
+        << "a file taken completely needs no backup";
+}
+
+TEST_F(DataFiles, FailuresNameTheirKindAndLeaveTheOldFileIntact)
+{
+    QDir(dir.path()).mkdir(kName);
+    EXPECT_EQ(loadTableFile(dir.path(), kName, master, LoadLimit::CapacityFlag).error->kind, FileError::Kind::Open);
+    EXPECT_EQ(saveTableFile(dir.path(), kName, master, false)->kind, FileError::Kind::Create);
+    EXPECT_TRUE(QFileInfo(dir.file(kName)).isDir());
+
+    const QString dangling = QStringLiteral("zelrotandata2.zel");
+    QFile::link(dir.file(QStringLiteral("missing/nowhere")), dir.file(dangling));
+    EXPECT_EQ(ensureFile(dir.path(), dangling)->kind, FileError::Kind::Create);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0) << "no temporary file is left behind";
+}

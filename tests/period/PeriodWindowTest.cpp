@@ -1,0 +1,103 @@
+#include "data/Unitdata.h"
+#include "period/Unitterm.h"
+#include "platform/Clock.h"
+#include "platform/RichEdit.h"
+#include "shell/Unitmain.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList kOpenLines = { QString(), QStringLiteral("【本日】 2024年 5月 7日"), QString(),
+    QStringLiteral("◆ 本日以降，最長４０日間の勤務スケジュール表を作成します．"), QString(), QString(), QString(),
+    QStringLiteral("☆ 勤務開始： 2024/5/7"), QStringLiteral("★ 勤務終了： 2024/6/15"), QString(),
+    QStringLiteral("- 40日間 -"), QString(), QString(),
+    QStringLiteral("※ 勤務開始日が，本日からと固定ですが，ご都合の日に合わせ何度でも実行可能です．"), QString() };
+
+class PeriodWindow : public ::testing::Test {
+protected:
+    explicit PeriodWindow(QDate today = QDate(2024, 5, 7))
+        : run(today)
+    {
+    }
+    TFormTerm* term() { return run.forms().FormTerm; }
+    RichEdit* memo() { return term()->findChild<RichEdit*>(QStringLiteral("Memo1")); }
+    QPushButton* execute() { return term()->findChild<QPushButton*>(QStringLiteral("SpeedBtn")); }
+    QAction* saveItem() { return term()->findChild<QAction*>(QStringLiteral("NtermSave")); }
+    void open()
+    {
+        run.forms().FormMain->handOverTo(term());
+        ASSERT_TRUE(waitFor([this] { return memo()->lines().size() == kOpenLines.size(); }));
+    }
+
+    StartDirectory dir;
+    ProgramRun run;
+};
+
+} // namespace
+
+TEST_F(PeriodWindow, ShowsTodayAndThePeriodTheSameWayEachTime)
+{
+    EXPECT_FALSE(execute()->isEnabled());
+    EXPECT_FALSE(saveItem()->isEnabled());
+    open();
+    EXPECT_EQ(memo()->lines(), kOpenLines);
+    EXPECT_EQ(term()->findChild<QLabel*>(QStringLiteral("PanelToday"))->text(), QStringLiteral("2024年 5月 7日"));
+    EXPECT_EQ(term()->periodDayCount(), 40);
+    EXPECT_TRUE(saveItem()->isEnabled());
+
+    term()->close();
+    EXPECT_TRUE(run.forms().FormMain->isVisible());
+    EXPECT_TRUE(memo()->lines().isEmpty());
+    EXPECT_TRUE(term()->findChild<QLabel*>(QStringLiteral("PanelToday"))->text().isEmpty());
+    open();
+    EXPECT_EQ(memo()->lines(), kOpenLines);
+}
+
+TEST_F(PeriodWindow, RegisteringFillsTheScheduleAndReports)
+{
+    open();
+    QTest::mouseClick(execute(), Qt::LeftButton);
+    EXPECT_EQ(memo()->lines(),
+        (QStringList { QString(), QString(), QStringLiteral("★☆☆ 勤務期間設定確定完了 ☆★☆"), QString(), QString(),
+            QString(), QStringLiteral("【期 間】"), QString(), QStringLiteral("2024年5月7日 ～ 2024年6月15日"),
+            QString(), QStringLiteral("～ 40 日間 ～"), QString(), QString(), QString(), QString(),
+            QStringLiteral("ZEL Rotan Series") }));
+    EXPECT_FALSE(execute()->isEnabled());
+    EXPECT_FALSE(saveItem()->isEnabled());
+    EXPECT_FALSE(run.forms().FormMain->findChild<QLabel*>(QStringLiteral("LabelMsg"))->isVisible());
+    EXPECT_EQ(run.forms().FormData->StringGrid2.cell(6, 0), QStringLiteral("40"));
+}
+
+TEST_F(PeriodWindow, TheUsageMessageSaysTheLengthIsFixed)
+{
+    term()->findChild<QAction*>(QStringLiteral("N2"))->trigger();
+    ASSERT_EQ(run.dialogs().shown.size(), 1);
+    EXPECT_EQ(run.dialogs().shown[0].kind, dialogs::Kind::Custom);
+    EXPECT_TRUE(run.dialogs().shown[0].text.startsWith(QStringLiteral("【勤務期間決定】\r\n\r\n■ 本日より")));
+}
+
+class PeriodWindowPastMidnight : public PeriodWindow {
+protected:
+    PeriodWindowPastMidnight()
+        : PeriodWindow(QDate(2024, 5, 7))
+    {
+        clock_::setNow(QDateTime(QDate(2024, 5, 8), QTime(0, 5)));
+    }
+};
+
+TEST_F(PeriodWindowPastMidnight, KeepsTheStartUpDateAndItsWeekdays)
+{
+    EXPECT_EQ(term()->startupDate(), QDate(2024, 5, 7));
+    open();
+    EXPECT_EQ(memo()->lines().value(1), QStringLiteral("【本日】 2024年 5月 7日"));
+    QTest::mouseClick(execute(), Qt::LeftButton);
+    const Table& schedule = run.forms().FormData->StringGrid2;
+    EXPECT_EQ(schedule.cell(2, 0), QStringLiteral("7"));
+    EXPECT_EQ(schedule.cell(0, 2), QStringLiteral("3")) << "7 May 2024, a Tuesday, whatever the clock says now";
+}

@@ -1,5 +1,357 @@
 #include "master/Unitmaster.h"
+#include "ui_Unitmaster.h"
 
-TFormMaster::TFormMaster(Forms&)
+#include "app/Forms.h"
+#include "data/Unitdata.h"
+#include "master/Registration.h"
+#include "master/Unitmaster2.h"
+#include "master/Unitperson.h"
+#include "platform/Dialogs.h"
+#include "platform/Pace.h"
+#include "platform/TextCodec.h"
+#include "shell/Unitmain.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+// clang-format off
+const QString kHelpNew = QStringLiteral("【新規登録】\r\n\r\n① 従業員リストを表示し，表示領域にカーソルを置く，右クリックでメニューを表示し，[ 新規 ] メニュー項目を\r\n　　選択する．\r\n\r\n② 従業員マスタ登録画面で情報入力を行う．\r\n\r\n③ 情報入力後，登録[ 実行 ]ボタンで当該従業員のマスタ登録完了．\r\n");
+const QString kHelpEdit = QStringLiteral("【内容編集】\r\n\r\n① 従業員リストを表示し，編集ターゲットの氏名をクリック選択し，右クリックでメニューを表示する．\r\n\r\n② [ 編集 ] メニュー項目を選択する．従業員マスタ登録画面に，クリック選択したターゲットの登録データが表\r\n　　示される．\r\n\r\n③ 従業員マスタ登録画面上において，編集又は修正等の登録情報の編集入力を行う．\r\n\r\n④ 編集入力後，登録[ 実行 ]ボタンで当該従業員のマスタ登録完了．\r\n");
+const QString kHelpDelete = QStringLiteral("【登録削除】\r\n\r\n① 従業員リストを表示し，登録削除するターゲットの氏名をクリック選択し，右クリックでメニューを表示する．\r\n\r\n② [ 削除 ] メニュー項目を選択する．登録削除が実行される．\r\n\r\n③ ターゲット氏名の削除実行有無の最終確認後，[ はい ] で当該氏名データの登録削除完了．\r\n");
+const QString kEditRegisteredTail = QStringLiteral("\r\n\r\n□ 編集（修正）登録完了．\r\n\r\n□ 選択入力項目をクリアします．\r\n");
+const QString kKeepForNextTail = QStringLiteral("\r\n\r\n□ 新規登録完了．\r\n\r\n□ 設定されたこの勤務情報を，次の従業員登録のために維持しますか？\r\n\r\n□「はい」の場合，当該情報が維持されます．\r\n");
+// clang-format on
+
+// Limits the name field to the byte length a name may take in the data file. A longer
+// name loaded from a damaged file may still be shortened.
+class NameBytesValidator : public QValidator {
+public:
+    explicit NameBytesValidator(QLineEdit* edit)
+        : QValidator(edit)
+        , edit_(edit)
+    {
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        if (master::nameFits(input) || cp932::byteCount(input) < cp932::byteCount(edit_->text()))
+            return Acceptable;
+        return Invalid;
+    }
+
+private:
+    QLineEdit* edit_;
+};
+
+bool isEnterKey(const QEvent* event)
 {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// The leave rules guide the user forward through the inputs; they follow Tab, Enter and
+// clicks, but not Shift+Tab (so the user can go back) nor the program's own focus moves.
+bool isLeftByUser(const QEvent* event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason == Qt::TabFocusReason || reason == Qt::MouseFocusReason;
+}
+
+} // namespace
+
+TFormMaster::TFormMaster(Forms& forms)
+    : ui(std::make_unique<Ui::TFormMaster>())
+    , forms_(forms)
+{
+    ui->setupUi(this);
+    centralWidget()->setMinimumSize(714, 587);
+    days_ = { {
+        { ui->ComBoxTwo, ui->Combox2Sh, ui->Combox2Sm, ui->Combox2Eh, ui->Combox2Em, ui->ComRest2 },
+        { ui->ComBoxThree, ui->Combox3Sh, ui->Combox3Sm, ui->Combox3Eh, ui->Combox3Em, ui->ComRest3 },
+        { ui->ComBoxFour, ui->Combox4Sh, ui->Combox4Sm, ui->Combox4Eh, ui->Combox4Em, ui->ComRest4 },
+        { ui->ComBoxFive, ui->Combox5Sh, ui->Combox5Sm, ui->Combox5Eh, ui->Combox5Em, ui->ComRest5 },
+        { ui->ComBoxSix, ui->Combox6Sh, ui->Combox6Sm, ui->Combox6Eh, ui->Combox6Em, ui->ComRest6 },
+        { ui->ComBoxSeven, ui->Combox7Sh, ui->Combox7Sm, ui->Combox7Eh, ui->Combox7Em, ui->ComRest7 },
+        { ui->ComBoxOne, ui->Combox1Sh, ui->Combox1Sm, ui->Combox1Eh, ui->Combox1Em, ui->ComRest1 },
+    } };
+    for (int d = 0; d < master::kDays; ++d) {
+        days_[d].fillEntries();
+        for (QComboBox* box : days_[d].all()) {
+            box->installEventFilter(this);
+            connect(box, &QComboBox::currentIndexChanged, this, [this, d] { dayChange(d); });
+        }
+    }
+    ui->Edit1->setValidator(new NameBytesValidator(ui->Edit1));
+    ui->Edit2->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), this));
+    for (QWidget* w : std::initializer_list<QWidget*> { ui->Edit1, ui->Edit2, ui->Panel1 })
+        w->installEventFilter(this);
+
+    connect(ui->Edit2, &QLineEdit::textChanged, this, &TFormMaster::Edit2Change);
+    connect(ui->SpeedBtn, &QPushButton::clicked, this, &TFormMaster::SpeedBtnClick);
+    connect(ui->NListShow, &QAction::triggered, this, [this] {
+        forms_.FormPerson->show();
+        forms_.FormPerson->raise();
+    });
+    connect(ui->NClose, &QAction::triggered, this, &QWidget::close);
+    connect(ui->NBatch, &QAction::triggered, this, [this] {
+        forms_.FormMaster2->show();
+        forms_.FormMaster2->raise();
+        forms_.FormMaster2->activateWindow();
+    });
+    connect(ui->NHelpNew, &QAction::triggered, this, [this] { showHelp(kHelpNew); });
+    connect(ui->NHelpEdit, &QAction::triggered, this, [this] { showHelp(kHelpEdit); });
+    connect(ui->NHelpDelete, &QAction::triggered, this, [this] { showHelp(kHelpDelete); });
+}
+
+TFormMaster::~TFormMaster() = default;
+
+// ---- Showing and hiding ----
+
+void TFormMaster::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    TFormPerson* person = forms_.FormPerson;
+    person->show();
+    if (!placed_) {
+        // The employee list sits at the top-left corner; this window starts beside it.
+        move(person->frameGeometry().right() + 1, person->frameGeometry().top());
+        placed_ = true;
+    }
+    setWindowTitle(QStringLiteral("従業員マスタ登録 【新規登録モード】"));
+    person->setNewRegistration();
+    ui->Edit1->setFocus();
+}
+
+void TFormMaster::hideEvent(QHideEvent* event)
+{
+    QMainWindow::hideEvent(event);
+    if (event->spontaneous())
+        return;
+    forms_.FormMaster2->close();
+    forms_.FormPerson->hide();
+    inputReset();
+    ui->Edit1->clear();
+}
+
+void TFormMaster::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    hide();
+    forms_.FormMain->show();
+}
+
+// ---- Inputs ----
+
+master::Week TFormMaster::week() const
+{
+    master::Week week;
+    for (int d = 0; d < master::kDays; ++d)
+        week[d] = days_[d].input();
+    return week;
+}
+
+void TFormMaster::setWeek(const master::Week& week)
+{
+    for (int d = 0; d < master::kDays; ++d)
+        days_[d].set(week[d]);
+}
+
+void TFormMaster::restoreDayPrompts(int day)
+{
+    days_[day].restorePrompts();
+}
+
+void TFormMaster::setName(const QString& name)
+{
+    ui->Edit1->setText(name);
+}
+
+void TFormMaster::setWage(const QString& wage)
+{
+    ui->Edit2->setText(wage);
+}
+
+void TFormMaster::emptyAndFocusName()
+{
+    ui->Edit1->clear();
+    ui->Edit1->setFocus();
+}
+
+void TFormMaster::inputReset()
+{
+    ui->Edit2->setText(QStringLiteral("0"));
+    setWeek(master::Week {});
+    for (const DayBoxes& day : days_)
+        day.restorePrompts();
+}
+
+// The day rule: the times and the rest of a day that is not a working day stay at their
+// first entries.
+void TFormMaster::dayChange(int day)
+{
+    const master::DayInput current = days_[day].input();
+    const master::DayInput ruled = master::withDayRule(current);
+    if (ruled != current)
+        days_[day].set(ruled);
+}
+
+void TFormMaster::Edit2Change()
+{
+    const QString wage = master::normaliseWage(ui->Edit2->text());
+    if (wage != ui->Edit2->text())
+        ui->Edit2->setText(wage);
+}
+
+// ---- Focus ----
+
+void TFormMaster::focusLater(QWidget* widget)
+{
+    QMetaObject::invokeMethod(
+        this, [widget] { widget->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+}
+
+void TFormMaster::Edit1Exit()
+{
+    if (!ui->Edit1->text().isEmpty())
+        focusLater(ui->Edit2);
+}
+
+void TFormMaster::Edit2Exit()
+{
+    focusLater(ui->Edit1->text().isEmpty() ? static_cast<QWidget*>(ui->Edit1) : days_[0].attribute);
+}
+
+bool TFormMaster::eventFilter(QObject* watched, QEvent* event)
+{
+    if (isEnterKey(event)) {
+        focusNextChild();
+        return true;
+    }
+    if (isLeftByUser(event)) {
+        if (watched == ui->Edit1)
+            Edit1Exit();
+        else if (watched == ui->Edit2)
+            Edit2Exit();
+        else if (watched == ui->ComRest1)
+            focusLater(ui->SpeedBtn);
+    } else if (watched == ui->Panel1 && event->type() == QEvent::Enter) {
+        ui->SpeedBtn->setFocus(Qt::OtherFocusReason);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Progress display ----
+
+void TFormMaster::startProgress()
+{
+    ui->ProgressBar1->show();
+    ui->ProgressBar1->setValue(5);
+}
+
+void TFormMaster::setProgress(int value)
+{
+    ui->ProgressBar1->setValue(value);
+}
+
+void TFormMaster::stopProgress()
+{
+    ui->ProgressBar1->setValue(0);
+    ui->ProgressBar1->hide();
+}
+
+// ---- Registration ----
+
+void TFormMaster::refuse(const master::Refusal& refusal)
+{
+    using master::Problem;
+    const DayBoxes* day = refusal.day >= 0 ? &days_[refusal.day] : nullptr;
+    switch (refusal.problem) {
+    case Problem::TableFull:
+        emptyAndFocusName();
+        break;
+    case Problem::NameMissing:
+    case Problem::NameUnusable:
+    case Problem::NameTooLong:
+    case Problem::NameTaken:
+        ui->Edit1->setFocus();
+        break;
+    case Problem::AttributeMissing:
+        day->attribute->setPlaceholderText(QStringLiteral("選択入力"));
+        day->attribute->setFocus();
+        break;
+    case Problem::TimesMissing:
+        day->startHour->setFocus();
+        break;
+    case Problem::RestMissing:
+        day->rest->setPlaceholderText(QStringLiteral("選択"));
+        day->rest->setFocus();
+        break;
+    case Problem::ZeroHour:
+        (refusal.atEndHour ? day->endHour : day->startHour)->setFocus();
+        break;
+    }
+    const dialogs::Kind kind
+        = refusal.problem == Problem::TableFull ? dialogs::Kind::Information : dialogs::Kind::Plain;
+    dialogs::message(kind, master::refusalText(refusal), dialogs::Buttons::Ok, this);
+}
+
+void TFormMaster::SpeedBtnClick()
+{
+    TFormPerson* person = forms_.FormPerson;
+    Table& table = forms_.FormData->StringGrid1;
+    const master::Mode mode = person->mode();
+    const master::EmployeeInput input { ui->Edit1->text(), ui->Edit2->text(), week() };
+    if (const auto refusal = master::checkRegistration(table, input, mode, person->editedRow())) {
+        refuse(*refusal);
+        return;
+    }
+    const QString wage = master::normaliseWage(input.wage);
+    setWage(wage);
+    master::Week shown;
+    for (int d = 0; d < master::kDays; ++d)
+        shown[d] = master::withDayRule(input.week[d]);
+    setWeek(shown);
+
+    startProgress();
+    const int row = mode == master::Mode::Edit ? person->editedRow() : master::firstFreeRow(table);
+    const QStringList cells = master::assembleRecord(input.name, wage, shown);
+    for (int c = 0; c < cells.size(); ++c)
+        table.setCell(c, row, cells[c]);
+    person->refreshList();
+    setProgress(75);
+    pace::pause(300);
+    setProgress(80);
+    pace::pause(300);
+    setProgress(95);
+    setProgress(100);
+    pace::pause(300);
+    stopProgress();
+    setWindowTitle(QStringLiteral("従業員マスタ登録 【追加モード】"));
+
+    if (mode == master::Mode::Edit) {
+        dialogs::message(
+            dialogs::Kind::Plain, QStringLiteral("■ ") + input.name + kEditRegisteredTail, dialogs::Buttons::Ok, this);
+        inputReset();
+        person->refreshList();
+    } else if (dialogs::message(dialogs::Kind::Plain, QStringLiteral("■ ") + input.name + kKeepForNextTail,
+                   dialogs::Buttons::YesNo, this)
+        != dialogs::Answer::Yes) {
+        inputReset();
+    }
+    person->setNewRegistration();
+    emptyAndFocusName();
+}
+
+void TFormMaster::showHelp(const QString& text)
+{
+    dialogs::message(dialogs::Kind::Plain, text, dialogs::Buttons::Ok, this);
 }

@@ -1,11 +1,68 @@
 #pragma once
 
-#include <QWidget>
+#include "master/DayBoxes.h"
+#include "master/MasterRecord.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
 
 class Forms;
+namespace Ui {
+class TFormMaster;
+}
+namespace master {
+struct Refusal;
+}
 
-class TFormMaster : public QWidget {
+// The employee master window: takes one employee's name, wage and standard week, checks
+// them and writes the record into the employee master table (never a file). The
+// employee list beside it holds the editing mode and loads records into these inputs;
+// the batch window fills all seven day blocks at once. What a record holds and how it is
+// checked is computed in MasterRecord and Registration; this window shows and paces it.
+class TFormMaster : public QMainWindow {
     Q_OBJECT
 public:
     explicit TFormMaster(Forms& forms);
+    ~TFormMaster() override;
+
+    // The seven day blocks, Monday first, as entry numbers; setting them runs no day rule.
+    master::Week week() const;
+    void setWeek(const master::Week& week);
+    // Lets a day's boxes show their prompts again (the loader marks an open rest box so).
+    void restoreDayPrompts(int day);
+
+    void setName(const QString& name);
+    void setWage(const QString& wage);
+    void emptyAndFocusName();
+    // Wage "0" and every day box without selection, showing its prompt. The name is
+    // left as it is.
+    void inputReset();
+
+    // The progress display: shown at its first step, set, and hidden again at 0.
+    void startProgress();
+    void setProgress(int value);
+    void stopProgress();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SpeedBtnClick();
+    void dayChange(int day);
+    void Edit2Change();
+    void Edit1Exit();
+    void Edit2Exit();
+    void refuse(const master::Refusal& refusal);
+    void showHelp(const QString& text);
+    // Moves the focus once the focus change in progress has finished.
+    void focusLater(QWidget* widget);
+
+    std::unique_ptr<Ui::TFormMaster> ui;
+    Forms& forms_;
+    std::array<DayBoxes, master::kDays> days_;
+    bool placed_ = false;
 };

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "master/MasterRecord.h"
+
+#include <QString>
+#include <optional>
+
+// The checks of the register command, in their fixed order, and the texts that report a
+// refused registration. Only the first failing check is reported; a refused
+// registration changes no table.
+namespace master {
+
+inline constexpr int kNameBytes = 24;
+
+enum class Mode { NewRegistration, Edit };
+
+enum class Problem {
+    TableFull,
+    NameMissing,
+    NameUnusable, // a comma, a line break or a character without a Shift-JIS form
+    NameTooLong,
+    NameTaken,
+    AttributeMissing,
+    TimesMissing,
+    RestMissing,
+    ZeroHour,
+};
+
+struct Refusal {
+    Problem problem;
+    int day = -1; // the day concerned by the day checks
+    bool atEndHour = false; // ZeroHour: the end hour is the zero one, the start hour is not
+
+    bool operator==(const Refusal&) const = default;
+};
+
+struct EmployeeInput {
+    QString name;
+    QString wage;
+    Week week;
+};
+
+// True when the name takes at most kNameBytes bytes in Shift-JIS.
+bool nameFits(const QString& name);
+
+// The first check that the input fails, or none. In edit mode the edited row may keep
+// its own name, but no other row's name.
+std::optional<Refusal> checkRegistration(const Table& master, const EmployeeInput& input, Mode mode, int editedRow);
+
+// The message that reports a refusal.
+QString refusalText(const Refusal& refusal);
+
+} // namespace master

@@ -2,11 +2,13 @@
 #include "shell/Unitmain.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL Rotan QX-30"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/rotandesk.png")));
     // Only closing the main window ends the program (after saving).
     QApplication::setQuitOnLastWindowClosed(false);
     Forms forms;

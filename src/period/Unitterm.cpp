@@ -14,15 +14,6 @@
 #include <QCloseEvent>
 #include <QRandomGenerator>
 
-namespace {
-
-QString dateText(QDate d, const QString& separator)
-{
-    return QString::number(d.year()) + separator + QString::number(d.month()) + separator + QString::number(d.day());
-}
-
-} // namespace
-
 TFormTerm::TFormTerm(Forms& forms)
     : ui(std::make_unique<Ui::TFormTerm>())
     , forms_(forms)
@@ -88,7 +79,10 @@ void TFormTerm::Timer1Timer()
     periodDayCount_ = 0;
     ui->Memo1->appendLine(QString());
     ui->Memo1->appendLine(QString());
-    ui->Memo1->appendLine(QStringLiteral("☆ 勤務開始： ") + dateText(startupDate_, QStringLiteral("/")));
+    ui->Memo1->appendLine(QStringLiteral("☆ 勤務開始： %1/%2/%3")
+                              .arg(startupDate_.year())
+                              .arg(startupDate_.month())
+                              .arg(startupDate_.day()));
     const PeriodEnd end = periodEndFor(startupDate_);
     if (end.consistent)
         ui->Memo1->appendLine(QStringLiteral("★ 勤務終了： %1/%2/%3").arg(end.year).arg(end.month).arg(end.day));

@@ -3,7 +3,6 @@
 #include <QFile>
 
 #include <csetjmp>
-#include <cstdio>
 #include <memory>
 
 #include <jpeglib.h>

@@ -15,7 +15,6 @@
 #include "platform/Timer.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QMenu>

@@ -3,7 +3,12 @@
 #include "platform/Numbers.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace dialogs {
@@ -85,6 +90,69 @@ Answer message(Kind kind, const QString& text, Buttons buttons, QWidget* parent)
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+namespace {
+// The next scripted answer of a dialog's queue; an empty queue cancels.
+template <typename T> std::optional<T> next(QList<std::optional<T>>& queue)
+{
+    return queue.isEmpty() ? std::nullopt : queue.takeFirst();
+}
+} // namespace
+
+std::optional<SaveChoice> saveFile(QWidget* parent, const QString& title, const QStringList& filters)
+{
+    if (g_script) {
+        g_script->dialogsShown << QStringLiteral("save");
+        g_script->saveTitle = title;
+        g_script->saveFilters = filters;
+        return next(g_script->saves_);
+    }
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    // The caller appends the extension and asks before replacing the file it really writes.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return SaveChoice { dialog.selectedFiles().constFirst(),
+        static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1 };
+}
+
+std::optional<QColor> color(QWidget* parent, const QColor& initial)
+{
+    if (g_script) {
+        g_script->dialogsShown << QStringLiteral("color");
+        return next(g_script->colors_);
+    }
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
+}
+
+std::optional<QFont> font(QWidget* parent, const QFont& initial)
+{
+    if (g_script) {
+        g_script->dialogsShown << QStringLiteral("font");
+        return next(g_script->fonts_);
+    }
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
+    return ok ? std::optional<QFont>(chosen) : std::nullopt;
+}
+
+bool printerSetup(QWidget* parent, QPrinter& printer)
+{
+    if (g_script) {
+        g_script->dialogsShown << QStringLiteral("printer");
+        const std::optional<QString> pdf = next(g_script->printers_);
+        if (!pdf)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*pdf);
+        return true;
+    }
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void guard(const std::function<void()>& handler)

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <optional>
 
+class QPrinter;
 class QWidget;
 
 // Every message box of the program goes through this service. On screen it shows a
@@ -19,15 +24,30 @@ enum class Answer { Ok, Yes, No };
 // (Escape or the close box answer No in a Yes/No box).
 Answer message(Kind kind, const QString& text, Buttons buttons = Buttons::Ok, QWidget* parent = nullptr);
 
+// A confirmed save dialog: the file name as typed and the chosen file type, counted from 1.
+struct SaveChoice {
+    QString fileName;
+    int typeIndex = 1;
+};
+
+// The modal standard dialogs. Each returns nothing when the user cancels.
+std::optional<SaveChoice> saveFile(QWidget* parent, const QString& title, const QStringList& filters);
+std::optional<QColor> color(QWidget* parent, const QColor& initial);
+std::optional<QFont> font(QWidget* parent, const QFont& initial);
+// The platform's printer setup for printer; true when the user confirmed it.
+bool printerSetup(QWidget* parent, QPrinter& printer);
+
 struct Shown {
     Kind kind;
     QString text;
     Buttons buttons;
 };
 
-// Scripted answers for tests. While a Script lives, no box is shown: each message is
+// Scripted answers for tests. While a Script lives, no box or dialog is shown: each message is
 // appended to shown and answered by the next queued answer (Ok, or No for Yes/No, when
-// the queue is empty). An optional hook runs when a message is shown.
+// the queue is empty). An optional hook runs when a message is shown. The standard dialogs
+// take their answers from their own queues (an empty queue cancels) and are counted in
+// dialogsShown by kind ("save", "color", "font", "printer").
 class Script {
 public:
     Script();
@@ -36,14 +56,32 @@ public:
     Script& operator=(const Script&) = delete;
 
     void answer(Answer a) { answers_.append(a); }
+    // Queued answers of the standard dialogs; std::nullopt cancels.
+    void answerSave(std::optional<SaveChoice> choice) { saves_.append(std::move(choice)); }
+    void answerColor(std::optional<QColor> c) { colors_.append(std::move(c)); }
+    void answerFont(std::optional<QFont> f) { fonts_.append(std::move(f)); }
+    // A confirmed printer setup prints into a PDF file at pdfPath; std::nullopt cancels.
+    void answerPrinter(std::optional<QString> pdfPath) { printers_.append(std::move(pdfPath)); }
     void onMessage(std::function<void(const Shown&)> hook) { hook_ = std::move(hook); }
 
     QList<Shown> shown;
+    QStringList dialogsShown;
+    // Title and filters of the last save dialog.
+    QString saveTitle;
+    QStringList saveFilters;
     QStringList texts() const;
 
 private:
     friend Answer message(Kind, const QString&, Buttons, QWidget*);
+    friend std::optional<SaveChoice> saveFile(QWidget*, const QString&, const QStringList&);
+    friend std::optional<QColor> color(QWidget*, const QColor&);
+    friend std::optional<QFont> font(QWidget*, const QFont&);
+    friend bool printerSetup(QWidget*, QPrinter&);
     QList<Answer> answers_;
+    QList<std::optional<SaveChoice>> saves_;
+    QList<std::optional<QColor>> colors_;
+    QList<std::optional<QFont>> fonts_;
+    QList<std::optional<QString>> printers_;
     std::function<void(const Shown&)> hook_;
 };
 

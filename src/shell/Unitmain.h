@@ -28,6 +28,10 @@ public:
     bool startupFinished() const { return startupFinished_; }
     QString startDirectory() const { return startDir_; }
 
+    // Today's weekday code (1 = Sunday … 7 = Saturday), set by the today panel; 0 until then.
+    int todayWeekdayCode() const { return todayWeekdayCode_; }
+    void setTodayWeekdayCode(int code) { todayWeekdayCode_ = code; }
+
     // The period-end reminder: hidden and stopped when a period is registered.
     void hidePeriodReminder();
     // Starts the reminder label's scrolling (the today panel sets its text first).
@@ -77,4 +81,5 @@ private:
     bool setupNeeded_ = false;
     bool masterDataError_ = false;
     bool startupFinished_ = false;
+    int todayWeekdayCode_ = 0;
 };

@@ -357,6 +357,14 @@ void TFormMain::handOverTo(QWidget* window)
     window->show();
 }
 
+RichEdit* TFormMain::firstVisiblePanel() const
+{
+    for (RichEdit* panel : { ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 })
+        if (panel->isVisible())
+            return panel;
+    return nullptr;
+}
+
 // ---- Period reminder ----
 
 void TFormMain::hidePeriodReminder()

@@ -9,6 +9,7 @@ namespace Ui {
 class TFormMain;
 }
 class QMenu;
+class RichEdit;
 class Timer;
 
 // The main window: runs the start-up sequence that loads and checks both data files,
@@ -27,6 +28,9 @@ public:
     // True once the start-up sequence has reached its final state.
     bool startupFinished() const { return startupFinished_; }
     QString startDirectory() const { return startDir_; }
+
+    // The first visible one of the report panels RichEdit2, RichEdit3, RichEdit4, or null.
+    RichEdit* firstVisiblePanel() const;
 
     // Today's weekday code (1 = Sunday … 7 = Saturday), set by the today panel; 0 until then.
     int todayWeekdayCode() const { return todayWeekdayCode_; }

@@ -360,7 +360,7 @@ void TFormMain::handOverTo(QWidget* window)
 RichEdit* TFormMain::firstVisiblePanel() const
 {
     for (RichEdit* panel : { ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 })
-        if (panel->isVisible())
+        if (!panel->isHidden()) // shown on the window, even while the window itself is covered or hidden
             return panel;
     return nullptr;
 }

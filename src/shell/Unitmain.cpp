@@ -13,6 +13,7 @@
 #include "platform/JpegDecoder.h"
 #include "platform/Pace.h"
 #include "platform/Timer.h"
+#include "reports/ViewOutput.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,6 +46,7 @@ const QString kCheckHit = QStringLiteral("▽ ZEL USE DATA SECURITY CHECK HIT !"
 TFormMain::TFormMain(Forms& forms)
     : ui(std::make_unique<Ui::TFormMain>())
     , forms_(forms)
+    , output_(std::make_unique<ViewOutput>())
 {
     ui->setupUi(this);
     ui->Image1->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/pictures/main.jpg"))));

@@ -11,6 +11,7 @@ class TFormMain;
 class QMenu;
 class RichEdit;
 class Timer;
+class ViewOutput;
 
 // The main window: runs the start-up sequence that loads and checks both data files,
 // decides which menus may be used, opens the other windows from its menus and saves
@@ -28,6 +29,9 @@ public:
     // True once the start-up sequence has reached its final state.
     bool startupFinished() const { return startupFinished_; }
     QString startDirectory() const { return startDir_; }
+
+    // The shared save dialog and printer setup with the printer chosen flag.
+    ViewOutput& output() { return *output_; }
 
     // The first visible one of the report panels RichEdit2, RichEdit3, RichEdit4, or null.
     RichEdit* firstVisiblePanel() const;
@@ -73,6 +77,7 @@ private:
 
     std::unique_ptr<Ui::TFormMain> ui;
     Forms& forms_;
+    std::unique_ptr<ViewOutput> output_;
     QMenu* PopupMenu1 = nullptr;
     Timer* Timer1 = nullptr;
     Timer* Timer2 = nullptr;

@@ -1,0 +1,85 @@
+#include "platform/RtfWriter.h"
+
+#include "platform/TextCodec.h"
+
+#include <cmath>
+
+namespace rtf {
+namespace {
+
+void appendHex(QByteArray& out, const QByteArray& bytes)
+{
+    for (char b : bytes)
+        out += "\\'" + QByteArray::number(static_cast<unsigned char>(b), 16).rightJustified(2, '0');
+}
+
+QByteArray colour(const Rgb& c)
+{
+    return "\\red" + QByteArray::number(c[0]) + "\\green" + QByteArray::number(c[1]) + "\\blue"
+        + QByteArray::number(c[2]) + ';';
+}
+
+} // namespace
+
+QByteArray escape(const QString& text)
+{
+    QByteArray out;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        const char16_t u = ch.unicode();
+        if (u == u'\\' || u == u'{' || u == u'}') {
+            out += '\\';
+            out += static_cast<char>(u);
+        } else if (u == u'\t') {
+            out += "\\tab ";
+        } else if (u >= 0x20 && u < 0x7f) {
+            out += static_cast<char>(u);
+        } else if (u < 0x20) {
+            continue; // other control characters have no place in a line
+        } else {
+            // \uN takes a signed 16-bit number; a character outside the basic plane is written
+            // as its two UTF-16 halves. \ucN tells readers how many fallback bytes follow.
+            const QByteArray fallback = ch.isSurrogate() ? QByteArray() : cp932::encode(QString(ch));
+            const bool encodable = !fallback.isEmpty() && cp932::canEncode(QString(ch));
+            out += "\\uc" + QByteArray::number(encodable ? fallback.size() : 1);
+            out += "\\u" + QByteArray::number(static_cast<int>(static_cast<int16_t>(u)));
+            if (encodable)
+                appendHex(out, fallback);
+            else
+                out += '?';
+        }
+    }
+    return out;
+}
+
+QByteArray document(const QStringList& lines, const Style& style)
+{
+    QByteArray out = "{\\rtf1\\ansi\\ansicpg932\\deff0\r\n";
+    QByteArray fontName;
+    appendHex(fontName, cp932::encode(style.fontFamily));
+    out += "{\\fonttbl{\\f0\\fnil\\fcharset128 " + fontName + ";}}\r\n";
+    out += "{\\colortbl ;" + colour(style.text);
+    if (style.background)
+        out += colour(*style.background);
+    out += "}\r\n";
+
+    QByteArray paragraph = "\\pard\\plain";
+    paragraph += style.centered ? "\\qc" : "\\ql";
+    if (style.background)
+        paragraph += "\\cbpat2";
+    paragraph += "\\f0\\fs" + QByteArray::number(std::lround(style.pointSize * 2)) + "\\cf1";
+    if (style.bold)
+        paragraph += "\\b";
+    if (style.italic)
+        paragraph += "\\i";
+    if (style.underline)
+        paragraph += "\\ul";
+    paragraph += ' ';
+
+    for (const QString& line : lines)
+        out += paragraph + escape(line) + "\\par\r\n";
+    out += "}\r\n";
+    return out;
+}
+
+} // namespace rtf

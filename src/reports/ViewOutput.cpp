@@ -1,0 +1,116 @@
+#include "reports/ViewOutput.h"
+
+#include "platform/Dialogs.h"
+#include "platform/RtfWriter.h"
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace {
+
+const QString kSaveFailed = QStringLiteral("▼ ファイルの保存に失敗しました．");
+const QString kNoPrinter = QStringLiteral("▼ プリンタ未設定．\r\n\r\n▽ プリンタを有効 （動作可能状態） "
+                                          "にしてください．．．\r\n\r\n- Karvela Software Development -");
+const QString kReplaceTail
+    = QStringLiteral("\r\n\r\n▽ 同名のファイルが既に存在します．\r\n\r\n□ 上書きしてよろしいですか？");
+
+rtf::Rgb rgbOf(const QColor& c)
+{
+    return { c.red(), c.green(), c.blue() };
+}
+
+QStringList linesOf(const QTextEdit& view)
+{
+    QStringList lines;
+    const QTextDocument* doc = view.document();
+    if (doc->isEmpty())
+        return lines;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        lines << b.text();
+    return lines;
+}
+
+rtf::Style styleOf(const QTextEdit& view)
+{
+    const QFont font = view.font();
+    rtf::Style style;
+    style.fontFamily = font.family();
+    style.pointSize = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
+    style.bold = font.bold();
+    style.italic = font.italic();
+    style.underline = font.underline();
+    style.centered = view.document()->defaultTextOption().alignment() & Qt::AlignHCenter;
+    style.text = rgbOf(view.palette().color(QPalette::Text));
+    const QColor base = view.palette().color(QPalette::Base);
+    if (base != Qt::white)
+        style.background = rgbOf(base);
+    return style;
+}
+
+bool writeAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    // Unbuffered, so a short write (disk full) shows here instead of passing at commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+ViewOutput::ViewOutput()
+    : printer_(QPrinter::HighResolution)
+{
+    printer_.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter));
+}
+
+void ViewOutput::saveText(QWidget* parent, const QTextEdit& view)
+{
+    const std::optional<dialogs::SaveChoice> choice = dialogs::saveFile(parent, QStringLiteral("ZEL Rotan File Save"),
+        { QStringLiteral("リッチ テキスト形式 (*.rtf)"), QStringLiteral("MS-Word ファイル (*.doc)") });
+    if (!choice)
+        return;
+    QString path = choice->fileName;
+    if (choice->typeIndex == 1) {
+        path += QStringLiteral(".RTF");
+    } else if (choice->typeIndex == 2) {
+        path += QStringLiteral(".DOC");
+    } else {
+        dialogs::message(dialogs::Kind::Error, kSaveFailed, dialogs::Buttons::Ok, parent);
+        return;
+    }
+    // The dialog confirmed another name than the one written, so it never asked about this one.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isDir()
+        && dialogs::message(dialogs::Kind::Warning, QStringLiteral("■ ") + target.fileName() + kReplaceTail,
+               dialogs::Buttons::YesNo, parent)
+            != dialogs::Answer::Yes)
+        return;
+    if (!writeAtomically(path, rtf::document(linesOf(view), styleOf(view))))
+        dialogs::message(dialogs::Kind::Error, kSaveFailed, dialogs::Buttons::Ok, parent);
+}
+
+void ViewOutput::printerSetup(QWidget* parent)
+{
+    if (dialogs::printerSetup(parent, printer_))
+        printerChosen_ = true;
+    else if (!printerChosen_)
+        dialogs::message(dialogs::Kind::Error, kNoPrinter, dialogs::Buttons::Ok, parent);
+}
+
+bool ViewOutput::checkPrinter(QWidget* parent) const
+{
+    if (!printerChosen_)
+        dialogs::message(dialogs::Kind::Error, kNoPrinter, dialogs::Buttons::Ok, parent);
+    return printerChosen_;
+}

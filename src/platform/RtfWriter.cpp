@@ -30,6 +30,10 @@ QByteArray escape(const QString& text)
         if (u == u'\\' || u == u'{' || u == u'}') {
             out += '\\';
             out += static_cast<char>(u);
+        } else if (u == u' ' && i > 0 && text.at(i - 1) == u' ') {
+            // A run of blanks keeps its width: LibreOffice widens blanks that follow each
+            // other within one piece of text, so each further blank stands in its own group.
+            out += "{ }";
         } else if (u == u'\t') {
             out += "\\tab ";
         } else if (u >= 0x20 && u < 0x7f) {

@@ -15,6 +15,7 @@ TEST(RtfWriter, EscapesEveryTextAViewCanHold)
         { "plain ASCII stays", QStringLiteral("page 12 - ok"), "page 12 - ok" },
         { "backslash and braces", QStringLiteral("a\\b{c}"), "a\\\\b\\{c\\}" },
         { "tab", QStringLiteral("a\tb"), "a\\tab b" },
+        { "a run of blanks keeps its width", QStringLiteral(" 7  8   9"), " 7 { }8 { }{ }9" },
         { "kanji with Shift-JIS fallback", QStringLiteral("山"), "\\uc2\\u23665\\'8e\\'52" },
         { "above 0x7fff as a signed number", QStringLiteral("〇"), "\\uc2\\u12295\\'81\\'5a" },
         { "full-width form", QStringLiteral("．"), "\\uc2\\u-242\\'81\\'44" },

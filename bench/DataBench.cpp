@@ -35,7 +35,8 @@ void BM_SaveAndLoadBothFiles(benchmark::State& state)
     fillMaster(data.StringGrid1);
     registerPeriod(data.StringGrid2, QDate(2024, 5, 7), 1);
     for (auto _ : state) {
-        if (data.saveAll(dir.path()))
+        if (saveTableFile(dir.path(), TFormData::kMasterFile, data.StringGrid1, false)
+            || saveTableFile(dir.path(), TFormData::kScheduleFile, data.StringGrid2, false))
             state.SkipWithError("save failed");
         TFormData loaded;
         bool capacity = false;

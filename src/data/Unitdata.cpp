@@ -20,24 +20,35 @@ int TFormData::weekdayBlock(int code)
     return ((code + 5) % 7 + 7) % 7;
 }
 
+TFormData::Loaded TFormData::loadedFrom(const LoadResult& result)
+{
+    if (result.error)
+        return Loaded::No;
+    return result.takenCompletely ? Loaded::Completely : Loaded::Partly;
+}
+
 std::optional<FileError> TFormData::loadMaster(const QString& dir, bool& capacityExceeded)
 {
     const LoadResult result = loadTableFile(dir, kMasterFile, StringGrid1, LoadLimit::CapacityFlag);
     capacityExceeded = result.capacityExceeded;
-    masterTaken_ = result.takenCompletely;
+    master_ = loadedFrom(result);
     return result.error;
 }
 
 std::optional<FileError> TFormData::loadSchedule(const QString& dir)
 {
     const LoadResult result = loadTableFile(dir, kScheduleFile, StringGrid2, LoadLimit::IgnoreExtraRows);
-    scheduleTaken_ = result.takenCompletely;
+    schedule_ = loadedFrom(result);
     return result.error;
 }
 
 std::optional<FileError> TFormData::saveAll(const QString& dir) const
 {
-    if (auto error = saveTableFile(dir, kMasterFile, StringGrid1, !masterTaken_))
-        return error;
-    return saveTableFile(dir, kScheduleFile, StringGrid2, !scheduleTaken_);
+    if (master_ != Loaded::No) {
+        if (auto error = saveTableFile(dir, kMasterFile, StringGrid1, master_ == Loaded::Partly))
+            return error;
+    }
+    if (schedule_ != Loaded::No)
+        return saveTableFile(dir, kScheduleFile, StringGrid2, schedule_ == Loaded::Partly);
+    return std::nullopt;
 }

@@ -31,10 +31,18 @@ public:
     // Loading: the master load reports whether a 31st line was met (the capacity flag).
     std::optional<FileError> loadMaster(const QString& dir, bool& capacityExceeded);
     std::optional<FileError> loadSchedule(const QString& dir);
-    // Writes the master table, then the schedule table; stops at the first failure.
+    // Writes the master table, then the schedule table; stops at the first failure. A table
+    // that was never loaded is not written, so its file stays as the program found it.
     std::optional<FileError> saveAll(const QString& dir) const;
 
 private:
-    bool masterTaken_ = true;
-    bool scheduleTaken_ = true;
+    enum class Loaded {
+        No,
+        Completely, // saving the table unchanged gives back the file's bytes
+        Partly, // the file held more than the table took: its bytes are kept in a backup
+    };
+    static Loaded loadedFrom(const LoadResult& result);
+
+    Loaded master_ = Loaded::No;
+    Loaded schedule_ = Loaded::No;
 };

@@ -145,6 +145,9 @@ void TFormMain::Timer1Timer()
         masterDataError_ = true;
         Timer2->start();
         enterDataError();
+        // The menus open only when the sequence has ended: a period registered before step 2
+        // loads the schedule file would otherwise be overwritten by it.
+        setTopMenus(false, false, false, false, false);
         return true;
     };
     pace::pause(200);
@@ -250,6 +253,7 @@ void TFormMain::Timer3Timer()
     } else if (masterDataError_) {
         // After an employee master error the data-error state stays: no view may compute on that data.
         setCaption(dataErrorCaption());
+        setTopMenus(true, true, false, false, true);
     } else {
         enterNormal();
     }

@@ -1,15 +1,18 @@
 #include "data/DataFiles.h"
 #include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"
+#include "platform/Pace.h"
 #include "platform/RichEdit.h"
 #include "shell/Unitmain.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
 #include <QMenu>
+#include <QTimer>
 #include <QMenuBar>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 
@@ -169,6 +172,88 @@ TEST_F(Startup, ClosingSavesBothFilesByteForByte)
     EXPECT_EQ(readFileBytes(dir.file(TFormData::kMasterFile)), master);
     EXPECT_EQ(readFileBytes(dir.file(TFormData::kScheduleFile)), schedule);
     EXPECT_FALSE(QFile::exists(dir.file(backupFileName(TFormData::kMasterFile))));
+}
+
+namespace {
+
+ino_t inodeOf(const QString& path)
+{
+    struct stat st { };
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+struct ClosePoint {
+    const char* when;
+    QString caption; // the close is asked for as this caption appears; empty: right after showing
+    bool masterWritten;
+    bool scheduleWritten;
+};
+
+} // namespace
+
+// A close at any moment of the start-up writes only the tables that were loaded: a pause
+// finishes its step first, a close between two steps stops the sequence there.
+TEST_F(Startup, AClosingAtAnyMomentWritesOnlyTheFilesThatWereRead)
+{
+    const auto progress = [](int dots) { return QStringLiteral("▽ ZEL SECURITY CHECK RUNNING") + QString(dots, u'．'); };
+    const ClosePoint points[] = {
+        { "before step 1", QString(), false, false },
+        { "in a pause of step 1", QStringLiteral("Karvela Software Development ⇒ Rotan"), true, false },
+        { "between steps 1 and 2", progress(8), true, false },
+        { "in a pause of step 2", progress(7), true, true },
+        { "between steps 2 and 3", progress(11), true, true },
+        { "in a pause of step 3", progress(15), true, true },
+        { "after the start-up", kNormalCaption, true, true },
+    };
+    const QByteArray master = masterFile(3);
+    const QByteArray schedule = scheduleFile(kToday);
+    pace::setScale(0.01); // real pauses and timer gaps, a hundred times shorter
+    for (const ClosePoint& point : points) {
+        write(TFormData::kMasterFile, master);
+        write(TFormData::kScheduleFile, schedule);
+        const ino_t masterInode = inodeOf(dir.file(TFormData::kMasterFile));
+        const ino_t scheduleInode = inodeOf(dir.file(TFormData::kScheduleFile));
+        run = std::make_unique<ProgramRun>(kToday);
+        bool asked = false;
+        QObject::connect(main(), &QWidget::windowTitleChanged, main(), [&](const QString& title) {
+            if (!asked && title == point.caption) {
+                asked = true;
+                QTimer::singleShot(0, main(), [this] { main()->close(); });
+            }
+        });
+        main()->show();
+        if (point.caption.isEmpty())
+            main()->close();
+        ASSERT_TRUE(waitFor([&] { return !main()->isVisible(); })) << point.when;
+        waitFor([] { return false; }, 50); // a stopped sequence must stay stopped
+        EXPECT_EQ(readFileBytes(dir.file(TFormData::kMasterFile)), master) << point.when;
+        EXPECT_EQ(readFileBytes(dir.file(TFormData::kScheduleFile)), schedule) << point.when;
+        EXPECT_EQ(inodeOf(dir.file(TFormData::kMasterFile)) != masterInode, point.masterWritten) << point.when;
+        EXPECT_EQ(inodeOf(dir.file(TFormData::kScheduleFile)) != scheduleInode, point.scheduleWritten) << point.when;
+        run.reset();
+    }
+    pace::setScale(0);
+}
+
+TEST_F(Startup, AfterAMasterErrorClosingKeepsBothFilesAndTheMenusWaitForTheSequence)
+{
+    QByteArray master = masterFile(2);
+    master.replace(sjis(QStringLiteral("社員1,1000,")), sjis(QStringLiteral("社員1,11a0,")));
+    const QByteArray schedule = scheduleFile(kToday);
+    write(TFormData::kMasterFile, master);
+    write(TFormData::kScheduleFile, schedule);
+    run = std::make_unique<ProgramRun>(kToday);
+    QList<bool> menusAtStep2;
+    QObject::connect(main(), &QWidget::windowTitleChanged, main(), [&](const QString& title) {
+        if (title == QStringLiteral("▽ ZEL SECURITY CHECK RUNNING．．．．．．．"))
+            menusAtStep2 = topMenus();
+    });
+    run->startUp();
+    EXPECT_EQ(menusAtStep2, QList<bool>(5, false)) << "no window may change a table before it is loaded";
+    EXPECT_EQ(topMenus(), kLimitedMenus);
+    main()->close();
+    EXPECT_EQ(readFileBytes(dir.file(TFormData::kMasterFile)), master);
+    EXPECT_EQ(readFileBytes(dir.file(TFormData::kScheduleFile)), schedule);
 }
 
 // The exit-code-1 paths run the real program in a child process.

@@ -10,6 +10,10 @@ namespace {
 
 enum class LineRead { Line, End, TooLong };
 
+// "A line may hold at most 4095 bytes" is read as: the 4096-byte buffer holds the line, its
+// line end (one LF in text mode) and the terminating NUL, so at most 4094 bytes of content.
+constexpr int kMaxLineContent = kLineBufferSize - 2;
+
 // Reads one line as a text-mode reader with a 4096-byte buffer would: the line end
 // (CRLF or LF) is not part of the content, and a line that does not fit the buffer
 // together with its line end is too long.
@@ -26,7 +30,7 @@ LineRead readLine(QFile& file, QByteArray& content, QByteArray& raw)
         if (content.endsWith('\r'))
             content.chop(1);
     }
-    return content.size() + 1 >= kLineBufferSize ? LineRead::TooLong : LineRead::Line;
+    return content.size() > kMaxLineContent ? LineRead::TooLong : LineRead::Line;
 }
 
 // Splits at "," skipping empty fields, as a tokenizer that treats runs of the separator as one.
@@ -111,8 +115,16 @@ LoadResult loadTableFile(const QString& dir, const QString& name, Table& table, 
             stoppedEarly = true;
             break;
         }
-        taken += raw;
         fillRow(table, row, cp932::decode(content));
+        // The saver writes every cell with its comma, so a row read from a line with missing
+        // fields comes out longer than it came in. A row whose saved line would not fit the
+        // buffer is not taken, so that whatever is saved can be read back whole.
+        if (!table.cell(0, row).isEmpty() && serializeRow(table, row).size() > kMaxLineContent) {
+            table.clearRow(row);
+            stoppedEarly = true;
+            break;
+        }
+        taken += raw;
     }
     if (row == table.rowCount() && !stoppedEarly && readLine(file, content, raw) != LineRead::End) {
         stoppedEarly = true;
@@ -122,19 +134,26 @@ LoadResult loadTableFile(const QString& dir, const QString& name, Table& table, 
     return result;
 }
 
-QByteArray serializeTable(const Table& table)
+QByteArray serializeRow(const Table& table, int row)
 {
     QString text;
+    for (int c = 0; c < table.colCount(); ++c) {
+        text += table.cell(c, row);
+        text += u',';
+    }
+    return cp932::encode(text);
+}
+
+QByteArray serializeTable(const Table& table)
+{
+    QByteArray bytes;
     for (int r = 0; r < table.rowCount(); ++r) {
         if (table.cell(0, r).isEmpty())
             continue;
-        for (int c = 0; c < table.colCount(); ++c) {
-            text += table.cell(c, r);
-            text += u',';
-        }
-        text += QStringLiteral("\r\n");
+        bytes += serializeRow(table, r);
+        bytes += "\r\n";
     }
-    return cp932::encode(text);
+    return bytes;
 }
 
 std::optional<FileError> saveTableFile(const QString& dir, const QString& name, const Table& table, bool keepBackup)

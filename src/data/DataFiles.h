@@ -41,6 +41,8 @@ std::optional<FileError> ensureFile(const QString& dir, const QString& name);
 // Fills table from the file name in dir, creating an empty file when it is missing.
 LoadResult loadTableFile(const QString& dir, const QString& name, Table& table, LoadLimit limit);
 
+// The file form of one row, without its line end: every cell followed by ",".
+QByteArray serializeRow(const Table& table, int row);
 // The file form of a table: the rows whose column 0 is not empty.
 QByteArray serializeTable(const Table& table);
 

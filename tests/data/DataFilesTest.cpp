@@ -86,20 +86,49 @@ TEST_F(DataFiles, ScheduleRowsBeyondTheFifthAreIgnored)
     EXPECT_EQ(schedule.cell(0, 4), QStringLiteral("5"));
 }
 
-TEST_F(DataFiles, ALineThatDoesNotFitTheBufferEndsTheReading)
-{
-    const QByteArray fits = "x," + QByteArray(4092, 'y'); // 4094 bytes before the line end
-    const QByteArray tooLong = "x," + QByteArray(4093, 'y');
-    LoadResult r = load("first,\r\n" + fits + "\r\nlast,\r\n", master);
-    EXPECT_EQ(master.cell(1, 1), QString(4092, u'y'));
-    EXPECT_EQ(master.cell(0, 2), QStringLiteral("last"));
+namespace {
 
-    Table other { 44, 30 };
-    r = load("first,\r\n" + tooLong + "\r\nlast,\r\n", other);
-    EXPECT_FALSE(r.takenCompletely);
-    EXPECT_EQ(other.cell(0, 0), QStringLiteral("first"));
-    EXPECT_TRUE(other.cell(0, 1).isEmpty());
-    EXPECT_TRUE(other.cell(0, 2).isEmpty()) << "lines after the long one are not taken";
+// A full 44-cell line (as the saver writes it) of exactly length bytes before its line end.
+QByteArray fullLine(int length)
+{
+    QByteArray line = "x," + QByteArray(length - 44 * 2 + 1, 'y') + ',';
+    for (int c = 2; c < 44; ++c)
+        line += "1,";
+    return line;
+}
+
+struct LongLine {
+    const char* what;
+    QByteArray line;
+    bool taken;
+};
+
+} // namespace
+
+// A line may hold 4094 bytes before its line end (the 4096-byte buffer also holds the line
+// end and the terminating NUL); a row is taken only if the saver's line for it fits too, so
+// every table the loader gives saves into a file that loads back into the same cells.
+TEST_F(DataFiles, LongLinesAreTakenOnlyWhenTheirSavedFormFitsTheBuffer)
+{
+    const LongLine cases[] = {
+        { "a full line of 4094 bytes", fullLine(4094), true },
+        { "a full line of 4095 bytes", fullLine(4095), false },
+        { "one cell saved as 4094 bytes", QByteArray(4050, 'z') + ',', true },
+        { "one cell saved as 4095 bytes", QByteArray(4051, 'z') + ',', false },
+    };
+    for (const LongLine& c : cases) {
+        Table table { 44, 30 };
+        const LoadResult r = load("first,\r\n" + c.line + "\r\nlast,\r\n", table);
+        EXPECT_EQ(table.cell(0, 0), QStringLiteral("first")) << c.what;
+        EXPECT_EQ(!table.cell(0, 1).isEmpty(), c.taken) << c.what;
+        EXPECT_EQ(!table.cell(0, 2).isEmpty(), c.taken) << c.what << ": lines after a refused one are not taken";
+        EXPECT_FALSE(r.takenCompletely) << c.what << ": the short lines are not full rows";
+
+        ASSERT_FALSE(saveTableFile(dir.path(), kName, table, false));
+        Table reloaded { 44, 30 };
+        EXPECT_TRUE(loadTableFile(dir.path(), kName, reloaded, LoadLimit::CapacityFlag).takenCompletely) << c.what;
+        EXPECT_EQ(reloaded, table) << c.what;
+    }
 }
 
 TEST_F(DataFiles, SavingWritesNamedRowsWithACommaAfterEveryCell)

@@ -74,6 +74,10 @@ TEST(MasterChecks, NumbersMustConvertAndKeepTheirLengths)
         { 37, "9999", {} }, { 37, "10000", { QString(), line("SGD1-CL37") } },
         { 36, "100", { QString(), line("SGD1-CL36") } },
         { 3, "-1", {} }, // a sign is accepted; only lengths limit the range here
+        { 1, "\t100",
+            { line("SGD1"), QStringLiteral("■□■■ [ZEL-SYSTEM-ER-SGD1] 致命的なエラー"),
+                QStringLiteral("■■□■ [ZEL-SYSTEM-ER-SGD1] 致命的なエラー"),
+                QStringLiteral("■■■□ [ZEL-SYSTEM-ER-SGD1] 致命的なエラー") } },
     };
     for (const auto& c : cases) {
         Table t = withEmployees(2);
@@ -93,8 +97,36 @@ TEST(MasterChecks, NamesCountShiftJisBytes)
             QStringLiteral("□■■■ 氏名は日本語で，１２文字以下厳守！") }));
 }
 
+TEST(MasterChecks, TheLastOfThirtyRowsIsCheckedByEveryStage)
+{
+    const struct {
+        int column;
+        const char* text;
+        const char* code;
+    } cases[] = { { 9, "", "ONEEMP-SGD1" }, { 1, "1x", "SGD1" }, { 0, "あいうえおかきくけこさしx", "SDG1-CL0" },
+        { 27, "休", "SDG1-CL27-S" } };
+    for (const auto& c : cases) {
+        Table t = withEmployees(30);
+        t.setCell(c.column, 29, QString::fromUtf8(c.text));
+        const QStringList lines = firstFailure(t);
+        ASSERT_FALSE(lines.isEmpty()) << c.code;
+        EXPECT_TRUE(lines.contains(line(c.code))) << c.code;
+    }
+}
+
 TEST(MasterChecks, AttributesNeedALegalLengthAndValue)
 {
+    const struct {
+        const char* text;
+        bool lengthFails;
+    } lengths[] = { { "その他x", true }, { "その他日", true }, { "勤務日", false }, { "x", false } }; // 7, 8, 6, 1 bytes
+    for (const auto& c : lengths) {
+        Table t = withEmployees(1);
+        t.setCell(22, 0, QString::fromUtf8(c.text));
+        EXPECT_EQ(firstFailure(t).contains(QStringLiteral("□■■■ [ZEL-SYSTEM-ER-SDG1-CL22] 致命的なエラー")), c.lengthFails)
+            << c.text;
+    }
+
     Table t = withEmployees(1);
     t.setCell(17, 0, QStringLiteral("勤務"));
     EXPECT_EQ(firstFailure(t),

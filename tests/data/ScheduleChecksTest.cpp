@@ -89,6 +89,21 @@ TEST(ScheduleChecks, PerColumnChecksReportEveryFailingColumn)
     EXPECT_EQ(periodFailures(t, 2024, PeriodGroup::Filler), QStringList { fatal("ER4-AVDU") });
 }
 
+TEST(ScheduleChecks, AnEndYearAfterTheStartYearNeedsADecemberStart)
+{
+    Table t = registered(QDate(2024, 11, 20));
+    t.setCell(3, 0, QStringLiteral("2025"));
+    EXPECT_EQ(periodFailures(t, 2024, PeriodGroup::Header),
+        QStringList { QStringLiteral("□■■■ 終了年度が不正です．処理を中断しました．") });
+}
+
+TEST(ScheduleChecks, ADayCountOf41IsRefused)
+{
+    Table t = registered(QDate(2024, 5, 7));
+    t.setCell(6, 0, QStringLiteral("41"));
+    EXPECT_TRUE(periodFailures(t, 2024, PeriodGroup::Header).contains(fatal("EA6")));
+}
+
 TEST(ScheduleChecks, ADayCountOutsideTheTableStaysBounded)
 {
     Table t = registered(QDate(2024, 5, 7));

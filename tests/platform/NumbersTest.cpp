@@ -20,6 +20,7 @@ TEST(ParseInt, AcceptsOnlyOptionalSignAndDecimalDigits)
         { "+", std::nullopt },
         { "-", std::nullopt },
         { " 5", std::nullopt },
+        { "\t5", std::nullopt },
         { "5 ", std::nullopt },
         { "1a", std::nullopt },
         { "0x10", std::nullopt },

@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -83,10 +85,30 @@ std::optional<FileError> ensureFile(const QString& dir, const QString& name)
     const QString path = pathOf(dir, name);
     if (QFile::exists(path))
         return std::nullopt;
+    // Appending creates a missing file without ever truncating one that appeared meanwhile,
+    // and follows a link whose target is missing, so a failure names the real cause.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return FileError { FileError::Kind::Create, name, file.errorString() };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        const QFileInfo info(path);
+        const QString link = info.isSymLink() ? QStringLiteral(" → ") + info.symLinkTarget() : QString();
+        return FileError { FileError::Kind::Create, name + link, file.errorString() };
+    }
     return std::nullopt;
+}
+
+void removeStaleTemporaries(const QString& dir, const QStringList& names)
+{
+    // An atomic save writes "<name>.XXXXXX" first; a save that was killed leaves it behind.
+    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    const QDir directory(dir);
+    for (const QString& entry : directory.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        for (const QString& name : names) {
+            for (const QString& own : { name, backupFileName(name) }) {
+                if (entry.startsWith(own) && suffix.match(entry.mid(own.size())).hasMatch())
+                    QFile::remove(directory.filePath(entry));
+            }
+        }
+    }
 }
 
 LoadResult loadTableFile(const QString& dir, const QString& name, Table& table, LoadLimit limit)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The two data files: comma-separated Shift-JIS lines, one per table row, each cell
@@ -37,6 +38,10 @@ inline constexpr int kLineBufferSize = 4096;
 
 // Creates an empty file when name is missing from dir.
 std::optional<FileError> ensureFile(const QString& dir, const QString& name);
+
+// Removes the temporary files that an interrupted save of one of names (or of its backup)
+// left in dir.
+void removeStaleTemporaries(const QString& dir, const QStringList& names);
 
 // Fills table from the file name in dir, creating an empty file when it is missing.
 LoadResult loadTableFile(const QString& dir, const QString& name, Table& table, LoadLimit limit);

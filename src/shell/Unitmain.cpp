@@ -97,6 +97,7 @@ void TFormMain::Timer1Timer()
     setCaption(kMakerCaption);
     pace::pause(300);
     setCaption(QStringLiteral("Karvela Software Development ⇒ Rotan"));
+    removeStaleTemporaries(startDir_, { TFormData::kMasterFile, TFormData::kScheduleFile });
     if (auto error = ensureFile(startDir_, TFormData::kMasterFile))
         fileFailure(*error);
     pace::pause(200);

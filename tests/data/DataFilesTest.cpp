@@ -183,6 +183,24 @@ TEST_F(DataFiles, FailuresNameTheirKindAndLeaveTheOldFileIntact)
 
     const QString dangling = QStringLiteral("zelrotandata2.zel");
     QFile::link(dir.file(QStringLiteral("missing/nowhere")), dir.file(dangling));
-    EXPECT_EQ(ensureFile(dir.path(), dangling)->kind, FileError::Kind::Create);
+    const std::optional<FileError> error = ensureFile(dir.path(), dangling);
+    EXPECT_EQ(error->kind, FileError::Kind::Create);
+    EXPECT_EQ(error->fileName, dangling + QStringLiteral(" → ") + dir.file(QStringLiteral("missing/nowhere")));
+    EXPECT_EQ(error->systemError, QStringLiteral("No such file or directory")) << "the link's target cannot be made";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0) << "no temporary file is left behind";
+}
+
+TEST_F(DataFiles, StaleTemporariesOfOurOwnFilesAreRemoved)
+{
+    const QStringList stale { "zelrotandata.zel.Ab12Cd", "zelrotandata2.zel.XyZ123", "zelrotandata.zel.bak.q1w2e3" };
+    const QStringList kept { "zelrotandata.zel", "zelrotandata.zel.bak", "zelrotandata.zel.notours",
+        "zelrotandata.zel.abc", "other.txt.abcdef", "zelrotandata3.zel.abcdef" };
+    for (const QString& name : stale + kept)
+        writeFileBytes(dir.file(name), "x");
+    removeStaleTemporaries(dir.path(), { TFormData::kMasterFile, TFormData::kScheduleFile });
+    QStringList left = QDir(dir.path()).entryList(QDir::Files);
+    QStringList expected = kept;
+    left.sort();
+    expected.sort();
+    EXPECT_EQ(left, expected);
 }

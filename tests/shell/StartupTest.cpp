@@ -262,7 +262,8 @@ using StartupDeathTest = Startup;
 TEST_F(StartupDeathTest, AFileThatCannotBeCreatedEndsTheProgram)
 {
     QFile::link(dir.file(QStringLiteral("gone/nowhere")), dir.file(TFormData::kMasterFile));
-    EXPECT_EXIT(start(), ::testing::ExitedWithCode(1), "ZEL Rotan File, It's gone！・・・異常終了！");
+    EXPECT_EXIT(start(), ::testing::ExitedWithCode(1),
+        "ZEL Rotan File, It's gone！・・・異常終了！ .*gone/nowhere: No such file or directory");
 }
 
 TEST_F(StartupDeathTest, AFileThatCannotBeOpenedEndsTheProgram)

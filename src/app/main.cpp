@@ -1,3 +1,4 @@
+#include "app/Application.h"
 #include "app/Forms.h"
 #include "shell/Unitmain.h"
 
@@ -6,7 +7,7 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL Rotan QX-30"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/rotandesk.png")));
     // Only closing the main window ends the program (after saving).

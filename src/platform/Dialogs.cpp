@@ -155,12 +155,26 @@ bool printerSetup(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+void showCurrentException()
+{
+    const QString unexpected = QStringLiteral("▼ 予期しないエラーが発生しました．処理を中断しました．\r\n\r\n▽ ");
+    try {
+        throw;
+    } catch (const numbers::ConversionError& e) {
+        message(Kind::Error, e.message());
+    } catch (const std::exception& e) {
+        message(Kind::Error, unexpected + QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        message(Kind::Error, unexpected + QStringLiteral("不明なエラー"));
+    }
+}
+
 void guard(const std::function<void()>& handler)
 {
     try {
         handler();
-    } catch (const numbers::ConversionError& e) {
-        message(Kind::Error, e.message());
+    } catch (...) {
+        showCurrentException();
     }
 }
 

@@ -85,8 +85,12 @@ private:
     std::function<void(const Shown&)> hook_;
 };
 
-// Runs a handler; a number conversion error it raises is shown in an error box and
-// the rest of the handler is skipped, so the event loop goes on.
+// Shows the exception being handled in an error box; called from a catch block. A number
+// conversion error shows its own text, anything else a notice of an unexpected error.
+void showCurrentException();
+
+// Runs a handler; an exception it raises is shown in an error box and the rest of the
+// handler is skipped, so the event loop goes on.
 void guard(const std::function<void()>& handler);
 
 } // namespace dialogs

@@ -66,12 +66,14 @@ TEST(MasterChecks, NumbersMustConvertAndKeepTheirLengths)
         const char* text;
         QStringList expected;
     } cases[] = {
-        { 1, "99999", {} }, { 1, "100000", { QString(), line("SGD1-CL1") } },
+        { 1, "99999", {} },
+        { 1, "100000", { QString(), line("SGD1-CL1") } },
         { 1, "1O0",
             { line("SGD1"), QStringLiteral("■□■■ [ZEL-SYSTEM-ER-SGD1] 致命的なエラー"),
                 QStringLiteral("■■□■ [ZEL-SYSTEM-ER-SGD1] 致命的なエラー"),
                 QStringLiteral("■■■□ [ZEL-SYSTEM-ER-SGD1] 致命的なエラー") } },
-        { 37, "9999", {} }, { 37, "10000", { QString(), line("SGD1-CL37") } },
+        { 37, "9999", {} },
+        { 37, "10000", { QString(), line("SGD1-CL37") } },
         { 36, "100", { QString(), line("SGD1-CL36") } },
         { 3, "-1", {} }, // a sign is accepted; only lengths limit the range here
         { 1, "\t100",
@@ -119,11 +121,13 @@ TEST(MasterChecks, AttributesNeedALegalLengthAndValue)
     const struct {
         const char* text;
         bool lengthFails;
-    } lengths[] = { { "その他x", true }, { "その他日", true }, { "勤務日", false }, { "x", false } }; // 7, 8, 6, 1 bytes
+    } lengths[]
+        = { { "その他x", true }, { "その他日", true }, { "勤務日", false }, { "x", false } }; // 7, 8, 6, 1 bytes
     for (const auto& c : lengths) {
         Table t = withEmployees(1);
         t.setCell(22, 0, QString::fromUtf8(c.text));
-        EXPECT_EQ(firstFailure(t).contains(QStringLiteral("□■■■ [ZEL-SYSTEM-ER-SDG1-CL22] 致命的なエラー")), c.lengthFails)
+        EXPECT_EQ(
+            firstFailure(t).contains(QStringLiteral("□■■■ [ZEL-SYSTEM-ER-SDG1-CL22] 致命的なエラー")), c.lengthFails)
             << c.text;
     }
 

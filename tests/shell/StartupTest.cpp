@@ -8,8 +8,8 @@
 
 #include <QFile>
 #include <QMenu>
-#include <QTimer>
 #include <QMenuBar>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -195,7 +195,8 @@ struct ClosePoint {
 // finishes its step first, a close between two steps stops the sequence there.
 TEST_F(Startup, AClosingAtAnyMomentWritesOnlyTheFilesThatWereRead)
 {
-    const auto progress = [](int dots) { return QStringLiteral("▽ ZEL SECURITY CHECK RUNNING") + QString(dots, u'．'); };
+    const auto progress
+        = [](int dots) { return QStringLiteral("▽ ZEL SECURITY CHECK RUNNING") + QString(dots, u'．'); };
     const ClosePoint points[] = {
         { "before step 1", QString(), false, false },
         { "in a pause of step 1", QStringLiteral("Karvela Software Development ⇒ Rotan"), true, false },

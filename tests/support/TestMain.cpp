@@ -1,5 +1,6 @@
 // Test main: an offscreen application with the pace at 0, so timers and pauses of the
 // real windows run at once while keeping their order.
+#include "app/Application.h"
 #include "platform/Pace.h"
 
 #include <QApplication>
@@ -9,7 +10,7 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL Rotan QX-30"));
     QApplication::setQuitOnLastWindowClosed(false);
     pace::setScale(0);

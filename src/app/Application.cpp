@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "platform/AccessibleComboBox.h"
 #include "platform/Dialogs.h"
 
 #include <QLibraryInfo>
@@ -10,6 +11,7 @@ Application::Application(int& argc, char** argv)
     qtTranslated_ = qtTranslator_.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
         && installTranslator(&qtTranslator_);
+    accessibility::installComboBoxSupport();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

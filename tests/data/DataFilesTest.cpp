@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
@@ -186,7 +187,7 @@ TEST_F(DataFiles, FailuresNameTheirKindAndLeaveTheOldFileIntact)
     const std::optional<FileError> error = ensureFile(dir.path(), dangling);
     EXPECT_EQ(error->kind, FileError::Kind::Create);
     EXPECT_EQ(error->fileName, dangling + QStringLiteral(" → ") + dir.file(QStringLiteral("missing/nowhere")));
-    EXPECT_EQ(error->systemError, QStringLiteral("No such file or directory")) << "the link's target cannot be made";
+    EXPECT_EQ(error->systemError, qt_error_string(ENOENT)) << "the link's target cannot be made";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0) << "no temporary file is left behind";
 }
 

@@ -14,6 +14,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <csignal>
 
 namespace {
@@ -263,8 +264,8 @@ using StartupDeathTest = Startup;
 TEST_F(StartupDeathTest, AFileThatCannotBeCreatedEndsTheProgram)
 {
     QFile::link(dir.file(QStringLiteral("gone/nowhere")), dir.file(TFormData::kMasterFile));
-    EXPECT_EXIT(start(), ::testing::ExitedWithCode(1),
-        "ZEL Rotan File, It's gone！・・・異常終了！ .*gone/nowhere: No such file or directory");
+    const QString cause = QStringLiteral("ZEL Rotan File, It's gone！・・・異常終了！ .*gone/nowhere: ") + qt_error_string(ENOENT);
+    EXPECT_EXIT(start(), ::testing::ExitedWithCode(1), cause.toStdString());
 }
 
 TEST_F(StartupDeathTest, AFileThatCannotBeOpenedEndsTheProgram)

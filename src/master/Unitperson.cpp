@@ -9,6 +9,7 @@
 #include "platform/Pace.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QShowEvent>
 
@@ -45,6 +46,20 @@ TFormPerson::TFormPerson(Forms& forms)
 
     connect(ui->ListBox1, &QWidget::customContextMenuRequested, this,
         [this](const QPoint& pos) { PopupMenu1->popup(ui->ListBox1->viewport()->mapToGlobal(pos)); });
+    // From the keyboard: the menu key or Shift+F10 opens the menu at the selected name, and
+    // each command has its own key while the list has the focus.
+    ui->ListBox1->installEventFilter(this);
+    ui->ListBox1->viewport()->installEventFilter(this);
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this, &TFormPerson::showMenuAtSelection);
+    ui->NNew->setShortcut(QKeySequence(Qt::Key_Insert));
+    ui->NRewrite->setShortcut(QKeySequence(Qt::Key_F2));
+    ui->NDelete->setShortcut(QKeySequence(Qt::Key_Delete));
+    for (QAction* a : { menuKey, ui->NNew, ui->NRewrite, ui->NDelete }) {
+        a->setShortcutContext(Qt::WidgetShortcut);
+        ui->ListBox1->addAction(a);
+    }
     connect(ui->NNew, &QAction::triggered, this, &TFormPerson::NNewClick);
     connect(ui->NRewrite, &QAction::triggered, this, &TFormPerson::NRewriteClick);
     connect(ui->NDelete, &QAction::triggered, this, &TFormPerson::NDeleteClick);
@@ -55,11 +70,33 @@ TFormPerson::~TFormPerson() = default;
 
 void TFormPerson::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
     if (event->spontaneous())
         return;
     move(0, 0);
     refreshList();
+}
+
+bool TFormPerson::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ContextMenu
+        && static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        showMenuAtSelection();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFormPerson::showMenuAtSelection()
+{
+    QListWidget* list = ui->ListBox1;
+    QPoint at(0, 0);
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (!selected.isEmpty()) {
+        list->scrollToItem(selected.first());
+        at = list->visualItemRect(selected.first()).bottomLeft();
+    }
+    PopupMenu1->popup(list->viewport()->mapToGlobal(at));
 }
 
 void TFormPerson::refreshList()

@@ -2,7 +2,7 @@
 
 #include "master/Registration.h"
 
-#include <QWidget>
+#include <QDialog>
 #include <memory>
 
 class Forms;
@@ -15,7 +15,7 @@ class TFormPerson;
 // table row order and, from its context menu, starts a new registration, loads an
 // employee into the master window for editing or deletes one. It holds the editing mode
 // that the master window's register command reads; it writes no file.
-class TFormPerson : public QWidget {
+class TFormPerson : public QDialog {
     Q_OBJECT
 public:
     explicit TFormPerson(Forms& forms);
@@ -31,12 +31,15 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void NNewClick();
     void NRewriteClick();
     void NDeleteClick();
     void NCancelClick();
+    // Opens the context menu at the selected name, scrolled into view, for keyboard users.
+    void showMenuAtSelection();
     // The selected name, or the empty text when none is selected.
     QString selectedName() const;
 

@@ -7,10 +7,13 @@
 #include "support/TestSupport.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -123,6 +126,61 @@ TEST_F(MasterWindows, EveryInputButtonAndListIsNamedForAssistiveTools)
     EXPECT_EQ(hour->text(QAccessible::Value), QStringLiteral("9"));
     EXPECT_EQ(box("ComRest", 6)->accessibleName(), QStringLiteral("日曜日 休憩時間"));
     EXPECT_EQ(edit("Edit2")->accessibleName(), QStringLiteral("時間給"));
+    EXPECT_EQ(in<QWidget>(master(), "GroupDay2")->accessibleName(), QStringLiteral("月曜日"));
+    EXPECT_EQ(in<QWidget>(master(), "GroupDay1")->accessibleName(), QStringLiteral("日曜日"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(forms().FormPerson)->role(), QAccessible::Dialog);
+}
+
+// An assistive tool chooses an entry by selecting it in the box's list, with the popup closed;
+// the box takes it as the user's choice, with the day rule that follows.
+TEST_F(MasterWindows, AssistiveToolsChooseEntriesFromTheBoxesLists)
+{
+    open();
+    const auto choose = [](QComboBox* b, int row) {
+        QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(b)->child(0);
+        ASSERT_NE(entries, nullptr);
+        QAccessibleInterface* entry = entries->child(row);
+        ASSERT_NE(entry, nullptr);
+        entry->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    choose(box("ComBox", 0), 0);
+    choose(box("Sh", 0), 9);
+    EXPECT_EQ(box("Sh", 0)->currentIndex(), 9);
+    QAccessibleInterface* hour = QAccessible::queryAccessibleInterface(box("Sh", 0));
+    EXPECT_EQ(hour->textInterface()->text(0, -1), QStringLiteral("9"));
+    EXPECT_TRUE(hour->child(0)->child(9)->state().selected);
+    choose(box("ComBox", 0), 1); // 公休: the day rule sets the times back to their first entries
+    EXPECT_EQ(box("ComBox", 0)->currentText(), QStringLiteral("公休"));
+    EXPECT_EQ(box("Sh", 0)->currentIndex(), 0);
+}
+
+TEST_F(MasterWindows, TheListsCommandsWorkFromTheKeyboardForARowOutOfView)
+{
+    for (int r = 0; r < 30; ++r) {
+        const QStringList cells = sampleEmployee(QStringLiteral("社員%1").arg(r));
+        for (int c = 0; c < cells.size(); ++c)
+            table().setCell(c, r, cells[c]);
+    }
+    open();
+    QListWidget* names = list();
+    QApplication::setActiveWindow(forms().FormPerson);
+    names->setFocus();
+    ASSERT_TRUE(names->hasFocus());
+    names->setCurrentRow(29);
+    names->scrollToTop();
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 5), names->viewport()->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(names->viewport(), &key);
+    auto* menu = in<QMenu>(forms().FormPerson, "PopupMenu1");
+    ASSERT_TRUE(menu->isVisible());
+    const QRect row = names->visualItemRect(names->item(29));
+    EXPECT_TRUE(names->viewport()->rect().contains(row)) << "the selected row is scrolled into view";
+    EXPECT_EQ(menu->pos(), names->viewport()->mapToGlobal(row.bottomLeft()));
+    menu->hide();
+
+    QTest::keyClick(names, Qt::Key_Delete); // 削除 for the selected row, answered No
+    ASSERT_EQ(run.dialogs().shown.size(), 1);
+    EXPECT_TRUE(run.dialogs().shown[0].text.startsWith(QStringLiteral("■ 社員29\r\n")));
+    EXPECT_EQ(table().cell(0, 29), QStringLiteral("社員29"));
 }
 
 TEST_F(MasterWindows, RegisteringWritesTheRecordAndResetsTheInputs)

@@ -7,8 +7,8 @@
 #include "support/TestSupport.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
@@ -374,7 +374,8 @@ TEST_F(MasterWindows, DeletingMovesTheLastEmployeeIntoTheGap)
     ASSERT_FALSE(run.dialogs().shown.isEmpty());
     EXPECT_EQ(run.dialogs().shown.last().kind, dialogs::Kind::Warning);
     EXPECT_EQ(run.dialogs().shown.last().text,
-        QStringLiteral("■ 社員3\r\n\r\n□ 当該従業員を，本当に削除してよろしいですか？\r\n\r\n□「はい」の場合，完全削除されます．\r\n"));
+        QStringLiteral("■ 社員3\r\n\r\n□ "
+                       "当該従業員を，本当に削除してよろしいですか？\r\n\r\n□「はい」の場合，完全削除されます．\r\n"));
     run.dialogs().answer(dialogs::Answer::Yes);
     personCommand("NDelete");
     QStringList names;
@@ -398,7 +399,8 @@ TEST_F(MasterWindows, EditingANameNoLongerInTheTableIsRefused)
     personCommand("NRewrite");
     ASSERT_FALSE(run.dialogs().shown.isEmpty());
     EXPECT_EQ(run.dialogs().shown.last().kind, dialogs::Kind::Error);
-    EXPECT_EQ(run.dialogs().shown.last().text, QStringLiteral("■ 社員0．．．登録無し\r\n\r\n□ 修正処理を中断します．\r\n"));
+    EXPECT_EQ(
+        run.dialogs().shown.last().text, QStringLiteral("■ 社員0．．．登録無し\r\n\r\n□ 修正処理を中断します．\r\n"));
 }
 
 TEST_F(MasterWindows, BatchWindowChecksAndFillsAllSevenDays)

@@ -19,7 +19,7 @@ constexpr int kMaxLineContent = kLineBufferSize - 2;
 // Reads one line as a text-mode reader with a 4096-byte buffer would: the line end
 // (CRLF or LF) is not part of the content, and a line that does not fit the buffer
 // together with its line end is too long.
-LineRead readLine(QFile& file, QByteArray& content, QByteArray& raw)
+LineRead readLine(QIODevice& file, QByteArray& content, QByteArray& raw)
 {
     char buffer[kLineBufferSize + 1];
     const qint64 n = file.readLine(buffer, sizeof buffer);
@@ -123,7 +123,12 @@ LoadResult loadTableFile(const QString& dir, const QString& name, Table& table, 
         result.error = FileError { FileError::Kind::Open, name, file.errorString() };
         return result;
     }
+    return readTable(file, table, limit);
+}
 
+LoadResult readTable(QIODevice& file, Table& table, LoadLimit limit)
+{
+    LoadResult result;
     QByteArray taken;
     QByteArray content;
     QByteArray raw;

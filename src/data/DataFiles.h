@@ -3,6 +3,7 @@
 #include "data/Table.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -45,6 +46,9 @@ void removeStaleTemporaries(const QString& dir, const QStringList& names);
 
 // Fills table from the file name in dir, creating an empty file when it is missing.
 LoadResult loadTableFile(const QString& dir, const QString& name, Table& table, LoadLimit limit);
+
+// Fills table from the lines of an open device, as loadTableFile() does from a file.
+LoadResult readTable(QIODevice& in, Table& table, LoadLimit limit);
 
 // The file form of one row, without its line end: every cell followed by ",".
 QByteArray serializeRow(const Table& table, int row);

@@ -1,0 +1,74 @@
+#include "data/DataFiles.h"
+#include "data/Unitdata.h"
+#include "shell/Unitmain.h"
+#include "support/SaveContents.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <time.h>
+
+extern char** environ;
+
+namespace {
+
+void sleepMicroseconds(long us)
+{
+    const timespec t { us / 1000000, (us % 1000000) * 1000 };
+    nanosleep(&t, nullptr);
+}
+
+} // namespace
+
+// A saving process killed at any moment leaves each data file with either its old or its new
+// content, never anything else; the temporary files it may leave are gone once the program has
+// started again.
+TEST(CrashConsistency, AKilledSaveLeavesOldOrNewContentAndNoTemporaryAfterTheNextStart)
+{
+    StartDirectory dir;
+    const SaveContents older = saveContents(false);
+    const SaveContents newer = saveContents(true);
+    const QByteArray masters[] = { serializeTable(older.master), serializeTable(newer.master) };
+    const QByteArray schedules[] = { serializeTable(older.schedule), serializeTable(newer.schedule) };
+    writeFileBytes(dir.file(TFormData::kMasterFile), masters[0]);
+    writeFileBytes(dir.file(TFormData::kScheduleFile), schedules[0]);
+
+    const QByteArray child = QByteArrayLiteral(ROTAN_SAVE_CHILD);
+    const QByteArray where = QFile::encodeName(dir.path());
+    int withTemporaries = 0;
+    int seen[2] = { 0, 0 };
+    for (int trial = 0; trial < 300; ++trial) {
+        char* argv[] = { const_cast<char*>(child.constData()), const_cast<char*>(where.constData()), nullptr };
+        pid_t pid = 0;
+        ASSERT_EQ(posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ), 0);
+        sleepMicroseconds(QRandomGenerator::global()->bounded(500, 12000));
+        kill(pid, SIGKILL);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving process ended by itself in trial " << trial;
+
+        const QByteArray master = readFileBytes(dir.file(TFormData::kMasterFile));
+        const QByteArray schedule = readFileBytes(dir.file(TFormData::kScheduleFile));
+        ASSERT_TRUE(master == masters[0] || master == masters[1]) << "trial " << trial;
+        ASSERT_TRUE(schedule == schedules[0] || schedule == schedules[1]) << "trial " << trial;
+        ++seen[master == masters[1] ? 1 : 0];
+        withTemporaries += QDir(dir.path()).entryList(QDir::Files).size() > 2 ? 1 : 0;
+    }
+    ::testing::Test::RecordProperty("old", seen[0]);
+    ::testing::Test::RecordProperty("new", seen[1]);
+    ::testing::Test::RecordProperty("with_temporaries", withTemporaries);
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
+    EXPECT_GT(withTemporaries, 0) << "some kills should land in the middle of a save";
+
+    ProgramRun run(QDate(2024, 5, 7));
+    run.startUp();
+    EXPECT_EQ(run.forms().FormMain->state(), TFormMain::State::Normal);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+        QStringList({ TFormData::kMasterFile, TFormData::kScheduleFile }));
+}

@@ -266,7 +266,8 @@ struct TFormetry::Private {
     bool excluded(const QWidget* control) const { return listed(noResizeNames, control->objectName()); }
 
     QPointer<QWidget> window;
-    QWidget* client = nullptr;
+    QPointer<QWidget> client;
+    QSize scaledSize; // the client size of the last rescale
 
     TResizeFormPos formPos = TResizeFormPos::rpDefault;
     int formWidth = 0;
@@ -385,7 +386,7 @@ void TFormetry::Private::prepare(TFormetry* q)
 void TFormetry::Private::attach(TFormetry* q)
 {
     window->installEventFilter(q);
-    if (client != window)
+    if (client && client != window)
         client->installEventFilter(q);
     showSeen = window->isVisible();
     attached = true;
@@ -395,7 +396,8 @@ void TFormetry::Private::attach(TFormetry* q)
 void TFormetry::Private::detach(TFormetry* q)
 {
     window->removeEventFilter(q);
-    client->removeEventFilter(q);
+    if (client)
+        client->removeEventFilter(q);
     attached = false;
     restoreSizeLimits();
 }
@@ -416,9 +418,10 @@ bool TFormetry::eventFilter(QObject* watched, QEvent* event)
                 d->rescale(this);
         }
     } else if (watched == window && event->type() == QEvent::WindowStateChange) {
-        // Size changes while minimised were passed over; catch up when the window returns.
+        // A size change while minimised was passed over; catch up when the window returns.
         const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-        if (change->oldState().testFlag(Qt::WindowMinimized) && !window->isMinimized() && d->showSeen)
+        if (change->oldState().testFlag(Qt::WindowMinimized) && !window->isMinimized() && d->showSeen && d->client
+            && d->client->size() != d->scaledSize)
             d->rescale(this);
     }
     if (watched == d->client && event->type() == QEvent::Resize && d->showSeen && !window->isMinimized())
@@ -428,10 +431,10 @@ bool TFormetry::eventFilter(QObject* watched, QEvent* event)
 
 void TFormetry::Private::rescale(TFormetry* q)
 {
-    if (rescaling)
+    if (rescaling || !client)
         return;
     const QScopedValueRollback guard(rescaling, true);
-    const QSize size = client->size();
+    const QSize size = scaledSize = client->size();
     const double x = axisScale(size.width(), designWidth, designDpiW, screenDpiX);
     const double y = axisScale(size.height(), designHeight, designDpiH, screenDpiY);
     const double f = x <= y ? x : y;

@@ -118,7 +118,8 @@ public:
     bool resizeFont() const;
     void setResizeFont(bool on);
     // Names separated by ";", compared without letter case. NoResizeFntCtl is consulted for
-    // the window's own font only; controls named in NoResizeCtl are neither moved, sized
+    // the window's own font only (the font of its client area, which the controls taking
+    // their parent's font follow); controls named in NoResizeCtl are neither moved, sized
     // nor re-fonted.
     QString noResizeFntCtl() const;
     void setNoResizeFntCtl(const QString& names);

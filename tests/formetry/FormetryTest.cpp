@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -271,100 +272,68 @@ TEST_F(Scaling, FormPosPlacesTheWindowInTheUsableAreaAtFirstShowAndWhenChanged)
     EXPECT_EQ(window.frameGeometry().topLeft(), area.topLeft() + QPoint(30, freeH));
 }
 
-TEST_F(Scaling, TheFirstShowSizeIsCappedAtTheUsableArea)
-{
-    formetry->setFormWidth(5000);
-    formetry->setFormHeight(300);
-    start();
-    EXPECT_EQ(window.frameGeometry().size(), QSize(usable().width(), 300));
-}
-
 TEST(SizeProperties, RejectInvalidValuesInTheUsersLanguageAndKeepTheOldValue)
 {
-    using Setter = void (TFormetry::*)(int);
-    using Getter = int (TFormetry::*)() const;
+    enum { W, H, MaxW, MaxH, MinW, MinH };
+    const std::array<void (TFormetry::*)(int), 6> set
+        = { &TFormetry::setFormWidth, &TFormetry::setFormHeight, &TFormetry::setFormMaxWidth,
+              &TFormetry::setFormMaxHeight, &TFormetry::setFormMinWidth, &TFormetry::setFormMinHeight };
+    const std::array<int (TFormetry::*)() const, 6> get = { &TFormetry::formWidth, &TFormetry::formHeight,
+        &TFormetry::formMaxWidth, &TFormetry::formMaxHeight, &TFormetry::formMinWidth, &TFormetry::formMinHeight };
     struct Row {
-        Setter set;
-        Getter get;
-        int value;
-        int minW = 0, minH = 0, w = 0, h = 0, maxW = 0, maxH = 0;
-        const char16_t* ja = nullptr; // no message: accepted
-        const char16_t* en = nullptr;
+        int property, value, other, otherValue; // `other` is set to `otherValue` first
+        const char16_t* ja; // no message: accepted
+        const char16_t* en;
     };
-    const auto* zeroJa = u"0 以上の値を入れてください";
-    const auto* zeroEn = u"Set this value equal to or greater than 0";
-    const Row rows[] = {
-        { &TFormetry::setFormWidth, &TFormetry::formWidth, -1, 0, 0, 0, 0, 0, 0, zeroJa, zeroEn },
-        { &TFormetry::setFormHeight, &TFormetry::formHeight, -1, 0, 0, 0, 0, 0, 0, zeroJa, zeroEn },
-        { &TFormetry::setFormMaxWidth, &TFormetry::formMaxWidth, -1, 0, 0, 0, 0, 0, 0, zeroJa, zeroEn },
-        { &TFormetry::setFormMaxHeight, &TFormetry::formMaxHeight, -1, 0, 0, 0, 0, 0, 0, zeroJa, zeroEn },
-        { &TFormetry::setFormMinWidth, &TFormetry::formMinWidth, -1, 0, 0, 0, 0, 0, 0, zeroJa, zeroEn },
-        { &TFormetry::setFormMinHeight, &TFormetry::formMinHeight, -1, 0, 0, 0, 0, 0, 0, zeroJa, zeroEn },
-        { &TFormetry::setFormWidth, &TFormetry::formWidth, 99, 100, 0, 0, 0, 0, 0,
-            u"FormMinWidth 以上の値を入れてください", u"Set this value equal to or greater than the FormMinWidth" },
-        { &TFormetry::setFormWidth, &TFormetry::formWidth, 501, 0, 0, 0, 0, 500, 0,
-            u"FormMaxWidth 以下の値を入れてください", u"Set this value equal to or less than the FormMaxWidth" },
-        { &TFormetry::setFormHeight, &TFormetry::formHeight, 99, 0, 100, 0, 0, 0, 0,
-            u"FormMinHeight 以上の値を入れてください", u"Set this value equal to or greater than the FormMinHeight" },
-        { &TFormetry::setFormHeight, &TFormetry::formHeight, 501, 0, 0, 0, 0, 0, 500,
-            u"FormMaxHeight 以下の値を入れてください", u"Set this value equal to or less than the FormMaxHeight" },
-        { &TFormetry::setFormMaxWidth, &TFormetry::formMaxWidth, 99, 100, 0, 0, 0, 0, 0,
-            u"FormMinWidth 以上の値を入れてください", u"Set this value equal to or greater than the FormMinWidth" },
-        { &TFormetry::setFormMaxWidth, &TFormetry::formMaxWidth, 299, 0, 0, 300, 0, 0, 0,
-            u"FormWidth 以上の値を入れてください", u"Set this value equal to or greater than the FormWidth" },
-        { &TFormetry::setFormMaxHeight, &TFormetry::formMaxHeight, 99, 0, 100, 0, 0, 0, 0,
-            u"FormMinHeight 以上の値を入れてください", u"Set this value equal to or greater than the FormMinHeight" },
-        { &TFormetry::setFormMaxHeight, &TFormetry::formMaxHeight, 299, 0, 0, 0, 300, 0, 0,
-            u"FormHeight 以上の値を入れてください", u"Set this value equal to or greater than the FormHeight" },
-        { &TFormetry::setFormMinWidth, &TFormetry::formMinWidth, 501, 0, 0, 0, 0, 500, 0,
-            u"FormMaxWidth 以下の値を入れてください", u"Set this value equal to or less than the FormMaxWidth" },
-        { &TFormetry::setFormMinWidth, &TFormetry::formMinWidth, 301, 0, 0, 300, 0, 0, 0,
-            u"FormWidth 以下の値を入れてください", u"Set this value equal to or less than the FormWidth" },
-        { &TFormetry::setFormMinHeight, &TFormetry::formMinHeight, 501, 0, 0, 0, 0, 0, 500,
-            u"FormMaxHeight 以下の値を入れてください", u"Set this value equal to or less than the FormMaxHeight" },
-        { &TFormetry::setFormMinHeight, &TFormetry::formMinHeight, 301, 0, 0, 0, 300, 0, 0,
-            u"FormHeight 以下の値を入れてください", u"Set this value equal to or less than the FormHeight" },
-        { &TFormetry::setFormWidth, &TFormetry::formWidth, 0, 100, 0, 0, 0, 500, 0 }, // 0: no constraint
-        { &TFormetry::setFormMinHeight, &TFormetry::formMinHeight, 300, 0, 0, 0, 300, 0, 500 },
+    std::vector<Row> rows = {
+        { W, 99, MinW, 100, u"FormMinWidth 以上の値を入れてください",
+            u"Set this value equal to or greater than the FormMinWidth" },
+        { W, 501, MaxW, 500, u"FormMaxWidth 以下の値を入れてください",
+            u"Set this value equal to or less than the FormMaxWidth" },
+        { H, 99, MinH, 100, u"FormMinHeight 以上の値を入れてください",
+            u"Set this value equal to or greater than the FormMinHeight" },
+        { H, 501, MaxH, 500, u"FormMaxHeight 以下の値を入れてください",
+            u"Set this value equal to or less than the FormMaxHeight" },
+        { MaxW, 99, MinW, 100, u"FormMinWidth 以上の値を入れてください",
+            u"Set this value equal to or greater than the FormMinWidth" },
+        { MaxW, 299, W, 300, u"FormWidth 以上の値を入れてください",
+            u"Set this value equal to or greater than the FormWidth" },
+        { MaxH, 99, MinH, 100, u"FormMinHeight 以上の値を入れてください",
+            u"Set this value equal to or greater than the FormMinHeight" },
+        { MaxH, 299, H, 300, u"FormHeight 以上の値を入れてください",
+            u"Set this value equal to or greater than the FormHeight" },
+        { MinW, 501, MaxW, 500, u"FormMaxWidth 以下の値を入れてください",
+            u"Set this value equal to or less than the FormMaxWidth" },
+        { MinW, 301, W, 300, u"FormWidth 以下の値を入れてください",
+            u"Set this value equal to or less than the FormWidth" },
+        { MinH, 501, MaxH, 500, u"FormMaxHeight 以下の値を入れてください",
+            u"Set this value equal to or less than the FormMaxHeight" },
+        { MinH, 301, H, 300, u"FormHeight 以下の値を入れてください",
+            u"Set this value equal to or less than the FormHeight" },
+        { W, 0, MinW, 100, nullptr, nullptr }, // 0 means no constraint
+        { MinH, 300, H, 300, nullptr, nullptr },
     };
+    for (int p = W; p <= MinH; ++p)
+        rows.push_back({ p, -1, p, 0, u"0 以上の値を入れてください", u"Set this value equal to or greater than 0" });
     for (const auto language : { QLocale::Japanese, QLocale::English }) {
         QLocale::setDefault(QLocale(language));
         for (const Row& row : rows) {
             QWidget window;
             TFormetry formetry(&window);
-            formetry.setFormMinWidth(row.minW);
-            formetry.setFormMinHeight(row.minH);
-            formetry.setFormWidth(row.w);
-            formetry.setFormHeight(row.h);
-            formetry.setFormMaxWidth(row.maxW);
-            formetry.setFormMaxHeight(row.maxH);
-            const int before = (formetry.*row.get)();
+            (formetry.*set[row.other])(row.otherValue);
+            const int before = (formetry.*get[row.property])();
             QString message;
             try {
-                (formetry.*row.set)(row.value);
+                (formetry.*set[row.property])(row.value);
             } catch (const FormetryError& error) {
                 message = error.message();
             }
             const char16_t* expected = language == QLocale::Japanese ? row.ja : row.en;
-            EXPECT_EQ(message.toStdString(), expected ? QString::fromUtf16(expected).toStdString() : std::string());
-            EXPECT_EQ((formetry.*row.get)(), expected ? before : row.value) << row.value;
+            EXPECT_EQ(message, expected ? QString::fromUtf16(expected) : QString()) << row.property << " " << row.value;
+            EXPECT_EQ((formetry.*get[row.property])(), expected ? before : row.value);
         }
     }
     QLocale::setDefault(QLocale::system());
-}
-
-TEST(ScalingAlone, AComponentThatIsNotTheWindowsChildOfItsNameStaysInactive)
-{
-    QWidget window;
-    window.resize(300, 200);
-    setDesign(&window, { 300, 200 }, 96);
-    auto* label = place<QLabel>(&window, "Label1", { 10, 10, 50, 20 });
-    auto* formetry = new TFormetry(&window); // no name
-    formetry->loaded();
-    window.show();
-    window.resize(600, 400);
-    EXPECT_EQ(label->geometry(), QRect(10, 10, 50, 20));
-    EXPECT_DOUBLE_EQ(formetry->xScale(), 1.0);
 }
 
 TEST(ScalingAlone, AWindowWithoutDesignValuesOrControlsScalesFromItsSizeWhenLoaded)
@@ -373,9 +342,12 @@ TEST(ScalingAlone, AWindowWithoutDesignValuesOrControlsScalesFromItsSizeWhenLoad
     window.resize(300, 200);
     TFormetry* formetry = component(&window);
     formetry->loaded();
+    auto* unnamed = new TFormetry(&window); // not known to the window by a name: stays out
+    unnamed->loaded();
     window.show();
     window.resize(600, 400);
     EXPECT_DOUBLE_EQ(formetry->xScale(), 2.0);
+    EXPECT_DOUBLE_EQ(unnamed->xScale(), 1.0);
     auto* added = place<QLabel>(&window, "", { 100, 60, 40, 20 });
     window.resize(300, 200);
     EXPECT_EQ(added->geometry(), QRect(50, 30, 20, 10));

@@ -34,6 +34,12 @@ int roundR(double v)
     return truncT(v + 0.5);
 }
 
+// A value at a scale taken back to design scale; a scale of 0 leaves it as it is.
+int unscaled(int value, double scale)
+{
+    return scale != 0 ? roundR(value / scale) : value;
+}
+
 int fontSize(const QFont& font)
 {
     return font.pointSize() > 0 ? font.pointSize() : font.pixelSize();
@@ -447,7 +453,7 @@ void TFormetry::Private::rescale(TFormetry* q)
             continue;
         info.parentFont = !info.control->testAttribute(Qt::WA_SetFont);
         if (info.parentFont != info.parentFontBefore && fontScale != 0)
-            info.baseFontSize = roundR(fontSize(info.control->font()) / fontScale);
+            info.baseFontSize = unscaled(fontSize(info.control->font()), fontScale);
         info.parentFontBefore = info.parentFont;
     }
     if (resizeFont && !listed(noFontNames, window->objectName()))
@@ -502,11 +508,9 @@ void TFormetry::Private::synchronise()
             const QRect g = control->geometry();
             TCtrlInfo info;
             info.control = control;
-            info.base = QRect(xScale != 0 ? roundR(g.x() / xScale) : g.x(),
-                yScale != 0 ? roundR(g.y() / yScale) : g.y(), xScale != 0 ? roundR(g.width() / xScale) : g.width(),
-                yScale != 0 ? roundR(g.height() / yScale) : g.height());
-            const int size = fontSize(control->font());
-            info.baseFontSize = fontScale != 0 ? roundR(size / fontScale) : size;
+            info.base = QRect(unscaled(g.x(), xScale), unscaled(g.y(), yScale), unscaled(g.width(), xScale),
+                unscaled(g.height(), yScale));
+            info.baseFontSize = unscaled(fontSize(control->font()), fontScale);
             info.parentFont = info.parentFontBefore = !control->testAttribute(Qt::WA_SetFont);
             records.push_back(info);
         }

@@ -1,6 +1,7 @@
 #include "app/Unitabout.h"
 #include "ui_Unitabout.h"
 
+#include "app/WindowScaling.h"
 #include "platform/JpegDecoder.h"
 #include "platform/Pace.h"
 
@@ -14,6 +15,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 {
     ui->setupUi(this);
     setFixedSize(448, 304);
+    attachFormetry(this);
     const QImage picture = loadJpeg(QStringLiteral(":/pictures/about.jpg"));
     if (picture.isNull())
         ui->Image1->setText(QStringLiteral("ZEL Rotan QX-30")); // the name alone still tells what starts

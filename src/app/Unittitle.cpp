@@ -1,6 +1,7 @@
 #include "app/Unittitle.h"
 #include "ui_Unittitle.h"
 
+#include "app/WindowScaling.h"
 #include "platform/JpegDecoder.h"
 #include "platform/Timer.h"
 
@@ -14,6 +15,7 @@ TFormTitle::TFormTitle(QWidget* parent)
 {
     ui->setupUi(this);
     setFixedSize(648, 239);
+    attachFormetry(this);
     // Without its picture the backdrop keeps the plain colour of its style sheet.
     const QImage backdrop = loadJpeg(QStringLiteral(":/pictures/title.jpg"));
     if (!backdrop.isNull())

@@ -2,6 +2,7 @@
 #include "ui_Unitmaster.h"
 
 #include "app/Forms.h"
+#include "app/WindowScaling.h"
 #include "data/Unitdata.h"
 #include "master/Registration.h"
 #include "master/Unitmaster2.h"
@@ -71,7 +72,7 @@ TFormMaster::TFormMaster(Forms& forms)
     , forms_(forms)
 {
     ui->setupUi(this);
-    centralWidget()->setMinimumSize(714, 587);
+    attachFormetry(this);
     days_ = { {
         { ui->ComBoxTwo, ui->Combox2Sh, ui->Combox2Sm, ui->Combox2Eh, ui->Combox2Em, ui->ComRest2 },
         { ui->ComBoxThree, ui->Combox3Sh, ui->Combox3Sm, ui->Combox3Eh, ui->Combox3Em, ui->ComRest3 },

@@ -2,6 +2,7 @@
 #include "ui_Unitmaster2.h"
 
 #include "app/Forms.h"
+#include "app/WindowScaling.h"
 #include "master/Unitmaster.h"
 #include "platform/Dialogs.h"
 
@@ -26,6 +27,7 @@ TFormMaster2::TFormMaster2(Forms& forms)
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
     setMinimumSize(417, 335);
+    attachFormetry(this);
     boxes_ = { ui->ComBox, ui->ComboxSh, ui->ComboxSm, ui->ComboxEh, ui->ComboxEm, ui->ComRest };
     boxes_.fillEntries();
     for (QComboBox* box : boxes_.all())

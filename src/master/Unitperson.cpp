@@ -2,6 +2,7 @@
 #include "ui_Unitperson.h"
 
 #include "app/Forms.h"
+#include "app/WindowScaling.h"
 #include "data/Unitdata.h"
 #include "master/MasterRecord.h"
 #include "master/Unitmaster.h"
@@ -34,6 +35,7 @@ TFormPerson::TFormPerson(Forms& forms)
 {
     ui->setupUi(this);
     setMinimumSize(189, 463);
+    attachFormetry(this);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addAction(ui->NNew);

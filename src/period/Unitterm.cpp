@@ -2,6 +2,7 @@
 #include "ui_Unitterm.h"
 
 #include "app/Forms.h"
+#include "app/WindowScaling.h"
 #include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"
 #include "period/PeriodRule.h"
@@ -20,7 +21,7 @@ TFormTerm::TFormTerm(Forms& forms)
     , startupDate_(clock_::today())
 {
     ui->setupUi(this);
-    centralWidget()->setMinimumSize(675, 444);
+    attachFormetry(this);
     ui->Memo1->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
     Timer1 = new Timer(this, 1000, [this] { Timer1Timer(); });
 

@@ -3,6 +3,7 @@
 
 #include "app/Forms.h"
 #include "app/Unittitle.h"
+#include "app/WindowScaling.h"
 #include "data/MasterChecks.h"
 #include "data/ScheduleChecks.h"
 #include "data/Unitdata.h"
@@ -52,6 +53,7 @@ TFormMain::TFormMain(Forms& forms)
     ui->Image1->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/pictures/main.jpg"))));
     centralWidget()->setFixedSize(688, 464);
     setFixedSize(sizeHint());
+    attachFormetry(this);
 
     Timer1 = new Timer(this, 1000, [this] { Timer1Timer(); });
     Timer2 = new Timer(this, 1000, [this] { Timer2Timer(); });

@@ -1,0 +1,80 @@
+// The component on the program's own windows, as the user meets them.
+#include "app/Unitabout.h"
+#include "app/Unittitle.h"
+#include "master/Unitmaster.h"
+#include "master/Unitmaster2.h"
+#include "master/Unitperson.h"
+#include "period/Unitterm.h"
+#include "shell/Unitmain.h"
+#include "support/TestSupport.h"
+
+#include <Formetry.h>
+#include <QMainWindow>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ProgramWindows, EachCarriesOneFormetry1AndOpensAtItsDesignClientSize)
+{
+    StartDirectory dir;
+    ProgramRun run(QDate(2024, 5, 7));
+    Forms& forms = run.forms();
+    TAboutBox about; // closes itself at once with the pace at 0
+    for (QWidget* window : std::initializer_list<QWidget*> { forms.FormMain, &about, forms.FormMaster, forms.FormPerson,
+             forms.FormTerm, forms.FormTitle, forms.FormMaster2 }) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        const auto components = window->findChildren<TFormetry*>();
+        ASSERT_EQ(components.size(), 1);
+        EXPECT_EQ(components.first()->objectName(), QStringLiteral("Formetry1"));
+        // The client area is the design client size, below any menu bar.
+        auto* mainWindow = qobject_cast<QMainWindow*>(window);
+        const QWidget* client = mainWindow ? mainWindow->centralWidget() : window;
+        EXPECT_EQ(
+            client->size(), QSize(window->property("DesignFrmW").toInt(), window->property("DesignFrmH").toInt()));
+    }
+}
+
+// Every named control of a client area with its geometry.
+std::map<QString, QRect> layoutOf(const QWidget* client)
+{
+    std::map<QString, QRect> layout;
+    for (const QWidget* w : client->findChildren<QWidget*>())
+        if (!w->isWindow() && !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            layout[w->objectName()] = w->geometry();
+    return layout;
+}
+
+bool withinOnePixel(QRect a, QRect b)
+{
+    return std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1 && std::abs(a.width() - b.width()) <= 1
+        && std::abs(a.height() - b.height()) <= 1;
+}
+
+TEST(ProgramWindows, SizeableWindowsResizedTwiceAndBackShowTheirDesignLayout)
+{
+    StartDirectory dir;
+    ProgramRun run(QDate(2024, 5, 7));
+    run.startUp();
+    for (QMainWindow* window : std::initializer_list<QMainWindow*> { run.forms().FormMaster, run.forms().FormTerm }) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        run.forms().FormMain->handOverTo(window);
+        QWidget* client = window->centralWidget();
+        const auto resizeClient = [&](QSize size) { window->resize(window->size() - client->size() + size); };
+        const QSize design = client->size();
+        const std::map<QString, QRect> before = layoutOf(client);
+        ASSERT_GE(before.size(), 5u);
+
+        resizeClient(design * 1.5);
+        const double x = window->findChild<TFormetry*>()->xScale();
+        EXPECT_NEAR(x, 1.5, 0.01);
+        for (const auto& [name, rect] : layoutOf(client))
+            EXPECT_NEAR(rect.width(), before.at(name).width() * x, 1.0) << name.toStdString();
+        resizeClient(design * 0.75);
+        resizeClient(design);
+        for (const auto& [name, rect] : layoutOf(client))
+            EXPECT_TRUE(withinOnePixel(rect, before.at(name))) << name.toStdString();
+        window->close();
+    }
+}
+
+} // namespace

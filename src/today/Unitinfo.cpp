@@ -72,7 +72,7 @@ void TFormInfo::moveToMainCorner()
 
 void TFormInfo::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    QMainWindow::showEvent(event);
     if (event->spontaneous())
         return;
     moveToMainCorner();
@@ -81,7 +81,7 @@ void TFormInfo::showEvent(QShowEvent* event)
 
 void TFormInfo::hideEvent(QHideEvent* event)
 {
-    QWidget::hideEvent(event);
+    QMainWindow::hideEvent(event);
     if (event->spontaneous())
         return;
     Timer1->stop();

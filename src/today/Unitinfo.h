@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 #include <memory>
 
 class Forms;
@@ -13,7 +13,7 @@ class Timer;
 // who is on duty on the start-up date, keeps the main window's period-end reminder current
 // and hands over to the main window's duty list with its "詳 細" button. The lines come
 // from the today module's functions; the duty list itself is the main window's.
-class TFormInfo : public QWidget {
+class TFormInfo : public QMainWindow {
     Q_OBJECT
 public:
     explicit TFormInfo(Forms& forms);

@@ -60,6 +60,8 @@ void TFormInfo::withdrawDetails()
 void TFormInfo::setTextColour(const QColor& colour)
 {
     QPalette palette = ui->RichEdit1->palette();
+    if (palette.color(QPalette::Text) == colour)
+        return; // kept every 100 ms: repaint only on a change
     palette.setColor(QPalette::Text, colour);
     ui->RichEdit1->setPalette(palette);
 }

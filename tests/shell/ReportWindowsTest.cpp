@@ -67,7 +67,7 @@ TEST_F(Reports, UsageStateOnThePeriodsLastDayAsksForRenewal)
     const QList<dialogs::Shown>& shown = run->dialogs().shown;
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown[0].kind, dialogs::Kind::Error);
-    EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("【勤務期間未更新エラー】")));
+    EXPECT_TRUE(shown[0].text.startsWith("【勤務期間未更新エラー】"));
     EXPECT_EQ(shown[1].kind, dialogs::Kind::Plain);
     EXPECT_TRUE(gauge("CGaugeMaster")->isVisible());
 }
@@ -81,9 +81,8 @@ TEST_F(Reports, WeeklyCostFillsTheGreenPanelAndAResetNarrowsIt)
     shell::CostTotals totals;
     const QString first = shell::costLine(master(), 0, totals);
     const QString second = shell::costLine(master(), 1, totals);
-    EXPECT_EQ(panel("RichEdit4")->lines(),
-        (QStringList { QString(), first, second, QString(), shell::costClosingLine(totals) }));
-    EXPECT_TRUE(panel("RichEdit4")->lines().last().endsWith(QStringLiteral("⇒ ¥75000")));
+    EXPECT_EQ(panel("RichEdit4")->lines(), (QStringList { "", first, second, "", shell::costClosingLine(totals) }));
+    EXPECT_TRUE(panel("RichEdit4")->lines().last().endsWith("⇒ ¥75000"));
     EXPECT_FALSE(gauge("CGaugeCost")->isVisible());
     EXPECT_TRUE(item("Ncost")->isChecked());
 
@@ -133,7 +132,7 @@ TEST_F(Reports, RegistrationListWithoutEmployeesOnlyTellsSo)
     ASSERT_EQ(run->dialogs().shown.size(), 1);
     EXPECT_EQ(run->dialogs().shown[0].kind, dialogs::Kind::Information);
     EXPECT_EQ(run->dialogs().shown[0].text,
-        QStringLiteral("※ 従業員マスタ登録未登録．\r\n\r\n※ マスタ登録は，最低１件は必要．\r\n\r\n※ 当該処理中断．"));
+        "※ 従業員マスタ登録未登録．\r\n\r\n※ マスタ登録は，最低１件は必要．\r\n\r\n※ 当該処理中断．");
     EXPECT_TRUE(item("NList")->isEnabled());
     EXPECT_FALSE(item("NList")->isChecked());
     EXPECT_FALSE(panel("RichEdit4")->isVisible());
@@ -143,15 +142,15 @@ TEST_F(Reports, IndividualWeekListsTheNamesAndShowsTheChosenOne)
 {
     start();
     item("Nsearch")->trigger();
-    auto* names = main()->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    auto* names = main()->findChild<QListWidget*>("ListBox1");
     EXPECT_EQ(names->height(), 310);
     EXPECT_EQ(panel("RichEdit3")->height(), 260);
     ASSERT_TRUE(waitFor([this] { return reportDone(); }));
     ASSERT_EQ(names->count(), 2);
     EXPECT_EQ(panel("RichEdit3")->lines().last(),
-        QStringLiteral("左の氏名リストから，ターゲット従業員をダブル・クリックし選択してください．"));
+        "左の氏名リストから，ターゲット従業員をダブル・クリックし選択してください．");
     names->setCurrentRow(1);
     Q_EMIT names->itemDoubleClicked(names->item(1));
     ASSERT_TRUE(waitFor([this] { return panel("RichEdit3")->lines().size() > 2; }));
-    EXPECT_EQ(panel("RichEdit3")->lines(), shell::individualWeek(master(), QStringLiteral("社員1")));
+    EXPECT_EQ(panel("RichEdit3")->lines(), shell::individualWeek(master(), "社員1"));
 }

@@ -52,42 +52,30 @@ TEST(DayPay, WholeHoursAtTheWageAndAPartHourAsAWholeFraction)
 
 TEST(IndividualWeek, WorkingDaysShowTimesAsStoredAndPayDaysOffShowTheirAttribute)
 {
-    QStringList week = withDay(sampleEmployee(QStringLiteral("山田")), 1,
-        { QStringLiteral("勤務日"), QStringLiteral("9"), QStringLiteral("5"), QStringLiteral("17"),
-            QStringLiteral("30") },
-        QStringLiteral("445"));
-    week = withDay(week, 2,
-        { QStringLiteral("勤務日"), QStringLiteral("10"), QStringLiteral("00"), QStringLiteral("10"),
-            QStringLiteral("00") },
-        QStringLiteral("0"));
-    week = withDay(week, 3, { QStringLiteral("休み"), "0", "00", "0", "00" }, "0");
-    week = withDay(week, 4, { QStringLiteral("その他"), "0", "00", "0", "00" }, "0");
-    const QStringList lines
-        = individualWeek(masterWith({ sampleEmployee(QStringLiteral("佐藤")), week }), QStringLiteral("山田"));
-    const QStringList expected { QString(), QStringLiteral("■ 山田 ■"), QString(), QStringLiteral("－時給 1000円－"),
-        QString(), QStringLiteral("--------------------------- 月曜日 ---------------------------"),
-        QStringLiteral("出 9:00"), QStringLiteral("退 17:30"), QStringLiteral("実労時間 7時間 30分"),
-        QStringLiteral("月曜日給料 7500円"),
-        QStringLiteral("--------------------------- 火曜日 ---------------------------"), QStringLiteral("出 9:5"),
-        QStringLiteral("退 17:30"), QStringLiteral("実労時間 7時間 25分"), QStringLiteral("火曜日給料 7500円"),
-        QStringLiteral("--------------------------- 水曜日 ---------------------------"), QStringLiteral("出 10:00"),
-        QStringLiteral("退 10:00"), QStringLiteral("実労時間 0時間 0分"), QStringLiteral("水曜日給料 0円"),
-        QStringLiteral("--------------------------- 木曜日 ---------------------------"), QStringLiteral("[ 休み ]"),
-        QStringLiteral("--------------------------- 金曜日 ---------------------------"), QStringLiteral("[ その他 ]"),
-        QStringLiteral("--------------------------- 土曜日 ---------------------------"), QStringLiteral("[ 公休 ]"),
-        QStringLiteral("--------------------------- 日曜日 ---------------------------"), QStringLiteral("[ 公休 ]"),
-        QStringLiteral("--------------------------------------------------------------"), QString(),
-        QStringLiteral("※ 週間勤務日数．．． 3 日"), QStringLiteral("※ 週間給料合計額．．． 15000 円"), QString() };
+    QStringList week = withDay(sampleEmployee("山田"), 1, { "勤務日", "9", "5", "17", "30" }, "445");
+    week = withDay(week, 2, { "勤務日", "10", "00", "10", "00" }, "0");
+    week = withDay(week, 3, { "休み", "0", "00", "0", "00" }, "0");
+    week = withDay(week, 4, { "その他", "0", "00", "0", "00" }, "0");
+    const QStringList lines = individualWeek(masterWith({ sampleEmployee("佐藤"), week }), "山田");
+    const QStringList expected { "", "■ 山田 ■", "", "－時給 1000円－", QString(),
+        "--------------------------- 月曜日 ---------------------------", "出 9:00", "退 17:30", "実労時間 7時間 30分",
+        "月曜日給料 7500円", "--------------------------- 火曜日 ---------------------------", "出 9:5", "退 17:30",
+        "実労時間 7時間 25分", "火曜日給料 7500円", "--------------------------- 水曜日 ---------------------------",
+        "出 10:00", "退 10:00", "実労時間 0時間 0分", "水曜日給料 0円",
+        "--------------------------- 木曜日 ---------------------------", "[ 休み ]",
+        "--------------------------- 金曜日 ---------------------------", "[ その他 ]",
+        "--------------------------- 土曜日 ---------------------------", "[ 公休 ]",
+        "--------------------------- 日曜日 ---------------------------", "[ 公休 ]",
+        "--------------------------------------------------------------", "", "※ 週間勤務日数．．． 3 日",
+        "※ 週間給料合計額．．． 15000 円", QString() };
     EXPECT_EQ(lines, expected);
 }
 
 TEST(IndividualWeek, EachRowOfARepeatedNameCountsItsOwnWeek)
 {
-    const QStringList lines
-        = individualWeek(masterWith({ sampleEmployee(QStringLiteral("同名")), sampleEmployee(QStringLiteral("同名")) }),
-            QStringLiteral("同名"));
-    EXPECT_EQ(lines.count(QStringLiteral("※ 週間給料合計額．．． 37500 円")), 2);
-    EXPECT_EQ(lines.count(QStringLiteral("※ 週間勤務日数．．． 5 日")), 2);
+    const QStringList lines = individualWeek(masterWith({ sampleEmployee("同名"), sampleEmployee("同名") }), "同名");
+    EXPECT_EQ(lines.count("※ 週間給料合計額．．． 37500 円"), 2);
+    EXPECT_EQ(lines.count("※ 週間勤務日数．．． 5 日"), 2);
 }
 
 TEST(DutyList, EachAttributeHasItsLinesAndOnlyWorkingDaysCount)
@@ -96,55 +84,48 @@ TEST(DutyList, EachAttributeHasItsLinesAndOnlyWorkingDaysCount)
         QString attribute;
         QStringList lines;
     };
-    const QStringList work { QStringLiteral("〇 山田"), QStringLiteral("出 9:00"), QStringLiteral("退 17:30"),
-        QStringLiteral("実労時間 7時間 30分"), QStringLiteral("本日給料 7500円"), QStringLiteral("－時給 1000円－"),
-        QString() };
+    const QStringList work { "〇 山田", "出 9:00", "退 17:30", "実労時間 7時間 30分", "本日給料 7500円",
+        "－時給 1000円－", QString() };
     const Case cases[] = {
-        { QStringLiteral("勤務日"), work },
-        { QStringLiteral("公休"), { QStringLiteral("☆ 山田"), QStringLiteral("[公休日]"), QString() } },
-        { QStringLiteral("休み"), { QStringLiteral("× 山田"), QStringLiteral("[休  み]"), QString() } },
-        { QStringLiteral("その他"), { QStringLiteral("－ 山田"), QStringLiteral("[その他]"), QString() } },
+        { "勤務日", work },
+        { "公休", { "☆ 山田", "[公休日]", QString() } },
+        { "休み", { "× 山田", "[休  み]", QString() } },
+        { "その他", { "－ 山田", "[その他]", QString() } },
     };
     for (const Case& c : cases) {
-        QStringList cells = sampleEmployee(QStringLiteral("山田"));
+        QStringList cells = sampleEmployee("山田");
         cells[2] = c.attribute; // Monday
         DutyTotals totals;
         EXPECT_EQ(dutyLines(masterWith({ cells }), 0, 2, totals), c.lines) << c.attribute.toStdString();
-        const bool working = c.attribute == QStringLiteral("勤務日");
+        const bool working = c.attribute == "勤務日";
         EXPECT_EQ(totals.workers, working ? 1 : 0);
         EXPECT_EQ(totals.labourCost, working ? 7500 : 0);
     }
     DutyTotals totals;
-    EXPECT_EQ(dutyLines(masterWith({ sampleEmployee(QStringLiteral("山田")) }), 0, 0, totals),
-        (QStringList { QString(), QStringLiteral("- ▼ 不定情報検出 -"), QString() }));
+    EXPECT_EQ(dutyLines(masterWith({ sampleEmployee("山田") }), 0, 0, totals),
+        (QStringList { "", "- ▼ 不定情報検出 -", QString() }));
 }
 
 TEST(DutyList, SundayReadsTheSundayBlockAndTheListClosesWithTheTotals)
 {
-    const QStringList sunday = withDay(sampleEmployee(QStringLiteral("日曜")), 6,
-        { QStringLiteral("勤務日"), QStringLiteral("22"), QStringLiteral("00"), QStringLiteral("6"),
-            QStringLiteral("00") },
-        QStringLiteral("420"));
-    const Table master = masterWith({ sampleEmployee(QStringLiteral("平日")), sunday });
+    const QStringList sunday = withDay(sampleEmployee("日曜"), 6, { "勤務日", "22", "00", "6", "00" }, "420");
+    const Table master = masterWith({ sampleEmployee("平日"), sunday });
     DutyTotals totals;
-    EXPECT_EQ(dutyLines(master, 0, 1, totals).value(1), QStringLiteral("[公休日]"));
+    EXPECT_EQ(dutyLines(master, 0, 1, totals).value(1), "[公休日]");
     const QStringList lines = dutyLines(master, 1, 1, totals);
-    EXPECT_EQ(lines.mid(1, 4),
-        (QStringList { QStringLiteral("出 22:00"), QStringLiteral("退 6:00"), QStringLiteral("実労時間 7時間 0分"),
-            QStringLiteral("本日給料 7000円") }));
+    EXPECT_EQ(lines.mid(1, 4), (QStringList { "出 22:00", "退 6:00", "実労時間 7時間 0分", "本日給料 7000円" }));
     EXPECT_EQ(dutyClosingLines(totals),
-        (QStringList { QString(), QString(), QStringLiteral("------------------------------------"),
-            QStringLiteral("◇ 本日勤務者合計 ⇒ 1 人"), QStringLiteral("◆ 本日人件費合計 ⇒ 7000 円"),
-            QStringLiteral("------------------------------------"), QString(),
-            QStringLiteral("※ 実労時間とは，休憩時間を除外．"), QStringLiteral("※ 本日給料とは，実労時間で算出．") }));
+        (QStringList { "", "", "------------------------------------", "◇ 本日勤務者合計 ⇒ 1 人",
+            "◆ 本日人件費合計 ⇒ 7000 円", "------------------------------------", "",
+            "※ 実労時間とは，休憩時間を除外．", "※ 本日給料とは，実労時間で算出．" }));
 }
 
 TEST(WeeklyCost, EmployeeLineAndClosingLineShowTheYenSign)
 {
-    const Table master = masterWith({ sampleEmployee(QStringLiteral("山田")) });
+    const Table master = masterWith({ sampleEmployee("山田") });
     CostTotals totals;
     EXPECT_EQ(costLine(master, 0, totals),
-        QStringLiteral("■山田 □月：7500□火：7500□水：7500□木：7500□金：7500□土：0□日：0 ◆ [週間合計]⇒ ¥37500"));
+        "■山田 □月：7500□火：7500□水：7500□木：7500□金：7500□土：0□日：0 ◆ [週間合計]⇒ ¥37500");
     const QString closing = costClosingLine(totals);
     EXPECT_EQ(closing,
         QStringLiteral("※ 曜日別集計額　□月：¥7500□火：¥7500□水：¥7500□木：¥7500□金：¥7500□土：¥0□日：¥0"
@@ -157,10 +138,10 @@ TEST(WeeklyCost, EmployeeLineAndClosingLineShowTheYenSign)
 
 TEST(WeeklyCost, TotalsOfThirtyLargeWeeksDoNotOverflow)
 {
-    QStringList cells = sampleEmployee(QStringLiteral("最大"));
-    cells[1] = QStringLiteral("99999");
+    QStringList cells = sampleEmployee("最大");
+    cells[1] = "99999";
     for (int day = 0; day < 7; ++day)
-        cells[37 + day] = QStringLiteral("9999"); // 166 h 39 min
+        cells[37 + day] = "9999"; // 166 h 39 min
     const Table master = masterWith(QList<QStringList>(30, cells));
     CostTotals totals;
     for (int row = 0; row < 30; ++row)
@@ -170,11 +151,11 @@ TEST(WeeklyCost, TotalsOfThirtyLargeWeeksDoNotOverflow)
 
 TEST(RegistrationList, OneLineWithWageAndTheStandardWeekAsStored)
 {
-    QStringList cells = sampleEmployee(QStringLiteral("山田"));
-    cells[1] = QStringLiteral("900");
-    cells = withDay(cells, 0, { QStringLiteral("勤務日"), "9", "00", "17", "00" }, "420");
+    QStringList cells = sampleEmployee("山田");
+    cells[1] = "900";
+    cells = withDay(cells, 0, { "勤務日", "9", "00", "17", "00" }, "420");
     for (int day = 1; day < 7; ++day)
-        cells = withDay(cells, day, { QStringLiteral("公休"), "0", "00", "0", "00" }, "0");
+        cells = withDay(cells, day, { "公休", "0", "00", "0", "00" }, "0");
     const QString line = registrationLine(masterWith({ cells }), 0);
     EXPECT_EQ(line,
         QStringLiteral("【山田】 ¥900 ⇒ □月：勤務日9:00～17:00□火：公休0:00～0:00□水：公休0:00～0:00□木：公休0:00～0:"
@@ -217,9 +198,8 @@ TEST(UsageState, ThePeriodGaugeCountsFromTheStartAndBackFromTheEnd)
     }
     const QList<Notice> renewal = usageState(june, 3, QDate(2024, 7, 9)).periodNotices;
     EXPECT_EQ(renewal[0].kind, Notice::Kind::Error);
-    EXPECT_TRUE(renewal[0].text.startsWith(QStringLiteral("【勤務期間未更新エラー】")));
-    EXPECT_EQ(renewal[1],
-        (Notice { Notice::Kind::Plain, QStringLiteral("※ 引き続き，従業員マスタ使用率をゲージ表示します．") }));
+    EXPECT_TRUE(renewal[0].text.startsWith("【勤務期間未更新エラー】"));
+    EXPECT_EQ(renewal[1], (Notice { Notice::Kind::Plain, "※ 引き続き，従業員マスタ使用率をゲージ表示します．" }));
 }
 
 TEST(UsageState, APeriodAcrossTheYearEndIsJudgedInItsStartAndItsEndYear)
@@ -251,5 +231,5 @@ TEST(UsageState, TheEmployeeGaugeTellsOfAnEmptyAndAFullMaster)
     EXPECT_EQ(full.employees, 30);
     ASSERT_EQ(full.masterNotices.size(), 1);
     EXPECT_EQ(full.masterNotices[0].kind, Notice::Kind::Warning);
-    EXPECT_TRUE(full.masterNotices[0].text.startsWith(QStringLiteral("【従業員マスタ登録限度値】")));
+    EXPECT_TRUE(full.masterNotices[0].text.startsWith("【従業員マスタ登録限度値】"));
 }

@@ -25,13 +25,13 @@ class TodayPanel : public ::testing::Test {
 protected:
     void start(QDate today, const QDateTime& panelClock = {})
     {
-        QStringList dayOff = sampleEmployee(QStringLiteral("佐藤"));
-        dayOff[2] = QStringLiteral("公休");
-        QStringList longer = sampleEmployee(QStringLiteral("鈴木"));
-        longer[1] = QStringLiteral("1200");
-        longer[37] = QStringLiteral("465"); // Monday 7 h 45 min
-        writeFileBytes(dir.file(TFormData::kMasterFile),
-            fileLine(sampleEmployee(QStringLiteral("山田"))) + fileLine(dayOff) + fileLine(longer));
+        QStringList dayOff = sampleEmployee("佐藤");
+        dayOff[2] = "公休";
+        QStringList longer = sampleEmployee("鈴木");
+        longer[1] = "1200";
+        longer[37] = "465"; // Monday 7 h 45 min
+        writeFileBytes(
+            dir.file(TFormData::kMasterFile), fileLine(sampleEmployee("山田")) + fileLine(dayOff) + fileLine(longer));
         Table schedule { 40, 5 };
         registerPeriod(schedule, kPeriodStart, 7);
         writeFileBytes(dir.file(TFormData::kScheduleFile), serializeTable(schedule));
@@ -44,14 +44,11 @@ protected:
     }
     TFormMain* main() { return run->forms().FormMain; }
     TFormInfo* panel() { return run->forms().FormInfo; }
-    QPushButton* button() { return panel()->findChild<QPushButton*>(QStringLiteral("Button1")); }
-    RichEdit* dutyPanel() { return main()->findChild<RichEdit*>(QStringLiteral("RichEdit2")); }
-    QLabel* reminder() { return main()->findChild<QLabel*>(QStringLiteral("LabelMsg")); }
-    bool listDone() { return main()->findChild<QAction*>(QStringLiteral("NAllCopy"))->isEnabled(); }
-    QColor panelText()
-    {
-        return panel()->findChild<RichEdit*>(QStringLiteral("RichEdit1"))->palette().color(QPalette::Text);
-    }
+    QPushButton* button() { return panel()->findChild<QPushButton*>("Button1"); }
+    RichEdit* dutyPanel() { return main()->findChild<RichEdit*>("RichEdit2"); }
+    QLabel* reminder() { return main()->findChild<QLabel*>("LabelMsg"); }
+    bool listDone() { return main()->findChild<QAction*>("NAllCopy")->isEnabled(); }
+    QColor panelText() { return panel()->findChild<RichEdit*>("RichEdit1")->palette().color(QPalette::Text); }
 
     StartDirectory dir;
     std::unique_ptr<ProgramRun> run;
@@ -63,13 +60,12 @@ TEST_F(TodayPanel, StartListsTodaysWorkersAndDetailsGiveTheDutyListWithPay)
 {
     start(kMonday);
     EXPECT_EQ(panel()->lines(),
-        (QStringList { QStringLiteral("■ 2024年6月10日 （月）"), QString(), QStringLiteral("---月曜日の勤務者---"),
-            QString(), QStringLiteral("□ 山田"), QStringLiteral("□ 鈴木"), QString(), QStringLiteral("合計 2 名 出勤"),
-            QStringLiteral("--------------------"), QString() }));
+        (QStringList { "■ 2024年6月10日 （月）", "", "---月曜日の勤務者---", QString(), "□ 山田", "□ 鈴木", "",
+            "合計 2 名 出勤", "--------------------", QString() }));
     EXPECT_EQ(main()->todayWeekdayCode(), 2);
     EXPECT_EQ(panel()->geometry().right(), main()->geometry().right());
     ASSERT_TRUE(waitFor([this] { return reminder()->isVisible(); }));
-    EXPECT_EQ(reminder()->text(), QStringLiteral("勤務期間終了まで，後５日"));
+    EXPECT_EQ(reminder()->text(), "勤務期間終了まで，後５日");
 
     QTest::mouseClick(button(), Qt::LeftButton);
     EXPECT_FALSE(button()->isVisible());
@@ -78,14 +74,12 @@ TEST_F(TodayPanel, StartListsTodaysWorkersAndDetailsGiveTheDutyListWithPay)
     EXPECT_FALSE(reminder()->isVisible());
     ASSERT_TRUE(waitFor([this] { return listDone(); }));
     const QStringList lines = dutyPanel()->lines();
-    EXPECT_EQ(lines.mid(0, 5),
-        (QStringList { QString(), QStringLiteral("■ 2024年6月10日 （月）"), QString(), QStringLiteral("〇 山田"),
-            QStringLiteral("出 9:00") }));
-    EXPECT_TRUE(lines.contains(QStringLiteral("☆ 佐藤")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("本日給料 9600円")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("◇ 本日勤務者合計 ⇒ 2 人")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("◆ 本日人件費合計 ⇒ 17100 円")));
-    EXPECT_TRUE(main()->findChild<QMenu*>(QStringLiteral("NSum"))->menuAction()->isEnabled());
+    EXPECT_EQ(lines.mid(0, 5), (QStringList { "", "■ 2024年6月10日 （月）", "", "〇 山田", "出 9:00" }));
+    EXPECT_TRUE(lines.contains("☆ 佐藤"));
+    EXPECT_TRUE(lines.contains("本日給料 9600円"));
+    EXPECT_TRUE(lines.contains("◇ 本日勤務者合計 ⇒ 2 人"));
+    EXPECT_TRUE(lines.contains("◆ 本日人件費合計 ⇒ 17100 円"));
+    EXPECT_TRUE(main()->findChild<QMenu*>("NSum")->menuAction()->isEnabled());
 }
 
 TEST_F(TodayPanel, TheWeekdayIsThatOfTheStartUpDateEvenAfterMidnight)
@@ -93,29 +87,28 @@ TEST_F(TodayPanel, TheWeekdayIsThatOfTheStartUpDateEvenAfterMidnight)
     // Started on Sunday; by the time the panel is built the clock has passed midnight.
     start(QDate(2024, 6, 9), QDateTime(kMonday, QTime(0, 0, 1)));
     EXPECT_EQ(main()->todayWeekdayCode(), 1);
-    EXPECT_EQ(panel()->lines().mid(0, 3),
-        (QStringList { QStringLiteral("■ 2024年6月9日 （日）"), QString(), QStringLiteral("---日曜日の勤務者---") }));
-    EXPECT_TRUE(panel()->lines().contains(QStringLiteral("合計 0 名 出勤")));
+    EXPECT_EQ(panel()->lines().mid(0, 3), (QStringList { "■ 2024年6月9日 （日）", "", "---日曜日の勤務者---" }));
+    EXPECT_TRUE(panel()->lines().contains("合計 0 名 出勤"));
     button()->click();
     ASSERT_TRUE(waitFor([this] { return listDone(); }));
-    EXPECT_TRUE(dutyPanel()->lines().contains(QStringLiteral("◇ 本日勤務者合計 ⇒ 0 人")));
+    EXPECT_TRUE(dutyPanel()->lines().contains("◇ 本日勤務者合計 ⇒ 0 人"));
 }
 
 TEST_F(TodayPanel, DetailsTakeOverFromAReportStillFilling)
 {
     start(kMonday);
-    main()->findChild<QAction*>(QStringLiteral("Ncost"))->trigger();
+    main()->findChild<QAction*>("Ncost")->trigger();
     button()->click();
     ASSERT_TRUE(waitFor([this] { return listDone(); }));
-    EXPECT_FALSE(main()->findChild<RichEdit*>(QStringLiteral("RichEdit4"))->isVisible());
-    EXPECT_EQ(dutyPanel()->lines().count(QStringLiteral("〇 山田")), 1);
-    EXPECT_TRUE(dutyPanel()->lines().contains(QStringLiteral("◆ 本日人件費合計 ⇒ 17100 円")));
+    EXPECT_FALSE(main()->findChild<RichEdit*>("RichEdit4")->isVisible());
+    EXPECT_EQ(dutyPanel()->lines().count("〇 山田"), 1);
+    EXPECT_TRUE(dutyPanel()->lines().contains("◆ 本日人件費合計 ⇒ 17100 円"));
 }
 
 TEST_F(TodayPanel, OpeningATopMenuWithdrawsTheButtonForGood)
 {
     start(kMonday);
-    Q_EMIT main()->findChild<QMenu*>(QStringLiteral("NSum"))->aboutToShow();
+    Q_EMIT main()->findChild<QMenu*>("NSum")->aboutToShow();
     waitFor([] { return false; }, 50);
     EXPECT_FALSE(button()->isVisible());
     EXPECT_FALSE(button()->isEnabled());

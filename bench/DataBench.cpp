@@ -1,5 +1,6 @@
 // Speed of the work the start-up and the closing do on a full data set: loading and saving
 // both files, the employee master checks and the period checks, and registering a period.
+#include "BenchData.h"
 #include "data/DataFiles.h"
 #include "data/MasterChecks.h"
 #include "data/ScheduleChecks.h"
@@ -10,23 +11,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void fillMaster(Table& t)
-{
-    for (int r = 0; r < t.rowCount(); ++r) {
-        t.setCell(0, r, QStringLiteral("従業員氏名%1").arg(r));
-        t.setCell(1, r, QStringLiteral("1250"));
-        for (int w = 0; w < 7; ++w) {
-            const int c = 2 + 5 * w;
-            t.setCell(c, r, QStringLiteral("勤務日"));
-            t.setCell(c + 1, r, QStringLiteral("9"));
-            t.setCell(c + 2, r, QStringLiteral("00"));
-            t.setCell(c + 3, r, QStringLiteral("17"));
-            t.setCell(c + 4, r, QStringLiteral("30"));
-            t.setCell(37 + w, r, QStringLiteral("450"));
-        }
-    }
-}
 
 void BM_SaveAndLoadBothFiles(benchmark::State& state)
 {

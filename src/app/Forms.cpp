@@ -8,6 +8,7 @@
 #include "master/Unitperson.h"
 #include "period/Unitterm.h"
 #include "shell/Unitmain.h"
+#include "today/Unitinfo.h"
 
 Forms::Forms()
 {
@@ -24,6 +25,8 @@ Forms::Forms()
     FormData = data_.get();
     term_ = std::make_unique<TFormTerm>(*this);
     FormTerm = term_.get();
+    info_ = std::make_unique<TFormInfo>(*this);
+    FormInfo = info_.get();
     title_ = std::make_unique<TFormTitle>();
     FormTitle = title_.get();
     master2_ = std::make_unique<TFormMaster2>(*this);

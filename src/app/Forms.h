@@ -4,6 +4,7 @@
 
 class TAboutBox;
 class TFormData;
+class TFormInfo;
 class TFormMain;
 class TFormMaster;
 class TFormMaster2;
@@ -26,6 +27,7 @@ public:
     TFormPerson* FormPerson = nullptr;
     TFormData* FormData = nullptr;
     TFormTerm* FormTerm = nullptr;
+    TFormInfo* FormInfo = nullptr;
     TFormTitle* FormTitle = nullptr;
     TFormMaster2* FormMaster2 = nullptr;
 
@@ -35,6 +37,7 @@ private:
     std::unique_ptr<TFormPerson> person_;
     std::unique_ptr<TFormData> data_;
     std::unique_ptr<TFormTerm> term_;
+    std::unique_ptr<TFormInfo> info_;
     std::unique_ptr<TFormTitle> title_;
     std::unique_ptr<TFormMaster2> master2_;
 };

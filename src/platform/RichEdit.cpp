@@ -23,6 +23,17 @@ void RichEdit::appendLine(const QString& line)
     moveCursor(QTextCursor::End);
 }
 
+void RichEdit::prependLine(const QString& line)
+{
+    QTextCursor cursor(document());
+    if (lineCount_ > 0) {
+        cursor.insertBlock();
+        cursor.movePosition(QTextCursor::Start);
+    }
+    cursor.insertText(line);
+    ++lineCount_;
+}
+
 void RichEdit::clearLines()
 {
     clear();

@@ -11,6 +11,7 @@ public:
     explicit RichEdit(QWidget* parent = nullptr);
 
     void appendLine(const QString& line);
+    void prependLine(const QString& line);
     void clearLines();
     QStringList lines() const;
     bool isEmptyText() const { return lineCount_ == 0; }

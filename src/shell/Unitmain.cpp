@@ -15,16 +15,22 @@
 #include "platform/Pace.h"
 #include "platform/Timer.h"
 #include "reports/ViewOutput.h"
+#include "shell/UsageState.h"
+#include "today/Unitinfo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QListWidget>
 #include <QMenu>
+#include <algorithm>
 
 namespace {
 
 const QString kMakerCaption = QStringLiteral("Karvela Software Development");
 const QString kCheckHit = QStringLiteral("▽ ZEL USE DATA SECURITY CHECK HIT !");
+const QColor kCostBackground(0, 128, 0);
+const QColor kListBackground(0, 0, 160);
 
 // Ends the program after a data file could not be created, opened or written.
 [[noreturn]] void fileFailure(const FileError& error)
@@ -59,6 +65,11 @@ TFormMain::TFormMain(Forms& forms)
     Timer2 = new Timer(this, 1000, [this] { Timer2Timer(); });
     Timer3 = new Timer(this, 1000, [this] { Timer3Timer(); });
     TimerMsg = new Timer(this, 300, [this] { TimerMsgTimer(); });
+    TimerInfo = new Timer(this, 1000, [this] { TimerInfoTimer(); });
+    TimerName = new Timer(this, 100, [this] { TimerNameTimer(); });
+    TimerSearch = new Timer(this, 100, [this] { TimerSearchTimer(); });
+    TimerCost = new Timer(this, 500, [this] { TimerCostTimer(); });
+    TimerList = new Timer(this, 500, [this] { TimerListTimer(); });
 
     startDir_ = QDir::currentPath();
     setCaption(kMakerCaption);
@@ -311,6 +322,8 @@ void TFormMain::enterNormal()
 {
     state_ = State::Normal;
     setTopMenus(true, true, true, true, true);
+    forms_.FormInfo->show();
+    forms_.FormInfo->appendLine(QStringLiteral("▼ しばらくお待ちください．．．"));
     setCaption(QStringLiteral("ZEL Rotan QX-%1   - Karvela Software Development -").arg(kMaxEmployees));
 }
 
@@ -328,7 +341,7 @@ void TFormMain::hideEvent(QHideEvent* event)
     QMainWindow::hideEvent(event);
     if (event->spontaneous())
         return; // minimising is not hiding
-    for (Timer* t : { Timer1, Timer2, Timer3 })
+    for (Timer* t : { Timer1, Timer2, Timer3, TimerInfo, TimerName, TimerSearch, TimerCost, TimerList })
         t->stop();
     for (RichEdit* panel : { ui->RichEdit1, ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 }) {
         panel->clearLines();
@@ -343,6 +356,7 @@ void TFormMain::hideEvent(QHideEvent* event)
     ui->ListBox1->resize(ui->ListBox1->width(), 17);
     ui->Nsearch->setEnabled(true);
     ui->NState->setEnabled(true);
+    setPictureHint(false);
 }
 
 void TFormMain::closeEvent(QCloseEvent* event)
@@ -386,7 +400,14 @@ void TFormMain::startPeriodReminder(const QString& text)
 {
     ui->LabelMsg->setText(text);
     ui->LabelMsg->show();
-    TimerMsg->start();
+    if (!TimerMsg->isEnabled()) // the today panel repeats this every 100 ms; the scroll keeps its pace
+        TimerMsg->start();
+}
+
+void TFormMain::stopPeriodReminder(const QString& text)
+{
+    ui->LabelMsg->setText(text);
+    hidePeriodReminder();
 }
 
 void TFormMain::TimerMsgTimer()
@@ -418,7 +439,10 @@ void TFormMain::TimerMsgTimer()
 
 void TFormMain::resetPanels()
 {
-    TimerMsg->stop();
+    // The registration list stops too, so that no line of it lands in the cleared panel.
+    for (Timer* t : { TimerName, TimerSearch, TimerCost, TimerList, TimerMsg })
+        t->stop();
+    forms_.FormInfo->withdrawDetails();
     for (Gauge* gauge : { ui->CGaugeName, ui->CGaugeCost }) {
         gauge->setValue(0);
         gauge->hide();
@@ -440,7 +464,7 @@ void TFormMain::resetPanels()
     ui->LabelMsg->hide();
     ui->CGaugeTerm->hide();
     ui->CGaugeMaster->hide();
-    for (QAction* item : PopupMenu1->actions())
+    for (QAction* item : popupItems_)
         item->setEnabled(false);
     ui->NState->setEnabled(!ui->RichEdit1->isVisible());
 }
@@ -453,6 +477,7 @@ void TFormMain::buildPopupMenu()
         QAction* a = PopupMenu1->addAction(text);
         a->setObjectName(QLatin1String(name));
         a->setEnabled(false);
+        popupItems_ << a;
         return a;
     };
     item("NTranse", QStringLiteral("転送"));
@@ -466,8 +491,27 @@ void TFormMain::buildPopupMenu()
     QMenu* font = PopupMenu1->addMenu(QStringLiteral("フォント設定"));
     font->menuAction()->setObjectName(QStringLiteral("NFont"));
     font->menuAction()->setEnabled(false);
-    font->addAction(QStringLiteral("カラー"))->setObjectName(QStringLiteral("N4"));
-    font->addAction(QStringLiteral("スタイル"))->setObjectName(QStringLiteral("N16"));
+    popupItems_ << font->menuAction();
+    QAction* colour = font->addAction(QStringLiteral("カラー"));
+    colour->setObjectName(QStringLiteral("N4"));
+    QAction* style = font->addAction(QStringLiteral("スタイル"));
+    style->setObjectName(QStringLiteral("N16"));
+
+    // Colour and font go to the first visible panel, whichever panel the menu was opened on.
+    connect(colour, &QAction::triggered, this, [this] {
+        if (RichEdit* panel = firstVisiblePanel()) {
+            if (auto c = dialogs::color(this, panel->palette().color(QPalette::Base))) {
+                QPalette palette = panel->palette();
+                palette.setColor(QPalette::Base, *c);
+                panel->setPalette(palette);
+            }
+        }
+    });
+    connect(style, &QAction::triggered, this, [this] {
+        if (RichEdit* panel = firstVisiblePanel())
+            if (auto f = dialogs::font(this, panel->font()))
+                panel->setFont(*f);
+    });
 
     // The menu acts on the panel on which it was opened.
     for (RichEdit* panel : { ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 }) {
@@ -480,6 +524,12 @@ void TFormMain::buildPopupMenu()
                 panel->copy();
         });
     }
+}
+
+void TFormMain::enablePopup()
+{
+    for (QAction* item : popupItems_)
+        item->setEnabled(true);
 }
 
 void TFormMain::showInformation(const QString& text)
@@ -510,6 +560,11 @@ void TFormMain::connectMenus()
         handOverTo(forms_.FormMaster);
     });
     connect(ui->N13, &QAction::triggered, this, [this] { forms_.FormTitle->show(); });
+    connect(ui->NState, &QAction::triggered, this, &TFormMain::NStateClick);
+    connect(ui->Nsearch, &QAction::triggered, this, &TFormMain::NsearchClick);
+    connect(ui->Ncost, &QAction::triggered, this, &TFormMain::NcostClick);
+    connect(ui->NList, &QAction::triggered, this, &TFormMain::NListClick);
+    connect(ui->ListBox1, &QListWidget::itemDoubleClicked, this, &TFormMain::ListBox1DblClick);
 
     // Fixed information dialogs of the maker (a fictional company) and of the program.
     const auto fixed = [this](QAction* item, dialogs::Kind kind, const QString& text) {
@@ -557,4 +612,236 @@ void TFormMain::connectMenus()
             "各種機能を利用する．\r\n\r\n\r\n※ 勤務期間は，いつ何時でも設定可能．\r\n※ 時給計算等の算出方法は，ZEL "
             "Rotanの仕様によるものです．\r\n　　該当しない場合は，目安としてご利用ください．"));
     });
+}
+
+// ---- Reports in the panels ----
+
+void TFormMain::setTopMenusEnabled(bool on)
+{
+    setTopMenus(on, on, on, on, on);
+}
+
+void TFormMain::setPictureHint(bool on)
+{
+    ui->Image1->setToolTip(on ? QStringLiteral("右上の「詳 細」で，本日の勤務者と本日給料を表示します．") : QString());
+}
+
+void TFormMain::startCounting(Gauge* gauge)
+{
+    employeesTotal_ = employeesLeft_ = forms_.FormData->employeeCount();
+    nextRow_ = 0;
+    gauge->setMaximum(employeesTotal_);
+}
+
+// The row to handle in this tick. The counters move on first, so a cell that is not a
+// number stops only this employee's line, not the whole job.
+int TFormMain::takeEmployee(Gauge* gauge)
+{
+    gauge->setValue(employeesTotal_ - employeesLeft_ + 1);
+    const int row = nextRow_++;
+    if (--employeesLeft_ == 0)
+        gauge->setValue(gauge->maximum());
+    return row;
+}
+
+void TFormMain::finishGauge(Gauge* gauge)
+{
+    gauge->setValue(0);
+    gauge->hide();
+}
+
+void TFormMain::widenRichEdit4(const QColor& background)
+{
+    RichEdit* panel = ui->RichEdit4;
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, Qt::white);
+    panel->setPalette(palette);
+    panel->show();
+    for (int width = 10; width <= 630; width += 10) {
+        panel->resize(width, panel->height());
+        pace::pause(50);
+    }
+}
+
+void TFormMain::NStateClick()
+{
+    const auto show = [this](const QList<shell::Notice>& notices) {
+        for (const shell::Notice& notice : notices) {
+            dialogs::Kind kind = dialogs::Kind::Plain;
+            switch (notice.kind) {
+            case shell::Notice::Kind::Plain:
+                break;
+            case shell::Notice::Kind::Information:
+                kind = dialogs::Kind::Information;
+                break;
+            case shell::Notice::Kind::Warning:
+                kind = dialogs::Kind::Warning;
+                break;
+            case shell::Notice::Kind::Error:
+                kind = dialogs::Kind::Error;
+                break;
+            }
+            dialogs::message(kind, notice.text, dialogs::Buttons::Ok, this);
+        }
+    };
+    const shell::UsageState usage = shell::usageState(
+        forms_.FormData->StringGrid2, forms_.FormData->employeeCount(), forms_.FormTerm->startupDate());
+    if (!usage.periodValid) {
+        show(usage.periodNotices);
+        return;
+    }
+    ui->NState->setEnabled(false);
+    ui->CGaugeTerm->setMaximum(usage.periodMaximum);
+    ui->CGaugeTerm->setValue(usage.periodProgress);
+    ui->CGaugeTerm->show();
+    show(usage.periodNotices);
+    ui->CGaugeMaster->setMaximum(kMaxEmployees);
+    ui->CGaugeMaster->setValue(usage.employees);
+    ui->CGaugeMaster->show();
+    show(usage.masterNotices);
+}
+
+void TFormMain::NsearchClick()
+{
+    ui->Nsearch->setChecked(true);
+    startCounting(ui->CGaugeName);
+    ui->ListBox1->show();
+    ui->RichEdit3->show();
+    for (int height = 10; height <= 310; height += 10) {
+        ui->ListBox1->resize(ui->ListBox1->width(), height);
+        ui->RichEdit3->resize(ui->RichEdit3->width(), std::min(height, 260));
+        pace::pause(50);
+    }
+    ui->CGaugeName->show();
+    TimerName->start();
+}
+
+void TFormMain::TimerNameTimer()
+{
+    if (employeesLeft_ != 0) {
+        const int row = takeEmployee(ui->CGaugeName);
+        ui->ListBox1->addItem(forms_.FormData->StringGrid1.cell(0, row));
+        return;
+    }
+    TimerName->stop();
+    finishGauge(ui->CGaugeName);
+    ui->RichEdit3->appendLine(QString());
+    ui->RichEdit3->appendLine(
+        QStringLiteral("左の氏名リストから，ターゲット従業員をダブル・クリックし選択してください．"));
+    enablePopup();
+}
+
+void TFormMain::ListBox1DblClick()
+{
+    ui->RichEdit3->clearLines();
+    TimerSearch->start();
+}
+
+void TFormMain::TimerSearchTimer()
+{
+    TimerSearch->stop();
+    if (const QListWidgetItem* item = ui->ListBox1->currentItem())
+        for (const QString& line : shell::individualWeek(forms_.FormData->StringGrid1, item->text()))
+            ui->RichEdit3->appendLine(line);
+    enablePopup();
+}
+
+void TFormMain::NcostClick()
+{
+    ui->Ncost->setChecked(true);
+    startCounting(ui->CGaugeCost);
+    costTotals_ = {};
+    widenRichEdit4(kCostBackground);
+    ui->CGaugeCost->show();
+    TimerCost->start();
+}
+
+void TFormMain::TimerCostTimer()
+{
+    if (employeesLeft_ != 0) {
+        const int row = takeEmployee(ui->CGaugeCost);
+        ui->RichEdit4->appendLine(shell::costLine(forms_.FormData->StringGrid1, row, costTotals_));
+        return;
+    }
+    TimerCost->stop();
+    finishGauge(ui->CGaugeCost);
+    ui->RichEdit4->appendLine(QString());
+    ui->RichEdit4->appendLine(shell::costClosingLine(costTotals_));
+    ui->RichEdit4->prependLine(QString());
+    enablePopup();
+}
+
+void TFormMain::NListClick()
+{
+    ui->NList->setChecked(true);
+    ui->NList->setEnabled(false);
+    if (forms_.FormData->employeeCount() == 0) {
+        ui->NList->setChecked(false);
+        ui->NList->setEnabled(true);
+        showInformation(QStringLiteral(
+            "※ 従業員マスタ登録未登録．\r\n\r\n※ マスタ登録は，最低１件は必要．\r\n\r\n※ 当該処理中断．"));
+        return;
+    }
+    startCounting(ui->CGaugeCost);
+    widenRichEdit4(kListBackground);
+    ui->CGaugeCost->show();
+    TimerList->start();
+}
+
+void TFormMain::TimerListTimer()
+{
+    if (employeesLeft_ != 0) {
+        const int row = takeEmployee(ui->CGaugeCost);
+        ui->RichEdit4->appendLine(shell::registrationLine(forms_.FormData->StringGrid1, row));
+        return;
+    }
+    TimerList->stop();
+    finishGauge(ui->CGaugeCost);
+    ui->RichEdit4->appendLine(QString());
+    ui->RichEdit4->prependLine(QString());
+    enablePopup();
+}
+
+void TFormMain::growDutyPanel()
+{
+    // The duty list takes the panel area and the employee counters for itself.
+    resetPanels();
+    ui->RichEdit2->show();
+    for (int height = 10; height <= 260; height += 10) {
+        ui->RichEdit2->resize(ui->RichEdit2->width(), height);
+        pace::pause(100);
+    }
+}
+
+void TFormMain::startDutyList(const QString& dateLine, int employees)
+{
+    QFont font = ui->RichEdit2->font();
+    font.setPointSize(11);
+    ui->RichEdit2->setFont(font);
+    for (const QString& line : { QString(), dateLine, QString() })
+        ui->RichEdit2->appendLine(line);
+    ui->CGauge5->setMaximum(employees);
+    employeesTotal_ = employeesLeft_ = employees;
+    nextRow_ = 0;
+    hidePeriodReminder();
+    TimerInfo->start();
+    ui->CGauge5->show();
+    setPictureHint(false);
+}
+
+void TFormMain::TimerInfoTimer()
+{
+    if (employeesLeft_ != 0) {
+        const int row = takeEmployee(ui->CGauge5);
+        for (const QString& line : shell::dutyLines(forms_.FormData->StringGrid1, row, todayWeekdayCode_, dutyTotals_))
+            ui->RichEdit2->appendLine(line);
+        return;
+    }
+    TimerInfo->stop();
+    finishGauge(ui->CGauge5);
+    for (const QString& line : shell::dutyClosingLines(dutyTotals_))
+        ui->RichEdit2->appendLine(line);
+    setTopMenusEnabled(true);
+    enablePopup();
 }

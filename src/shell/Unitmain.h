@@ -1,5 +1,8 @@
 #pragma once
 
+#include "shell/Reports.h"
+
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <memory>
@@ -8,6 +11,9 @@ class Forms;
 namespace Ui {
 class TFormMain;
 }
+class Gauge;
+class QAction;
+class QColor;
 class QMenu;
 class RichEdit;
 class Timer;
@@ -42,8 +48,19 @@ public:
 
     // The period-end reminder: hidden and stopped when a period is registered.
     void hidePeriodReminder();
-    // Starts the reminder label's scrolling (the today panel sets its text first).
+    // Sets the reminder label's text and keeps it shown and scrolling.
     void startPeriodReminder(const QString& text);
+    // Sets the reminder label's text, hides it and stops its scrolling.
+    void stopPeriodReminder(const QString& text);
+
+    // The five top menus at once (the today panel's hand-over disables them).
+    void setTopMenusEnabled(bool on);
+    // The hint of the background picture that points to the today panel's button.
+    void setPictureHint(bool on);
+    // Today's duty list, asked for by the today panel: first the panel RichEdit2 grows,
+    // then the list of employees rows 0 to employees − 1 fills it under the date line.
+    void growDutyPanel();
+    void startDutyList(const QString& dateLine, int employees);
 
     // Hides the main window and shows another one in its place.
     void handOverTo(QWidget* window);
@@ -59,6 +76,17 @@ private:
     void Timer2Timer();
     void Timer3Timer();
     void TimerMsgTimer();
+    // The reports shown in the panels, one employee per tick.
+    void TimerInfoTimer();
+    void TimerNameTimer();
+    void TimerSearchTimer();
+    void TimerCostTimer();
+    void TimerListTimer();
+    void NStateClick();
+    void NsearchClick();
+    void NcostClick();
+    void NListClick();
+    void ListBox1DblClick();
 
     void setCaption(const QString& caption);
     void progressCaption(int dots);
@@ -71,7 +99,14 @@ private:
     void setTopMenus(bool action, bool data, bool schedu, bool sum, bool info);
     void resetPanels();
 
+    // Counters of the one-employee-per-tick jobs.
+    void startCounting(Gauge* gauge);
+    int takeEmployee(Gauge* gauge);
+    void finishGauge(Gauge* gauge);
+    void widenRichEdit4(const QColor& background);
+
     void buildPopupMenu();
+    void enablePopup();
     void connectMenus();
     void showInformation(const QString& text);
 
@@ -83,6 +118,12 @@ private:
     Timer* Timer2 = nullptr;
     Timer* Timer3 = nullptr;
     Timer* TimerMsg = nullptr;
+    Timer* TimerInfo = nullptr;
+    Timer* TimerName = nullptr;
+    Timer* TimerSearch = nullptr;
+    Timer* TimerCost = nullptr;
+    Timer* TimerList = nullptr;
+    QList<QAction*> popupItems_;
 
     QString startDir_;
     State state_ = State::Starting;
@@ -91,4 +132,9 @@ private:
     bool masterDataError_ = false;
     bool startupFinished_ = false;
     int todayWeekdayCode_ = 0;
+    int employeesLeft_ = 0;
+    int employeesTotal_ = 0;
+    int nextRow_ = 0;
+    shell::DutyTotals dutyTotals_;
+    shell::CostTotals costTotals_;
 };

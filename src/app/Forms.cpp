@@ -7,6 +7,7 @@
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
 #include "period/Unitterm.h"
+#include "reports/Uniteditor.h"
 #include "shell/Unitmain.h"
 
 Forms::Forms()
@@ -26,6 +27,8 @@ Forms::Forms()
     FormTerm = term_.get();
     title_ = std::make_unique<TFormTitle>();
     FormTitle = title_.get();
+    editor_ = std::make_unique<TFormEditor>(*this);
+    FormEditor = editor_.get();
     master2_ = std::make_unique<TFormMaster2>(*this);
     FormMaster2 = master2_.get();
 }

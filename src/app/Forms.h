@@ -4,6 +4,7 @@
 
 class TAboutBox;
 class TFormData;
+class TFormEditor;
 class TFormMain;
 class TFormMaster;
 class TFormMaster2;
@@ -27,6 +28,7 @@ public:
     TFormData* FormData = nullptr;
     TFormTerm* FormTerm = nullptr;
     TFormTitle* FormTitle = nullptr;
+    TFormEditor* FormEditor = nullptr;
     TFormMaster2* FormMaster2 = nullptr;
 
 private:
@@ -36,5 +38,6 @@ private:
     std::unique_ptr<TFormData> data_;
     std::unique_ptr<TFormTerm> term_;
     std::unique_ptr<TFormTitle> title_;
+    std::unique_ptr<TFormEditor> editor_;
     std::unique_ptr<TFormMaster2> master2_;
 };

@@ -15,6 +15,7 @@ bench:
 	cmake --preset release
 	cmake --build build/release
 	build/release/bench/rotan_bench
+	build/release/bench/rotan_report_bench
 
 format:
 	clang-format -i $$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp')

@@ -49,10 +49,20 @@ QByteArray postScriptName(const QRawFont& font)
     return {};
 }
 
-// For each drawn character whose glyph the font also uses for a lower character that was
-// not drawn: that lower character, which is what Qt writes, and the drawn one.
-Corrections correctionsFor(const QRawFont& font, const QSet<char16_t>& drawn)
+// A font's character map: the glyph of every character of the basic plane, and for each
+// glyph the lowest character drawn with it, which is what Qt writes for that glyph.
+struct CharMap {
+    QHash<char16_t, quint32> glyphOf;
+    QHash<quint32, char16_t> lowest;
+};
+
+// Reading a whole character map takes milliseconds, so each font's map is read once per run.
+const CharMap& charMapOf(const QRawFont& font, const QString& name)
 {
+    static QHash<QString, CharMap> maps;
+    const auto known = maps.constFind(name);
+    if (known != maps.cend())
+        return *known;
     QString all;
     std::vector<char16_t> codes;
     for (char32_t c = 1; c < 0x10000; ++c) {
@@ -62,23 +72,31 @@ Corrections correctionsFor(const QRawFont& font, const QSet<char16_t>& drawn)
         codes.push_back(static_cast<char16_t>(c));
     }
     const QList<quint32> glyphs = font.glyphIndexesForString(all);
-    if (glyphs.size() != static_cast<qsizetype>(codes.size()))
-        return {};
-    QHash<quint32, char16_t> lowest;
-    QHash<char16_t, quint32> glyphOf;
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (glyphs[i] == 0)
-            continue;
-        if (!lowest.contains(glyphs[i]))
-            lowest.insert(glyphs[i], codes[i]);
-        if (drawn.contains(codes[i]))
-            glyphOf.insert(codes[i], glyphs[i]);
+    CharMap map;
+    if (glyphs.size() == static_cast<qsizetype>(codes.size())) {
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            if (glyphs[i] == 0)
+                continue;
+            map.glyphOf.insert(codes[i], glyphs[i]);
+            if (!map.lowest.contains(glyphs[i]))
+                map.lowest.insert(glyphs[i], codes[i]);
+        }
     }
+    return *maps.insert(name, std::move(map));
+}
+
+// For each drawn character whose glyph the font also uses for a lower character that was
+// not drawn: that lower character, which is what Qt writes, and the drawn one.
+Corrections correctionsFor(const CharMap& map, const QSet<char16_t>& drawn)
+{
     Corrections out;
-    for (auto it = glyphOf.cbegin(); it != glyphOf.cend(); ++it) {
-        const char16_t written = lowest.value(it.value());
-        if (written != it.key() && !drawn.contains(written))
-            out.insert(written, it.key());
+    for (char16_t c : drawn) {
+        const auto glyph = map.glyphOf.constFind(c);
+        if (glyph == map.glyphOf.cend())
+            continue;
+        const char16_t written = map.lowest.value(*glyph);
+        if (written != c && !drawn.contains(written))
+            out.insert(written, c);
     }
     return out;
 }
@@ -188,7 +206,7 @@ bool repairToUnicode(const QString& path, const QList<QFont>& fonts, const QStri
         const QRawFont raw = QRawFont::fromFont(font);
         const QString name = QString::fromLatin1(postScriptName(raw)).replace(QLatin1Char(' '), QLatin1Char('_'));
         if (!name.isEmpty() && !byFont.contains(name))
-            byFont.insert(name, correctionsFor(raw, drawn));
+            byFont.insert(name, correctionsFor(charMapOf(raw, name), drawn));
     }
 
     QFile in(path);

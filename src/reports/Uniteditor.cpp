@@ -117,14 +117,14 @@ void TFormEditor::NModeClick()
 
 void TFormEditor::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    QMainWindow::showEvent(event);
     if (!event->spontaneous())
         takeOverPanel();
 }
 
 void TFormEditor::hideEvent(QHideEvent* event)
 {
-    QWidget::hideEvent(event);
+    QMainWindow::hideEvent(event);
     if (event->spontaneous())
         return; // minimising is not hiding
     setWindowTitle(kLimitedCaption);
@@ -135,7 +135,7 @@ void TFormEditor::hideEvent(QHideEvent* event)
 
 void TFormEditor::closeEvent(QCloseEvent* event)
 {
-    QWidget::closeEvent(event);
+    QMainWindow::closeEvent(event);
     hide();
     forms_.FormMain->show();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 #include <memory>
 
 class Forms;
@@ -13,7 +13,7 @@ class TFormEditor;
 // The text window: takes a copy of the main window's visible report panel so that the
 // user can restyle, edit, save or print it. Edits stay in this window; printing prints
 // the main window's panel through the line print report. Hiding the window clears it.
-class TFormEditor : public QWidget {
+class TFormEditor : public QMainWindow {
     Q_OBJECT
 public:
     explicit TFormEditor(Forms& forms);

@@ -45,7 +45,7 @@ TQRListFormLinePrn::TQRListFormLinePrn()
         layout_ = lineLayout(panel_);
         records_.reset(panel_.lines.size());
         // A line is a little taller than its type.
-        const qreal lineHeight = layout_.pointSize * 96 / 72 + 4;
+        const qreal lineHeight = layout_.pointSize * report::kDesignDpi / 72 + 4;
         QuickRepLinePrn.detail.height = lineHeight;
         report::Field& line = QuickRepLinePrn.detail.fields.first();
         line.rect = QRectF(layout_.left, 0, width - layout_.left, lineHeight);

@@ -16,6 +16,7 @@ bench:
 	cmake --build build/release
 	build/release/bench/rotan_bench
 	build/release/bench/formetry_bench
+	build/release/bench/rotan_report_bench
 
 format:
 	clang-format -i $$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp')

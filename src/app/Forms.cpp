@@ -7,6 +7,7 @@
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
 #include "period/Unitterm.h"
+#include "reports/Uniteditor.h"
 #include "shell/Unitmain.h"
 #include "today/Unitinfo.h"
 
@@ -29,6 +30,8 @@ Forms::Forms()
     FormInfo = info_.get();
     title_ = std::make_unique<TFormTitle>();
     FormTitle = title_.get();
+    editor_ = std::make_unique<TFormEditor>(*this);
+    FormEditor = editor_.get();
     master2_ = std::make_unique<TFormMaster2>(*this);
     FormMaster2 = master2_.get();
 }

@@ -4,6 +4,7 @@
 
 class TAboutBox;
 class TFormData;
+class TFormEditor;
 class TFormInfo;
 class TFormMain;
 class TFormMaster;
@@ -29,6 +30,7 @@ public:
     TFormTerm* FormTerm = nullptr;
     TFormInfo* FormInfo = nullptr;
     TFormTitle* FormTitle = nullptr;
+    TFormEditor* FormEditor = nullptr;
     TFormMaster2* FormMaster2 = nullptr;
 
 private:
@@ -39,5 +41,6 @@ private:
     std::unique_ptr<TFormTerm> term_;
     std::unique_ptr<TFormInfo> info_;
     std::unique_ptr<TFormTitle> title_;
+    std::unique_ptr<TFormEditor> editor_;
     std::unique_ptr<TFormMaster2> master2_;
 };

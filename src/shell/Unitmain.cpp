@@ -14,6 +14,8 @@
 #include "platform/JpegDecoder.h"
 #include "platform/Pace.h"
 #include "platform/Timer.h"
+#include "reports/QRListFormLinePrn.h"
+#include "reports/Uniteditor.h"
 #include "reports/ViewOutput.h"
 #include "shell/UsageState.h"
 #include "today/Unitinfo.h"
@@ -388,6 +390,15 @@ RichEdit* TFormMain::firstVisiblePanel() const
     return nullptr;
 }
 
+void TFormMain::printLineReport(QWidget* parent)
+{
+    if (!output_->checkPrinter(parent))
+        return;
+    if (!QRListFormLinePrn)
+        QRListFormLinePrn = std::make_unique<TQRListFormLinePrn>();
+    QRListFormLinePrn->print(output_->printer(), firstVisiblePanel(), parent);
+}
+
 // ---- Period reminder ----
 
 void TFormMain::hidePeriodReminder()
@@ -480,13 +491,21 @@ void TFormMain::buildPopupMenu()
         popupItems_ << a;
         return a;
     };
-    item("NTranse", QStringLiteral("転送"));
+    connect(item("NTranse", QStringLiteral("転送")), &QAction::triggered, this, [this] {
+        forms_.FormEditor->show();
+        forms_.FormEditor->raise();
+    });
     PopupMenu1->addSeparator();
     QAction* selectAll = item("NAllSelect", QStringLiteral("全て選択"));
     QAction* copy = item("NAllCopy", QStringLiteral("コピー"));
     PopupMenu1->addSeparator();
     item("NPrintSet", QStringLiteral("プリンタ設定"));
-    item("NPrintOut", QStringLiteral("印刷 - A4横 -"));
+    QAction* printOut = item("NPrintOut", QStringLiteral("印刷 - A4横 -"));
+    connect(printOut, &QAction::triggered, this, [this, printOut] {
+        printOut->setEnabled(false);
+        printLineReport(this);
+        printOut->setEnabled(true);
+    });
     PopupMenu1->addSeparator();
     QMenu* font = PopupMenu1->addMenu(QStringLiteral("フォント設定"));
     font->menuAction()->setObjectName(QStringLiteral("NFont"));

@@ -16,6 +16,7 @@ class QAction;
 class QColor;
 class QMenu;
 class RichEdit;
+class TQRListFormLinePrn;
 class Timer;
 class ViewOutput;
 
@@ -41,6 +42,13 @@ public:
 
     // The first visible one of the report panels RichEdit2, RichEdit3, RichEdit4, or null.
     RichEdit* firstVisiblePanel() const;
+
+    // Prints the first visible report panel through the line print report, which is created
+    // on the first print and kept for the run; without a chosen printer shows the printer
+    // message instead. The main window's and the text window's print commands share it.
+    void printLineReport(QWidget* parent);
+    // The line print report, or null until the first print created it.
+    const TQRListFormLinePrn* linePrintReport() const { return QRListFormLinePrn.get(); }
 
     // Today's weekday code (1 = Sunday … 7 = Saturday), set by the today panel; 0 until then.
     int todayWeekdayCode() const { return todayWeekdayCode_; }
@@ -113,6 +121,7 @@ private:
     std::unique_ptr<Ui::TFormMain> ui;
     Forms& forms_;
     std::unique_ptr<ViewOutput> output_;
+    std::unique_ptr<TQRListFormLinePrn> QRListFormLinePrn;
     QMenu* PopupMenu1 = nullptr;
     Timer* Timer1 = nullptr;
     Timer* Timer2 = nullptr;

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QLineF>
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// The banded report layer that the print reports are built on. A report is a page setup
+// and four bands: the page header (first page), the detail band (repeated while the
+// need-data callback answers yes), the summary (after the last detail) and the page footer
+// (at the bottom of the last page). Running a report gives a page model: every page with
+// its fields, their rectangles and texts, and its rules. The layer lays out and paginates;
+// it does not paint (see ReportPainter) and knows nothing of the tables.
+namespace report {
+
+// Positions and sizes are design pixels, 96 to the inch, measured from the top left
+// corner of the printable area, that is inside the margins.
+inline constexpr qreal kDesignDpi = 96.0;
+
+// A4 landscape, one column, 12.7 mm margins on all four sides.
+struct PageSetup {
+    qreal paperWidthMm = 297.0;
+    qreal paperHeightMm = 210.0;
+    qreal marginMm = 12.7;
+
+    qreal printableWidth() const;
+    qreal printableHeight() const;
+};
+
+struct FieldStyle {
+    qreal pointSize = 10;
+    bool bold = false;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+};
+
+// A text field of a band; its text is asked for each time the band prints.
+struct Field {
+    QString name;
+    QRectF rect; // within the band
+    FieldStyle style;
+    std::function<QString()> text;
+};
+
+struct Band {
+    qreal height = 0;
+    QList<Field> fields;
+    QList<QLineF> rules; // thin horizontal rules, within the band
+
+    void addField(const QString& name, const QRectF& rect, const FieldStyle& style, std::function<QString()> text);
+    void addRule(qreal y, qreal left, qreal width);
+};
+
+struct PrintedField {
+    QString name;
+    QRectF rect; // on the page
+    QString text;
+    FieldStyle style;
+};
+
+struct Page {
+    int number = 0;
+    QList<PrintedField> fields;
+    QList<QLineF> rules;
+
+    // The first field of that name on the page, or null.
+    const PrintedField* field(const QString& name) const;
+    // The texts of every field of that name, top to bottom (a detail field once per row).
+    QStringList texts(const QString& name) const;
+};
+
+class BandReport {
+public:
+    PageSetup page;
+    Band pageHeader;
+    Band detail;
+    Band summary;
+    Band pageFooter;
+    // Runs once before the first band prints.
+    std::function<void()> beforePrint;
+    // Asked before each detail band; the detail prints while it answers true.
+    std::function<bool()> needData;
+
+    // Prints the report into a page model. A report without rows still prints its page
+    // header, summary and page footer on one page.
+    QList<Page> run();
+
+    // The number of the page being printed, for page-number fields.
+    int pageNumber() const { return pageNumber_; }
+
+private:
+    int pageNumber_ = 0;
+};
+
+} // namespace report

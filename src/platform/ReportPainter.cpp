@@ -1,0 +1,94 @@
+#include "platform/ReportPainter.h"
+
+#include "platform/Dialogs.h"
+#include "platform/PdfText.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+namespace report {
+
+namespace {
+
+const QString kPrintFailed
+    = QStringLiteral("▼ 印刷に失敗しました．\r\n\r\n▽ プリンタ （出力先） の状態を確認してください．");
+
+QRectF onDevice(const QRectF& r, qreal sx, qreal sy)
+{
+    return QRectF(r.x() * sx, r.y() * sy, r.width() * sx, r.height() * sy);
+}
+
+} // namespace
+
+QFont fieldFont(const FieldStyle& style)
+{
+    QFont font(QStringLiteral("Noto Serif CJK JP"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(style.pointSize);
+    font.setBold(style.bold);
+    // Shaping would swap the digits of a Latin run for alternate glyphs that the font's
+    // character map does not reach; a PDF then has no text for them ("2024-04" reads "-").
+    // Japanese and Latin text need no shaping, so each character keeps its own glyph.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+QPageLayout pageLayout(const PageSetup& setup)
+{
+    const bool landscape = setup.paperWidthMm > setup.paperHeightMm;
+    const QSizeF portrait
+        = landscape ? QSizeF(setup.paperHeightMm, setup.paperWidthMm) : QSizeF(setup.paperWidthMm, setup.paperHeightMm);
+    const qreal m = setup.marginMm;
+    return QPageLayout(QPageSize(portrait, QPageSize::Millimeter),
+        landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+}
+
+bool paint(const QList<Page>& pages, QPagedPaintDevice& device)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const qreal sx = device.logicalDpiX() / kDesignDpi;
+    const qreal sy = device.logicalDpiY() / kDesignDpi;
+    painter.setPen(QPen(Qt::black, 0.5 * device.logicalDpiY() / 72.0)); // half-point rules
+    for (const Page& page : pages) {
+        if (page.number > 1 && !device.newPage())
+            return false;
+        for (const QLineF& rule : page.rules)
+            painter.drawLine(QLineF(rule.x1() * sx, rule.y1() * sy, rule.x2() * sx, rule.y2() * sy));
+        for (const PrintedField& field : page.fields) {
+            if (field.text.isEmpty())
+                continue;
+            painter.setFont(fieldFont(field.style));
+            painter.drawText(onDevice(field.rect, sx, sy),
+                int(field.style.alignment) | Qt::TextSingleLine | Qt::TextDontClip, field.text);
+        }
+    }
+    return painter.end();
+}
+
+bool print(const QList<Page>& pages, const PageSetup& setup, QPrinter& printer, QWidget* parent)
+{
+    printer.setPageLayout(pageLayout(setup));
+    if (!paint(pages, printer) || printer.printerState() == QPrinter::Error) {
+        dialogs::message(dialogs::Kind::Error, kPrintFailed, dialogs::Buttons::Ok, parent);
+        return false;
+    }
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        QList<QFont> fonts;
+        QString drawn;
+        for (const Page& page : pages) {
+            for (const PrintedField& field : page.fields) {
+                const QFont font = fieldFont(field.style);
+                if (!fonts.contains(font))
+                    fonts.append(font);
+                drawn += field.text;
+            }
+        }
+        // The printed file stays valid when this fails; only copying its text is less exact.
+        pdftext::repairToUnicode(printer.outputFileName(), fonts, drawn);
+    }
+    return true;
+}
+
+} // namespace report

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/BandReport.h"
+
+#include <QFont>
+#include <QPageLayout>
+
+class QPagedPaintDevice;
+class QPrinter;
+class QWidget;
+
+// Puts a report's page model on paper: the Mincho face for the fields, the page layout
+// of the report, one device page per model page, and exact text in a PDF file.
+namespace report {
+
+// The face of every printed field: Noto Serif CJK JP at the field's size and weight.
+QFont fieldFont(const FieldStyle& style);
+
+QPageLayout pageLayout(const PageSetup& setup);
+
+// Paints the pages onto a device whose page layout is already set; false when the
+// device cannot be painted on.
+bool paint(const QList<Page>& pages, QPagedPaintDevice& device);
+
+// Prints the pages on the printer in the report's page layout. When the printer writes a
+// PDF file, the file's text is made to extract exactly as printed. A printer that cannot
+// print gets an error message; returns whether the pages were printed.
+bool print(const QList<Page>& pages, const PageSetup& setup, QPrinter& printer, QWidget* parent);
+
+} // namespace report

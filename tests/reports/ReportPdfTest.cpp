@@ -1,0 +1,152 @@
+// The reports printed into PDF files, read back with poppler's pdftotext and pdfinfo: a
+// PDF is a document a user searches and copies from, so its text must be what was printed.
+#include "data/Unitdata.h"
+#include "platform/Clock.h"
+#include "platform/RichEdit.h"
+#include "reports/QRListFormDayLine.h"
+#include "reports/QRListFormLinePrn.h"
+#include "reports/QRListFormTime.h"
+#include "support/SampleReports.h"
+#include "support/TestSupport.h"
+
+#include <QMap>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDate kToday(2024, 5, 7);
+
+QString run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromUtf8(p.readAllStandardError()));
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Text as a reader sees it, without the blanks that the layout puts between fields.
+// (pdftotext gives every kind of blank, the ideographic space too, as a plain one.)
+QString squeezed(QString text)
+{
+    static const QRegularExpression blanks(QStringLiteral("[ 　\\n\\f]"));
+    return text.remove(blanks);
+}
+
+// The printed lines of a page model, top to bottom, each its fields left to right.
+QStringList printedLines(const QList<report::Page>& pages)
+{
+    QStringList lines;
+    for (const report::Page& page : pages) {
+        QMap<qreal, QMap<qreal, QString>> rows;
+        for (const report::PrintedField& f : page.fields)
+            rows[f.rect.top()][f.rect.left()] += f.text;
+        for (const auto& row : rows) {
+            const QString line = squeezed(row.values().join(QString()));
+            if (!line.isEmpty())
+                lines << line;
+        }
+    }
+    return lines;
+}
+
+// Every printed line occurs in the PDF's text, in order; returns the first line that does not.
+QString firstMissing(const QStringList& lines, const QString& pdfText)
+{
+    const QString text = squeezed(pdfText);
+    qsizetype at = 0;
+    for (const QString& line : lines) {
+        const qsizetype found = text.indexOf(line, at);
+        if (found < 0)
+            return line;
+        at = found + line.size();
+    }
+    return {};
+}
+
+class ReportPdf : public ::testing::Test {
+protected:
+    ReportPdf()
+    {
+        clock_::setNow(QDateTime(kToday, QTime(9, 5, 3)));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    }
+    ~ReportPdf() override { clock_::useSystemClock(); }
+
+    QString text() { return run(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), pdf, QStringLiteral("-") }); }
+    QString info() { return run(QStringLiteral("pdfinfo"), { pdf }); }
+
+    StartDirectory dir;
+    QString pdf = dir.file(QStringLiteral("report.pdf"));
+    QPrinter printer { QPrinter::HighResolution };
+    TFormData data;
+};
+
+} // namespace
+
+TEST_F(ReportPdf, ScheduleReportTextReadsBackAsPrinted)
+{
+    samples::writePeriod(data.StringGrid2, kToday, 40);
+    samples::layOutSchedule(data, samples::names(5));
+    TQRListFormDayLine report(data);
+    const QStringList view = samples::scheduleViewLines(kToday, data.StringGrid2);
+    ASSERT_TRUE(report.print(printer, view));
+    const QString pdfText = text();
+    EXPECT_EQ(firstMissing(printedLines(report.pages(view)), pdfText), QString()) << pdfText.toStdString();
+    EXPECT_TRUE(pdfText.contains(QStringLiteral("【山田 太郎】"))) << "no radical look-alikes";
+    EXPECT_TRUE(pdfText.contains(QStringLiteral("2024年5月7日 ～ 2024年6月15日"))) << "digits and the fullwidth tilde";
+    const QString pdfInfo = info();
+    EXPECT_TRUE(pdfInfo.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << pdfInfo.toStdString();
+    EXPECT_TRUE(pdfInfo.contains(QStringLiteral("842 x 595 pts (A4)"))) << "A4 landscape";
+}
+
+TEST_F(ReportPdf, TimeReportTextReadsBackAsPrinted)
+{
+    samples::layOutFiveHourBars(data);
+    TQRListFormTime report(data);
+    const QStringList view = samples::hourChartViewLines(kToday);
+    ASSERT_TRUE(report.print(printer, view));
+    const QString pdfText = text();
+    EXPECT_EQ(firstMissing(printedLines(report.pages(view)), pdfText), QString()) << pdfText.toStdString();
+    EXPECT_TRUE(pdfText.contains(QStringLiteral("9：30～17：30       □□□□□□□□□▽■■■■■■■▼□□□□□□□")));
+}
+
+TEST_F(ReportPdf, LineReportKeepsIdeographsDigitsAndSymbolsExact)
+{
+    // Characters that Qt's PDF writer gets wrong with the CJK fonts unless helped: ideographs
+    // that share a glyph with a Kangxi radical, digits after Latin letters, the fullwidth
+    // tilde and solidus, and the ideographic space.
+    const QStringList lines { QStringLiteral("■山田 太郎 ■　日月火水木金土　一二人子"),
+        QStringLiteral("print_2024/04/01 page．．．12 ver2024-04 ¥7,500"),
+        QStringLiteral("■□▼▽→〇☆×－【】 9：00～17：30 ／ ※ ◆ ⇒"),
+        QStringLiteral("--------------- 月曜日 ---------------") };
+    RichEdit panel;
+    panel.setObjectName(QStringLiteral("RichEdit3"));
+    for (const QString& line : lines)
+        panel.appendLine(line);
+    TQRListFormLinePrn report;
+    ASSERT_TRUE(report.print(printer, &panel));
+    const QString pdfText = text();
+    EXPECT_EQ(firstMissing(printedLines(report.pages(LinePanel::of(&panel))), pdfText), QString())
+        << pdfText.toStdString();
+    for (const QString& line : lines)
+        EXPECT_TRUE(squeezed(pdfText).contains(squeezed(line))) << line.toStdString();
+    EXPECT_FALSE(pdfText.contains(QChar(0x2F2D))) << "⼭ instead of 山";
+    EXPECT_FALSE(pdfText.contains(QChar(0x2003))) << "em space instead of the ideographic space";
+    EXPECT_FALSE(info().startsWith(QLatin1Char('<'))) << info().toStdString();
+}
+
+TEST_F(ReportPdf, AFailingPrinterIsReportedAndNothingIsWritten)
+{
+    printer.setOutputFileName(dir.file(QStringLiteral("no such folder/report.pdf")));
+    dialogs::Script script;
+    TQRListFormLinePrn report;
+    EXPECT_FALSE(report.print(printer, nullptr));
+    ASSERT_EQ(script.shown.size(), 1);
+    EXPECT_EQ(script.shown[0].kind, dialogs::Kind::Error);
+    EXPECT_TRUE(script.shown[0].text.startsWith(QStringLiteral("▼ 印刷に失敗しました．")));
+}

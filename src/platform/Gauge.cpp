@@ -68,13 +68,11 @@ void Gauge::paintEvent(QPaintEvent*)
     p.setPen(Qt::black);
     p.drawPath(whole);
     const QString text = QStringLiteral("%1%").arg(percent());
-    // The text is drawn twice, clipped, so it stays readable over both parts of the gauge.
-    p.save();
+    // The text is drawn twice, the second time clipped to the done part, so it stays
+    // readable over both parts of the gauge.
+    p.setPen(fore_);
+    p.drawText(r, Qt::AlignCenter, text);
     p.setClipPath(done);
     p.setPen(back_);
-    p.drawText(r, Qt::AlignCenter, text);
-    p.restore();
-    p.setClipPath(whole.subtracted(done));
-    p.setPen(fore_);
     p.drawText(r, Qt::AlignCenter, text);
 }

@@ -8,6 +8,9 @@
 #include "master/Unitperson.h"
 #include "period/Unitterm.h"
 #include "shell/Unitmain.h"
+#include "views/Unitschedu.h"
+#include "views/Unittime.h"
+#include "views/Unitwklist.h"
 
 Forms::Forms()
 {
@@ -24,6 +27,12 @@ Forms::Forms()
     FormData = data_.get();
     term_ = std::make_unique<TFormTerm>(*this);
     FormTerm = term_.get();
+    schedu_ = std::make_unique<TFormSchedu>(*this);
+    FormSchedu = schedu_.get();
+    time_ = std::make_unique<TFormTime>(*this);
+    FormTime = time_.get();
+    wkList_ = std::make_unique<TFormWkList>(*this);
+    FormWkList = wkList_.get();
     title_ = std::make_unique<TFormTitle>();
     FormTitle = title_.get();
     master2_ = std::make_unique<TFormMaster2>(*this);

@@ -14,6 +14,9 @@
 #include "platform/Pace.h"
 #include "platform/Timer.h"
 #include "reports/ViewOutput.h"
+#include "views/Unitschedu.h"
+#include "views/Unittime.h"
+#include "views/Unitwklist.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -359,6 +362,19 @@ void TFormMain::handOverTo(QWidget* window)
     window->show();
 }
 
+QAction* TFormMain::scheduleItem(ScheduleItem item) const
+{
+    switch (item) {
+    case ScheduleItem::Monthly:
+        return ui->NscheManth;
+    case ScheduleItem::Daily:
+        return ui->NscheDay;
+    case ScheduleItem::Weekly:
+        break;
+    }
+    return ui->NscheWeek;
+}
+
 RichEdit* TFormMain::firstVisiblePanel() const
 {
     for (RichEdit* panel : { ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 })
@@ -453,7 +469,8 @@ void TFormMain::buildPopupMenu()
     QAction* selectAll = item("NAllSelect", QStringLiteral("全て選択"));
     QAction* copy = item("NAllCopy", QStringLiteral("コピー"));
     PopupMenu1->addSeparator();
-    item("NPrintSet", QStringLiteral("プリンタ設定"));
+    QAction* printerSetup = item("NPrintSet", QStringLiteral("プリンタ設定"));
+    connect(printerSetup, &QAction::triggered, this, [this] { output_->printerSetup(this); });
     item("NPrintOut", QStringLiteral("印刷 - A4横 -"));
     PopupMenu1->addSeparator();
     QMenu* font = PopupMenu1->addMenu(QStringLiteral("フォント設定"));
@@ -501,6 +518,20 @@ void TFormMain::connectMenus()
     connect(ui->NInput, &QAction::triggered, this, [this] {
         ui->NInput->setChecked(true);
         handOverTo(forms_.FormMaster);
+    });
+    // The views set the check marks of their items; choosing an item does not toggle it.
+    connect(ui->NscheManth, &QAction::triggered, this, [this](bool checked) {
+        ui->NscheManth->setChecked(!checked);
+        handOverTo(forms_.FormSchedu);
+    });
+    connect(ui->NscheDay, &QAction::triggered, this, [this](bool checked) {
+        ui->NscheDay->setChecked(!checked);
+        handOverTo(forms_.FormTime);
+    });
+    connect(ui->NscheWeek, &QAction::triggered, this, [this](bool checked) {
+        ui->NscheWeek->setChecked(!checked);
+        ui->NscheWeek->setEnabled(false);
+        forms_.FormWkList->show();
     });
     connect(ui->N13, &QAction::triggered, this, [this] { forms_.FormTitle->show(); });
 

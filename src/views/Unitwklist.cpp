@@ -36,7 +36,7 @@ bool TFormWkList::isFilled() const
 
 void TFormWkList::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    QMainWindow::showEvent(event);
     if (event->spontaneous())
         return;
     Timer1->start();
@@ -76,7 +76,7 @@ void TFormWkList::Timer2Timer()
 
 void TFormWkList::hideEvent(QHideEvent* event)
 {
-    QWidget::hideEvent(event);
+    QMainWindow::hideEvent(event);
     if (event->spontaneous())
         return; // minimising is not hiding
     Timer1->stop();

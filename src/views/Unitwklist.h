@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 #include <array>
 #include <memory>
 
@@ -15,7 +15,7 @@ class TFormWkList;
 // first, listing every employee's registered attribute and hours for that weekday. It
 // fills one employee every half second after opening and empties itself when it is hidden;
 // the entries come from the weekday list functions.
-class TFormWkList : public QWidget {
+class TFormWkList : public QMainWindow {
     Q_OBJECT
 public:
     explicit TFormWkList(Forms& forms);

@@ -16,7 +16,7 @@ TFormSchedu::TFormSchedu(Forms& forms)
     , ui(std::make_unique<Ui::TFormSchedu>())
 {
     ui->setupUi(this);
-    centralWidget()->setFixedSize(992, 669);
+    centralWidget()->setMinimumSize(992, 669);
     QPalette palette = ui->RichEdit1->palette();
     palette.setColor(QPalette::Text, Qt::yellow);
     palette.setColor(QPalette::Base, QColor(0, 0, 128));

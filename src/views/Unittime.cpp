@@ -16,7 +16,7 @@ TFormTime::TFormTime(Forms& forms)
     , ui(std::make_unique<Ui::TFormTime>())
 {
     ui->setupUi(this);
-    centralWidget()->setFixedSize(992, 669);
+    centralWidget()->setMinimumSize(992, 669);
     QPalette palette = ui->RichEdit1->palette();
     palette.setColor(QPalette::Text, Qt::white);
     palette.setColor(QPalette::Base, QColor(0, 0, 96));

@@ -16,7 +16,6 @@ TFormWkList::TFormWkList(Forms& forms)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
-    setFixedSize(298, 352);
     ui->CGauge1->setMaximum(30);
     Timer1 = new Timer(this, 1000, [this] { Timer1Timer(); });
     Timer2 = new Timer(this, 500, [this] { Timer2Timer(); });

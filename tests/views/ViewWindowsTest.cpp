@@ -96,6 +96,7 @@ TEST_F(Views, TheScheduleWindowLaysOutThePeriod)
     const QStringList text = lines(view);
     ASSERT_EQ(text.size(), 11 + 3 + 5 + 6);
     EXPECT_EQ(view->windowTitle(), QStringLiteral("勤務スケジュール作成"));
+    EXPECT_EQ(view->centralWidget()->size(), QSize(992, 669));
     EXPECT_EQ(text[8], QStringLiteral("2024年5月7日 （火）"));
     EXPECT_EQ(text[10], QStringLiteral("■■■ 2024年5月7日 ～ 2024年6月15日  ＜40 日間＞ ■■■"));
     EXPECT_EQ(text[11], dayHeader());
@@ -291,6 +292,7 @@ TEST_F(Views, TheWeekdayListFillsEveryPageAndEmptiesOnClose)
     EXPECT_FALSE(week->isChecked());
     EXPECT_TRUE(main()->isVisible()) << "the main window stays";
     EXPECT_EQ(list->windowTitle(), QStringLiteral("本日．．．火曜日"));
+    EXPECT_EQ(list->centralWidget()->size(), QSize(298, 352));
     ASSERT_TRUE(waitFor([list] { return list->isFilled(); }));
     EXPECT_EQ(monday->count(), 5);
     EXPECT_EQ(monday->item(0)->text(), QStringLiteral("〇 山田 ⇒ 9:00～17:30"));

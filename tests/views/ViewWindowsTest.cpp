@@ -350,9 +350,3 @@ TEST_F(Views, EveryControlHasAJapaneseName)
     EXPECT_EQ(run->forms().FormSchedu->findChild<QWidget*>(QStringLiteral("RichEdit1"))->accessibleName(),
         QStringLiteral("勤務スケジュール表"));
 }
-
-TEST(ViewPacing, ThirtyEmployeeLinesTakeAboutASecond)
-{
-    // Thirty row ticks and the closing tick.
-    EXPECT_LE(31 * ViewWindow::kRowIntervalMs, 1000);
-}

@@ -10,6 +10,9 @@
 #include "reports/Uniteditor.h"
 #include "shell/Unitmain.h"
 #include "today/Unitinfo.h"
+#include "views/Unitschedu.h"
+#include "views/Unittime.h"
+#include "views/Unitwklist.h"
 
 Forms::Forms()
 {
@@ -26,8 +29,14 @@ Forms::Forms()
     FormData = data_.get();
     term_ = std::make_unique<TFormTerm>(*this);
     FormTerm = term_.get();
+    schedu_ = std::make_unique<TFormSchedu>(*this);
+    FormSchedu = schedu_.get();
+    time_ = std::make_unique<TFormTime>(*this);
+    FormTime = time_.get();
     info_ = std::make_unique<TFormInfo>(*this);
     FormInfo = info_.get();
+    wkList_ = std::make_unique<TFormWkList>(*this);
+    FormWkList = wkList_.get();
     title_ = std::make_unique<TFormTitle>();
     FormTitle = title_.get();
     editor_ = std::make_unique<TFormEditor>(*this);

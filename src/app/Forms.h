@@ -10,8 +10,11 @@ class TFormMain;
 class TFormMaster;
 class TFormMaster2;
 class TFormPerson;
+class TFormSchedu;
 class TFormTerm;
+class TFormTime;
 class TFormTitle;
+class TFormWkList;
 
 // The program's windows and its data holder, created once, in a fixed order, and kept
 // for the whole run; windows reach each other through this set.
@@ -28,6 +31,9 @@ public:
     TFormPerson* FormPerson = nullptr;
     TFormData* FormData = nullptr;
     TFormTerm* FormTerm = nullptr;
+    TFormSchedu* FormSchedu = nullptr;
+    TFormTime* FormTime = nullptr;
+    TFormWkList* FormWkList = nullptr;
     TFormInfo* FormInfo = nullptr;
     TFormTitle* FormTitle = nullptr;
     TFormEditor* FormEditor = nullptr;
@@ -39,6 +45,9 @@ private:
     std::unique_ptr<TFormPerson> person_;
     std::unique_ptr<TFormData> data_;
     std::unique_ptr<TFormTerm> term_;
+    std::unique_ptr<TFormSchedu> schedu_;
+    std::unique_ptr<TFormTime> time_;
+    std::unique_ptr<TFormWkList> wkList_;
     std::unique_ptr<TFormInfo> info_;
     std::unique_ptr<TFormTitle> title_;
     std::unique_ptr<TFormEditor> editor_;

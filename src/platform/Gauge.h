@@ -3,12 +3,17 @@
 #include <QColor>
 #include <QProgressBar>
 
-// A progress gauge that shows its progress as a percentage of its maximum, horizontal
-// or vertical, with the percentage written across the bar.
+// A progress gauge that shows its progress as a percentage of its maximum, as a
+// horizontal or vertical bar or as a pie, with the percentage written across it.
 class Gauge : public QProgressBar {
     Q_OBJECT
 public:
+    enum class Shape { Bar, Pie };
+
     explicit Gauge(QWidget* parent = nullptr);
+
+    void setShape(Shape shape);
+    Shape shape() const { return shape_; }
 
     void setForeColor(const QColor& c);
     void setBackColor(const QColor& c);
@@ -20,4 +25,5 @@ protected:
 private:
     QColor fore_ { 0, 0, 160 };
     QColor back_ { Qt::white };
+    Shape shape_ = Shape::Bar;
 };

@@ -19,6 +19,9 @@
 #include "reports/ViewOutput.h"
 #include "shell/UsageState.h"
 #include "today/Unitinfo.h"
+#include "views/Unitschedu.h"
+#include "views/Unittime.h"
+#include "views/Unitwklist.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -382,6 +385,19 @@ void TFormMain::handOverTo(QWidget* window)
     window->show();
 }
 
+QAction* TFormMain::scheduleItem(ScheduleItem item) const
+{
+    switch (item) {
+    case ScheduleItem::Monthly:
+        return ui->NscheManth;
+    case ScheduleItem::Daily:
+        return ui->NscheDay;
+    case ScheduleItem::Weekly:
+        break;
+    }
+    return ui->NscheWeek;
+}
+
 RichEdit* TFormMain::firstVisiblePanel() const
 {
     for (RichEdit* panel : { ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 })
@@ -499,7 +515,8 @@ void TFormMain::buildPopupMenu()
     QAction* selectAll = item("NAllSelect", QStringLiteral("全て選択"));
     QAction* copy = item("NAllCopy", QStringLiteral("コピー"));
     PopupMenu1->addSeparator();
-    item("NPrintSet", QStringLiteral("プリンタ設定"));
+    QAction* printerSetup = item("NPrintSet", QStringLiteral("プリンタ設定"));
+    connect(printerSetup, &QAction::triggered, this, [this] { output_->printerSetup(this); });
     QAction* printOut = item("NPrintOut", QStringLiteral("印刷 - A4横 -"));
     connect(printOut, &QAction::triggered, this, [this, printOut] {
         printOut->setEnabled(false);
@@ -577,6 +594,20 @@ void TFormMain::connectMenus()
     connect(ui->NInput, &QAction::triggered, this, [this] {
         ui->NInput->setChecked(true);
         handOverTo(forms_.FormMaster);
+    });
+    // The views set the check marks of their items; choosing an item does not toggle it.
+    connect(ui->NscheManth, &QAction::triggered, this, [this](bool checked) {
+        ui->NscheManth->setChecked(!checked);
+        handOverTo(forms_.FormSchedu);
+    });
+    connect(ui->NscheDay, &QAction::triggered, this, [this](bool checked) {
+        ui->NscheDay->setChecked(!checked);
+        handOverTo(forms_.FormTime);
+    });
+    connect(ui->NscheWeek, &QAction::triggered, this, [this](bool checked) {
+        ui->NscheWeek->setChecked(!checked);
+        ui->NscheWeek->setEnabled(false);
+        forms_.FormWkList->show();
     });
     connect(ui->N13, &QAction::triggered, this, [this] { forms_.FormTitle->show(); });
     connect(ui->NState, &QAction::triggered, this, &TFormMain::NStateClick);

@@ -73,6 +73,11 @@ public:
     // Hides the main window and shows another one in its place.
     void handOverTo(QWidget* window);
 
+    // The menu items that open the schedule views; each view checks its item when it is
+    // complete, and the weekday list enables its item again when it closes.
+    enum class ScheduleItem { Monthly, Daily, Weekly };
+    QAction* scheduleItem(ScheduleItem item) const;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -9,7 +9,7 @@
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", ROTAN_OFFSCREEN_PLATFORM);
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL Rotan QX-30"));
     QApplication::setQuitOnLastWindowClosed(false);

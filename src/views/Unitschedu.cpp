@@ -1,0 +1,73 @@
+#include "views/Unitschedu.h"
+#include "ui_Unitschedu.h"
+
+#include "app/Forms.h"
+#include "app/WindowScaling.h"
+#include "data/Unitdata.h"
+#include "period/Unitterm.h"
+#include "platform/Dialogs.h"
+#include "reports/QRListFormDayLine.h"
+#include "reports/ViewOutput.h"
+
+TFormSchedu::TFormSchedu(Forms& forms)
+    : ViewWindow(forms, TFormMain::ScheduleItem::Monthly,
+        QStringLiteral(
+            "【勤務スケジュール作成】\r\n\r\n■ 勤務記号は，説明により各自で，認知してください．\r\n\r\n■ "
+            "当該表示内容は，印刷実行で整形され，プリント・アウトされます．\r\n\r\n■ "
+            "マウスの右クリックで，機能メニューが表示されます．\r\n\r\n■ "
+            "勤務期間は，任意で何時でも実行設定可能です．ただし，勤務期間長は当該ソフトに依り決定されます．"))
+    , ui(std::make_unique<Ui::TFormSchedu>())
+{
+    ui->setupUi(this);
+    QPalette palette = ui->RichEdit1->palette();
+    palette.setColor(QPalette::Text, Qt::yellow);
+    palette.setColor(QPalette::Base, QColor(0, 0, 128));
+    ui->RichEdit1->setPalette(palette);
+    ui->CGauge1->setShape(Gauge::Shape::Pie);
+    attach({ ui->RichEdit1, ui->CGauge1, ui->Panel2, ui->ProgressBar1, ui->Panel1, ui->NAction, ui->NPrnSet,
+        ui->NPrnOut, ui->N1, ui->N12 });
+    attachFormetry(this);
+}
+
+TFormSchedu::~TFormSchedu() = default;
+
+ViewWindow::Opening TFormSchedu::openingLines()
+{
+    TFormData& data = *forms_.FormData;
+    data.StringGrid3.clear();
+    data.StringGrid4.clear();
+    const scheduleview::Opening opening = scheduleview::opening(data.StringGrid2, forms_.FormTerm->startupDate());
+    return { opening.lines, opening.stopped };
+}
+
+void TFormSchedu::computation()
+{
+    computed_ = scheduleview::compute(*forms_.FormData);
+    addLines(computed_.lines);
+    if (computed_.dataError) {
+        dialogs::message(dialogs::Kind::Error, scheduleview::dataFileMessage(), dialogs::Buttons::Ok, this);
+        stopView();
+        return;
+    }
+    startRows(computed_.employees);
+}
+
+QString TFormSchedu::rowLine(int row) const
+{
+    return scheduleview::employeeLine(forms_.FormData->StringGrid3, row, computed_.days);
+}
+
+QStringList TFormSchedu::closingLines() const
+{
+    return scheduleview::closingLines(computed_);
+}
+
+void TFormSchedu::printReport()
+{
+    // The report reads the work, weekday and schedule tables and lines 9 and 11 of this text.
+    if (!QRListFormDayLine) {
+        QRListFormDayLine = std::make_unique<TQRListFormDayLine>(*forms_.FormData);
+        reportCreated_ = true;
+    }
+    QRListFormDayLine->print(forms_.FormMain->output().printer(), c_.text->lines(), this);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "views/ScheduleView.h"
+#include "views/ViewWindow.h"
+
+#include <memory>
+
+class TQRListFormDayLine;
+namespace Ui {
+class TFormSchedu;
+}
+
+// The schedule window: lays out the period's schedule, one symbol per employee and day,
+// into the work and weekday tables and shows it as text that can be copied, saved and
+// printed. The lines come from the schedule view functions; this window paces them.
+class TFormSchedu : public ViewWindow {
+    Q_OBJECT
+public:
+    explicit TFormSchedu(Forms& forms);
+    ~TFormSchedu() override;
+
+private:
+    Opening openingLines() override;
+    void computation() override;
+    QString rowLine(int row) const override;
+    QStringList closingLines() const override;
+    // Prints the schedule print report, created on the first print of the run.
+    void printReport() override;
+
+    std::unique_ptr<TQRListFormDayLine> QRListFormDayLine;
+    std::unique_ptr<Ui::TFormSchedu> ui;
+    scheduleview::Computation computed_;
+};

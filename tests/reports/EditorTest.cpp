@@ -7,7 +7,6 @@
 #include "support/TestSupport.h"
 
 #include <QMenu>
-#include <QProcess>
 #include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -45,14 +44,6 @@ protected:
             panel->appendLine(line);
         panel->show();
         return panel;
-    }
-
-    QString pdfText(const QString& path)
-    {
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), path, QStringLiteral("-") });
-        p.waitForFinished();
-        return QString::fromUtf8(p.readAllStandardOutput());
     }
 
     StartDirectory dir;

@@ -11,22 +11,12 @@
 
 #include <QMap>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
 
 const QDate kToday(2024, 5, 7);
-
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromUtf8(p.readAllStandardError()));
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // Text as a reader sees it, without the blanks that the layout puts between fields.
 // (pdftotext gives every kind of blank, the ideographic space too, as a plain one.)
@@ -77,8 +67,8 @@ protected:
     }
     ~ReportPdf() override { clock_::useSystemClock(); }
 
-    QString text() { return run(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), pdf, QStringLiteral("-") }); }
-    QString info() { return run(QStringLiteral("pdfinfo"), { pdf }); }
+    QString text() { return pdfText(pdf); }
+    QString info() { return runTool(QStringLiteral("pdfinfo"), { pdf }); }
 
     StartDirectory dir;
     QString pdf = dir.file(QStringLiteral("report.pdf"));

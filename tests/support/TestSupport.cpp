@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QThread>
 
 QByteArray readFileBytes(const QString& path)
@@ -26,6 +27,20 @@ void writeFileBytes(const QString& path, const QByteArray& bytes)
 QByteArray sjis(const QString& text)
 {
     return cp932::encode(text);
+}
+
+QString runTool(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromUtf8(p.readAllStandardError()));
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfText(const QString& path)
+{
+    return runTool(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), path, QStringLiteral("-") });
 }
 
 bool waitFor(const std::function<bool()>& done, int timeoutMs)

@@ -24,6 +24,11 @@ void writeFileBytes(const QString& path, const QByteArray& bytes);
 // Text in code page 932, for writing data files in tests.
 QByteArray sjis(const QString& text);
 
+// The standard output of a tool, or "<tool failed: …>" when it could not run or failed.
+QString runTool(const QString& program, const QStringList& args);
+// The text of a PDF file as poppler's pdftotext gives it, laid out as printed.
+QString pdfText(const QString& path);
+
 // Runs the event loop until done() holds or timeoutMs passes; returns done().
 bool waitFor(const std::function<bool()>& done, int timeoutMs = 5000);
 

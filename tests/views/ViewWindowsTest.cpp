@@ -162,8 +162,13 @@ TEST_F(Views, TheScheduleTextCanBeCopiedSavedAndPrintedOnceAPrinterIsChosen)
     ASSERT_TRUE(main()->output().printerChosen());
     item(view, "NPrintOut")->trigger();
     EXPECT_TRUE(view->reportCreated());
+    const QString printed = pdfText(dir.file(QStringLiteral("schedule.pdf")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("【高橋】"))) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("【勤務スケジュール表】")));
+    QFile::remove(dir.file(QStringLiteral("schedule.pdf")));
     item(view, "NPrnOut")->trigger();
     EXPECT_TRUE(view->reportCreated());
+    EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("schedule.pdf")))) << "the report is printed again";
     EXPECT_EQ(script().texts(), QStringList { kNoPrinter }) << "no message once a printer is chosen";
     EXPECT_TRUE(item(view, "NPrnOut")->isEnabled());
     EXPECT_TRUE(item(view, "NPrintOut")->isEnabled());
@@ -256,6 +261,13 @@ TEST_F(Views, TheHourChartShowsTodaysBars)
     item(view, "NPrnOut")->trigger();
     EXPECT_EQ(script().texts(), QStringList { kNoPrinter });
     EXPECT_FALSE(view->reportCreated());
+    script().answerPrinter(dir.file(QStringLiteral("chart.pdf")));
+    item(view, "NPrnSet")->trigger();
+    item(view, "NPrnOut")->trigger();
+    EXPECT_TRUE(view->reportCreated());
+    const QString printed = pdfText(dir.file(QStringLiteral("chart.pdf")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("【時系列勤務状況グラフ】"))) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("9：00～17：30")));
     view->close();
     EXPECT_TRUE(main()->isVisible());
     EXPECT_TRUE(lines(view).isEmpty());

@@ -716,6 +716,7 @@ void TFormMain::widenRichEdit4(const QColor& background)
 
 void TFormMain::NStateClick()
 {
+    resetPanels(); // also when started without its menu opening, e.g. by an assistive tool
     const auto show = [this](const QList<shell::Notice>& notices) {
         for (const shell::Notice& notice : notices) {
             dialogs::Kind kind = dialogs::Kind::Plain;
@@ -754,6 +755,7 @@ void TFormMain::NStateClick()
 
 void TFormMain::NsearchClick()
 {
+    resetPanels(); // also when started without its menu opening, e.g. by an assistive tool
     ui->Nsearch->setChecked(true);
     startCounting(ui->CGaugeName);
     ui->ListBox1->show();
@@ -799,6 +801,7 @@ void TFormMain::TimerSearchTimer()
 
 void TFormMain::NcostClick()
 {
+    resetPanels(); // also when started without its menu opening, e.g. by an assistive tool
     ui->Ncost->setChecked(true);
     startCounting(ui->CGaugeCost);
     costTotals_ = {};
@@ -824,6 +827,7 @@ void TFormMain::TimerCostTimer()
 
 void TFormMain::NListClick()
 {
+    resetPanels(); // also when started without its menu opening, e.g. by an assistive tool
     ui->NList->setChecked(true);
     ui->NList->setEnabled(false);
     if (forms_.FormData->employeeCount() == 0) {

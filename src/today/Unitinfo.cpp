@@ -26,6 +26,8 @@ TFormInfo::TFormInfo(Forms& forms)
     , forms_(forms)
 {
     ui->setupUi(this);
+    // A narrow margin, so that the date line with its weekday fits the panel's width.
+    ui->RichEdit1->document()->setDocumentMargin(2);
     // The client keeps its design size (152 × 304); with the frame the panel is about 160 × 331.
     attachFormetry(this);
     QPalette palette = this->palette();

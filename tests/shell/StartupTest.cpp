@@ -264,7 +264,8 @@ using StartupDeathTest = Startup;
 TEST_F(StartupDeathTest, AFileThatCannotBeCreatedEndsTheProgram)
 {
     QFile::link(dir.file(QStringLiteral("gone/nowhere")), dir.file(TFormData::kMasterFile));
-    const QString cause = QStringLiteral("ZEL Rotan File, It's gone！・・・異常終了！ .*gone/nowhere: ") + qt_error_string(ENOENT);
+    const QString cause
+        = QStringLiteral("ZEL Rotan File, It's gone！・・・異常終了！ .*gone/nowhere: ") + qt_error_string(ENOENT);
     EXPECT_EXIT(start(), ::testing::ExitedWithCode(1), cause.toStdString());
 }
 

@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FatalExit.h"
 #include "platform/JpegDecoder.h"
+#include "platform/MenuItems.h"
 #include "platform/Pace.h"
 #include "platform/Timer.h"
 #include "reports/QRListFormLinePrn.h"
@@ -501,11 +502,8 @@ void TFormMain::buildPopupMenu()
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     const auto item = [this](const char* name, const QString& text) {
-        QAction* a = PopupMenu1->addAction(text);
-        a->setObjectName(QLatin1String(name));
-        a->setEnabled(false);
-        popupItems_ << a;
-        return a;
+        popupItems_ << addDisabledItem(PopupMenu1, name, text);
+        return popupItems_.constLast();
     };
     connect(item("NTranse", QStringLiteral("転送")), &QAction::triggered, this, [this] {
         forms_.FormEditor->show();

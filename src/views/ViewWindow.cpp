@@ -3,6 +3,7 @@
 #include "app/Forms.h"
 #include "platform/Dialogs.h"
 #include "platform/Gauge.h"
+#include "platform/MenuItems.h"
 #include "platform/RichEdit.h"
 #include "platform/Timer.h"
 #include "reports/ViewOutput.h"
@@ -31,12 +32,7 @@ void ViewWindow::attach(const Controls& controls)
     c_ = controls;
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    const auto item = [this](const char* name, const QString& text) {
-        QAction* a = PopupMenu1->addAction(text);
-        a->setObjectName(QLatin1String(name));
-        a->setEnabled(false);
-        return a;
-    };
+    const auto item = [this](const char* name, const QString& text) { return addDisabledItem(PopupMenu1, name, text); };
     NAllSelect = item("NAllSelect", QStringLiteral("全て選択"));
     NAllCopy = item("NAllCopy", QStringLiteral("コピー"));
     PopupMenu1->addSeparator();

@@ -1,5 +1,6 @@
 #include "data/ScheduleChecks.h"
 
+#include "data/PeriodMonths.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>
@@ -54,15 +55,17 @@ QStringList header(const Table& t, int year)
         if (!ok)
             out << message;
     };
+    const auto sy = valueOf(t, 0, 0);
+    const auto sm = valueOf(t, 1, 0);
+    const auto ey = valueOf(t, 3, 0);
     check(t.cell(0, 0).size() == 4, startYear);
-    check(valueOf(t, 0, 0) == year, startYear);
+    // The program's own period of December into January stays current until it ends.
+    check(sy == year || (sy && sm && ey && PeriodMonths::inUseIn(year, *sy, *sm, *ey)), startYear);
     check(lengthIn(t, 1, 0, 1, 2), startMonth);
     check(valueIn(t, 1, 0, 1, 12), startMonth);
     check(lengthIn(t, 2, 0, 1, 2), startDay);
     check(valueIn(t, 2, 0, 1, 31), startDay);
     check(t.cell(3, 0).size() == 4, endYear);
-    const auto sy = valueOf(t, 0, 0);
-    const auto ey = valueOf(t, 3, 0);
     const bool sameYear = sy && ey && *sy == *ey;
     check(
         sameYear ? t.cell(3, 0) == t.cell(0, 0) : (sy && ey && *ey == *sy + 1 && t.cell(1, 0) == QStringLiteral("12")),

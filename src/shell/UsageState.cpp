@@ -1,5 +1,6 @@
 #include "shell/UsageState.h"
 
+#include "data/PeriodMonths.h"
 #include "data/Unitdata.h"
 #include "platform/Numbers.h"
 
@@ -30,17 +31,22 @@ std::optional<std::array<int, 7>> periodHeader(const Table& schedule)
     return values;
 }
 
+PeriodMonths monthsOf(const std::array<int, 7>& header)
+{
+    return { header[0], header[1], header[3], header[4], header[5] };
+}
+
 int periodProgress(const std::array<int, 7>& header, QDate startup)
 {
-    const auto [startYear, startMonth, startDay, endYear, endMonth, endDay, length] = header;
-    const int m = startup.month();
+    const int startDay = header[2], endDay = header[5], length = header[6];
+    const PeriodMonths months = monthsOf(header);
     const int d = startup.day();
-    if (startMonth == m) {
+    if (months.isStartMonth(startup)) {
         if (startDay < d)
             return d - startDay;
         return startDay == d ? 1 : 0;
     }
-    if (endMonth == m) {
+    if (months.isEndMonth(startup)) {
         if (d < endDay)
             return length + d - endDay;
         return endDay == d ? length : 0;
@@ -54,8 +60,7 @@ UsageState usageState(const Table& schedule, int employees, QDate startup)
 {
     UsageState state;
     const auto header = periodHeader(schedule);
-    const int y = startup.year();
-    if (!header || ((*header)[0] != y && (*header)[3] != y)) {
+    if (!header || !monthsOf(*header).inUseIn(startup.year())) {
         state.periodNotices = { { Notice::Kind::Error, kInvalidPeriod } };
         return state;
     }

@@ -1,5 +1,8 @@
 #include "views/Calendar.h"
 
+#include "data/Table.h"
+#include "platform/Numbers.h"
+
 namespace views {
 
 bool isWeekdayCode(int code)
@@ -14,9 +17,10 @@ QString weekdayKanji(int code)
     return isWeekdayCode(code) ? kKanji[code - 1] : QStringLiteral("？");
 }
 
-bool outsidePeriod(int month, int day, int startMonth, int endMonth, int endDay)
+PeriodMonths periodMonths(const Table& schedule)
 {
-    return (month != startMonth && month != endMonth) || (month == endMonth && endDay < day);
+    const auto header = [&schedule](int column) { return numbers::toInt(schedule.cell(column, 0)); };
+    return { header(0), header(1), header(3), header(4), header(5) };
 }
 
 } // namespace views

@@ -61,8 +61,7 @@ Opening opening(const Table& schedule, QDate startup)
                      .arg(startup.day())
                      .arg(views::weekdayKanji(clock_::weekdayCode(startup)))
               << QString();
-    if (views::outsidePeriod(startup.month(), startup.day(), numbers::toInt(schedule.cell(1, 0)),
-            numbers::toInt(schedule.cell(4, 0)), numbers::toInt(schedule.cell(5, 0))))
+    if (views::periodMonths(schedule).outside(startup))
         out.lines << QStringLiteral(
             "＜注意＞スケジューリング期間が未更新（範囲外データ）のため，該当する当該日付データがありません．");
     const auto h = [&schedule](int column) { return schedule.cell(column, 0); };

@@ -122,27 +122,25 @@ QStringList openingLines()
 
 PeriodCheck periodCheck(const Table& schedule, QDate startup, int todayCode)
 {
-    const auto header = [&schedule](int column) { return numbers::toInt(schedule.cell(column, 0)); };
-    const int startYear = header(0), startMonth = header(1);
-    const int endYear = header(3), endMonth = header(4), endDay = header(5), days = header(6);
+    const PeriodMonths period = views::periodMonths(schedule);
+    const int days = numbers::toInt(schedule.cell(6, 0));
     PeriodCheck out;
-    if (startYear != endYear && endYear != startYear + 1) {
+    if (period.startYear != period.endYear && period.endYear != period.startYear + 1) {
         out.stopped = true;
         out.lines = { QString(), QString(), QStringLiteral("■□■■ 何らかの異常値を検出！．処理を中断しました．"),
             QString(), QStringLiteral("■□■■ 初期設定から勤務期間を再設定して下さい．") };
         return out;
     }
-    const int month = startup.month(), day = startup.day();
-    if (views::outsidePeriod(month, day, startMonth, endMonth, endDay))
+    if (period.outside(startup))
         out.lines << QStringLiteral(
             "＜注意＞スケジューリング期間が未更新（範囲外データ）のため，本日のデータではありません．");
-    if (month == startMonth || month == endMonth) {
+    if (period.isStartMonth(startup) || period.isEndMonth(startup)) {
         for (int d = 0; d < days; ++d) {
-            if (numbers::toInt(schedule.cell(d, 1)) == day) {
+            if (numbers::toInt(schedule.cell(d, 1)) == startup.day()) {
                 out.lines << QStringLiteral("%1年%2月%3日（%4）")
-                                 .arg(month == startMonth ? startYear : endYear)
-                                 .arg(month)
-                                 .arg(day)
+                                 .arg(startup.year())
+                                 .arg(startup.month())
+                                 .arg(startup.day())
                                  .arg(views::weekdayKanji(todayCode));
                 break;
             }

@@ -39,12 +39,26 @@ TEST(ScheduleChecks, ARegisteredPeriodPassesEveryCheck)
     }
 }
 
-TEST(ScheduleChecks, APeriodIntoTheNextYearFailsOnlyOnceThatYearHasCome)
+TEST(ScheduleChecks, APeriodIsCurrentInItsStartYearAndAcrossTheYearEndInItsEndYear)
 {
-    const Table t = registered(QDate(2024, 12, 20));
-    EXPECT_EQ(t.cell(3, 0), QStringLiteral("2025"));
-    EXPECT_TRUE(allFailures(t, 2024).isEmpty());
-    EXPECT_EQ(allFailures(t, 2025), QStringList { QStringLiteral("□■■■ 開始年度が不正です．処理を中断しました．") });
+    const QStringList staleYear { QStringLiteral("□■■■ 開始年度が不正です．処理を中断しました．") };
+    const struct {
+        QDate start;
+        int startupYear;
+        bool current;
+    } cases[] = {
+        { QDate(2024, 12, 20), 2024, true },
+        { QDate(2024, 12, 20), 2025, true }, // ends 28 January 2025
+        { QDate(2024, 12, 20), 2026, false },
+        { QDate(2024, 11, 20), 2025, false }, // ends in December of its own year
+        { QDate(2025, 5, 7), 2027, false },
+        { QDate(2025, 5, 7), 2024, false },
+    };
+    for (const auto& c : cases) {
+        const Table t = registered(c.start);
+        EXPECT_EQ(allFailures(t, c.startupYear), c.current ? QStringList() : staleYear)
+            << c.start.toString(Qt::ISODate).toStdString() << " on " << c.startupYear;
+    }
 }
 
 TEST(ScheduleChecks, FormChecksStopAtTheFirstFailure)

@@ -151,7 +151,7 @@ TEST(ScheduleView, TheCautionStandsAsLineElevenWhenTheDateIsOutsideThePeriod)
         { QDate(2024, 5, 31), false }, { QDate(2024, 6, 15), false },
         { QDate(2024, 6, 16), true }, // the end month, after the end day
         { QDate(2024, 7, 1), true }, // neither month
-        { QDate(2025, 5, 8), false }, // only month and day are compared
+        { QDate(2025, 5, 8), true }, // the same month a year later
     };
     for (const auto& c : cases) {
         const QStringList lines = scheduleview::opening(d.data.StringGrid2, c.startup).lines;
@@ -176,9 +176,20 @@ TEST(Calendar, WeekdayKanjiAndTheCautionRule)
     const QStringList kanji = { "？", "日", "月", "火", "水", "木", "金", "土", "？" };
     for (int code = 0; code <= 8; ++code)
         EXPECT_EQ(views::weekdayKanji(code), kanji[code]) << code;
-    // A period from December into January: both months are inside.
-    EXPECT_FALSE(views::outsidePeriod(12, 31, 12, 1, 10));
-    EXPECT_FALSE(views::outsidePeriod(1, 10, 12, 1, 10));
-    EXPECT_TRUE(views::outsidePeriod(1, 11, 12, 1, 10));
-    EXPECT_TRUE(views::outsidePeriod(11, 30, 12, 1, 10));
+    // A period from 22 December 2024 to 10 January 2025: both months are inside, by year and month.
+    const PeriodMonths period { 2024, 12, 2025, 1, 10 };
+    const struct {
+        QDate date;
+        bool outside;
+    } cases[] = {
+        { QDate(2024, 12, 31), false },
+        { QDate(2025, 1, 1), false },
+        { QDate(2025, 1, 10), false },
+        { QDate(2025, 1, 11), true },
+        { QDate(2024, 11, 30), true },
+        { QDate(2025, 12, 24), true }, // December of the end year: a year later
+        { QDate(2024, 1, 5), true },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(period.outside(c.date), c.outside) << c.date.toString(Qt::ISODate).toStdString();
 }

@@ -8,13 +8,15 @@
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
 #include "platform/Dialogs.h"
+#include "platform/Numbers.h"
 #include "platform/Pace.h"
 #include "platform/TextCodec.h"
 #include "shell/Unitmain.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
+#include <QRegularExpression>
+#include <QValidator>
 
 namespace {
 
@@ -45,6 +47,20 @@ public:
 
 private:
     QLineEdit* edit_;
+};
+
+// Up to five digits for the wage. Full-width digits, as a Japanese input method types them, are
+// taken as their ASCII digits, so the stored wage is always ASCII.
+class WageValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        static const QRegularExpression digits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{0,5}")));
+        input = numbers::asciiDigits(input);
+        return digits.match(input).hasMatch() ? Acceptable : Invalid;
+    }
 };
 
 bool isEnterKey(const QEvent* event)
@@ -90,7 +106,7 @@ TFormMaster::TFormMaster(Forms& forms)
         }
     }
     ui->Edit1->setValidator(new NameBytesValidator(ui->Edit1));
-    ui->Edit2->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), this));
+    ui->Edit2->setValidator(new WageValidator(this));
     for (QWidget* w : std::initializer_list<QWidget*> { ui->Edit1, ui->Edit2, ui->Panel1 })
         w->installEventFilter(this);
 

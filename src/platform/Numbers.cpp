@@ -64,4 +64,12 @@ int leadingInt(const QString& text)
     return static_cast<int>(negative ? -value : value);
 }
 
+QString asciiDigits(QString text)
+{
+    for (QChar& c : text)
+        if (c.unicode() >= u'０' && c.unicode() <= u'９')
+            c = QChar(u'0' + (c.unicode() - u'０'));
+    return text;
+}
+
 } // namespace numbers

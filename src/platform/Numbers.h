@@ -24,6 +24,9 @@ private:
 // parseInt() that raises ConversionError instead of failing quietly.
 int toInt(const QString& text);
 
+// The text with full-width digits (as a Japanese input method types them) as ASCII digits.
+QString asciiDigits(QString text);
+
 // The leading integer of a text: optional blanks and sign, then the digits up to the
 // first other character; 0 when there are none. Saturates instead of overflowing.
 int leadingInt(const QString& text);

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -262,11 +263,17 @@ TEST_F(MasterWindows, NameFieldCountsShiftJisBytesAndRefusesCommas)
     EXPECT_TRUE(table().isEmpty());
 }
 
-TEST_F(MasterWindows, WageFieldTakesHalfWidthDigitsOnly)
+TEST_F(MasterWindows, WageFieldTakesDigitsOnlyFullWidthOnesAsAscii)
 {
     open();
     typeText(edit("Edit2"), QStringLiteral("-１2a34567"));
-    EXPECT_EQ(edit("Edit2")->text(), QStringLiteral("23456"));
+    EXPECT_EQ(edit("Edit2")->text(), QStringLiteral("12345"));
+    // A Japanese input method commits its full-width digits in one piece.
+    edit("Edit2")->clear();
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("９５０"));
+    QApplication::sendEvent(edit("Edit2"), &commit);
+    EXPECT_EQ(edit("Edit2")->text(), QStringLiteral("950"));
     edit("Edit2")->setText(QStringLiteral("-5"));
     EXPECT_EQ(edit("Edit2")->text(), QStringLiteral("0"));
 }

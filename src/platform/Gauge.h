@@ -17,6 +17,7 @@ public:
 
     void setForeColor(const QColor& c);
     void setBackColor(const QColor& c);
+    QColor backColor() const { return back_; }
     int percent() const;
 
 protected:

@@ -547,17 +547,17 @@ void TFormMain::buildPopupMenu()
                 panel->setFont(*f);
     });
 
-    // The menu acts on the panel on which it was opened.
-    for (RichEdit* panel : { ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 }) {
-        panel->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(panel, &QWidget::customContextMenuRequested, this, [this, panel, selectAll, copy](const QPoint& pos) {
-            QAction* chosen = PopupMenu1->exec(panel->mapToGlobal(pos));
-            if (chosen == selectAll)
-                panel->selectAll();
-            else if (chosen == copy)
-                panel->copy();
-        });
-    }
+    // Select all and copy act on the panel on which the menu was opened.
+    for (RichEdit* panel : { ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 })
+        attachPopupMenu(panel, PopupMenu1, [this, panel] { popupPanel_ = panel; });
+    connect(selectAll, &QAction::triggered, this, [this] {
+        if (popupPanel_)
+            popupPanel_->selectAll();
+    });
+    connect(copy, &QAction::triggered, this, [this] {
+        if (popupPanel_)
+            popupPanel_->copy();
+    });
 }
 
 void TFormMain::enablePopup()

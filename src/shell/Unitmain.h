@@ -128,6 +128,7 @@ private:
     std::unique_ptr<ViewOutput> output_;
     std::unique_ptr<TQRListFormLinePrn> QRListFormLinePrn;
     QMenu* PopupMenu1 = nullptr;
+    RichEdit* popupPanel_ = nullptr; // the panel on which the popup menu was last opened
     Timer* Timer1 = nullptr;
     Timer* Timer2 = nullptr;
     Timer* Timer3 = nullptr;

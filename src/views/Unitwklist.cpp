@@ -86,6 +86,7 @@ void TFormWkList::hideEvent(QHideEvent* event)
     for (QListWidget* list : lists())
         list->clear();
     ui->CGauge1->setValue(0);
+    ui->CGauge1->setBackColor(QPalette().color(QPalette::Button));
     ui->CGauge1->show();
     ui->Panel1->setPalette(QPalette());
     ui->Panel1->show();

@@ -42,9 +42,7 @@ void ViewWindow::attach(const Controls& controls)
     NPrintOut = item("NPrintOut", QStringLiteral("印刷 - A4横 -"));
 
     RichEdit* text = c_.text;
-    text->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(text, &QWidget::customContextMenuRequested, this,
-        [this, text](const QPoint& pos) { PopupMenu1->popup(text->viewport()->mapToGlobal(pos)); });
+    attachPopupMenu(text, PopupMenu1);
     connect(NAllSelect, &QAction::triggered, this, [text] {
         if (text->isVisible())
             text->selectAll();

@@ -8,8 +8,11 @@
 #include "shell/Unitmain.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -123,6 +126,29 @@ TEST_F(Reports, RegistrationListStaysDisabledUntilInitialSettingsOpenAgain)
     open("NData");
     waitFor([] { return false; }, 50);
     EXPECT_TRUE(panel("RichEdit4")->lines().isEmpty());
+}
+
+// Keyboard users open the popup menu on the panel that has the focus, with the menu key or
+// Shift+F10; its select-all acts on that panel.
+TEST_F(Reports, ThePopupMenuOpensFromTheKeyboardOnTheFocusedPanel)
+{
+    start();
+    item("Ncost")->trigger();
+    ASSERT_TRUE(waitFor([this] { return reportDone(); }));
+    RichEdit* costs = panel("RichEdit4");
+    auto* menu = main()->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+    EXPECT_TRUE(costs->focusPolicy() & Qt::TabFocus);
+    QApplication::setActiveWindow(main());
+    costs->setFocus();
+    QTest::keyClick(costs, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(menu->isVisible());
+    menu->hide();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5), costs->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(costs, &menuKey);
+    ASSERT_TRUE(menu->isVisible());
+    item("NAllSelect")->trigger();
+    EXPECT_EQ(costs->textCursor().selectedText().size(), costs->toPlainText().size());
+    menu->hide();
 }
 
 TEST_F(Reports, RegistrationListWithoutEmployeesOnlyTellsSo)

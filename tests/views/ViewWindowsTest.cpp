@@ -2,6 +2,7 @@
 #include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"
 #include "platform/Clock.h"
+#include "platform/Gauge.h"
 #include "platform/RichEdit.h"
 #include "reports/ViewOutput.h"
 #include "shell/Unitmain.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -122,6 +124,15 @@ TEST_F(Views, TheScheduleWindowLaysOutThePeriod)
     EXPECT_TRUE(view->findChild<QMenu*>(QStringLiteral("NAction"))->menuAction()->isEnabled());
     EXPECT_EQ(view->findChild<RichEdit*>(QStringLiteral("RichEdit1"))->toolTip(), QStringLiteral("右ｸﾘｯｸ・ﾒﾆｭｰ"));
     EXPECT_FALSE(view->findChild<QWidget*>(QStringLiteral("CGauge1"))->isVisible());
+
+    // The popup menu opens by itself when the text is complete, and again from the keyboard.
+    auto* popup = view->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+    EXPECT_TRUE(popup->isVisible());
+    popup->hide();
+    QApplication::setActiveWindow(view);
+    view->findChild<RichEdit*>(QStringLiteral("RichEdit1"))->setFocus();
+    QTest::keyClick(view->findChild<RichEdit*>(QStringLiteral("RichEdit1")), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(popup->isVisible());
 
     item(view, "N1")->trigger();
     EXPECT_FALSE(view->isVisible());
@@ -321,6 +332,9 @@ TEST_F(Views, TheWeekdayListFillsEveryPageAndEmptiesOnClose)
     EXPECT_EQ(monday->count(), 0);
     EXPECT_EQ(pages->currentIndex(), 1);
     EXPECT_FALSE(list->isFilled());
+    auto* gauge = list->findChild<Gauge*>(QStringLiteral("CGauge1"));
+    EXPECT_EQ(gauge->value(), 0);
+    EXPECT_EQ(gauge->backColor(), QPalette().color(QPalette::Button)) << "the standard button face again";
 
     week->trigger();
     ASSERT_TRUE(waitFor([list] { return list->isFilled(); }));

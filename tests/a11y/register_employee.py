@@ -1,7 +1,8 @@
 """Registers an employee in the real program through the accessibility bus, as a screen reader
 or UI automation tool would: menus, text fields, drop-down boxes and buttons are found by their
 Japanese names and used through their AT-SPI actions; values are read back; the saved file is
-checked after the program has ended."""
+checked after the program has ended. Then the registration list is printed into a PDF through the
+main window's popup menu, opened from the keyboard as a keyboard user does."""
 import os
 import subprocess
 import sys
@@ -9,6 +10,7 @@ import tempfile
 import time
 
 import pyatspi
+from gi.repository import Atspi, GLib
 
 PROGRAM = sys.argv[1]
 SETUP_CAPTION = "ZEL Rotan QX-30   - カルヴェラソフトウェア・ディベロプメント -"
@@ -17,6 +19,8 @@ DAYS = ["月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜
 WORKDAY = [("勤務属性", "勤務日"), ("勤務開始 時", "9"), ("勤務開始 分", "00"), ("勤務終了 時", "17"),
            ("勤務終了 分", "30"), ("休憩時間", "60")]
 DAY_OFF = [("勤務属性", "公休"), ("休憩時間", "0")]
+# The printer setup's confirming button, as Qt's print dialog names it.
+CONFIRM_BUTTONS = ["印刷(P)", "OK"]
 EXPECTED_LINE = ("山田,1200," + "勤務日,9,00,17,30," * 5 + "公休,0,00,0,00," * 2 + "450," * 5 + "0,0,\r\n").encode("cp932")
 
 
@@ -58,6 +62,76 @@ def do(obj, action):
     if action not in names:
         fail("%s %r offers %s, not %s" % (obj.getRoleName(), obj.name, names, action))
     actions.doAction(names.index(action))
+
+
+def press_without_waiting(obj):
+    """Presses a command that opens a modal dialog or runs an animation: the call returns at once
+    instead of waiting for the command to end."""
+    Atspi.set_timeout(500, 500)
+    try:
+        do(obj, "Press")
+    except Exception:  # no reply while the dialog runs: expected
+        pass
+    finally:
+        Atspi.set_timeout(-1, -1)
+
+
+def open_popup_menu(program, caption, panel):
+    """Opens the popup menu of a panel from the keyboard: the window gets the input focus (as a
+    window manager gives it on a click), the panel the keyboard focus, then Shift+F10. A popup
+    menu is not a child of the application on the bus; it announces itself when it shows."""
+    shown = []
+
+    def on_showing(event):
+        if event.detail1 and event.source.getRoleName() == "popup menu":
+            shown.append(event.source)
+
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+    try:
+        windows = subprocess.run(["xdotool", "search", "--pid", str(program.pid), "--name", caption],
+                                 capture_output=True, text=True).stdout.split()
+        for window in windows:
+            subprocess.run(["xdotool", "windowfocus", "--sync", window], stderr=subprocess.DEVNULL)
+        if not panel.queryComponent().grabFocus():
+            fail("the panel %r takes no keyboard focus" % panel.name)
+        subprocess.run(["xdotool", "key", "--clearmodifiers", "shift+F10"], check=True)
+        context = GLib.MainContext.default()
+        end = time.time() + 10
+        while not shown and time.time() < end:
+            while context.pending():
+                context.iteration(False)
+            time.sleep(0.05)
+    finally:
+        pyatspi.Registry.deregisterEventListener(on_showing, "object:state-changed:showing")
+    if not shown:
+        fail("Shift+F10 on %r opened no popup menu on the bus" % panel.name)
+    return shown[-1]
+
+
+def print_registration_list(app, program, caption):
+    press_without_waiting(find(app, "menu item", "登録一覧"))
+    panel = wait(lambda: (lambda p: p if "【山田】" in p.queryText().getText(0, -1) else None)(
+        find(app, "text", "週間人件費・登録一覧")), "the registration list")
+    menu = open_popup_menu(program, caption, panel)
+    setup = wait(lambda: next((i for i in menu if i.name == "プリンタ設定" and i.getState().contains(
+        pyatspi.STATE_ENABLED)), None), "the popup's printer setup enabled once the list is complete")
+    press_without_waiting(setup)
+    dialog = wait(lambda: find(app, "dialog", "印刷"), "the printer setup dialog")
+    pdf = os.path.join(tempfile.mkdtemp(prefix="rotan-print-"), "list.pdf")
+    find(dialog, "text", "出力ファイル名(F):").queryEditableText().setTextContents(pdf)
+    confirm = next((b for b in (find(dialog, "push button", n) for n in CONFIRM_BUTTONS) if b), None)
+    if confirm is None:
+        fail("the printer setup has none of the buttons %s" % CONFIRM_BUTTONS)
+    do(confirm, "Press")
+    wait(lambda: find(app, "dialog", "印刷") is None, "the printer setup to close")
+
+    menu = open_popup_menu(program, caption, panel)
+    do(next(i for i in menu if i.name == "印刷 - A4横 -"), "Press")
+    text = wait(lambda: os.path.exists(pdf) and subprocess.run(["pdftotext", "-layout", pdf, "-"],
+                capture_output=True, text=True).stdout, "the printed PDF")
+    for expected in ("【山田】", "□日：公休0:00～0:00", "【全従業員週間勤務リスト】"):
+        if expected not in text:
+            fail("the printed list lacks %s:\n%s" % (expected, text))
 
 
 def application():
@@ -113,6 +187,7 @@ def main():
         do(find(master, "menu item", "閉じる"), "Press")
         wait(lambda: find(app, "frame", SETUP_CAPTION) and find(app, "frame", SETUP_CAPTION).getState().contains(
             pyatspi.STATE_SHOWING), "the main window again")
+        print_registration_list(app, program, SETUP_CAPTION)
         do(find(app, "menu item", "終了(X)"), "Press")
         program.wait(timeout=30)
     finally:
@@ -121,11 +196,12 @@ def main():
     saved = open(os.path.join(start_dir, "zelrotandata.zel"), "rb").read()
     if saved != EXPECTED_LINE:
         fail("saved %r, expected %r" % (saved, EXPECTED_LINE))
-    print("PASS: registered, read back and saved through the accessibility bus", flush=True)
+    print("PASS: registered, read back, printed and saved through the accessibility bus", flush=True)
 
 
 PRESS_REGISTER = """
 import pyatspi
+from gi.repository import Atspi, GLib
 for app in pyatspi.Registry.getDesktop(0):
     if app is not None and app.name == "ZEL Rotan QX-30":
         stack = [app]

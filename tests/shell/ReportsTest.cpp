@@ -71,6 +71,16 @@ TEST(IndividualWeek, WorkingDaysShowTimesAsStoredAndPayDaysOffShowTheirAttribute
     EXPECT_EQ(lines, expected);
 }
 
+TEST(IndividualWeek, TheLastRowOfAFullMasterIsFound)
+{
+    QList<QStringList> rows;
+    for (int r = 0; r < 30; ++r)
+        rows << sampleEmployee(QStringLiteral("社員%1").arg(r));
+    const QStringList lines = individualWeek(masterWith(rows), "社員29");
+    EXPECT_EQ(lines.value(1), "■ 社員29 ■");
+    EXPECT_EQ(lines.count("※ 週間勤務日数．．． 5 日"), 1);
+}
+
 TEST(IndividualWeek, EachRowOfARepeatedNameCountsItsOwnWeek)
 {
     const QStringList lines = individualWeek(masterWith({ sampleEmployee("同名"), sampleEmployee("同名") }), "同名");
@@ -109,7 +119,13 @@ TEST(DutyList, EachAttributeHasItsLinesAndOnlyWorkingDaysCount)
 TEST(DutyList, SundayReadsTheSundayBlockAndTheListClosesWithTheTotals)
 {
     const QStringList sunday = withDay(sampleEmployee("日曜"), 6, { "勤務日", "22", "00", "6", "00" }, "420");
-    const Table master = masterWith({ sampleEmployee("平日"), sunday });
+    const QStringList saturday = withDay(sampleEmployee("土曜"), 5, { "勤務日", "8", "00", "12", "30" }, "270");
+    const Table master = masterWith({ sampleEmployee("平日"), sunday, saturday });
+    DutyTotals saturdayTotals;
+    EXPECT_EQ(dutyLines(master, 1, 7, saturdayTotals).value(0), "☆ 日曜");
+    EXPECT_EQ(dutyLines(master, 2, 7, saturdayTotals).mid(0, 5),
+        (QStringList { "〇 土曜", "出 8:00", "退 12:30", "実労時間 4時間 30分", "本日給料 4500円" }));
+    EXPECT_EQ(saturdayTotals.labourCost, 4500);
     DutyTotals totals;
     EXPECT_EQ(dutyLines(master, 0, 1, totals).value(1), "[公休日]");
     const QStringList lines = dutyLines(master, 1, 1, totals);

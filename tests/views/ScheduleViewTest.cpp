@@ -125,6 +125,11 @@ TEST(ScheduleView, ABadWeekdayOfALaterDayShowsAQuestionMark)
     EXPECT_TRUE(c.weekdayHeader.startsWith(QStringLiteral("火 水 ？ 金 ")));
     EXPECT_EQ(d.data.StringGrid4.cell(2, 0), QStringLiteral("？"));
     EXPECT_EQ(d.data.StringGrid3.cell(2, 0), QString());
+
+    // Without employees the weekday header alone still finds it, although later days are valid.
+    Data empty(QDate(2024, 5, 7));
+    empty.data.StringGrid2.setCell(2, 2, QStringLiteral("0"));
+    EXPECT_TRUE(scheduleview::compute(empty.data).dataError);
 }
 
 TEST(ScheduleView, OpeningShowsTheStartUpDateWithItsOwnWeekday)

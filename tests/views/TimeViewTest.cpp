@@ -46,6 +46,7 @@ TEST(HourBar, ShiftsOfTheDayAndOfTheNight)
         { 22, 35, 6, 45, runs({ { 6, W }, { 1, W }, { 15, O }, { 1, F }, { 1, W }, { 1, A } }) },
         { 22, 0, 0, 30, runs({ { 1, M }, { 21, O }, { 2, W }, { 1, A } }) }, // ends within hour 0
         { 22, 30, 0, 30, runs({ { 1, M }, { 21, O }, { 1, M }, { 2, W } }) },
+        { 22, 30, 1, 30, runs({ { 1, W }, { 1, M }, { 20, O }, { 1, M }, { 1, W }, { 1, A } }) },
         { 24, 0, 6, 0, runs({ { 6, W }, { 19, O } }) }, // starts at 24:00: no start cell, no arrow
         { 0, 0, 8, 0, runs({ { 25, E } }) }, // starts at 0:00
         { 8, 0, 0, 0, runs({ { 25, E } }) }, // ends at 0:00

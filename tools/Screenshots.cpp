@@ -190,7 +190,7 @@ void shootTheReports(Forms& forms)
     click(forms.FormInfo, "Button1");
     waitUntil(QStringLiteral("the duty list"), reportDone);
     shoot(main, QStringLiteral("duty-list"));
-    print(main, nullptr, "NPrintSet", "NPrintOut", QStringLiteral("duty-list"));
+    print(main, nullptr, "NPrintSet", "NPrintOut", QStringLiteral("line-duty-list"));
 
     // The duty list handed on to the text window.
     child<QAction>(main, "NTranse")->trigger();
@@ -210,38 +210,39 @@ void shootTheReports(Forms& forms)
     choose(main, "NSum", "Ncost");
     waitUntil(QStringLiteral("the weekly labour cost"), reportDone);
     shoot(main, QStringLiteral("weekly-labour-cost"));
-    print(main, nullptr, "NPrintSet", "NPrintOut", QStringLiteral("weekly-labour-cost"));
+    print(main, nullptr, "NPrintSet", "NPrintOut", QStringLiteral("line-labour-cost"));
 
     choose(main, "NData", "NList");
     waitUntil(QStringLiteral("the registration list"), reportDone);
     shoot(main, QStringLiteral("registration-list"));
-    print(main, nullptr, "NPrintSet", "NPrintOut", QStringLiteral("registration-list"));
+    print(main, nullptr, "NPrintSet", "NPrintOut", QStringLiteral("line-registration-list"));
 
     choose(main, "NAction", "NState");
     waitUntil(QStringLiteral("the usage state"), [main] { return !enabled(main, "NState"); });
     shoot(main, QStringLiteral("usage-state"));
 }
 
-// A schedule view: complete when its menu item in the main window is checked.
-void shootView(Forms& forms, const char* item, QWidget* view, const QString& name, bool printable)
+// A schedule view: complete when its menu item in the main window is checked. A view with a
+// print report prints it and closes through its menu.
+void shootView(Forms& forms, const char* item, QWidget* view, const QString& name, const QString& report = {})
 {
     QAction* done = child<QAction>(forms.FormMain, item);
     choose(forms.FormMain, "NSchedu", item);
     waitUntil(name, [done] { return done->isChecked(); });
     shoot(view, name);
-    if (printable) {
-        print(view, "NAction", "NPrnSet", "NPrnOut", name);
-        choose(view, "NAction", "N1");
-    } else {
+    if (report.isEmpty()) {
         view->close();
+        return;
     }
+    print(view, "NAction", "NPrnSet", "NPrnOut", report);
+    choose(view, "NAction", "N1");
 }
 
 void shootTheViews(Forms& forms)
 {
-    shootView(forms, "NscheManth", forms.FormSchedu, QStringLiteral("schedule"), true);
-    shootView(forms, "NscheDay", forms.FormTime, QStringLiteral("hour-chart"), true);
-    shootView(forms, "NscheWeek", forms.FormWkList, QStringLiteral("weekday-list"), false);
+    shootView(forms, "NscheManth", forms.FormSchedu, QStringLiteral("schedule-window"), QStringLiteral("schedule"));
+    shootView(forms, "NscheDay", forms.FormTime, QStringLiteral("hour-chart"), QStringLiteral("time-series"));
+    shootView(forms, "NscheWeek", forms.FormWkList, QStringLiteral("weekday-list"));
 }
 
 void shootTheTitle(Forms& forms)
@@ -308,7 +309,7 @@ void shootTheProgram()
     waitUntil(QStringLiteral("the today panel"),
         [&] { return menuEnabled(main, "NSchedu") && details->isVisible() && details->isEnabled(); });
     shoot(main, QStringLiteral("main-normal"));
-    shoot(forms->FormInfo, QStringLiteral("today-panel"));
+    shoot(forms->FormInfo, QStringLiteral("today-panel-normal"));
 
     shootTheReports(*forms);
     shootTheViews(*forms);

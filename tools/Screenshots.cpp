@@ -5,11 +5,13 @@
 // 0 and every message box answered, and is walked as a user walks it: menu items and buttons
 // found by their names and chosen, names double-clicked. Each step waits for what the user
 // would see (a check mark, an enabled command, a line count), never for time to pass. Windows
-// go to <outdir>/<name>.png, print reports to <outdir>/report-<name>.pdf.
+// go to <outdir>/<name>.png and their captions to <outdir>/captions.txt, print reports to
+// <outdir>/report-<name>.pdf.
 //
 // Usage: rotan_screenshots <outdir>
-//        rotan_screenshots --compare <dir-a> <dir-b>   (per PNG: identical, differs or missing;
-//                                                      exit status 0 only when all are identical)
+//        rotan_screenshots --compare <dir-a> <dir-b>   (per PNG and for the captions: identical,
+//                                                      differs or missing; exit status 0 only
+//                                                      when all are identical)
 #include "DemoShop.h"
 
 #include "app/Application.h"
@@ -33,6 +35,7 @@
 #include <QAction>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -56,6 +59,8 @@ constexpr quint32 kSeed = 1;
 
 QDir g_out;
 dialogs::Script* g_dialogs = nullptr;
+// The caption of each window shot: the pictures do not show the title bar.
+QStringList g_captions;
 
 // A step that could not be done; the windows and scratch directories are cleaned up on the way out.
 struct Failure {
@@ -124,6 +129,7 @@ bool enabled(QWidget* window, const char* item)
 void shoot(QWidget* window, const QString& name)
 {
     QCoreApplication::sendPostedEvents(); // pending moves, resizes and layouts
+    g_captions << name + QStringLiteral(": ") + window->windowTitle();
     if (!window->grab().save(g_out.filePath(name + QStringLiteral(".png"))))
         fail(QStringLiteral("cannot write ") + name + QStringLiteral(".png"));
 }
@@ -336,46 +342,56 @@ void shootAll(const QString& outDir)
         // A weekday code out of range on the third day of the period.
         writeShop(dir, [](TFormData& data) { data.StringGrid2.setCell(2, 2, QStringLiteral("9")); });
     });
+    QFile captions(g_out.filePath(QStringLiteral("captions.txt")));
+    if (!captions.open(QIODevice::WriteOnly) || captions.write((g_captions.join(u'\n') + u'\n').toUtf8()) < 0)
+        fail(QStringLiteral("cannot write captions.txt"));
 }
 
-// Number of pixels that differ, or -1 when the sizes differ.
-qint64 differingPixels(const QImage& a, const QImage& b)
+// One file of two sets: identical, differs (in how many pixels) or missing in one set.
+QString verdict(const QString& a, const QString& b)
 {
-    if (a.size() != b.size())
-        return -1;
+    for (const QString& path : { a, b })
+        if (!QFileInfo::exists(path))
+            return QStringLiteral("missing in ") + QFileInfo(path).path();
+    if (a.endsWith(QLatin1String(".txt"))) {
+        QFile x(a);
+        QFile y(b);
+        x.open(QIODevice::ReadOnly);
+        y.open(QIODevice::ReadOnly);
+        return x.readAll() == y.readAll() ? QStringLiteral("identical") : QStringLiteral("differs");
+    }
+    const QImage x(a);
+    const QImage y(b);
+    if (x.size() != y.size())
+        return QStringLiteral("differs (size %1x%2 against %3x%4)")
+            .arg(x.width())
+            .arg(x.height())
+            .arg(y.width())
+            .arg(y.height());
     qint64 count = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            count += a.pixel(x, y) != b.pixel(x, y);
-    return count;
+    for (int row = 0; row < x.height(); ++row)
+        for (int column = 0; column < x.width(); ++column)
+            count += x.pixel(column, row) != y.pixel(column, row);
+    return count == 0 ? QStringLiteral("identical") : QStringLiteral("differs (%1 pixels)").arg(count);
 }
 
+// The pictures and the captions of two sets, file by file.
 int compareSets(const QDir& a, const QDir& b)
 {
-    QStringList names
-        = a.entryList({ QStringLiteral("*.png") }, QDir::Files) + b.entryList({ QStringLiteral("*.png") }, QDir::Files);
+    const QStringList patterns { QStringLiteral("*.png"), QStringLiteral("captions.txt") };
+    QStringList names = a.entryList(patterns, QDir::Files) + b.entryList(patterns, QDir::Files);
     names.sort();
     names.removeDuplicates();
-    bool identical = !names.isEmpty();
-    for (const QString& name : names) {
-        const QImage x(a.filePath(name));
-        const QImage y(b.filePath(name));
-        QString verdict = QStringLiteral("identical");
-        if (x.isNull() || y.isNull()) {
-            verdict = QStringLiteral("missing in ") + (x.isNull() ? a.path() : b.path());
-        } else if (const qint64 n = differingPixels(x, y); n != 0) {
-            verdict = n < 0 ? QStringLiteral("differs (size %1x%2 against %3x%4)")
-                                  .arg(x.width())
-                                  .arg(x.height())
-                                  .arg(y.width())
-                                  .arg(y.height())
-                            : QStringLiteral("differs (%1 pixels)").arg(n);
-        }
-        identical = identical && verdict == QLatin1String("identical");
-        std::printf("%s: %s\n", qPrintable(name), qPrintable(verdict));
+    if (names.isEmpty()) {
+        std::printf("no screenshots in either set\n");
+        return 1;
     }
-    if (names.isEmpty())
-        std::printf("no PNG files in either set\n");
+    bool identical = true;
+    for (const QString& name : names) {
+        const QString result = verdict(a.filePath(name), b.filePath(name));
+        identical = identical && result == QLatin1String("identical");
+        std::printf("%s: %s\n", qPrintable(name), qPrintable(result));
+    }
     return identical ? 0 : 1;
 }
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+class TFormData;
+
+// The demo shop that the demo and the screenshots run on: eight employees with day and night
+// shifts, part-timers and all four work attributes, registered through the same record logic
+// as the employee master window, and the period that starts on a given day.
+namespace demo {
+
+// Fills the employee master table with the shop and registers the period that starts on
+// today, its filler rows drawn from seed; false when that period cannot be registered.
+bool fillShop(TFormData& data, QDate today, quint32 seed);
+
+// Writes the employee master and schedule tables as the data files of dir; on failure the
+// file's name and the system's error.
+std::optional<QString> writeDataFiles(const QString& dir, const TFormData& data);
+
+} // namespace demo

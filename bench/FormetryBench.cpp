@@ -1,7 +1,7 @@
 // Speed of one rescale of the employee master window: its client area changes size and the
 // component moves, sizes and re-fonts every control on it. The same resize with the
 // component switched off shows what Qt spends without it.
-#include "app/Forms.h"
+#include "app/Program.h"
 #include "master/Unitmaster.h"
 #include "platform/Pace.h"
 
@@ -43,8 +43,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     pace::setScale(0);
-    Forms windows;
-    forms = &windows;
+    Program program;
+    forms = &program.forms();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -3,7 +3,7 @@
 // files, on a display (Xvfb does). With the name of a view ("schedule", "time", "week")
 // it opens that view and keeps it on screen instead, for a screenshot. With "unpaced" it
 // times the same with every timer interval at 0: the work of the program itself.
-#include "app/Forms.h"
+#include "app/Program.h"
 #include "period/Unitterm.h"
 #include "platform/Clock.h"
 #include "platform/Pace.h"
@@ -49,7 +49,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL Rotan QX-30"));
     QApplication::setQuitOnLastWindowClosed(false);
-    Forms forms;
+    Program program;
+    Forms& forms = program.forms();
     TFormMain* main = forms.FormMain;
     main->show();
     runUntil([main] { return main->startupFinished(); });

@@ -15,7 +15,7 @@
 #include "DemoShop.h"
 
 #include "app/Application.h"
-#include "app/Forms.h"
+#include "app/Program.h"
 #include "app/Unittitle.h"
 #include "data/Unitdata.h"
 #include "master/Unitmaster.h"
@@ -153,12 +153,12 @@ void print(QWidget* window, const char* menu, const char* setup, const char* pri
 }
 
 // The windows created as the program creates them, in dir as the start directory.
-std::unique_ptr<Forms> startIn(const QString& dir)
+std::unique_ptr<Program> startIn(const QString& dir)
 {
     QDir::setCurrent(dir);
-    auto forms = std::make_unique<Forms>();
-    forms->FormMain->show();
-    return forms;
+    auto program = std::make_unique<Program>();
+    program->forms().FormMain->show();
+    return program;
 }
 
 bool menuEnabled(QWidget* window, const char* menu)
@@ -182,7 +182,8 @@ void shootStartupState(const QString& name, const std::function<void(const QStri
 {
     QTemporaryDir dir;
     prepare(dir.path());
-    const auto forms = startIn(dir.path());
+    const auto program = startIn(dir.path());
+    Forms* forms = &program->forms();
     waitUntil(name, [&] { return menuEnabled(forms->FormMain, "NInfo"); });
     shoot(forms->FormMain, name);
 }
@@ -309,7 +310,8 @@ void shootTheProgram()
 {
     QTemporaryDir dir;
     writeShop(dir.path());
-    const auto forms = startIn(dir.path());
+    const auto program = startIn(dir.path());
+    Forms* forms = &program->forms();
     QWidget* main = forms->FormMain;
     auto* details = child<QPushButton>(forms->FormInfo, "Button1");
     waitUntil(QStringLiteral("the today panel"),

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <memory>
-
-class TAboutBox;
 class TFormData;
 class TFormEditor;
 class TFormInfo;
@@ -15,17 +12,13 @@ class TFormTerm;
 class TFormTime;
 class TFormTitle;
 class TFormWkList;
+class ViewOutput;
 
-// The program's windows and its data holder, created once, in a fixed order, and kept
-// for the whole run; windows reach each other through this set.
-class Forms {
-public:
-    // Creates every window in order; the about box shows itself while it is created.
-    Forms();
-    ~Forms();
-    Forms(const Forms&) = delete;
-    Forms& operator=(const Forms&) = delete;
-
+// The program's windows, its data holder and the views' shared output services, as Program
+// created them; each lives for the whole run. A window reads the data holder and the start-up
+// date through this set and opens the windows below it; what a window has to tell the windows
+// above it travels as a signal, connected once where the windows are created.
+struct Forms {
     TFormMain* FormMain = nullptr;
     TFormMaster* FormMaster = nullptr;
     TFormPerson* FormPerson = nullptr;
@@ -38,18 +31,6 @@ public:
     TFormTitle* FormTitle = nullptr;
     TFormEditor* FormEditor = nullptr;
     TFormMaster2* FormMaster2 = nullptr;
-
-private:
-    std::unique_ptr<TFormMain> main_;
-    std::unique_ptr<TFormMaster> master_;
-    std::unique_ptr<TFormPerson> person_;
-    std::unique_ptr<TFormData> data_;
-    std::unique_ptr<TFormTerm> term_;
-    std::unique_ptr<TFormSchedu> schedu_;
-    std::unique_ptr<TFormTime> time_;
-    std::unique_ptr<TFormWkList> wkList_;
-    std::unique_ptr<TFormInfo> info_;
-    std::unique_ptr<TFormTitle> title_;
-    std::unique_ptr<TFormEditor> editor_;
-    std::unique_ptr<TFormMaster2> master2_;
+    // The save dialog and the printer setup with its printer chosen flag.
+    ViewOutput* Output = nullptr;
 };

@@ -1,5 +1,5 @@
 #include "app/Application.h"
-#include "app/Forms.h"
+#include "app/Program.h"
 #include "shell/Unitmain.h"
 
 #include <QApplication>
@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/rotandesk.png")));
     // Only closing the main window ends the program (after saving).
     QApplication::setQuitOnLastWindowClosed(false);
-    Forms forms;
-    forms.FormMain->show();
+    Program program;
+    program.forms().FormMain->show();
     return QApplication::exec();
 }

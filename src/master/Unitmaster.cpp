@@ -11,8 +11,8 @@
 #include "platform/Numbers.h"
 #include "platform/Pace.h"
 #include "platform/TextCodec.h"
-#include "shell/Unitmain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QRegularExpression>
@@ -26,6 +26,14 @@ const QString kHelpEdit = QStringLiteral("【内容編集】\r\n\r\n① 従業�
 const QString kHelpDelete = QStringLiteral("【登録削除】\r\n\r\n① 従業員リストを表示し，登録削除するターゲットの氏名をクリック選択し，右クリックでメニューを表示する．\r\n\r\n② [ 削除 ] メニュー項目を選択する．登録削除が実行される．\r\n\r\n③ ターゲット氏名の削除実行有無の最終確認後，[ はい ] で当該氏名データの登録削除完了．\r\n");
 const QString kEditRegisteredTail = QStringLiteral("\r\n\r\n□ 編集（修正）登録完了．\r\n\r\n□ 選択入力項目をクリアします．\r\n");
 const QString kKeepForNextTail = QStringLiteral("\r\n\r\n□ 新規登録完了．\r\n\r\n□ 設定されたこの勤務情報を，次の従業員登録のために維持しますか？\r\n\r\n□「はい」の場合，当該情報が維持されます．\r\n");
+const QString kEditWithoutSelection = QStringLiteral("▼ マウスで編集対象の従業員氏名を，左クリック選択してください．\r\n\r\n▼ クリック選択後，右クリックで機能メニューを表示し，必要機能を選択実行してください．");
+const QString kNotRegisteredTail = QStringLiteral("．．．登録無し\r\n\r\n□ 修正処理を中断します．\r\n");
+const QString kRestMeaningless = QStringLiteral("▽ 月曜日に関し，勤務時間帯の設定が無効のため，休憩時間の設定が無意味です．\r\n\r\n▽ 勤務時間帯の再検討が必要です．");
+const QString kLoaded = QStringLiteral("■ 編集（修正）後，登録ボタンで編集登録を完了してください．\r\n\r\n□ 登録ボタン無き場合は，編集（修正）は反映されません．\r\n");
+const QString kDeleteWithoutSelection = QStringLiteral("▼ マウスで削除対象の従業員氏名を，左クリック選択してください．\r\n\r\n▼ クリック選択後，右クリックで機能メニューを表示し，必要機能を選択実行してください．");
+const QString kConfirmDeleteTail = QStringLiteral("\r\n\r\n□ 当該従業員を，本当に削除してよろしいですか？\r\n\r\n□「はい」の場合，完全削除されます．\r\n");
+const QString kDeleteNotFound = QStringLiteral("▼ 削除すべき従業員が見つかりません．\r\n\r\n▼ 本ソフトウェアの実行中に，意図的にデータの改変等を行った可能性があります．");
+const QString kDeleted = QStringLiteral("▽ 従業員データを１件削除しました．");
 // clang-format on
 
 // Limits the name field to the byte length a name may take in the data file. A longer
@@ -163,7 +171,7 @@ void TFormMaster::closeEvent(QCloseEvent* event)
 {
     QMainWindow::closeEvent(event);
     hide();
-    forms_.FormMain->show();
+    Q_EMIT closed();
 }
 
 // ---- Inputs ----
@@ -366,6 +374,85 @@ void TFormMaster::SpeedBtnClick()
     }
     person->setNewRegistration();
     emptyAndFocusName();
+}
+
+void TFormMaster::newRegistrationChosen()
+{
+    setWindowTitle(QStringLiteral("従業員マスタ登録 【新規登録モード】"));
+    inputReset();
+    emptyAndFocusName();
+}
+
+void TFormMaster::loadForEditing(const QString& name)
+{
+    TFormPerson* person = forms_.FormPerson;
+    const Table& table = forms_.FormData->StringGrid1;
+    setWindowTitle(QStringLiteral("従業員マスタ登録"));
+    if (name.isEmpty()) {
+        dialogs::message(dialogs::Kind::Information, kEditWithoutSelection, dialogs::Buttons::Ok, person);
+        return;
+    }
+    setWeek(master::Week {});
+    pace::pause(100);
+    person->setNewRegistration();
+    setName(name);
+    const int row = master::findEmployee(table, name);
+    if (row < 0) {
+        dialogs::message(
+            dialogs::Kind::Error, QStringLiteral("■ ") + name + kNotRegisteredTail, dialogs::Buttons::Ok, person);
+        return;
+    }
+    person->setEditing(row);
+    startProgress();
+    setWindowTitle(QStringLiteral("従業員マスタ登録 【編集・修正】"));
+    const master::LoadedRecord record = master::loadRecord(table, row);
+    setWage(record.wage);
+    setWeek(record.week);
+    for (int d = 0; d < master::kDays; ++d) {
+        if (record.restFound[d])
+            continue;
+        dialogs::message(dialogs::Kind::Plain,
+            QString(kRestMeaningless).replace(QStringLiteral("月曜日"), master::dayName(d)), dialogs::Buttons::Ok,
+            person);
+        restoreDayPrompts(d);
+    }
+    stopProgress();
+    dialogs::message(dialogs::Kind::Plain, kLoaded, dialogs::Buttons::Ok, person);
+}
+
+void TFormMaster::deleteEmployee(const QString& name)
+{
+    TFormPerson* person = forms_.FormPerson;
+    Table& table = forms_.FormData->StringGrid1;
+    setWindowTitle(QStringLiteral("従業員マスタ登録"));
+    if (name.isEmpty()) {
+        dialogs::message(dialogs::Kind::Information, kDeleteWithoutSelection, dialogs::Buttons::Ok, person);
+        return;
+    }
+    if (dialogs::message(
+            dialogs::Kind::Warning, QStringLiteral("■ ") + name + kConfirmDeleteTail, dialogs::Buttons::YesNo, person)
+        != dialogs::Answer::Yes)
+        return;
+    startProgress();
+    const int row = master::findEmployee(table, name);
+    if (row < 0) {
+        stopProgress();
+        dialogs::message(dialogs::Kind::Error, kDeleteNotFound, dialogs::Buttons::Ok, person);
+        return;
+    }
+    master::deleteEmployee(table, row);
+    person->refreshList();
+    for (int step : { 70, 80, 90, 100 }) {
+        setProgress(step);
+        pace::pause(300);
+    }
+    QApplication::beep();
+    stopProgress();
+    person->selectFirst();
+    person->setNewRegistration();
+    emptyAndFocusName();
+    inputReset();
+    dialogs::message(dialogs::Kind::Plain, kDeleted, dialogs::Buttons::Ok, person);
 }
 
 void TFormMaster::showHelp(const QString& text)

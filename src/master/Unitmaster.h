@@ -7,7 +7,7 @@
 #include <array>
 #include <memory>
 
-class Forms;
+struct Forms;
 namespace Ui {
 class TFormMaster;
 }
@@ -16,10 +16,11 @@ struct Refusal;
 }
 
 // The employee master window: takes one employee's name, wage and standard week, checks
-// them and writes the record into the employee master table (never a file). The
-// employee list beside it holds the editing mode and loads records into these inputs;
-// the batch window fills all seven day blocks at once. What a record holds and how it is
-// checked is computed in MasterRecord and Registration; this window shows and paces it.
+// them and writes the record into the employee master table (never a file). It carries out
+// what the employee list beside it asks for (a new registration, loading a record for
+// editing, deleting one), while the list holds the editing mode; the batch window fills all
+// seven day blocks at once. What a record holds and how it is checked is computed in
+// MasterRecord and Registration; this window shows and paces it.
 class TFormMaster : public QMainWindow {
     Q_OBJECT
 public:
@@ -29,20 +30,17 @@ public:
     // The seven day blocks, Monday first, as entry numbers; setting them runs no day rule.
     master::Week week() const;
     void setWeek(const master::Week& week);
-    // Lets a day's boxes show their prompts again (the loader marks an open rest box so).
-    void restoreDayPrompts(int day);
 
-    void setName(const QString& name);
-    void setWage(const QString& wage);
-    void emptyAndFocusName();
-    // Wage "0" and every day box without selection, showing its prompt. The name is
-    // left as it is.
-    void inputReset();
+    // What the employee list asks for: a new registration (its mode is set already), the
+    // record of name loaded for editing, or the employee name deleted after a confirmation.
+    // An empty name means that none is selected in the list.
+    void newRegistrationChosen();
+    void loadForEditing(const QString& name);
+    void deleteEmployee(const QString& name);
 
-    // The progress display: shown at its first step, set, and hidden again at 0.
-    void startProgress();
-    void setProgress(int value);
-    void stopProgress();
+Q_SIGNALS:
+    // The window was closed; the main window shows again.
+    void closed();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,6 +49,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Lets a day's boxes show their prompts again (the loader marks an open rest box so).
+    void restoreDayPrompts(int day);
+    void setName(const QString& name);
+    void setWage(const QString& wage);
+    void emptyAndFocusName();
+    // Wage "0" and every day box without selection, showing its prompt. The name is
+    // left as it is.
+    void inputReset();
+    // The progress display: shown at its first step, set, and hidden again at 0.
+    void startProgress();
+    void setProgress(int value);
+    void stopProgress();
+
     void SpeedBtnClick();
     void dayChange(int day);
     void Edit2Change();

@@ -1,9 +1,7 @@
 #include "master/Unitmaster2.h"
 #include "ui_Unitmaster2.h"
 
-#include "app/Forms.h"
 #include "app/WindowScaling.h"
-#include "master/Unitmaster.h"
 #include "platform/Dialogs.h"
 
 #include <QScreen>
@@ -20,9 +18,8 @@ const QString kApplied = QStringLiteral("■ 週間データを全て選択情�
 
 } // namespace
 
-TFormMaster2::TFormMaster2(Forms& forms)
+TFormMaster2::TFormMaster2()
     : ui(std::make_unique<Ui::TFormMaster2>())
-    , forms_(forms)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
@@ -93,7 +90,7 @@ void TFormMaster2::Button1Click()
     }
     master::Week week;
     week.fill(day);
-    forms_.FormMaster->setWeek(week);
+    Q_EMIT weekChosen(week);
     dialogs::message(dialogs::Kind::Plain, kApplied, dialogs::Buttons::Ok, this);
     close();
 }

@@ -5,19 +5,23 @@
 #include <QDialog>
 #include <memory>
 
-class Forms;
 namespace Ui {
 class TFormMaster2;
 }
 
-// The weekly time-band batch window: one attribute, time band and rest time, copied into
-// all seven day blocks of the employee master window at once. It stays on top, changes
-// only the master window's day boxes (never a table) and forgets its choice on every hide.
+// The weekly time-band batch window: one attribute, time band and rest time, chosen for
+// all seven day blocks of the employee master window at once. It stays on top, hands the
+// week to the master window's day boxes (never to a table) and forgets its choice on every
+// hide.
 class TFormMaster2 : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormMaster2(Forms& forms);
+    TFormMaster2();
     ~TFormMaster2() override;
+
+Q_SIGNALS:
+    // The same day block for all seven days, for the master window's boxes.
+    void weekChosen(const master::Week& week);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -29,6 +33,5 @@ private:
     void boxChange();
 
     std::unique_ptr<Ui::TFormMaster2> ui;
-    Forms& forms_;
     DayBoxes boxes_;
 };

@@ -5,29 +5,10 @@
 #include "app/WindowScaling.h"
 #include "data/Unitdata.h"
 #include "master/MasterRecord.h"
-#include "master/Unitmaster.h"
-#include "platform/Dialogs.h"
-#include "platform/Pace.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QShowEvent>
-
-namespace {
-
-// clang-format off
-const QString kEditWithoutSelection = QStringLiteral("▼ マウスで編集対象の従業員氏名を，左クリック選択してください．\r\n\r\n▼ クリック選択後，右クリックで機能メニューを表示し，必要機能を選択実行してください．");
-const QString kNotRegisteredTail = QStringLiteral("．．．登録無し\r\n\r\n□ 修正処理を中断します．\r\n");
-const QString kRestMeaningless = QStringLiteral("▽ 月曜日に関し，勤務時間帯の設定が無効のため，休憩時間の設定が無意味です．\r\n\r\n▽ 勤務時間帯の再検討が必要です．");
-const QString kLoaded = QStringLiteral("■ 編集（修正）後，登録ボタンで編集登録を完了してください．\r\n\r\n□ 登録ボタン無き場合は，編集（修正）は反映されません．\r\n");
-const QString kDeleteWithoutSelection = QStringLiteral("▼ マウスで削除対象の従業員氏名を，左クリック選択してください．\r\n\r\n▼ クリック選択後，右クリックで機能メニューを表示し，必要機能を選択実行してください．");
-const QString kConfirmDeleteTail = QStringLiteral("\r\n\r\n□ 当該従業員を，本当に削除してよろしいですか？\r\n\r\n□「はい」の場合，完全削除されます．\r\n");
-const QString kDeleteNotFound = QStringLiteral("▼ 削除すべき従業員が見つかりません．\r\n\r\n▼ 本ソフトウェアの実行中に，意図的にデータの改変等を行った可能性があります．");
-const QString kDeleted = QStringLiteral("▽ 従業員データを１件削除しました．");
-// clang-format on
-
-} // namespace
 
 TFormPerson::TFormPerson(Forms& forms)
     : ui(std::make_unique<Ui::TFormPerson>())
@@ -120,86 +101,23 @@ QString TFormPerson::selectedName() const
 void TFormPerson::NNewClick()
 {
     mode_ = master::Mode::NewRegistration;
-    TFormMaster* master = forms_.FormMaster;
-    master->setWindowTitle(QStringLiteral("従業員マスタ登録 【新規登録モード】"));
-    master->inputReset();
-    master->emptyAndFocusName();
+    Q_EMIT newRegistrationChosen();
 }
 
 void TFormPerson::NRewriteClick()
 {
-    TFormMaster* master = forms_.FormMaster;
-    const Table& table = forms_.FormData->StringGrid1;
-    master->setWindowTitle(QStringLiteral("従業員マスタ登録"));
-    const QString name = selectedName();
-    if (name.isEmpty()) {
-        dialogs::message(dialogs::Kind::Information, kEditWithoutSelection, dialogs::Buttons::Ok, this);
-        return;
-    }
-    master->setWeek(master::Week {});
-    pace::pause(100);
-    mode_ = master::Mode::NewRegistration;
-    master->setName(name);
-    const int row = master::findEmployee(table, name);
-    if (row < 0) {
-        dialogs::message(
-            dialogs::Kind::Error, QStringLiteral("■ ") + name + kNotRegisteredTail, dialogs::Buttons::Ok, this);
-        return;
-    }
-    editedRow_ = row;
-    mode_ = master::Mode::Edit;
-    master->startProgress();
-    master->setWindowTitle(QStringLiteral("従業員マスタ登録 【編集・修正】"));
-    const master::LoadedRecord record = master::loadRecord(table, row);
-    master->setWage(record.wage);
-    master->setWeek(record.week);
-    for (int d = 0; d < master::kDays; ++d) {
-        if (record.restFound[d])
-            continue;
-        dialogs::message(dialogs::Kind::Plain,
-            QString(kRestMeaningless).replace(QStringLiteral("月曜日"), master::dayName(d)), dialogs::Buttons::Ok,
-            this);
-        master->restoreDayPrompts(d);
-    }
-    master->stopProgress();
-    dialogs::message(dialogs::Kind::Plain, kLoaded, dialogs::Buttons::Ok, this);
+    Q_EMIT editChosen(selectedName());
 }
 
 void TFormPerson::NDeleteClick()
 {
-    TFormMaster* master = forms_.FormMaster;
-    Table& table = forms_.FormData->StringGrid1;
-    master->setWindowTitle(QStringLiteral("従業員マスタ登録"));
-    const QString name = selectedName();
-    if (name.isEmpty()) {
-        dialogs::message(dialogs::Kind::Information, kDeleteWithoutSelection, dialogs::Buttons::Ok, this);
-        return;
-    }
-    if (dialogs::message(
-            dialogs::Kind::Warning, QStringLiteral("■ ") + name + kConfirmDeleteTail, dialogs::Buttons::YesNo, this)
-        != dialogs::Answer::Yes)
-        return;
-    master->startProgress();
-    const int row = master::findEmployee(table, name);
-    if (row < 0) {
-        master->stopProgress();
-        dialogs::message(dialogs::Kind::Error, kDeleteNotFound, dialogs::Buttons::Ok, this);
-        return;
-    }
-    master::deleteEmployee(table, row);
-    refreshList();
-    for (int step : { 70, 80, 90, 100 }) {
-        master->setProgress(step);
-        pace::pause(300);
-    }
-    QApplication::beep();
-    master->stopProgress();
+    Q_EMIT deleteChosen(selectedName());
+}
+
+void TFormPerson::selectFirst()
+{
     if (ui->ListBox1->count() > 0)
         ui->ListBox1->setCurrentRow(0);
-    mode_ = master::Mode::NewRegistration;
-    master->emptyAndFocusName();
-    master->inputReset();
-    dialogs::message(dialogs::Kind::Plain, kDeleted, dialogs::Buttons::Ok, this);
 }
 
 void TFormPerson::NCancelClick()

@@ -5,16 +5,16 @@
 #include <QDialog>
 #include <memory>
 
-class Forms;
+struct Forms;
 class QMenu;
 namespace Ui {
 class TFormPerson;
 }
 
 // The employee list beside the employee master window: lists the registered names in
-// table row order and, from its context menu, starts a new registration, loads an
-// employee into the master window for editing or deletes one. It holds the editing mode
-// that the master window's register command reads; it writes no file.
+// table row order and, from its context menu, asks for a new registration, for the selected
+// employee to be loaded for editing or to be deleted; the master window does these. It holds
+// the editing mode that the master window's register command reads; it writes no file.
 class TFormPerson : public QDialog {
     Q_OBJECT
 public:
@@ -25,9 +25,24 @@ public:
     // The row loaded for editing; meaningful in edit mode only.
     int editedRow() const { return editedRow_; }
     void setNewRegistration() { mode_ = master::Mode::NewRegistration; }
+    // Edit mode for the row loaded into the master window.
+    void setEditing(int row)
+    {
+        mode_ = master::Mode::Edit;
+        editedRow_ = row;
+    }
+    // Selects the first name, if there is one.
+    void selectFirst();
 
     // Lists the name of every row in use, in row order, and shows their count.
     void refreshList();
+
+Q_SIGNALS:
+    // A new registration was chosen; the mode is new registration already.
+    void newRegistrationChosen();
+    // Editing or deleting was chosen for name, the empty text when no name is selected.
+    void editChosen(const QString& name);
+    void deleteChosen(const QString& name);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -10,7 +10,6 @@
 #include "platform/Dialogs.h"
 #include "platform/Pace.h"
 #include "platform/Timer.h"
-#include "shell/Unitmain.h"
 
 #include <QCloseEvent>
 #include <QRandomGenerator>
@@ -65,7 +64,7 @@ void TFormTerm::closeEvent(QCloseEvent* event)
 {
     QMainWindow::closeEvent(event);
     hide();
-    forms_.FormMain->show();
+    Q_EMIT closed();
 }
 
 void TFormTerm::setExecuteEnabled(bool on)
@@ -120,7 +119,7 @@ void TFormTerm::SpeedBtnClick()
     ui->ProgressBar1->setValue(0);
     ui->ProgressBar1->hide();
     setExecuteEnabled(false);
-    forms_.FormMain->hidePeriodReminder();
+    Q_EMIT periodRegistered();
 }
 
 void TFormTerm::N2Click()

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <memory>
 
-class Forms;
+struct Forms;
 namespace Ui {
 class TFormTerm;
 }
@@ -22,6 +22,12 @@ public:
     // The date at program start; it never moves while the program runs.
     QDate startupDate() const { return startupDate_; }
     int periodDayCount() const { return periodDayCount_; }
+
+Q_SIGNALS:
+    // A period was registered in the schedule table.
+    void periodRegistered();
+    // The window was closed; the main window shows again.
+    void closed();
 
 protected:
     void showEvent(QShowEvent* event) override;

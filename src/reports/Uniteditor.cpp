@@ -6,7 +6,6 @@
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "reports/ViewOutput.h"
-#include "shell/Unitmain.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -75,11 +74,11 @@ void TFormEditor::buildPopupMenu()
     });
     PopupMenu1->addSeparator();
     item(PopupMenu1, "MSWord1", QStringLiteral("ファイル保存"),
-        [this] { forms_.FormMain->output().saveText(this, *ui->RichEdit1); });
-    item(PopupMenu1, "N6", QStringLiteral("プリンタ設定"), [this] { forms_.FormMain->output().printerSetup(this); });
+        [this] { forms_.Output->saveText(this, *ui->RichEdit1); });
+    item(PopupMenu1, "N6", QStringLiteral("プリンタ設定"), [this] { forms_.Output->printerSetup(this); });
     NPrintOut = item(PopupMenu1, "NPrintOut", QStringLiteral("印刷 - A4横 -"), [this] {
         NPrintOut->setEnabled(false);
-        forms_.FormMain->printLineReport(this);
+        Q_EMIT printRequested();
         NPrintOut->setEnabled(true);
     });
     PopupMenu1->addSeparator();
@@ -97,11 +96,8 @@ void TFormEditor::setColour(QPalette::ColorRole role, const QColor& colour)
     ui->RichEdit1->setPalette(palette);
 }
 
-// Takes a copy of the main window's first visible panel; an empty or missing panel
-// leaves the text as it is.
-void TFormEditor::takeOverPanel()
+void TFormEditor::takeOverPanel(const RichEdit* panel)
 {
-    const RichEdit* panel = forms_.FormMain->firstVisiblePanel();
     if (!panel || panel->isEmptyText())
         return;
     const bool centred = panel->objectName() != QLatin1String("RichEdit4");
@@ -114,13 +110,6 @@ void TFormEditor::NModeClick()
     setWindowTitle(QStringLiteral("ZEL Simple Editor for View Limited ．．．EDIT MODE"));
     ui->RichEdit1->setReadOnly(false);
     NMode->setEnabled(false);
-}
-
-void TFormEditor::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!event->spontaneous())
-        takeOverPanel();
 }
 
 void TFormEditor::hideEvent(QHideEvent* event)
@@ -138,5 +127,5 @@ void TFormEditor::closeEvent(QCloseEvent* event)
 {
     QMainWindow::closeEvent(event);
     hide();
-    forms_.FormMain->show();
+    Q_EMIT closed();
 }

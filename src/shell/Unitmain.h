@@ -1,29 +1,32 @@
 #pragma once
 
 #include "shell/Reports.h"
+#include "shell/StartupSequence.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <memory>
 
-class Forms;
+struct Forms;
 namespace Ui {
 class TFormMain;
 }
+class EmployeeTicker;
 class Gauge;
 class QAction;
 class QColor;
+class PeriodReminder;
 class QMenu;
 class RichEdit;
 class TQRListFormLinePrn;
 class Timer;
 class ViewOutput;
 
-// The main window: runs the start-up sequence that loads and checks both data files,
-// decides which menus may be used, opens the other windows from its menus and saves
-// both tables when it closes. The computations themselves live in the data and period
-// modules; this window paces them, shows their lines and sets its captions and menus.
+// The main window, the hub of the program: shows the start-up sequence's captions and outcome,
+// decides which menus may be used, opens the other windows from its menus (hiding itself for
+// most of them), shows the small reports of its panels and saves both tables when it closes.
+// The reports' lines are computed by the shell's report functions; this window paces them.
 class TFormMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -34,11 +37,11 @@ public:
 
     State state() const { return state_; }
     // True once the start-up sequence has reached its final state.
-    bool startupFinished() const { return startupFinished_; }
+    bool startupFinished() const;
     QString startDirectory() const { return startDir_; }
 
     // The shared save dialog and printer setup with the printer chosen flag.
-    ViewOutput& output() { return *output_; }
+    ViewOutput& output();
 
     // The first visible one of the report panels RichEdit2, RichEdit3, RichEdit4, or null.
     RichEdit* firstVisiblePanel() const;
@@ -51,6 +54,7 @@ public:
     const TQRListFormLinePrn* linePrintReport() const { return QRListFormLinePrn.get(); }
 
     // Today's weekday code (1 = Sunday … 7 = Saturday), set by the today panel; 0 until then.
+    // The hour chart and the weekday list are given it when they open.
     int todayWeekdayCode() const { return todayWeekdayCode_; }
     void setTodayWeekdayCode(int code) { todayWeekdayCode_ = code; }
 
@@ -84,72 +88,47 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Start-up sequence, three chained one-shot jobs.
-    void Timer1Timer();
-    void Timer2Timer();
-    void Timer3Timer();
-    void TimerMsgTimer();
-    // The reports shown in the panels, one employee per tick.
-    void TimerInfoTimer();
-    void TimerNameTimer();
     void TimerSearchTimer();
-    void TimerCostTimer();
-    void TimerListTimer();
     void NStateClick();
     void NsearchClick();
     void NcostClick();
     void NListClick();
     void ListBox1DblClick();
 
-    void setCaption(const QString& caption);
-    void progressCaption(int dots);
+    // The start-up sequence's outcome.
+    void startupDataError(bool inMaster);
+    void startupEnded(StartupSequence::Outcome outcome);
     void appendStatus(const QStringList& lines);
     void enterSetupNeeded();
     void enterDataError();
-    static QString dataErrorCaption();
     void enterNormal();
     void showStatusPanel();
     void setTopMenus(bool action, bool data, bool schedu, bool sum, bool info);
     void resetPanels();
 
-    // Counters of the one-employee-per-tick jobs.
-    void startCounting(Gauge* gauge);
-    int takeEmployee(Gauge* gauge);
-    void finishGauge(Gauge* gauge);
     void widenRichEdit4(const QColor& background);
-
     void buildPopupMenu();
     void enablePopup();
     void connectMenus();
-    void showInformation(const QString& text);
 
     std::unique_ptr<Ui::TFormMain> ui;
     Forms& forms_;
-    std::unique_ptr<ViewOutput> output_;
+    StartupSequence* startup_ = nullptr;
     std::unique_ptr<TQRListFormLinePrn> QRListFormLinePrn;
     QMenu* PopupMenu1 = nullptr;
     RichEdit* popupPanel_ = nullptr; // the panel on which the popup menu was last opened
-    Timer* Timer1 = nullptr;
-    Timer* Timer2 = nullptr;
-    Timer* Timer3 = nullptr;
-    Timer* TimerMsg = nullptr;
-    Timer* TimerInfo = nullptr;
-    Timer* TimerName = nullptr;
+    PeriodReminder* reminder_ = nullptr;
     Timer* TimerSearch = nullptr;
-    Timer* TimerCost = nullptr;
-    Timer* TimerList = nullptr;
+    // The reports that handle one employee per tick.
+    EmployeeTicker* TimerInfo = nullptr; // today's duty list
+    EmployeeTicker* TimerName = nullptr; // the name list of the individual week
+    EmployeeTicker* TimerCost = nullptr; // the weekly labour cost
+    EmployeeTicker* TimerList = nullptr; // the registration list
     QList<QAction*> popupItems_;
 
     QString startDir_;
     State state_ = State::Starting;
-    bool startupStarted_ = false;
-    bool setupNeeded_ = false;
-    bool masterDataError_ = false;
-    bool startupFinished_ = false;
     int todayWeekdayCode_ = 0;
-    int employeesLeft_ = 0;
-    int employeesTotal_ = 0;
-    int nextRow_ = 0;
     shell::DutyTotals dutyTotals_;
     shell::CostTotals costTotals_;
 };

@@ -8,7 +8,6 @@
 #include "platform/Clock.h"
 #include "platform/Pace.h"
 #include "platform/Timer.h"
-#include "shell/Unitmain.h"
 #include "today/TodayLines.h"
 
 #include <QShowEvent>
@@ -21,9 +20,10 @@ const QColor kSilver(192, 192, 192);
 const QColor kBlue(0, 0, 255);
 } // namespace
 
-TFormInfo::TFormInfo(Forms& forms)
+TFormInfo::TFormInfo(Forms& forms, QWidget* mainWindow)
     : ui(std::make_unique<Ui::TFormInfo>())
     , forms_(forms)
+    , mainWindow_(mainWindow)
 {
     ui->setupUi(this);
     // A narrow margin, so that the date line with its weekday fits the panel's width.
@@ -72,7 +72,7 @@ void TFormInfo::setTextColour(const QColor& colour)
 
 void TFormInfo::moveToMainCorner()
 {
-    const QRect main = forms_.FormMain->frameGeometry();
+    const QRect main = mainWindow_->frameGeometry();
     move(main.right() + 1 - frameGeometry().width(), main.top());
 }
 
@@ -106,7 +106,7 @@ void TFormInfo::Timer1Timer()
     // Today is the start-up date, so the weekday always matches the date line.
     const QDate today = forms_.FormTerm->startupDate();
     const int code = clock_::weekdayCode(today);
-    forms_.FormMain->setTodayWeekdayCode(code);
+    Q_EMIT weekdayKnown(code);
     pace::pause(100);
     appendLine(today::dateLine(today));
     appendLine(QString());
@@ -130,7 +130,7 @@ void TFormInfo::Timer1Timer()
     ui->Button1->setEnabled(true);
     ui->Button1->setFocus();
     Timer2->start();
-    forms_.FormMain->setPictureHint(true);
+    Q_EMIT detailsOffered();
 }
 
 void TFormInfo::Timer2Timer()
@@ -143,7 +143,7 @@ void TFormInfo::Timer2Timer()
     }
     ui->Button1->show();
     ui->Button1->setEnabled(true);
-    setTextColour(std::abs(y() - forms_.FormMain->y()) > 17 ? QColor(Qt::yellow) : kBlue);
+    setTextColour(std::abs(y() - mainWindow_->y()) > 17 ? QColor(Qt::yellow) : kBlue);
 
     const today::Reminder reminder
         = today::periodReminder(forms_.FormData->StringGrid2, forms_.FormTerm->startupDate());
@@ -151,10 +151,10 @@ void TFormInfo::Timer2Timer()
     case today::Reminder::Action::Keep:
         break;
     case today::Reminder::Action::Show:
-        forms_.FormMain->startPeriodReminder(reminder.text);
+        Q_EMIT reminderShown(reminder.text);
         break;
     case today::Reminder::Action::Hide:
-        forms_.FormMain->stopPeriodReminder(reminder.text);
+        Q_EMIT reminderHidden(reminder.text);
         break;
     }
 }
@@ -162,23 +162,20 @@ void TFormInfo::Timer2Timer()
 void TFormInfo::Button1Click()
 {
     withdrawDetails();
-    TFormMain* main = forms_.FormMain;
-    main->setTopMenusEnabled(false);
+    Q_EMIT detailsAsked();
 
     moveToMainCorner();
     setTextColour(kBlue);
     // Counted on the panel's own position, so a window manager that holds the window back
     // cannot keep the slide going.
-    for (int left = x(); left - 10 >= main->x();) {
+    for (int left = x(); left - 10 >= mainWindow_->x();) {
         left -= 10;
         move(left, y());
         pace::pause(50);
     }
-    main->growDutyPanel();
+    Q_EMIT dutyPanelWanted();
 
     move(0, 0);
     setTextColour(Qt::white);
-    main->raise();
-    main->activateWindow();
-    main->startDutyList(lines().value(0), employees_);
+    Q_EMIT dutyListWanted(lines().value(0), employees_);
 }

@@ -10,7 +10,7 @@
 #include "reports/ViewOutput.h"
 
 TFormSchedu::TFormSchedu(Forms& forms)
-    : ViewWindow(forms, TFormMain::ScheduleItem::Monthly,
+    : ViewWindow(forms,
         QStringLiteral(
             "【勤務スケジュール作成】\r\n\r\n■ 勤務記号は，説明により各自で，認知してください．\r\n\r\n■ "
             "当該表示内容は，印刷実行で整形され，プリント・アウトされます．\r\n\r\n■ "
@@ -69,5 +69,5 @@ void TFormSchedu::printReport()
         QRListFormDayLine = std::make_unique<TQRListFormDayLine>(*forms_.FormData);
         reportCreated_ = true;
     }
-    QRListFormDayLine->print(forms_.FormMain->output().printer(), c_.text->lines(), this);
+    QRListFormDayLine->print(forms_.Output->printer(), c_.text->lines(), this);
 }

@@ -11,7 +11,7 @@
 #include "views/TimeView.h"
 
 TFormTime::TFormTime(Forms& forms)
-    : ViewWindow(forms, TFormMain::ScheduleItem::Daily,
+    : ViewWindow(forms,
         QStringLiteral("【時系列勤務情報】\r\n\r\n■ ２４時間勤務帯をテキスト・ベースでグラフ表示します．\r\n\r\n■ "
                        "当該表示内容は，印刷実行で整形され，プリント・アウトされます．\r\n\r\n■ "
                        "マウスの右クリックで，機能メニューが表示されます．\r\n\r\n■ "
@@ -41,7 +41,7 @@ ViewWindow::Opening TFormTime::openingLines()
 void TFormTime::computation()
 {
     TFormData& data = *forms_.FormData;
-    const int todayCode = forms_.FormMain->todayWeekdayCode();
+    const int todayCode = todayWeekdayCode_;
     const timeview::PeriodCheck check
         = timeview::periodCheck(data.StringGrid2, forms_.FormTerm->startupDate(), todayCode);
     if (check.stopped) {
@@ -73,5 +73,5 @@ void TFormTime::printReport()
         QRListFormTime = std::make_unique<TQRListFormTime>(*forms_.FormData);
         reportCreated_ = true;
     }
-    QRListFormTime->print(forms_.FormMain->output().printer(), c_.text->lines(), this);
+    QRListFormTime->print(forms_.Output->printer(), c_.text->lines(), this);
 }

@@ -18,6 +18,10 @@ public:
     explicit TFormTime(Forms& forms);
     ~TFormTime() override;
 
+    // Today's weekday code (1 = Sunday … 7 = Saturday) that the chart is drawn for, given by
+    // the main window before it opens the chart.
+    void setTodayWeekdayCode(int code) { todayWeekdayCode_ = code; }
+
 private:
     Opening openingLines() override;
     void computation() override;
@@ -28,4 +32,5 @@ private:
 
     std::unique_ptr<TQRListFormTime> QRListFormTime;
     std::unique_ptr<Ui::TFormTime> ui;
+    int todayWeekdayCode_ = 0;
 };

@@ -6,7 +6,6 @@
 #include "data/Unitdata.h"
 #include "platform/Dialogs.h"
 #include "platform/Timer.h"
-#include "shell/Unitmain.h"
 #include "views/WeekdayList.h"
 
 #include <QShowEvent>
@@ -41,7 +40,7 @@ void TFormWkList::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     Timer1->start();
-    const std::optional<QString> caption = weekdaylist::caption(forms_.FormMain->todayWeekdayCode());
+    const std::optional<QString> caption = weekdaylist::caption(todayWeekdayCode_);
     setWindowTitle(caption.value_or(QStringLiteral("ZEL ROTAN")));
     if (!caption)
         dialogs::message(dialogs::Kind::Error, weekdaylist::badCodeMessage(), dialogs::Buttons::Ok, this);
@@ -72,7 +71,7 @@ void TFormWkList::Timer2Timer()
     ui->Panel1->hide();
     ui->CGauge1->hide();
     ui->CGauge1->setValue(0);
-    forms_.FormMain->scheduleItem(TFormMain::ScheduleItem::Weekly)->setChecked(true);
+    Q_EMIT filled();
 }
 
 void TFormWkList::hideEvent(QHideEvent* event)
@@ -90,5 +89,5 @@ void TFormWkList::hideEvent(QHideEvent* event)
     ui->CGauge1->show();
     ui->Panel1->setPalette(QPalette());
     ui->Panel1->show();
-    forms_.FormMain->scheduleItem(TFormMain::ScheduleItem::Weekly)->setEnabled(true);
+    Q_EMIT emptied();
 }

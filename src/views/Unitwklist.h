@@ -4,7 +4,7 @@
 #include <array>
 #include <memory>
 
-class Forms;
+struct Forms;
 class QListWidget;
 class Timer;
 namespace Ui {
@@ -14,7 +14,8 @@ class TFormWkList;
 // The weekday list: a small window on top of the others with one page per weekday, Monday
 // first, listing every employee's registered attribute and hours for that weekday. It
 // fills one employee every half second after opening and empties itself when it is hidden;
-// the entries come from the weekday list functions.
+// the entries come from the weekday list functions. It tells the main window through its
+// signals when it is filled and when it was emptied.
 class TFormWkList : public QMainWindow {
     Q_OBJECT
 public:
@@ -23,6 +24,15 @@ public:
 
     // True once every employee is listed.
     bool isFilled() const;
+    // Today's weekday code (1 = Sunday … 7 = Saturday) that names the caption, given by the
+    // main window before it opens the list.
+    void setTodayWeekdayCode(int code) { todayWeekdayCode_ = code; }
+
+Q_SIGNALS:
+    // Every employee is listed.
+    void filled();
+    // The list was hidden and emptied.
+    void emptied();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -40,4 +50,5 @@ private:
     int remaining_ = 0;
     int total_ = 0;
     int currentRow_ = 0;
+    int todayWeekdayCode_ = 0;
 };

@@ -16,9 +16,8 @@ namespace {
 const QString kHint = QStringLiteral("右ｸﾘｯｸ・ﾒﾆｭｰ");
 }
 
-ViewWindow::ViewWindow(Forms& forms, TFormMain::ScheduleItem doneItem, QString usage)
+ViewWindow::ViewWindow(Forms& forms, QString usage)
     : forms_(forms)
-    , doneItem_(doneItem)
     , usage_(std::move(usage))
 {
     Timer1 = new Timer(this, 1000, [this] { Timer1Timer(); });
@@ -48,9 +47,9 @@ void ViewWindow::attach(const Controls& controls)
             text->selectAll();
     });
     connect(NAllCopy, &QAction::triggered, text, &RichEdit::copy);
-    connect(NSave, &QAction::triggered, this, [this] { forms_.FormMain->output().saveText(this, *c_.text); });
+    connect(NSave, &QAction::triggered, this, [this] { forms_.Output->saveText(this, *c_.text); });
     for (QAction* setup : { c_.printerSetup, NPrintSet })
-        connect(setup, &QAction::triggered, this, [this] { forms_.FormMain->output().printerSetup(this); });
+        connect(setup, &QAction::triggered, this, [this] { forms_.Output->printerSetup(this); });
     for (QAction* print : { c_.print, NPrintOut })
         connect(print, &QAction::triggered, this, &ViewWindow::printClick);
     connect(c_.close, &QAction::triggered, this, &QWidget::close);
@@ -155,7 +154,7 @@ void ViewWindow::finish()
         item->setEnabled(true);
     PopupMenu1->popup(pos());
     c_.text->setToolTip(kHint);
-    forms_.FormMain->scheduleItem(doneItem_)->setChecked(true);
+    Q_EMIT completed();
 }
 
 // ---- Commands ----
@@ -164,7 +163,7 @@ void ViewWindow::printClick()
 {
     c_.print->setEnabled(false);
     NPrintOut->setEnabled(false);
-    if (forms_.FormMain->output().checkPrinter(this))
+    if (forms_.Output->checkPrinter(this))
         printReport();
     c_.print->setEnabled(true);
     NPrintOut->setEnabled(true);
@@ -192,5 +191,5 @@ void ViewWindow::closeEvent(QCloseEvent* event)
 {
     QMainWindow::closeEvent(event);
     hide();
-    forms_.FormMain->show();
+    Q_EMIT closed();
 }

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "shell/Unitmain.h"
-
 #include <QMainWindow>
 #include <QStringList>
 
-class Forms;
+struct Forms;
 class Gauge;
 class QAction;
 class QMenu;
@@ -17,7 +15,8 @@ class Timer;
 // three phases (opening, computation one second later, then one line per employee), its
 // popup menu, the commands that select, copy, save and print the text, and closing back to
 // the main window. Each window supplies the lines of its phases and its print report; the
-// lines themselves are computed by the view functions, not here.
+// lines themselves are computed by the view functions, not here. It tells the main window
+// through its signals when the text is complete and when it was closed.
 class ViewWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -30,6 +29,12 @@ public:
 
     // Interval of the row phase: every line of 30 employees within about a second.
     static constexpr int kRowIntervalMs = 25;
+
+Q_SIGNALS:
+    // The text is complete and the commands are enabled.
+    void completed();
+    // The window was closed; the main window shows again.
+    void closed();
 
 protected:
     // The controls of the window's layout that the phases and commands drive.
@@ -46,7 +51,7 @@ protected:
         QAction* usage;
     };
 
-    ViewWindow(Forms& forms, TFormMain::ScheduleItem doneItem, QString usage);
+    ViewWindow(Forms& forms, QString usage);
     // Connects the commands; called once the layout is set up.
     void attach(const Controls& controls);
 
@@ -86,7 +91,6 @@ private:
     void printClick();
     QList<QAction*> commandItems() const;
 
-    TFormMain::ScheduleItem doneItem_;
     QString usage_;
     QMenu* PopupMenu1 = nullptr;
     QAction* NAllSelect = nullptr;

@@ -92,17 +92,17 @@ QByteArray fileLine(const QStringList& cells)
 ProgramRun::ProgramRun(QDate today)
 {
     clock_::setNow(QDateTime(today, QTime(9, 0)));
-    forms_ = std::make_unique<Forms>();
+    program_ = std::make_unique<Program>();
 }
 
 ProgramRun::~ProgramRun()
 {
-    forms_.reset();
+    program_.reset();
     clock_::useSystemClock();
 }
 
 void ProgramRun::startUp()
 {
-    forms_->FormMain->show();
-    waitFor([this] { return forms_->FormMain->startupFinished(); });
+    forms().FormMain->show();
+    waitFor([this] { return forms().FormMain->startupFinished(); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Forms.h"
+#include "app/Program.h"
 #include "platform/Dialogs.h"
 
 #include <QByteArray>
@@ -57,7 +57,7 @@ public:
     explicit ProgramRun(QDate today);
     ~ProgramRun();
 
-    Forms& forms() { return *forms_; }
+    Forms& forms() { return program_->forms(); }
     dialogs::Script& dialogs() { return dialogs_; }
 
     // Shows the main window and runs the start-up sequence until it settles.
@@ -65,5 +65,5 @@ public:
 
 private:
     dialogs::Script dialogs_;
-    std::unique_ptr<Forms> forms_;
+    std::unique_ptr<Program> program_;
 };

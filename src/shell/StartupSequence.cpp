@@ -1,0 +1,223 @@
+#include "shell/StartupSequence.h"
+
+#include "app/Forms.h"
+#include "data/MasterChecks.h"
+#include "data/ScheduleChecks.h"
+#include "data/Unitdata.h"
+#include "period/Unitterm.h"
+#include "platform/Dialogs.h"
+#include "platform/Pace.h"
+#include "platform/Timer.h"
+#include "shell/FileFailure.h"
+
+namespace {
+const QString kMakerCaption = QStringLiteral("Karvela Software Development");
+const QString kCheckHit = QStringLiteral("▽ ZEL USE DATA SECURITY CHECK HIT !");
+} // namespace
+
+StartupSequence::StartupSequence(Forms& forms, QWidget* window, QString startDirectory)
+    : QObject(window)
+    , forms_(forms)
+    , window_(window)
+    , startDir_(std::move(startDirectory))
+{
+    Timer1 = new Timer(this, 1000, [this] { Timer1Timer(); });
+    Timer2 = new Timer(this, 1000, [this] { Timer2Timer(); });
+    Timer3 = new Timer(this, 1000, [this] { Timer3Timer(); });
+}
+
+StartupSequence::~StartupSequence() = default;
+
+void StartupSequence::start()
+{
+    Timer1->start();
+}
+
+void StartupSequence::stop()
+{
+    for (Timer* t : { Timer1, Timer2, Timer3 })
+        t->stop();
+}
+
+void StartupSequence::caption(const QString& text)
+{
+    Q_EMIT captionChanged(text);
+}
+
+void StartupSequence::progressCaption(int dots)
+{
+    caption(QStringLiteral("▽ ZEL SECURITY CHECK RUNNING") + QString(dots, QChar(u'．')));
+}
+
+void StartupSequence::finish(Outcome outcome)
+{
+    ended_ = true;
+    Q_EMIT ended(outcome);
+}
+
+// Step 1: the employee master file and its checks.
+void StartupSequence::Timer1Timer()
+{
+    Timer1->stop();
+    if (started_)
+        return;
+    started_ = true;
+
+    caption(kMakerCaption);
+    pace::pause(300);
+    caption(QStringLiteral("Karvela Software Development ⇒ Rotan"));
+    removeStaleTemporaries(startDir_, { TFormData::kMasterFile, TFormData::kScheduleFile });
+    if (auto error = ensureFile(startDir_, TFormData::kMasterFile))
+        fileFailure(*error);
+    pace::pause(200);
+    caption(QStringLiteral("Karvela Software Development ⇒ Rotan Products"));
+    bool capacityExceeded = false;
+    if (auto error = forms_.FormData->loadMaster(startDir_, capacityExceeded))
+        fileFailure(*error);
+
+    pace::pause(300);
+    caption(QStringLiteral("Karvela Software Development ⇒ Rotan Products Loading"));
+    pace::pause(400);
+    caption(QStringLiteral("ZEL Rotan Series"));
+    pace::pause(400);
+    caption(QStringLiteral("ZEL Rotan Series ⇒ Pending"));
+    pace::pause(400);
+    caption(QStringLiteral("ZEL Rotan Series ⇒ Pending ⇒ Init"));
+
+    setupNeeded_ = false;
+    const Table& master = forms_.FormData->StringGrid1;
+    if (master.isEmpty()) {
+        setupNeeded_ = true;
+        Q_EMIT statusAppended({ QString(), QStringLiteral("▼ 初期設定メニューから＜従業員マスタ＞登録必須．"),
+            QString(), QStringLiteral("▽ 従業員未登録"), QString(), QStringLiteral("- ZEL ROTAN -") });
+        caption(kCheckHit);
+        Q_EMIT masterEmpty();
+        Timer2->start();
+        return;
+    }
+
+    pace::pause(200);
+    caption(QStringLiteral("ZEL Rotan Series ⇒ Pending ⇒ Init ⇒ Run"));
+    pace::pause(400);
+    caption(QStringLiteral("▽ ZEL USE DATA SECURITY CHECK RUNNING ⇒"));
+    pace::pause(200);
+    caption(QStringLiteral("▽ ZEL USE DATA SECURITY CHECK RUNNING ⇒ ⇒"));
+    pace::pause(200);
+    caption(QStringLiteral("▽ ZEL USE DATA SECURITY CHECK RUNNING ⇒ ⇒ ⇒"));
+    pace::pause(200);
+    progressCaption(1);
+
+    // The three check stages with their progress captions; the first failure ends the step.
+    const auto failed = [this](const QStringList& lines) {
+        if (lines.isEmpty())
+            return false;
+        Q_EMIT statusAppended(lines);
+        masterDataError_ = true;
+        Timer2->start();
+        Q_EMIT dataErrorFound(true);
+        return true;
+    };
+    pace::pause(200);
+    progressCaption(2);
+    if (failed(masterchecks::completeness(master)))
+        return;
+    pace::pause(200);
+    progressCaption(3);
+    if (failed(masterchecks::numbers(master)))
+        return;
+    pace::pause(200);
+    progressCaption(4);
+    pace::pause(200);
+    progressCaption(5);
+    if (failed(masterchecks::namesAndAttributes(master)))
+        return;
+
+    pace::pause(200);
+    progressCaption(6);
+    if (capacityExceeded) {
+        caption(QStringLiteral("ZEL Rotan QX-Series  【警告】 使用データ不正・改変検出．対無効化処置実行済！"));
+        dialogs::message(dialogs::Kind::Plain,
+            QStringLiteral("▼ ３０人分のデータのみキャプチャしました．\r\n\r\n▽ "
+                           "データ・フォーマットに改変等がある場合，正常に処理出来ない場合有り．\r\n\r\n▽ "
+                           "当社及び開発者は，ユーザ構築データに関しては，一切責任等負いません．\r\n"),
+            dialogs::Buttons::Ok, window_);
+    } else {
+        progressCaption(8);
+    }
+    Timer2->start();
+}
+
+// Step 2: the schedule file and the checks of its form.
+void StartupSequence::Timer2Timer()
+{
+    Timer2->stop();
+    pace::pause(200);
+    progressCaption(7);
+    if (auto error = forms_.FormData->loadSchedule(startDir_))
+        fileFailure(*error);
+    pace::pause(200);
+    progressCaption(8);
+
+    const Table& schedule = forms_.FormData->StringGrid2;
+    if (schedule.isEmpty()) {
+        setupNeeded_ = true;
+        Q_EMIT statusAppended({ QString(), QStringLiteral("▼ 初期設定メニューから＜勤務期間設定＞実行必須．"),
+            QString(), QStringLiteral("▽ 勤務期間初期設定未実行"), QString(), QStringLiteral("- ZEL ROTAN -") });
+    }
+    if (setupNeeded_)
+        caption(kCheckHit);
+    else
+        progressCaption(9);
+    pace::pause(200);
+    if (setupNeeded_) {
+        Timer3->stop();
+        finish(Outcome::SetupNeeded);
+        return;
+    }
+
+    progressCaption(10);
+    pace::pause(200);
+    for (const QStringList& lines : { schedulechecks::completeness(schedule), schedulechecks::numbers(schedule) }) {
+        if (!lines.isEmpty()) {
+            Q_EMIT statusAppended(lines);
+            Q_EMIT dataErrorFound(false);
+            finish(Outcome::DataError);
+            return;
+        }
+    }
+    progressCaption(11);
+    pace::pause(200);
+    Timer3->start();
+}
+
+// Step 3: the period against the start-up date.
+void StartupSequence::Timer3Timer()
+{
+    Timer3->stop();
+    progressCaption(12);
+    pace::pause(200);
+
+    using schedulechecks::PeriodGroup;
+    const Table& schedule = forms_.FormData->StringGrid2;
+    const int year = forms_.FormTerm->startupDate().year();
+    bool anyFailed = false;
+    int dots = 13;
+    for (PeriodGroup group : { PeriodGroup::Header, PeriodGroup::Days, PeriodGroup::Weekdays, PeriodGroup::Filler }) {
+        for (const QString& failure : schedulechecks::periodFailures(schedule, year, group)) {
+            Q_EMIT statusAppended(schedulechecks::periodReport(failure));
+            anyFailed = true;
+        }
+        progressCaption(dots++);
+        pace::pause(200);
+    }
+    for (; dots <= 18; ++dots) {
+        progressCaption(dots);
+        pace::pause(200);
+    }
+
+    if (anyFailed) {
+        caption(kCheckHit);
+        Q_EMIT dataErrorFound(false);
+    }
+    finish(anyFailed || masterDataError_ ? Outcome::DataError : Outcome::Normal);
+}

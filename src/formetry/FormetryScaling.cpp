@@ -1,0 +1,262 @@
+// Recording the window's controls when loaded, rescaling them, and keeping the records in
+// step with the controls the window has.
+#include "FormetryPrivate.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QMainWindow>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVariant>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+using formetry::inside;
+using formetry::listed;
+using formetry::TCtrlInfo;
+
+namespace {
+
+// T(v): v truncated toward zero; R(v): v + 0.5 truncated toward zero. Both stay inside int.
+int truncT(double v)
+{
+    if (std::isnan(v))
+        return 0;
+    return static_cast<int>(std::clamp(std::trunc(v), double(INT_MIN), double(INT_MAX)));
+}
+
+int roundR(double v)
+{
+    return truncT(v + 0.5);
+}
+
+// A value at a scale taken back to design scale; a scale of 0 leaves it as it is.
+int unscaled(int value, double scale)
+{
+    return scale != 0 ? roundR(value / scale) : value;
+}
+
+int fontSize(const QFont& font)
+{
+    return font.pointSize() > 0 ? font.pointSize() : font.pixelSize();
+}
+
+// Gives the widget its own font of the given size; the other font attributes still follow
+// its parent unless the widget had set them itself.
+void setFontSize(QWidget* widget, int size)
+{
+    QFont font = widget->font();
+    if (fontSize(font) == size)
+        return;
+    if (font.pointSize() > 0)
+        font.setPointSize(size);
+    else
+        font.setPixelSize(size);
+    widget->setFont(font);
+}
+
+// Widgets whose children are placed by hand (and so are controls of the window).
+bool isContainer(const QWidget* widget)
+{
+    const QMetaObject* type = widget->metaObject();
+    return type == &QWidget::staticMetaObject || type == &QFrame::staticMetaObject
+        || type == &QGroupBox::staticMetaObject;
+}
+
+QList<QWidget*> pagesOf(QWidget* widget)
+{
+    QList<QWidget*> pages;
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget))
+        for (int i = 0; i < tabs->count(); ++i)
+            pages << tabs->widget(i);
+    else if (auto* stack = qobject_cast<QStackedWidget*>(widget))
+        for (int i = 0; i < stack->count(); ++i)
+            pages << stack->widget(i);
+    return pages;
+}
+
+// The controls on a client area in the order they were created, each before its children.
+void collectControls(QWidget* parent, std::vector<QWidget*>& controls)
+{
+    for (QObject* child : parent->children()) {
+        if (!child->isWidgetType())
+            continue;
+        auto* widget = static_cast<QWidget*>(child);
+        if (widget->isWindow())
+            continue;
+        controls.push_back(widget);
+        if (isContainer(widget))
+            collectControls(widget, controls);
+        else
+            for (QWidget* page : pagesOf(widget))
+                collectControls(page, controls);
+    }
+}
+
+std::vector<QWidget*> controlsOf(QWidget* client)
+{
+    std::vector<QWidget*> controls;
+    collectControls(client, controls);
+    return controls;
+}
+
+// Design resolution over screen resolution; 1 when the screen tells none.
+double resolutionFactor(int designDpi, double screenDpi)
+{
+    return screenDpi > 0 ? designDpi / screenDpi : 1.0;
+}
+
+// The scale of one axis: client size over design size, corrected for the resolution; 1 when
+// the screen tells no resolution.
+double axisScale(int size, int designSize, int designDpi, double screenDpi)
+{
+    return screenDpi > 0 ? double(size) / designSize * designDpi / screenDpi : 1.0;
+}
+
+} // namespace
+
+void TFormetry::Private::prepare(TFormetry* q)
+{
+    auto* mainWindow = qobject_cast<QMainWindow*>(window);
+    client = mainWindow && mainWindow->centralWidget() ? mainWindow->centralWidget() : window.data();
+
+    const auto stored = [this](const char* name) { return window->property(name).toInt(); };
+    // A layout without its design values is taken as designed at its present size and on
+    // this screen, so that nothing is divided by zero.
+    designWidth = stored("DesignFrmW") > 0 ? stored("DesignFrmW") : std::max(client->width(), 1);
+    designHeight = stored("DesignFrmH") > 0 ? stored("DesignFrmH") : std::max(client->height(), 1);
+    const QScreen* screen = window->screen();
+    screenDpiX = screen->logicalDotsPerInchX();
+    screenDpiY = screen->logicalDotsPerInchY();
+    designDpiW = stored("DesignDpiW") > 0 ? stored("DesignDpiW") : screenDpiX > 0 ? qRound(screenDpiX) : 96;
+    designDpiH = stored("DesignDpiH") > 0 ? stored("DesignDpiH") : screenDpiY > 0 ? qRound(screenDpiY) : 96;
+    const double kx = resolutionFactor(designDpiW, screenDpiX);
+    const double ky = resolutionFactor(designDpiH, screenDpiY);
+    active = true;
+
+    // Fonts are corrected for the resolution first, so that controls taking the window's
+    // font record the corrected size.
+    setFontSize(client, roundR(fontSize(client->font()) / kx));
+    windowBaseFontSize = fontSize(client->font());
+    const std::vector<QWidget*> controls = controlsOf(client);
+    for (QWidget* control : controls) {
+        if (excluded(control))
+            continue;
+        TCtrlInfo info;
+        info.control = control;
+        info.parentFont = info.parentFontBefore = !control->testAttribute(Qt::WA_SetFont);
+        if (!info.parentFont)
+            setFontSize(control, roundR(fontSize(control->font()) / kx));
+        info.baseFontSize = fontSize(control->font());
+        records.push_back(info);
+    }
+
+    // Dialogs and borderless windows keep their design geometry unless they are given a
+    // size (or, borderless, start maximised).
+    double ix = kx;
+    double iy = ky;
+    const bool borderless = window->windowFlags().testFlag(Qt::FramelessWindowHint);
+    const bool dialog = window->windowType() == Qt::Dialog;
+    if ((dialog || borderless) && formWidth == 0 && formHeight == 0 && !(borderless && window->isMaximized()))
+        ix = iy = 1.0;
+    for (TCtrlInfo& info : records) {
+        const QRect b = info.control->geometry();
+        info.control->setGeometry(
+            roundR(b.x() / ix), roundR(b.y() / iy), roundR(b.width() / ix), roundR(b.height() / iy));
+        info.base = info.control->geometry();
+    }
+
+    ownedCount = static_cast<int>(controls.size());
+    if (enabled)
+        attach(q);
+}
+
+void TFormetry::Private::rescale(TFormetry* q)
+{
+    if (rescaling || !client)
+        return;
+    const QScopedValueRollback guard(rescaling, true);
+    const QSize size = scaledSize = client->size();
+    const double x = axisScale(size.width(), designWidth, designDpiW, screenDpiX);
+    const double y = axisScale(size.height(), designHeight, designDpiH, screenDpiY);
+    const double f = x <= y ? x : y;
+
+    synchronise();
+    // A control that has taken or left its parent's font since the last rescale gets a new
+    // base size from the font it has now.
+    for (TCtrlInfo& info : records) {
+        if (!info.control)
+            continue;
+        info.parentFont = !info.control->testAttribute(Qt::WA_SetFont);
+        if (info.parentFont != info.parentFontBefore && fontScale != 0)
+            info.baseFontSize = unscaled(fontSize(info.control->font()), fontScale);
+        info.parentFontBefore = info.parentFont;
+    }
+    if (resizeFont && !listed(noFontNames, window->objectName()))
+        setFontSize(client, roundR(windowBaseFontSize * f));
+
+    const bool updates = window->updatesEnabled();
+    window->setUpdatesEnabled(false); // one repaint for the whole step
+    for (const TCtrlInfo& info : records) {
+        QWidget* control = info.control;
+        if (!control || excluded(control))
+            continue;
+        // Controls taking their parent's font follow the parent (Qt passes the new font
+        // down); the others get their own size.
+        if (resizeFont && !info.parentFont)
+            setFontSize(control, std::max(truncT(info.baseFontSize * f), 1));
+        const QRect& b = info.base;
+        control->setGeometry(std::max(roundR(b.x() * x), 1), std::max(roundR(b.y() * y), 1),
+            std::max(roundR(b.width() * x), 1), std::max(roundR(b.height() * y), 1));
+    }
+    window->setUpdatesEnabled(updates);
+    xScale = x;
+    yScale = y;
+    fontScale = f;
+
+    if (formMaxWidth > 0 && formMaxHeight > 0 && window->isMaximized())
+        window->move(inside(window->frameGeometry(), usableArea()));
+    if (onExitResize)
+        onExitResize(q, x, y);
+    shownOnce = true;
+}
+
+// Records the controls created since the last rescale and forgets the destroyed ones.
+void TFormetry::Private::synchronise()
+{
+    const std::vector<QWidget*> controls = controlsOf(client);
+    const int count = static_cast<int>(controls.size());
+    if (count == ownedCount)
+        return;
+    if (count > ownedCount) {
+        for (QWidget* control : controls) {
+            const auto hasRecord = [control](const TCtrlInfo& info) { return info.control == control; };
+            if (excluded(control) || std::any_of(records.begin(), records.end(), hasRecord))
+                continue;
+            ++addedCount;
+            if (control->objectName().trimmed().isEmpty()) {
+                control->setObjectName(QString::asprintf("FmtyAdd%.4d", addedCount));
+                for (const char* caption : { "text", "title" })
+                    if (control->property(caption).toString().startsWith(QLatin1String("FmtyAdd")))
+                        control->setProperty(caption, QString());
+            }
+            // Its present geometry and font are taken back to design scale.
+            const QRect g = control->geometry();
+            TCtrlInfo info;
+            info.control = control;
+            info.base = QRect(unscaled(g.x(), xScale), unscaled(g.y(), yScale), unscaled(g.width(), xScale),
+                unscaled(g.height(), yScale));
+            info.baseFontSize = unscaled(fontSize(control->font()), fontScale);
+            info.parentFont = info.parentFontBefore = !control->testAttribute(Qt::WA_SetFont);
+            records.push_back(info);
+        }
+    } else {
+        std::erase_if(records, [&controls](const TCtrlInfo& info) {
+            return std::find(controls.begin(), controls.end(), info.control.data()) == controls.end();
+        });
+    }
+    ownedCount = count;
+}

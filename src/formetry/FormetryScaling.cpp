@@ -20,17 +20,23 @@ using formetry::TCtrlInfo;
 
 namespace {
 
-// T(v): v truncated toward zero; R(v): v + 0.5 truncated toward zero. Both stay inside int.
-int truncT(double v)
+// Both results stay inside int; NaN gives 0.
+int toInt(double v)
 {
-    if (std::isnan(v))
-        return 0;
-    return static_cast<int>(std::clamp(std::trunc(v), double(INT_MIN), double(INT_MAX)));
+    return std::isnan(v) ? 0 : static_cast<int>(std::clamp(v, double(INT_MIN), double(INT_MAX)));
 }
 
+// T(v): v truncated toward zero.
+int truncT(double v)
+{
+    return toInt(std::trunc(v));
+}
+
+// R(v): v rounded, halves up. For v ≥ -0.5 this is v + 0.5 truncated toward zero; below, the
+// floor keeps a negative position from creeping one pixel toward 0 on every rescale.
 int roundR(double v)
 {
-    return truncT(v + 0.5);
+    return toInt(std::floor(v + 0.5));
 }
 
 // A value at a scale taken back to design scale; a scale of 0 leaves it as it is.
@@ -56,6 +62,13 @@ void setFontSize(QWidget* widget, int size)
     else
         font.setPixelSize(size);
     widget->setFont(font);
+}
+
+// A coordinate or size that scales to 0 becomes 1, so that nothing vanishes; a negative
+// position stays as it scales.
+int nonZero(int value)
+{
+    return value == 0 ? 1 : value;
 }
 
 // Widgets whose children are placed by hand (and so are controls of the window).
@@ -209,8 +222,8 @@ void TFormetry::Private::rescale(TFormetry* q)
         if (resizeFont && !info.parentFont)
             setFontSize(control, std::max(truncT(info.baseFontSize * f), 1));
         const QRect& b = info.base;
-        control->setGeometry(std::max(roundR(b.x() * x), 1), std::max(roundR(b.y() * y), 1),
-            std::max(roundR(b.width() * x), 1), std::max(roundR(b.height() * y), 1));
+        control->setGeometry(nonZero(roundR(b.x() * x)), nonZero(roundR(b.y() * y)), nonZero(roundR(b.width() * x)),
+            nonZero(roundR(b.height() * y)));
     }
     window->setUpdatesEnabled(updates);
     xScale = x;

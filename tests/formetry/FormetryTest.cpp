@@ -99,9 +99,11 @@ TEST_F(Scaling, DoublingTheClientDoublesGeometryAndTruncatedFontSizes)
         EXPECT_EQ(sender, formetry);
         reported.emplace_back(x, y);
     });
+    auto* offLeft = place<QLabel>(&window, "OffLeft", { -20, 30, 40, 20 });
     start();
     window.resize(1428, 1174);
     EXPECT_EQ(edge->geometry(), QRect(1, 20, 200, 40)); // a left edge at 0 becomes 1
+    EXPECT_EQ(offLeft->geometry(), QRect(-40, 60, 80, 40)); // only a 0 becomes 1
     EXPECT_EQ(edit->geometry(), QRect(200, 100, 400, 50));
     EXPECT_EQ(button->geometry(), QRect(20, 40, 160, 60));
     EXPECT_EQ(points(edit), 22);
@@ -112,6 +114,7 @@ TEST_F(Scaling, DoublingTheClientDoublesGeometryAndTruncatedFontSizes)
 
     setPoints(button, 20); // a font of its own, taken at twice the design size
     window.resize(714, 587);
+    EXPECT_EQ(offLeft->geometry(), QRect(-20, 30, 40, 20));
     EXPECT_EQ(points(button), 10);
 }
 

@@ -50,10 +50,12 @@ int fontSize(const QFont& font)
     return font.pointSize() > 0 ? font.pointSize() : font.pixelSize();
 }
 
-// Gives the widget its own font of the given size; the other font attributes still follow
-// its parent unless the widget had set them itself.
+// Gives the widget its own font of the given size, at least 1 (Qt refuses 0 and would keep
+// the old size); the other font attributes still follow its parent unless the widget had set
+// them itself.
 void setFontSize(QWidget* widget, int size)
 {
+    size = std::max(size, 1);
     QFont font = widget->font();
     if (fontSize(font) == size)
         return;
@@ -220,7 +222,7 @@ void TFormetry::Private::rescale(TFormetry* q)
         // Controls taking their parent's font follow the parent (Qt passes the new font
         // down); the others get their own size.
         if (resizeFont && !info.parentFont)
-            setFontSize(control, std::max(truncT(info.baseFontSize * f), 1));
+            setFontSize(control, truncT(info.baseFontSize * f));
         const QRect& b = info.base;
         control->setGeometry(nonZero(roundR(b.x() * x)), nonZero(roundR(b.y() * y)), nonZero(roundR(b.width() * x)),
             nonZero(roundR(b.height() * y)));

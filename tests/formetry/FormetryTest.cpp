@@ -121,6 +121,7 @@ TEST_F(Scaling, DoublingTheClientDoublesGeometryAndTruncatedFontSizes)
 TEST_F(Scaling, HalvingTheClientScalesFontsByTheSmallerAxisAndKeepsSizesAtLeastOne)
 {
     start();
+    window.resize(1428, 1174); // the 1-point font at 2 points first
     window.resize(357, 293);
     const double y = 293.0 / 587;
     EXPECT_DOUBLE_EQ(formetry->xScale(), 0.5);
@@ -130,7 +131,7 @@ TEST_F(Scaling, HalvingTheClientScalesFontsByTheSmallerAxisAndKeepsSizesAtLeastO
     EXPECT_EQ(points(edit), 5); // 11 × y = 5.49, truncated
     EXPECT_EQ(points(&window), int(windowPoints * y + 0.5));
     EXPECT_EQ(thin->height(), 1); // 1 × y rounds to 0
-    EXPECT_EQ(points(thin), 1); // so does its font
+    EXPECT_EQ(points(thin), 1); // 2 × y truncates to 0
 
     window.resize(714, 587); // back at the design size: the layout as it was designed
     EXPECT_EQ(edit->geometry(), QRect(100, 50, 200, 25));
@@ -343,6 +344,7 @@ TEST(ScalingAlone, AWindowWithoutDesignValuesOrControlsScalesFromItsSizeWhenLoad
 {
     QWidget window;
     window.resize(300, 200);
+    setPoints(&window, 1);
     TFormetry* formetry = component(&window);
     formetry->loaded();
     auto* unnamed = new TFormetry(&window); // not known to the window by a name: stays out
@@ -351,7 +353,10 @@ TEST(ScalingAlone, AWindowWithoutDesignValuesOrControlsScalesFromItsSizeWhenLoad
     window.resize(600, 400);
     EXPECT_DOUBLE_EQ(formetry->xScale(), 2.0);
     EXPECT_DOUBLE_EQ(unnamed->xScale(), 1.0);
-    auto* added = place<QLabel>(&window, "", { 100, 60, 40, 20 });
+    EXPECT_EQ(points(&window), 2);
+    window.resize(120, 80); // the window's 1 point × 0.4 rounds to 0
+    EXPECT_EQ(points(&window), 1);
+    auto* added = place<QLabel>(&window, "", { 20, 12, 8, 4 });
     window.resize(300, 200);
     EXPECT_EQ(added->geometry(), QRect(50, 30, 20, 10));
 }

@@ -14,11 +14,19 @@
 
 namespace formetry {
 
+// A font's size in the unit it was given in: points, or pixels for a font sized in pixels.
+struct FontSize {
+    int value = 0;
+    bool pixels = false;
+    bool operator==(const FontSize&) const = default;
+};
+
 // What the component knows of one tracked control.
 struct TCtrlInfo {
     QPointer<QWidget> control;
     QRect base; // design geometry, relative to the control's parent
-    int baseFontSize = 0;
+    int baseFontSize = 0; // in the unit of the control's font
+    FontSize fontSizeSeen; // as the component left it; any other size was chosen by someone else
     bool parentFont = true; // the control takes its parent's font
     bool parentFontBefore = true; // the same at the previous rescale
 };
@@ -85,6 +93,7 @@ struct TFormetry::Private {
     double screenDpiX = 0;
     double screenDpiY = 0;
     int windowBaseFontSize = 0;
+    formetry::FontSize windowFontSizeSeen;
 
     bool active = false; // prepared for its window
     bool attached = false;

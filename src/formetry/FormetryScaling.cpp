@@ -14,6 +14,7 @@
 #include <climits>
 #include <cmath>
 
+using formetry::FontSize;
 using formetry::inside;
 using formetry::listed;
 using formetry::TCtrlInfo;
@@ -45,25 +46,27 @@ int unscaled(int value, double scale)
     return scale != 0 ? roundR(value / scale) : value;
 }
 
-int fontSize(const QFont& font)
+FontSize fontSizeOf(const QWidget* widget)
 {
-    return font.pointSize() > 0 ? font.pointSize() : font.pixelSize();
+    const QFont& font = widget->font();
+    return font.pointSize() > 0 ? FontSize { font.pointSize(), false } : FontSize { font.pixelSize(), true };
 }
 
-// Gives the widget its own font of the given size, at least 1 (Qt refuses 0 and would keep
-// the old size); the other font attributes still follow its parent unless the widget had set
-// them itself.
-void setFontSize(QWidget* widget, int size)
+// Gives the widget its own font of the given size in the unit its font has, at least 1 (Qt
+// refuses 0 and would keep the old size); the other font attributes still follow its parent
+// unless the widget had set them itself. Returns the size the font has then.
+FontSize setFontSize(QWidget* widget, int size)
 {
     size = std::max(size, 1);
-    QFont font = widget->font();
-    if (fontSize(font) == size)
-        return;
-    if (font.pointSize() > 0)
-        font.setPointSize(size);
-    else
-        font.setPixelSize(size);
-    widget->setFont(font);
+    if (fontSizeOf(widget).value != size) {
+        QFont font = widget->font();
+        if (font.pointSize() > 0)
+            font.setPointSize(size);
+        else
+            font.setPixelSize(size);
+        widget->setFont(font);
+    }
+    return fontSizeOf(widget);
 }
 
 // A coordinate or size that scales to 0 becomes 1, so that nothing vanishes; a negative
@@ -154,8 +157,8 @@ void TFormetry::Private::prepare(TFormetry* q)
 
     // Fonts are corrected for the resolution first, so that controls taking the window's
     // font record the corrected size.
-    setFontSize(client, roundR(fontSize(client->font()) / kx));
-    windowBaseFontSize = fontSize(client->font());
+    windowFontSizeSeen = setFontSize(client, roundR(fontSizeOf(client).value / kx));
+    windowBaseFontSize = windowFontSizeSeen.value;
     const std::vector<QWidget*> controls = controlsOf(client);
     for (QWidget* control : controls) {
         if (excluded(control))
@@ -163,9 +166,9 @@ void TFormetry::Private::prepare(TFormetry* q)
         TCtrlInfo info;
         info.control = control;
         info.parentFont = info.parentFontBefore = !control->testAttribute(Qt::WA_SetFont);
-        if (!info.parentFont)
-            setFontSize(control, roundR(fontSize(control->font()) / kx));
-        info.baseFontSize = fontSize(control->font());
+        info.fontSizeSeen
+            = info.parentFont ? fontSizeOf(control) : setFontSize(control, roundR(fontSizeOf(control).value / kx));
+        info.baseFontSize = info.fontSizeSeen.value;
         records.push_back(info);
     }
 
@@ -200,29 +203,37 @@ void TFormetry::Private::rescale(TFormetry* q)
     const double f = x <= y ? x : y;
 
     synchronise();
-    // A control that has taken or left its parent's font since the last rescale gets a new
-    // base size from the font it has now.
+    // A font that someone else has resized since the last rescale (the user's font dialog, the
+    // window's own code), and that of a control that has taken or left its parent's font, get
+    // a new base size from the size they have now, so that the choice stays.
+    const FontSize windowFont = fontSizeOf(client);
+    if (windowFont != windowFontSizeSeen && fontScale != 0)
+        windowBaseFontSize = unscaled(windowFont.value, fontScale);
+    windowFontSizeSeen = windowFont;
     for (TCtrlInfo& info : records) {
         if (!info.control)
             continue;
         info.parentFont = !info.control->testAttribute(Qt::WA_SetFont);
-        if (info.parentFont != info.parentFontBefore && fontScale != 0)
-            info.baseFontSize = unscaled(fontSize(info.control->font()), fontScale);
+        const FontSize now = fontSizeOf(info.control);
+        const bool resized = !info.parentFont && now != info.fontSizeSeen;
+        if ((resized || info.parentFont != info.parentFontBefore) && fontScale != 0)
+            info.baseFontSize = unscaled(now.value, fontScale);
+        info.fontSizeSeen = now;
         info.parentFontBefore = info.parentFont;
     }
     if (resizeFont && !listed(noFontNames, window->objectName()))
-        setFontSize(client, roundR(windowBaseFontSize * f));
+        windowFontSizeSeen = setFontSize(client, roundR(windowBaseFontSize * f));
 
     const bool updates = window->updatesEnabled();
     window->setUpdatesEnabled(false); // one repaint for the whole step
-    for (const TCtrlInfo& info : records) {
+    for (TCtrlInfo& info : records) {
         QWidget* control = info.control;
         if (!control || excluded(control))
             continue;
         // Controls taking their parent's font follow the parent (Qt passes the new font
         // down); the others get their own size.
         if (resizeFont && !info.parentFont)
-            setFontSize(control, truncT(info.baseFontSize * f));
+            info.fontSizeSeen = setFontSize(control, truncT(info.baseFontSize * f));
         const QRect& b = info.base;
         control->setGeometry(nonZero(roundR(b.x() * x)), nonZero(roundR(b.y() * y)), nonZero(roundR(b.width() * x)),
             nonZero(roundR(b.height() * y)));
@@ -264,7 +275,8 @@ void TFormetry::Private::synchronise()
             info.control = control;
             info.base = QRect(unscaled(g.x(), xScale), unscaled(g.y(), yScale), unscaled(g.width(), xScale),
                 unscaled(g.height(), yScale));
-            info.baseFontSize = unscaled(fontSize(control->font()), fontScale);
+            info.fontSizeSeen = fontSizeOf(control);
+            info.baseFontSize = unscaled(info.fontSizeSeen.value, fontScale);
             info.parentFont = info.parentFontBefore = !control->testAttribute(Qt::WA_SetFont);
             records.push_back(info);
         }

@@ -112,9 +112,15 @@ TEST_F(Scaling, DoublingTheClientDoublesGeometryAndTruncatedFontSizes)
     ASSERT_FALSE(reported.empty());
     EXPECT_EQ(reported.back(), std::make_pair(2.0, 2.0));
 
-    setPoints(button, 20); // a font of its own, taken at twice the design size
+    // Fonts set by others at twice the design size: the window's own, a control's own font
+    // resized and a control's first font of its own. Each is taken as twice its new base.
+    setPoints(&window, 20);
+    setPoints(edit, 30);
+    setPoints(button, 20);
     window.resize(714, 587);
     EXPECT_EQ(offLeft->geometry(), QRect(-20, 30, 40, 20));
+    EXPECT_EQ(points(&window), 10);
+    EXPECT_EQ(points(edit), 15);
     EXPECT_EQ(points(button), 10);
 }
 

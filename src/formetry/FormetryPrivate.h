@@ -82,7 +82,6 @@ struct TFormetry::Private {
     QStringList noResizeNames;
     std::vector<formetry::TCtrlInfo> records;
     int addedCount = 0; // controls recorded after loading
-    int ownedCount = 0; // controls on the client area at the last synchronisation
     double xScale = 1.0;
     double yScale = 1.0;
     double fontScale = 1.0;

@@ -187,7 +187,6 @@ void TFormetry::Private::prepare(TFormetry* q)
         info.base = info.control->geometry();
     }
 
-    ownedCount = static_cast<int>(controls.size());
     if (enabled)
         attach(q);
 }
@@ -250,40 +249,35 @@ void TFormetry::Private::rescale(TFormetry* q)
     shownOnce = true;
 }
 
-// Records the controls created since the last rescale and forgets the destroyed ones.
+// Records the controls that have come onto the client area since the last rescale and
+// forgets those that have left it. The controls themselves are compared, not their number,
+// so that one removed and another added in between are both seen.
 void TFormetry::Private::synchronise()
 {
     const std::vector<QWidget*> controls = controlsOf(client);
-    const int count = static_cast<int>(controls.size());
-    if (count == ownedCount)
-        return;
-    if (count > ownedCount) {
-        for (QWidget* control : controls) {
-            const auto hasRecord = [control](const TCtrlInfo& info) { return info.control == control; };
-            if (excluded(control) || std::any_of(records.begin(), records.end(), hasRecord))
-                continue;
-            ++addedCount;
-            if (control->objectName().trimmed().isEmpty()) {
-                control->setObjectName(QString::asprintf("FmtyAdd%.4d", addedCount));
-                for (const char* caption : { "text", "title" })
-                    if (control->property(caption).toString().startsWith(QLatin1String("FmtyAdd")))
-                        control->setProperty(caption, QString());
-            }
-            // Its present geometry and font are taken back to design scale.
-            const QRect g = control->geometry();
-            TCtrlInfo info;
-            info.control = control;
-            info.base = QRect(unscaled(g.x(), xScale), unscaled(g.y(), yScale), unscaled(g.width(), xScale),
-                unscaled(g.height(), yScale));
-            info.fontSizeSeen = fontSizeOf(control);
-            info.baseFontSize = unscaled(info.fontSizeSeen.value, fontScale);
-            info.parentFont = info.parentFontBefore = !control->testAttribute(Qt::WA_SetFont);
-            records.push_back(info);
+    std::erase_if(records, [&controls](const TCtrlInfo& info) {
+        return std::find(controls.begin(), controls.end(), info.control.data()) == controls.end();
+    });
+    for (QWidget* control : controls) {
+        const auto hasRecord = [control](const TCtrlInfo& info) { return info.control == control; };
+        if (excluded(control) || std::any_of(records.begin(), records.end(), hasRecord))
+            continue;
+        ++addedCount;
+        if (control->objectName().trimmed().isEmpty()) {
+            control->setObjectName(QString::asprintf("FmtyAdd%.4d", addedCount));
+            for (const char* caption : { "text", "title" })
+                if (control->property(caption).toString().startsWith(QLatin1String("FmtyAdd")))
+                    control->setProperty(caption, QString());
         }
-    } else {
-        std::erase_if(records, [&controls](const TCtrlInfo& info) {
-            return std::find(controls.begin(), controls.end(), info.control.data()) == controls.end();
-        });
+        // Its present geometry and font are taken back to design scale.
+        const QRect g = control->geometry();
+        TCtrlInfo info;
+        info.control = control;
+        info.base = QRect(unscaled(g.x(), xScale), unscaled(g.y(), yScale), unscaled(g.width(), xScale),
+            unscaled(g.height(), yScale));
+        info.fontSizeSeen = fontSizeOf(control);
+        info.baseFontSize = unscaled(info.fontSizeSeen.value, fontScale);
+        info.parentFont = info.parentFontBefore = !control->testAttribute(Qt::WA_SetFont);
+        records.push_back(info);
     }
-    ownedCount = count;
 }

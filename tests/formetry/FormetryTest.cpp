@@ -198,6 +198,12 @@ TEST_F(Scaling, ControlsAddedAtRunTimeAreNamedInTurnWithEmptyCaptionsAndScaled)
     auto* later = place<QLabel>(&window, "", { 10, 10, 10, 10 });
     window.resize(714, 587);
     EXPECT_EQ(later->objectName(), QStringLiteral("FmtyAdd0004"));
+
+    delete named; // one control gone and another come between two rescales
+    auto* swapped = place<QLabel>(&window, "", { 30, 30, 10, 10 });
+    window.resize(1428, 1174);
+    EXPECT_EQ(swapped->objectName(), QStringLiteral("FmtyAdd0005"));
+    EXPECT_EQ(swapped->geometry(), QRect(60, 60, 20, 20));
 }
 
 TEST_F(Scaling, ADesignResolutionOf120DpiIsCorrectedOnA96DpiScreen)

@@ -210,8 +210,10 @@ TEST_F(Scaling, ADesignResolutionOf120DpiIsCorrectedOnA96DpiScreen)
 {
     ASSERT_EQ(window.screen()->logicalDotsPerInchX(), 96);
     setDesign(&window, { 714, 587 }, 120);
+    auto* seven = place<QLabel>(&window, "Seven", { 7, 7, 7, 7 });
     formetry->loaded(); // kx = 120 / 96 = 1.25
     EXPECT_EQ(edit->geometry(), QRect(80, 40, 160, 20));
+    EXPECT_EQ(seven->geometry(), QRect(6, 6, 6, 6)); // 5.6 rounded
     EXPECT_EQ(points(edit), 9); // 11 / 1.25 = 8.8
     window.show();
     EXPECT_DOUBLE_EQ(formetry->xScale(), 1.25);
@@ -240,6 +242,7 @@ TEST_F(Scaling, SizeLimitsHoldOnlyWhenBothValuesArePositive)
     formetry->setFormMaxWidth(5000); // never beyond the usable area
     EXPECT_EQ(window.maximumSize(), QSize(usable().width(), 600) - frame);
     formetry->setFormMinWidth(200);
+    EXPECT_EQ(window.minimumSize(), QSize(0, 0));
     formetry->setFormMinHeight(100);
     EXPECT_EQ(window.minimumSize(), QSize(200, 100) - frame);
     formetry->setFormMaxHeight(0);
@@ -250,14 +253,15 @@ TEST_F(Scaling, SizeLimitsHoldOnlyWhenBothValuesArePositive)
 
 TEST_F(Scaling, FormPosPlacesTheWindowInTheUsableAreaAtFirstShowAndWhenChanged)
 {
-    formetry->setFormWidth(400);
-    formetry->setFormHeight(300);
+    formetry->setFormWidth(401);
+    formetry->setFormHeight(301);
     formetry->setFormPos(TResizeFormPos::rpMiddleCenter);
     start();
     const QRect area = usable();
-    const int freeW = area.width() - 400;
-    const int freeH = area.height() - 300;
-    EXPECT_EQ(window.frameGeometry(), QRect(area.x() + freeW / 2, area.y() + freeH / 2, 400, 300));
+    const int freeW = area.width() - 401;
+    const int freeH = area.height() - 301;
+    ASSERT_EQ(freeW % 2, 1) << "an odd free width tells halving apart from the corners";
+    EXPECT_EQ(window.frameGeometry(), QRect(area.x() + freeW / 2, area.y() + freeH / 2, 401, 301));
 
     using enum TResizeFormPos;
     const struct {
@@ -286,6 +290,19 @@ TEST_F(Scaling, FormPosPlacesTheWindowInTheUsableAreaAtFirstShowAndWhenChanged)
     window.move(area.topLeft() + QPoint(30, freeH + 1));
     formetry->setFormPos(rpDefault);
     EXPECT_EQ(window.frameGeometry().topLeft(), area.topLeft() + QPoint(30, freeH));
+}
+
+TEST(ScalingAlone, AFormSizeBeyondTheScreenIsCappedAtTheUsableAreaAtFirstShow)
+{
+    QWidget window;
+    TFormetry* formetry = component(&window);
+    formetry->setFormWidth(5000);
+    formetry->setFormHeight(300);
+    formetry->setFormPos(TResizeFormPos::rpBottomRight);
+    formetry->loaded();
+    window.show();
+    const QRect area = window.screen()->availableGeometry();
+    EXPECT_EQ(window.frameGeometry(), QRect(area.x(), area.bottom() - 299, area.width(), 300));
 }
 
 TEST(SizeProperties, RejectInvalidValuesInTheUsersLanguageAndKeepTheOldValue)

@@ -142,6 +142,7 @@ TEST_F(Scaling, HalvingTheClientScalesFontsByTheSmallerAxisAndKeepsSizesAtLeastO
     window.resize(714, 587); // back at the design size: the layout as it was designed
     EXPECT_EQ(edit->geometry(), QRect(100, 50, 200, 25));
     EXPECT_EQ(points(edit), 11);
+    EXPECT_EQ(points(&window), windowPoints);
     EXPECT_EQ(thin->geometry(), QRect(400, 400, 40, 1));
 }
 
@@ -180,15 +181,18 @@ TEST_F(Scaling, ControlsAddedAtRunTimeAreNamedInTurnWithEmptyCaptionsAndScaled)
 {
     start();
     window.resize(1428, 1174);
+    // A caption that shows the given name is emptied; any other stays.
     auto* inGroup = place<QPushButton>(group, "", { 40, 40, 20, 20 });
+    inGroup->setText(QStringLiteral("FmtyAdd0001"));
     auto* onWindow = place<QLabel>(&window, " ", { 200, 100, 50, 20 });
+    onWindow->setText(QStringLiteral("見出し"));
     auto* named = place<QLabel>(&window, "Named", { 300, 300, 20, 20 });
     window.resize(714, 587);
     EXPECT_EQ(inGroup->objectName(), QStringLiteral("FmtyAdd0001"));
     EXPECT_EQ(onWindow->objectName(), QStringLiteral("FmtyAdd0002"));
     EXPECT_EQ(named->objectName(), QStringLiteral("Named"));
-    EXPECT_TRUE(inGroup->text().isEmpty());
-    EXPECT_TRUE(onWindow->text().isEmpty());
+    EXPECT_EQ(inGroup->text(), QString());
+    EXPECT_EQ(onWindow->text(), QStringLiteral("見出し"));
     EXPECT_EQ(onWindow->geometry(), QRect(100, 50, 25, 10));
     EXPECT_EQ(inGroup->geometry(), QRect(20, 20, 10, 10));
 
@@ -200,9 +204,11 @@ TEST_F(Scaling, ControlsAddedAtRunTimeAreNamedInTurnWithEmptyCaptionsAndScaled)
     EXPECT_EQ(later->objectName(), QStringLiteral("FmtyAdd0004"));
 
     delete named; // one control gone and another come between two rescales
-    auto* swapped = place<QLabel>(&window, "", { 30, 30, 10, 10 });
+    auto* swapped = place<QGroupBox>(&window, "", { 30, 30, 10, 10 });
+    swapped->setTitle(QStringLiteral("FmtyAdd0005"));
     window.resize(1428, 1174);
     EXPECT_EQ(swapped->objectName(), QStringLiteral("FmtyAdd0005"));
+    EXPECT_EQ(swapped->title(), QString());
     EXPECT_EQ(swapped->geometry(), QRect(60, 60, 20, 20));
 }
 
@@ -383,9 +389,9 @@ TEST(ScalingAlone, AWindowWithoutDesignValuesOrControlsScalesFromItsSizeWhenLoad
     EXPECT_DOUBLE_EQ(formetry->xScale(), 2.0);
     EXPECT_DOUBLE_EQ(unnamed->xScale(), 1.0);
     EXPECT_EQ(points(&window), 2);
-    window.resize(120, 80); // the window's 1 point × 0.4 rounds to 0
+    window.resize(120, 100); // the window's 1 point × 0.4 rounds to 0
     EXPECT_EQ(points(&window), 1);
-    auto* added = place<QLabel>(&window, "", { 20, 12, 8, 4 });
+    auto* added = place<QLabel>(&window, "", { 20, 15, 8, 5 }); // at x = 0.4, y = 0.5
     window.resize(300, 200);
     EXPECT_EQ(added->geometry(), QRect(50, 30, 20, 10));
 }

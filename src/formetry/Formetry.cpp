@@ -1,108 +1,12 @@
-#include "Formetry.h"
+// The component's properties, their checks, and its attachment to the window's events.
+#include "FormetryPrivate.h"
 
 #include <QEvent>
-#include <QFrame>
-#include <QGroupBox>
 #include <QLocale>
-#include <QMainWindow>
-#include <QPointer>
-#include <QScopedValueRollback>
-#include <QScreen>
-#include <QStackedWidget>
-#include <QTabWidget>
-#include <QVariant>
 #include <QWindowStateChangeEvent>
-#include <algorithm>
-#include <climits>
-#include <cmath>
 #include <initializer_list>
-#include <optional>
-#include <vector>
 
 namespace {
-
-// T(v): v truncated toward zero; R(v): v + 0.5 truncated toward zero. Both stay inside int.
-int truncT(double v)
-{
-    if (std::isnan(v))
-        return 0;
-    return static_cast<int>(std::clamp(std::trunc(v), double(INT_MIN), double(INT_MAX)));
-}
-
-int roundR(double v)
-{
-    return truncT(v + 0.5);
-}
-
-// A value at a scale taken back to design scale; a scale of 0 leaves it as it is.
-int unscaled(int value, double scale)
-{
-    return scale != 0 ? roundR(value / scale) : value;
-}
-
-int fontSize(const QFont& font)
-{
-    return font.pointSize() > 0 ? font.pointSize() : font.pixelSize();
-}
-
-// Gives the widget its own font of the given size; the other font attributes still follow
-// its parent unless the widget had set them itself.
-void setFontSize(QWidget* widget, int size)
-{
-    QFont font = widget->font();
-    if (fontSize(font) == size)
-        return;
-    if (font.pointSize() > 0)
-        font.setPointSize(size);
-    else
-        font.setPixelSize(size);
-    widget->setFont(font);
-}
-
-// Widgets whose children are placed by hand (and so are controls of the window).
-bool isContainer(const QWidget* widget)
-{
-    const QMetaObject* type = widget->metaObject();
-    return type == &QWidget::staticMetaObject || type == &QFrame::staticMetaObject
-        || type == &QGroupBox::staticMetaObject;
-}
-
-QList<QWidget*> pagesOf(QWidget* widget)
-{
-    QList<QWidget*> pages;
-    if (auto* tabs = qobject_cast<QTabWidget*>(widget))
-        for (int i = 0; i < tabs->count(); ++i)
-            pages << tabs->widget(i);
-    else if (auto* stack = qobject_cast<QStackedWidget*>(widget))
-        for (int i = 0; i < stack->count(); ++i)
-            pages << stack->widget(i);
-    return pages;
-}
-
-// The controls on a client area in the order they were created, each before its children.
-void collectControls(QWidget* parent, std::vector<QWidget*>& controls)
-{
-    for (QObject* child : parent->children()) {
-        if (!child->isWidgetType())
-            continue;
-        auto* widget = static_cast<QWidget*>(child);
-        if (widget->isWindow())
-            continue;
-        controls.push_back(widget);
-        if (isContainer(widget))
-            collectControls(widget, controls);
-        else
-            for (QWidget* page : pagesOf(widget))
-                collectControls(page, controls);
-    }
-}
-
-std::vector<QWidget*> controlsOf(QWidget* client)
-{
-    std::vector<QWidget*> controls;
-    collectControls(client, controls);
-    return controls;
-}
 
 QStringList parseNames(const QString& names)
 {
@@ -111,11 +15,6 @@ QStringList parseNames(const QString& names)
         if (!name.trimmed().isEmpty())
             list << name.trimmed();
     return list;
-}
-
-bool listed(const QStringList& names, const QString& name)
-{
-    return names.contains(name, Qt::CaseInsensitive);
 }
 
 // The limit a rejected size value broke; each has its message in both languages.
@@ -184,67 +83,6 @@ void checkSize(int value, std::initializer_list<Bound> bounds)
             throw FormetryError(limitMessage(b.limit));
 }
 
-// Design resolution over screen resolution; 1 when the screen tells none.
-double resolutionFactor(int designDpi, double screenDpi)
-{
-    return screenDpi > 0 ? designDpi / screenDpi : 1.0;
-}
-
-// The scale of one axis: client size over design size, corrected for the resolution; 1 when
-// the screen tells no resolution.
-double axisScale(int size, int designSize, int designDpi, double screenDpi)
-{
-    return screenDpi > 0 ? double(size) / designSize * designDpi / screenDpi : 1.0;
-}
-
-// The top-left corner of a window of outer size `size` placed in `usable` by `pos`, from
-// `current` for rpDefault. Halves are truncated; nothing starts left of or above the area.
-QPoint placement(TResizeFormPos pos, const QRect& usable, QPoint current, QSize size)
-{
-    const int freeWidth = usable.width() - size.width();
-    const int freeHeight = usable.height() - size.height();
-    int left = 0;
-    int top = 0;
-    if (pos == TResizeFormPos::rpDefault) {
-        left = current.x() - usable.x();
-        top = current.y() - usable.y();
-        if (left + size.width() > usable.width())
-            left = freeWidth;
-        if (top + size.height() > usable.height())
-            top = freeHeight;
-    } else {
-        // The nine others: row by row, top to bottom, each row left to right.
-        const int cell = static_cast<int>(pos) - 1;
-        left = freeWidth * (cell % 3) / 2;
-        top = freeHeight * (cell / 3) / 2;
-    }
-    return usable.topLeft() + QPoint(std::max(left, 0), std::max(top, 0));
-}
-
-// The top-left corner that brings a window's frame inside the usable area, moving it as
-// little as possible.
-QPoint inside(const QRect& frame, const QRect& usable)
-{
-    const auto axis = [](int start, int length, int areaStart, int areaLength) {
-        if (start < areaStart)
-            return areaStart;
-        if (start + length > areaStart + areaLength)
-            return std::max(areaStart + areaLength - length, areaStart);
-        return start;
-    };
-    return { axis(frame.x(), frame.width(), usable.x(), usable.width()),
-        axis(frame.y(), frame.height(), usable.y(), usable.height()) };
-}
-
-// What the component knows of one tracked control.
-struct TCtrlInfo {
-    QPointer<QWidget> control;
-    QRect base; // design geometry, relative to the control's parent
-    int baseFontSize = 0;
-    bool parentFont = true; // the control takes its parent's font
-    bool parentFontBefore = true; // the same at the previous rescale
-};
-
 } // namespace
 
 FormetryError::FormetryError(const QString& message)
@@ -252,68 +90,6 @@ FormetryError::FormetryError(const QString& message)
     , message_(message)
 {
 }
-
-struct TFormetry::Private {
-    explicit Private(QWidget* w)
-        : window(w)
-    {
-    }
-
-    void prepare(TFormetry* q);
-    void attach(TFormetry* q);
-    void detach(TFormetry* q);
-    void rescale(TFormetry* q);
-    void synchronise();
-    void applySizeLimits();
-    void restoreSizeLimits();
-    void place(QSize outer);
-    QRect usableArea() const;
-    QSize frameMargins() const { return window->frameGeometry().size() - window->size(); }
-    bool excluded(const QWidget* control) const { return listed(noResizeNames, control->objectName()); }
-
-    QPointer<QWidget> window;
-    QPointer<QWidget> client;
-    QSize scaledSize; // the client size of the last rescale
-
-    TResizeFormPos formPos = TResizeFormPos::rpDefault;
-    int formWidth = 0;
-    int formHeight = 0;
-    int formMaxWidth = 0;
-    int formMaxHeight = 0;
-    int formMinWidth = 0;
-    int formMinHeight = 0;
-    bool resizeFont = true;
-    QString noResizeFntCtl;
-    QString noResizeCtl;
-    bool enabled = true;
-    bool validTaskbar = true;
-    TExitResizeEvent onExitResize;
-
-    QStringList noFontNames;
-    QStringList noResizeNames;
-    std::vector<TCtrlInfo> records;
-    int addedCount = 0; // controls recorded after loading
-    int ownedCount = 0; // controls on the client area at the last synchronisation
-    double xScale = 1.0;
-    double yScale = 1.0;
-    double fontScale = 1.0;
-    int designWidth = 0;
-    int designHeight = 0;
-    int designDpiW = 0;
-    int designDpiH = 0;
-    double screenDpiX = 0;
-    double screenDpiY = 0;
-    int windowBaseFontSize = 0;
-
-    bool active = false; // prepared for its window
-    bool attached = false;
-    bool showSeen = false; // the window has been shown since the component attached
-    bool shownOnce = false; // the first rescale has happened
-    bool rescaling = false;
-    // The window's own size limits while the component overrides them.
-    std::optional<QSize> ownMinimum;
-    std::optional<QSize> ownMaximum;
-};
 
 TFormetry::TFormetry(QWidget* window)
     : QObject(window)
@@ -331,62 +107,6 @@ void TFormetry::loaded()
     if (objectName().isEmpty() || d->window->findChild<TFormetry*>(objectName(), Qt::FindDirectChildrenOnly) != this)
         return;
     d->prepare(this);
-}
-
-void TFormetry::Private::prepare(TFormetry* q)
-{
-    auto* mainWindow = qobject_cast<QMainWindow*>(window);
-    client = mainWindow && mainWindow->centralWidget() ? mainWindow->centralWidget() : window.data();
-
-    const auto stored = [this](const char* name) { return window->property(name).toInt(); };
-    // A layout without its design values is taken as designed at its present size and on
-    // this screen, so that nothing is divided by zero.
-    designWidth = stored("DesignFrmW") > 0 ? stored("DesignFrmW") : std::max(client->width(), 1);
-    designHeight = stored("DesignFrmH") > 0 ? stored("DesignFrmH") : std::max(client->height(), 1);
-    const QScreen* screen = window->screen();
-    screenDpiX = screen->logicalDotsPerInchX();
-    screenDpiY = screen->logicalDotsPerInchY();
-    designDpiW = stored("DesignDpiW") > 0 ? stored("DesignDpiW") : screenDpiX > 0 ? qRound(screenDpiX) : 96;
-    designDpiH = stored("DesignDpiH") > 0 ? stored("DesignDpiH") : screenDpiY > 0 ? qRound(screenDpiY) : 96;
-    const double kx = resolutionFactor(designDpiW, screenDpiX);
-    const double ky = resolutionFactor(designDpiH, screenDpiY);
-    active = true;
-
-    // Fonts are corrected for the resolution first, so that controls taking the window's
-    // font record the corrected size.
-    setFontSize(client, roundR(fontSize(client->font()) / kx));
-    windowBaseFontSize = fontSize(client->font());
-    const std::vector<QWidget*> controls = controlsOf(client);
-    for (QWidget* control : controls) {
-        if (excluded(control))
-            continue;
-        TCtrlInfo info;
-        info.control = control;
-        info.parentFont = info.parentFontBefore = !control->testAttribute(Qt::WA_SetFont);
-        if (!info.parentFont)
-            setFontSize(control, roundR(fontSize(control->font()) / kx));
-        info.baseFontSize = fontSize(control->font());
-        records.push_back(info);
-    }
-
-    // Dialogs and borderless windows keep their design geometry unless they are given a
-    // size (or, borderless, start maximised).
-    double ix = kx;
-    double iy = ky;
-    const bool borderless = window->windowFlags().testFlag(Qt::FramelessWindowHint);
-    const bool dialog = window->windowType() == Qt::Dialog;
-    if ((dialog || borderless) && formWidth == 0 && formHeight == 0 && !(borderless && window->isMaximized()))
-        ix = iy = 1.0;
-    for (TCtrlInfo& info : records) {
-        const QRect b = info.control->geometry();
-        info.control->setGeometry(
-            roundR(b.x() / ix), roundR(b.y() / iy), roundR(b.width() / ix), roundR(b.height() / iy));
-        info.base = info.control->geometry();
-    }
-
-    ownedCount = static_cast<int>(controls.size());
-    if (enabled)
-        attach(q);
 }
 
 void TFormetry::Private::attach(TFormetry* q)
@@ -433,151 +153,6 @@ bool TFormetry::eventFilter(QObject* watched, QEvent* event)
     if (watched == d->client && event->type() == QEvent::Resize && d->showSeen && !window->isMinimized())
         d->rescale(this);
     return false;
-}
-
-void TFormetry::Private::rescale(TFormetry* q)
-{
-    if (rescaling || !client)
-        return;
-    const QScopedValueRollback guard(rescaling, true);
-    const QSize size = scaledSize = client->size();
-    const double x = axisScale(size.width(), designWidth, designDpiW, screenDpiX);
-    const double y = axisScale(size.height(), designHeight, designDpiH, screenDpiY);
-    const double f = x <= y ? x : y;
-
-    synchronise();
-    // A control that has taken or left its parent's font since the last rescale gets a new
-    // base size from the font it has now.
-    for (TCtrlInfo& info : records) {
-        if (!info.control)
-            continue;
-        info.parentFont = !info.control->testAttribute(Qt::WA_SetFont);
-        if (info.parentFont != info.parentFontBefore && fontScale != 0)
-            info.baseFontSize = unscaled(fontSize(info.control->font()), fontScale);
-        info.parentFontBefore = info.parentFont;
-    }
-    if (resizeFont && !listed(noFontNames, window->objectName()))
-        setFontSize(client, roundR(windowBaseFontSize * f));
-
-    const bool updates = window->updatesEnabled();
-    window->setUpdatesEnabled(false); // one repaint for the whole step
-    for (const TCtrlInfo& info : records) {
-        QWidget* control = info.control;
-        if (!control || excluded(control))
-            continue;
-        // Controls taking their parent's font follow the parent (Qt passes the new font
-        // down); the others get their own size.
-        if (resizeFont && !info.parentFont)
-            setFontSize(control, std::max(truncT(info.baseFontSize * f), 1));
-        const QRect& b = info.base;
-        control->setGeometry(std::max(roundR(b.x() * x), 1), std::max(roundR(b.y() * y), 1),
-            std::max(roundR(b.width() * x), 1), std::max(roundR(b.height() * y), 1));
-    }
-    window->setUpdatesEnabled(updates);
-    xScale = x;
-    yScale = y;
-    fontScale = f;
-
-    if (formMaxWidth > 0 && formMaxHeight > 0 && window->isMaximized())
-        window->move(inside(window->frameGeometry(), usableArea()));
-    if (onExitResize)
-        onExitResize(q, x, y);
-    shownOnce = true;
-}
-
-// Records the controls created since the last rescale and forgets the destroyed ones.
-void TFormetry::Private::synchronise()
-{
-    const std::vector<QWidget*> controls = controlsOf(client);
-    const int count = static_cast<int>(controls.size());
-    if (count == ownedCount)
-        return;
-    if (count > ownedCount) {
-        for (QWidget* control : controls) {
-            const auto hasRecord = [control](const TCtrlInfo& info) { return info.control == control; };
-            if (excluded(control) || std::any_of(records.begin(), records.end(), hasRecord))
-                continue;
-            ++addedCount;
-            if (control->objectName().trimmed().isEmpty()) {
-                control->setObjectName(QString::asprintf("FmtyAdd%.4d", addedCount));
-                for (const char* caption : { "text", "title" })
-                    if (control->property(caption).toString().startsWith(QLatin1String("FmtyAdd")))
-                        control->setProperty(caption, QString());
-            }
-            // Its present geometry and font are taken back to design scale.
-            const QRect g = control->geometry();
-            TCtrlInfo info;
-            info.control = control;
-            info.base = QRect(unscaled(g.x(), xScale), unscaled(g.y(), yScale), unscaled(g.width(), xScale),
-                unscaled(g.height(), yScale));
-            info.baseFontSize = unscaled(fontSize(control->font()), fontScale);
-            info.parentFont = info.parentFontBefore = !control->testAttribute(Qt::WA_SetFont);
-            records.push_back(info);
-        }
-    } else {
-        std::erase_if(records, [&controls](const TCtrlInfo& info) {
-            return std::find(controls.begin(), controls.end(), info.control.data()) == controls.end();
-        });
-    }
-    ownedCount = count;
-}
-
-// The screen of the window, less its taskbar and panels when ValidTaskbar is on.
-QRect TFormetry::Private::usableArea() const
-{
-    const QScreen* screen = window->screen();
-    return validTaskbar ? screen->availableGeometry() : screen->geometry();
-}
-
-// Places the window by FormPos with the given outer size, capped at the usable area.
-void TFormetry::Private::place(QSize outer)
-{
-    if (window->isMaximized())
-        return;
-    const QRect usable = usableArea();
-    outer = outer.boundedTo(usable.size());
-    const QRect frame = window->frameGeometry();
-    const QPoint corner = placement(formPos, usable, frame.topLeft(), outer);
-    const QSize inner = (outer - frameMargins()).expandedTo(QSize(0, 0));
-    // A window left where the window system put it is not pinned there.
-    if (corner == frame.topLeft())
-        window->resize(inner);
-    else
-        window->setGeometry(QRect(corner + (window->geometry().topLeft() - frame.topLeft()), inner));
-}
-
-// The dragging limits become the window's minimum and maximum size (outer sizes less the
-// frame); the largest size is never more than the usable area.
-void TFormetry::Private::applySizeLimits()
-{
-    if (!attached)
-        return;
-    const QSize frame = frameMargins();
-    if (formMinWidth > 0 && formMinHeight > 0) {
-        if (!ownMinimum)
-            ownMinimum = window->minimumSize();
-        window->setMinimumSize((QSize(formMinWidth, formMinHeight) - frame).expandedTo(QSize(0, 0)));
-    } else if (ownMinimum) {
-        window->setMinimumSize(*ownMinimum);
-        ownMinimum.reset();
-    }
-    if (formMaxWidth > 0 && formMaxHeight > 0) {
-        if (!ownMaximum)
-            ownMaximum = window->maximumSize();
-        const QSize largest = QSize(formMaxWidth, formMaxHeight).boundedTo(usableArea().size());
-        window->setMaximumSize((largest - frame).expandedTo(QSize(0, 0)));
-    } else if (ownMaximum) {
-        window->setMaximumSize(*ownMaximum);
-        ownMaximum.reset();
-    }
-}
-
-void TFormetry::Private::restoreSizeLimits()
-{
-    if (ownMinimum)
-        window->setMinimumSize(*std::exchange(ownMinimum, std::nullopt));
-    if (ownMaximum)
-        window->setMaximumSize(*std::exchange(ownMaximum, std::nullopt));
 }
 
 // ---- Properties ----

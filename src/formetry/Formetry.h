@@ -64,6 +64,8 @@ private:
 //
 // Resolutions are Qt's logical dots per inch, so that Qt's own high-DPI scaling and the
 // component never scale twice. Font sizes are in points (in pixels for pixel-sized fonts).
+// A font that someone else resizes (the user through a font dialog, the window's own code)
+// keeps that size: divided by the current font scale, it becomes the font's new base.
 class FORMETRY_EXPORT TFormetry : public QObject {
     Q_OBJECT
     Q_PROPERTY(TResizeFormPos FormPos READ formPos WRITE setFormPos)

@@ -99,9 +99,11 @@ TEST_F(Scaling, DoublingTheClientDoublesGeometryAndTruncatedFontSizes)
         EXPECT_EQ(sender, formetry);
         reported.emplace_back(x, y);
     });
+    auto* offLeft = place<QLabel>(&window, "OffLeft", { -20, 30, 40, 20 });
     start();
     window.resize(1428, 1174);
     EXPECT_EQ(edge->geometry(), QRect(1, 20, 200, 40)); // a left edge at 0 becomes 1
+    EXPECT_EQ(offLeft->geometry(), QRect(-40, 60, 80, 40)); // only a 0 becomes 1
     EXPECT_EQ(edit->geometry(), QRect(200, 100, 400, 50));
     EXPECT_EQ(button->geometry(), QRect(20, 40, 160, 60));
     EXPECT_EQ(points(edit), 22);
@@ -110,14 +112,22 @@ TEST_F(Scaling, DoublingTheClientDoublesGeometryAndTruncatedFontSizes)
     ASSERT_FALSE(reported.empty());
     EXPECT_EQ(reported.back(), std::make_pair(2.0, 2.0));
 
-    setPoints(button, 20); // a font of its own, taken at twice the design size
+    // Fonts set by others at twice the design size: the window's own, a control's own font
+    // resized and a control's first font of its own. Each is taken as twice its new base.
+    setPoints(&window, 20);
+    setPoints(edit, 30);
+    setPoints(button, 20);
     window.resize(714, 587);
+    EXPECT_EQ(offLeft->geometry(), QRect(-20, 30, 40, 20));
+    EXPECT_EQ(points(&window), 10);
+    EXPECT_EQ(points(edit), 15);
     EXPECT_EQ(points(button), 10);
 }
 
 TEST_F(Scaling, HalvingTheClientScalesFontsByTheSmallerAxisAndKeepsSizesAtLeastOne)
 {
     start();
+    window.resize(1428, 1174); // the 1-point font at 2 points first
     window.resize(357, 293);
     const double y = 293.0 / 587;
     EXPECT_DOUBLE_EQ(formetry->xScale(), 0.5);
@@ -127,11 +137,12 @@ TEST_F(Scaling, HalvingTheClientScalesFontsByTheSmallerAxisAndKeepsSizesAtLeastO
     EXPECT_EQ(points(edit), 5); // 11 × y = 5.49, truncated
     EXPECT_EQ(points(&window), int(windowPoints * y + 0.5));
     EXPECT_EQ(thin->height(), 1); // 1 × y rounds to 0
-    EXPECT_EQ(points(thin), 1); // so does its font
+    EXPECT_EQ(points(thin), 1); // 2 × y truncates to 0
 
     window.resize(714, 587); // back at the design size: the layout as it was designed
     EXPECT_EQ(edit->geometry(), QRect(100, 50, 200, 25));
     EXPECT_EQ(points(edit), 11);
+    EXPECT_EQ(points(&window), windowPoints);
     EXPECT_EQ(thin->geometry(), QRect(400, 400, 40, 1));
 }
 
@@ -170,15 +181,18 @@ TEST_F(Scaling, ControlsAddedAtRunTimeAreNamedInTurnWithEmptyCaptionsAndScaled)
 {
     start();
     window.resize(1428, 1174);
+    // A caption that shows the given name is emptied; any other stays.
     auto* inGroup = place<QPushButton>(group, "", { 40, 40, 20, 20 });
+    inGroup->setText(QStringLiteral("FmtyAdd0001"));
     auto* onWindow = place<QLabel>(&window, " ", { 200, 100, 50, 20 });
+    onWindow->setText(QStringLiteral("見出し"));
     auto* named = place<QLabel>(&window, "Named", { 300, 300, 20, 20 });
     window.resize(714, 587);
     EXPECT_EQ(inGroup->objectName(), QStringLiteral("FmtyAdd0001"));
     EXPECT_EQ(onWindow->objectName(), QStringLiteral("FmtyAdd0002"));
     EXPECT_EQ(named->objectName(), QStringLiteral("Named"));
-    EXPECT_TRUE(inGroup->text().isEmpty());
-    EXPECT_TRUE(onWindow->text().isEmpty());
+    EXPECT_EQ(inGroup->text(), QString());
+    EXPECT_EQ(onWindow->text(), QStringLiteral("見出し"));
     EXPECT_EQ(onWindow->geometry(), QRect(100, 50, 25, 10));
     EXPECT_EQ(inGroup->geometry(), QRect(20, 20, 10, 10));
 
@@ -188,14 +202,24 @@ TEST_F(Scaling, ControlsAddedAtRunTimeAreNamedInTurnWithEmptyCaptionsAndScaled)
     auto* later = place<QLabel>(&window, "", { 10, 10, 10, 10 });
     window.resize(714, 587);
     EXPECT_EQ(later->objectName(), QStringLiteral("FmtyAdd0004"));
+
+    delete named; // one control gone and another come between two rescales
+    auto* swapped = place<QGroupBox>(&window, "", { 30, 30, 10, 10 });
+    swapped->setTitle(QStringLiteral("FmtyAdd0005"));
+    window.resize(1428, 1174);
+    EXPECT_EQ(swapped->objectName(), QStringLiteral("FmtyAdd0005"));
+    EXPECT_EQ(swapped->title(), QString());
+    EXPECT_EQ(swapped->geometry(), QRect(60, 60, 20, 20));
 }
 
 TEST_F(Scaling, ADesignResolutionOf120DpiIsCorrectedOnA96DpiScreen)
 {
     ASSERT_EQ(window.screen()->logicalDotsPerInchX(), 96);
     setDesign(&window, { 714, 587 }, 120);
+    auto* seven = place<QLabel>(&window, "Seven", { 7, 7, 7, 7 });
     formetry->loaded(); // kx = 120 / 96 = 1.25
     EXPECT_EQ(edit->geometry(), QRect(80, 40, 160, 20));
+    EXPECT_EQ(seven->geometry(), QRect(6, 6, 6, 6)); // 5.6 rounded
     EXPECT_EQ(points(edit), 9); // 11 / 1.25 = 8.8
     window.show();
     EXPECT_DOUBLE_EQ(formetry->xScale(), 1.25);
@@ -224,6 +248,7 @@ TEST_F(Scaling, SizeLimitsHoldOnlyWhenBothValuesArePositive)
     formetry->setFormMaxWidth(5000); // never beyond the usable area
     EXPECT_EQ(window.maximumSize(), QSize(usable().width(), 600) - frame);
     formetry->setFormMinWidth(200);
+    EXPECT_EQ(window.minimumSize(), QSize(0, 0));
     formetry->setFormMinHeight(100);
     EXPECT_EQ(window.minimumSize(), QSize(200, 100) - frame);
     formetry->setFormMaxHeight(0);
@@ -234,14 +259,15 @@ TEST_F(Scaling, SizeLimitsHoldOnlyWhenBothValuesArePositive)
 
 TEST_F(Scaling, FormPosPlacesTheWindowInTheUsableAreaAtFirstShowAndWhenChanged)
 {
-    formetry->setFormWidth(400);
-    formetry->setFormHeight(300);
+    formetry->setFormWidth(401);
+    formetry->setFormHeight(301);
     formetry->setFormPos(TResizeFormPos::rpMiddleCenter);
     start();
     const QRect area = usable();
-    const int freeW = area.width() - 400;
-    const int freeH = area.height() - 300;
-    EXPECT_EQ(window.frameGeometry(), QRect(area.x() + freeW / 2, area.y() + freeH / 2, 400, 300));
+    const int freeW = area.width() - 401;
+    const int freeH = area.height() - 301;
+    ASSERT_EQ(freeW % 2, 1) << "an odd free width tells halving apart from the corners";
+    EXPECT_EQ(window.frameGeometry(), QRect(area.x() + freeW / 2, area.y() + freeH / 2, 401, 301));
 
     using enum TResizeFormPos;
     const struct {
@@ -270,6 +296,19 @@ TEST_F(Scaling, FormPosPlacesTheWindowInTheUsableAreaAtFirstShowAndWhenChanged)
     window.move(area.topLeft() + QPoint(30, freeH + 1));
     formetry->setFormPos(rpDefault);
     EXPECT_EQ(window.frameGeometry().topLeft(), area.topLeft() + QPoint(30, freeH));
+}
+
+TEST(ScalingAlone, AFormSizeBeyondTheScreenIsCappedAtTheUsableAreaAtFirstShow)
+{
+    QWidget window;
+    TFormetry* formetry = component(&window);
+    formetry->setFormWidth(5000);
+    formetry->setFormHeight(300);
+    formetry->setFormPos(TResizeFormPos::rpBottomRight);
+    formetry->loaded();
+    window.show();
+    const QRect area = window.screen()->availableGeometry();
+    EXPECT_EQ(window.frameGeometry(), QRect(area.x(), area.bottom() - 299, area.width(), 300));
 }
 
 TEST(SizeProperties, RejectInvalidValuesInTheUsersLanguageAndKeepTheOldValue)
@@ -340,6 +379,7 @@ TEST(ScalingAlone, AWindowWithoutDesignValuesOrControlsScalesFromItsSizeWhenLoad
 {
     QWidget window;
     window.resize(300, 200);
+    setPoints(&window, 1);
     TFormetry* formetry = component(&window);
     formetry->loaded();
     auto* unnamed = new TFormetry(&window); // not known to the window by a name: stays out
@@ -348,7 +388,10 @@ TEST(ScalingAlone, AWindowWithoutDesignValuesOrControlsScalesFromItsSizeWhenLoad
     window.resize(600, 400);
     EXPECT_DOUBLE_EQ(formetry->xScale(), 2.0);
     EXPECT_DOUBLE_EQ(unnamed->xScale(), 1.0);
-    auto* added = place<QLabel>(&window, "", { 100, 60, 40, 20 });
+    EXPECT_EQ(points(&window), 2);
+    window.resize(120, 100); // the window's 1 point × 0.4 rounds to 0
+    EXPECT_EQ(points(&window), 1);
+    auto* added = place<QLabel>(&window, "", { 20, 15, 8, 5 }); // at x = 0.4, y = 0.5
     window.resize(300, 200);
     EXPECT_EQ(added->geometry(), QRect(50, 30, 20, 10));
 }

@@ -5,11 +5,14 @@
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
 #include "period/Unitterm.h"
+#include "reports/Uniteditor.h"
 #include "shell/Unitmain.h"
 #include "support/TestSupport.h"
 
 #include <Formetry.h>
+#include <QAction>
 #include <QMainWindow>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,6 +78,43 @@ TEST(ProgramWindows, SizeableWindowsResizedTwiceAndBackShowTheirDesignLayout)
             EXPECT_TRUE(withinOnePixel(rect, before.at(name))) << name.toStdString();
         window->close();
     }
+}
+
+TEST(ProgramWindows, TheTextWindowKeepsTheFontAndColoursTheUserChoseThroughRescales)
+{
+    StartDirectory dir;
+    ProgramRun run(QDate(2024, 5, 7));
+    run.startUp();
+    TFormEditor* editor = run.forms().FormEditor;
+    run.forms().FormMain->handOverTo(editor);
+    auto* text = editor->findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
+    QWidget* client = editor->centralWidget();
+    const auto resizeClient = [&](QSize size) { editor->resize(editor->size() - client->size() + size); };
+    const QSize design = client->size();
+    resizeClient(design * 2);
+    EXPECT_EQ(text->font().pixelSize(), 26) << "the design's 13 pixels stay pixels";
+    resizeClient(design);
+
+    dialogs::Script& script = run.dialogs();
+    const QFont chosen(QStringLiteral("Noto Serif CJK JP"), 20);
+    script.answerFont(chosen);
+    script.answerColor(QColor(10, 20, 30));
+    script.answerColor(QColor(200, 0, 0));
+    for (const char* item : { "N16", "N3", "N4" })
+        editor->findChild<QAction*>(QLatin1String(item))->trigger();
+    const auto expectChoices = [&](int points) {
+        EXPECT_EQ(text->font().pointSize(), points);
+        EXPECT_EQ(text->font().family(), chosen.family());
+        EXPECT_EQ(text->palette().color(QPalette::Base), QColor(10, 20, 30));
+        EXPECT_EQ(text->palette().color(QPalette::Text), QColor(200, 0, 0));
+    };
+    resizeClient(design + QSize(1, 1));
+    expectChoices(20);
+    resizeClient(design / 2);
+    const double f = editor->findChild<TFormetry*>()->fontScale();
+    expectChoices(int(20 * f));
+    resizeClient(design);
+    expectChoices(20);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QPageLayout>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -15,6 +16,10 @@ namespace report {
 
 // The face of every printed field: Noto Serif CJK JP at the field's size and weight.
 QFont fieldFont(const FieldStyle& style);
+
+// The font a field prints in on device: its style's, made smaller when the field shrinks to
+// fit and its text is wider than the field.
+QFont printedFont(const PrintedField& field, const QPaintDevice& device);
 
 QPageLayout pageLayout(const PageSetup& setup);
 

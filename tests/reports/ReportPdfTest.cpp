@@ -2,13 +2,16 @@
 // PDF is a document a user searches and copies from, so its text must be what was printed.
 #include "data/Unitdata.h"
 #include "platform/Clock.h"
+#include "platform/ReportPainter.h"
 #include "platform/RichEdit.h"
 #include "reports/QRListFormDayLine.h"
 #include "reports/QRListFormLinePrn.h"
 #include "reports/QRListFormTime.h"
+#include "shell/Reports.h"
 #include "support/SampleReports.h"
 #include "support/TestSupport.h"
 
+#include <QFontMetricsF>
 #include <QMap>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -139,4 +142,47 @@ TEST_F(ReportPdf, AFailingPrinterIsReportedAndNothingIsWritten)
     ASSERT_EQ(script.shown.size(), 1);
     EXPECT_EQ(script.shown[0].kind, dialogs::Kind::Error);
     EXPECT_TRUE(script.shown[0].text.startsWith(QStringLiteral("▼ 印刷に失敗しました．")));
+}
+
+TEST_F(ReportPdf, ALineWiderThanThePaperPrintsSmallerAndWhole)
+{
+    // The widest registration line: a 12-character name, a 5-digit wage and seven working
+    // days from 10:30 to 23:45. At 8 points from the left edge 13 it is wider than the paper.
+    QStringList cells = sampleEmployee(QStringLiteral("鷹鷲鷺鸚鵡鶯鶴鵜鴨鴉鳩鳳"));
+    cells[1] = QStringLiteral("99999");
+    const QStringList day { QStringLiteral("勤務日"), QStringLiteral("10"), QStringLiteral("30"), QStringLiteral("23"),
+        QStringLiteral("45") };
+    for (int d = 0; d < 7; ++d)
+        for (int i = 0; i < day.size(); ++i)
+            cells[2 + 5 * d + i] = day[i];
+    for (int c = 0; c < cells.size(); ++c)
+        data.StringGrid1.setCell(c, 0, cells[c]);
+    const QString widest = shell::registrationLine(data.StringGrid1, 0);
+    const QString narrow = QStringLiteral("【山田】 ¥900 ⇒ □月：勤務日9:00～17:00");
+    RichEdit panel;
+    panel.setObjectName(QStringLiteral("RichEdit4"));
+    panel.appendLine(widest);
+    panel.appendLine(narrow);
+    TQRListFormLinePrn report;
+    ASSERT_TRUE(report.print(printer, &panel));
+    const QString pdfText = text();
+    EXPECT_TRUE(squeezed(pdfText).contains(squeezed(widest))) << pdfText.toStdString();
+    EXPECT_TRUE(squeezed(pdfText).contains(squeezed(narrow)));
+
+    const QList<report::Page> pages = report.pages(LinePanel::of(&panel));
+    QList<qreal> sizes;
+    for (const report::PrintedField& f : pages[0].fields) {
+        if (f.name != QLatin1String("QRLblLineData"))
+            continue;
+        const QFont font = report::printedFont(f, printer);
+        sizes << font.pointSizeF();
+        EXPECT_LE(f.rect.left()
+                + QFontMetricsF(font, &printer).horizontalAdvance(f.text) * report::kDesignDpi / printer.logicalDpiX(),
+            report::PageSetup().printableWidth())
+            << "within the paper's printable width";
+    }
+    ASSERT_EQ(sizes.size(), 2);
+    EXPECT_LT(sizes[0], 8);
+    EXPECT_GT(sizes[0], 7) << "no smaller than it must be";
+    EXPECT_EQ(sizes[1], 8) << "a line that fits keeps its size";
 }

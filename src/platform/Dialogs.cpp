@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -92,6 +94,18 @@ Answer message(Kind kind, const QString& text, Buttons buttons, QWidget* parent)
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
+bool confirmReplace(const QString& path, QWidget* parent)
+{
+    const QFileInfo target(path);
+    if (!target.exists() || target.isDir())
+        return true;
+    return message(Kind::Warning,
+               QStringLiteral("■ ") + target.fileName()
+                   + QStringLiteral("\r\n\r\n▽ 同名のファイルが既に存在します．\r\n\r\n□ 上書きしてよろしいですか？"),
+               Buttons::YesNo, parent)
+        == Answer::Yes;
+}
+
 namespace {
 // The next scripted answer of a dialog's queue; an empty queue cancels.
 template <typename T> std::optional<T> next(QList<std::optional<T>>& queue)
@@ -152,6 +166,12 @@ bool printerSetup(QWidget* parent, QPrinter& printer)
         return true;
     }
     QPrintDialog dialog(&printer, parent);
+    // The setup only chooses where reports go; Qt labels its confirming button "Print".
+    // Qt offers no setting for that label, so the dialog's standard Ok button is renamed
+    // where it has one.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     return dialog.exec() == QDialog::Accepted;
 }
 

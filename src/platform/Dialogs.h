@@ -24,6 +24,11 @@ enum class Answer { Ok, Yes, No };
 // (Escape or the close box answer No in a Yes/No box).
 Answer message(Kind kind, const QString& text, Buttons buttons = Buttons::Ok, QWidget* parent = nullptr);
 
+// Before the program writes a file at path: when a file of that name exists, asks whether
+// to replace it. True when nothing would be replaced (no path, no such file, or a folder,
+// which the write itself then fails on) or the user answered Yes.
+bool confirmReplace(const QString& path, QWidget* parent);
+
 // A confirmed save dialog: the file name as typed and the chosen file type, counted from 1.
 struct SaveChoice {
     QString fileName;

@@ -85,6 +85,9 @@ bool paint(const QList<Page>& pages, QPagedPaintDevice& device)
 
 bool print(const QList<Page>& pages, const PageSetup& setup, QPrinter& printer, QWidget* parent)
 {
+    // Printing into a file replaces it: the setup chose the file once, every print writes it.
+    if (!dialogs::confirmReplace(printer.outputFileName(), parent))
+        return false;
     printer.setPageLayout(pageLayout(setup));
     if (!paint(pages, printer) || printer.printerState() == QPrinter::Error) {
         dialogs::message(dialogs::Kind::Error, kPrintFailed, dialogs::Buttons::Ok, parent);

@@ -27,8 +27,9 @@ QPageLayout pageLayout(const PageSetup& setup);
 // device cannot be painted on.
 bool paint(const QList<Page>& pages, QPagedPaintDevice& device);
 
-// Prints the pages on the printer in the report's page layout. When the printer writes a
-// PDF file, the file's text is made to extract exactly as printed. A printer that cannot
+// Prints the pages on the printer in the report's page layout. A printer that writes a file
+// that exists asks first, and prints nothing unless the user agrees. When the printer writes
+// a PDF file, the file's text is made to extract exactly as printed. A printer that cannot
 // print gets an error message; returns whether the pages were printed.
 bool print(const QList<Page>& pages, const PageSetup& setup, QPrinter& printer, QWidget* parent);
 

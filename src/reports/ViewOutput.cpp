@@ -3,7 +3,6 @@
 #include "platform/Dialogs.h"
 #include "platform/RtfWriter.h"
 
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QSaveFile>
 #include <QTextBlock>
@@ -15,8 +14,6 @@ namespace {
 const QString kSaveFailed = QStringLiteral("▼ ファイルの保存に失敗しました．");
 const QString kNoPrinter = QStringLiteral("▼ プリンタ未設定．\r\n\r\n▽ プリンタを有効 （動作可能状態） "
                                           "にしてください．．．\r\n\r\n- Karvela Software Development -");
-const QString kReplaceTail
-    = QStringLiteral("\r\n\r\n▽ 同名のファイルが既に存在します．\r\n\r\n□ 上書きしてよろしいですか？");
 
 rtf::Rgb rgbOf(const QColor& c)
 {
@@ -90,11 +87,7 @@ void ViewOutput::saveText(QWidget* parent, const QTextEdit& view)
         return;
     }
     // The dialog confirmed another name than the one written, so it never asked about this one.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isDir()
-        && dialogs::message(dialogs::Kind::Warning, QStringLiteral("■ ") + target.fileName() + kReplaceTail,
-               dialogs::Buttons::YesNo, parent)
-            != dialogs::Answer::Yes)
+    if (!dialogs::confirmReplace(path, parent))
         return;
     if (!writeAtomically(path, rtf::document(linesOf(view), styleOf(view))))
         dialogs::message(dialogs::Kind::Error, kSaveFailed, dialogs::Buttons::Ok, parent);

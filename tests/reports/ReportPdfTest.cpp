@@ -186,3 +186,25 @@ TEST_F(ReportPdf, ALineWiderThanThePaperPrintsSmallerAndWhole)
     EXPECT_GT(sizes[0], 7) << "no smaller than it must be";
     EXPECT_EQ(sizes[1], 8) << "a line that fits keeps its size";
 }
+
+TEST_F(ReportPdf, PrintingIntoAFileThatExistsAsksFirst)
+{
+    dialogs::Script script;
+    TQRListFormLinePrn report;
+    ASSERT_TRUE(report.print(printer, nullptr));
+    EXPECT_TRUE(script.shown.isEmpty()) << "a new file is written without a question";
+    writeFileBytes(pdf, "kept");
+    EXPECT_FALSE(report.print(printer, nullptr)) << "answered No";
+    EXPECT_EQ(readFileBytes(pdf), "kept");
+    script.answer(dialogs::Answer::Yes);
+    EXPECT_TRUE(report.print(printer, nullptr));
+    EXPECT_TRUE(readFileBytes(pdf).startsWith("%PDF"));
+    ASSERT_EQ(script.shown.size(), 2);
+    for (const dialogs::Shown& shown : script.shown) {
+        EXPECT_EQ(shown.kind, dialogs::Kind::Warning);
+        EXPECT_EQ(shown.buttons, dialogs::Buttons::YesNo);
+        EXPECT_EQ(shown.text,
+            QStringLiteral(
+                "■ report.pdf\r\n\r\n▽ 同名のファイルが既に存在します．\r\n\r\n□ 上書きしてよろしいですか？"));
+    }
+}

@@ -114,17 +114,24 @@ template <typename T> std::optional<T> next(QList<std::optional<T>>& queue)
 }
 } // namespace
 
-std::optional<SaveChoice> saveFile(QWidget* parent, const QString& title, const QStringList& filters)
+std::optional<SaveChoice> saveFile(
+    QWidget* parent, const QString& title, const QStringList& filters, const QString& folder, int typeIndex)
 {
     if (g_script) {
         g_script->dialogsShown << QStringLiteral("save");
         g_script->saveTitle = title;
         g_script->saveFilters = filters;
+        g_script->saveFolder = folder;
+        g_script->saveType = typeIndex;
         return next(g_script->saves_);
     }
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (typeIndex >= 1 && typeIndex <= filters.size())
+        dialog.selectNameFilter(filters[typeIndex - 1]);
     // The caller appends the extension and asks before replacing the file it really writes.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

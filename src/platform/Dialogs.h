@@ -36,7 +36,9 @@ struct SaveChoice {
 };
 
 // The modal standard dialogs. Each returns nothing when the user cancels.
-std::optional<SaveChoice> saveFile(QWidget* parent, const QString& title, const QStringList& filters);
+// The save dialog opens in folder (the current folder when empty) with file type typeIndex.
+std::optional<SaveChoice> saveFile(
+    QWidget* parent, const QString& title, const QStringList& filters, const QString& folder = {}, int typeIndex = 1);
 std::optional<QColor> color(QWidget* parent, const QColor& initial);
 std::optional<QFont> font(QWidget* parent, const QFont& initial);
 // The platform's printer setup for printer; true when the user confirmed it.
@@ -71,14 +73,16 @@ public:
 
     QList<Shown> shown;
     QStringList dialogsShown;
-    // Title and filters of the last save dialog.
+    // Title, filters, folder and file type of the last save dialog.
     QString saveTitle;
     QStringList saveFilters;
+    QString saveFolder;
+    int saveType = 0;
     QStringList texts() const;
 
 private:
     friend Answer message(Kind, const QString&, Buttons, QWidget*);
-    friend std::optional<SaveChoice> saveFile(QWidget*, const QString&, const QStringList&);
+    friend std::optional<SaveChoice> saveFile(QWidget*, const QString&, const QStringList&, const QString&, int);
     friend std::optional<QColor> color(QWidget*, const QColor&);
     friend std::optional<QFont> font(QWidget*, const QFont&);
     friend bool printerSetup(QWidget*, QPrinter&);

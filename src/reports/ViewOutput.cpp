@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/RtfWriter.h"
 
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QSaveFile>
 #include <QTextBlock>
@@ -74,9 +75,13 @@ ViewOutput::ViewOutput()
 void ViewOutput::saveText(QWidget* parent, const QTextEdit& view)
 {
     const std::optional<dialogs::SaveChoice> choice = dialogs::saveFile(parent, QStringLiteral("ZEL Rotan File Save"),
-        { QStringLiteral("リッチ テキスト形式 (*.rtf)"), QStringLiteral("MS-Word ファイル (*.doc)") });
+        { QStringLiteral("リッチ テキスト形式 (*.rtf)"), QStringLiteral("MS-Word ファイル (*.doc)") }, saveFolder_,
+        saveType_);
     if (!choice)
         return;
+    // One dialog for the whole run: the next save starts where this one ended.
+    saveFolder_ = QFileInfo(choice->fileName).absolutePath();
+    saveType_ = choice->typeIndex;
     QString path = choice->fileName;
     if (choice->typeIndex == 1) {
         path += QStringLiteral(".RTF");

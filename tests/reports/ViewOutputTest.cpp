@@ -55,6 +55,23 @@ TEST_F(Saving, AppendsTheExtensionOfTheChosenTypeAlways)
     EXPECT_EQ(rtf, readFileBytes(dir.file(QStringLiteral("plan.doc.DOC"))));
 }
 
+TEST_F(Saving, TheDialogOpensWhereTheLastSaveOfTheRunWent)
+{
+    {
+        dialogs::Script first;
+        output.saveText(nullptr, view);
+        EXPECT_EQ(first.saveFolder, QString()) << "the first save starts in the start directory";
+        EXPECT_EQ(first.saveType, 1);
+    }
+    QDir(dir.path()).mkdir(QStringLiteral("kept"));
+    save(QStringLiteral("kept/plan"), 2);
+    dialogs::Script script;
+    output.saveText(nullptr, view); // cancelled: changes nothing
+    output.saveText(nullptr, view);
+    EXPECT_EQ(script.saveFolder, dir.file(QStringLiteral("kept")));
+    EXPECT_EQ(script.saveType, 2);
+}
+
 TEST_F(Saving, CancelIsSilentAndAnUnknownTypeFails)
 {
     dialogs::Script script;

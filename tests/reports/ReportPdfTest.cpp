@@ -208,3 +208,54 @@ TEST_F(ReportPdf, PrintingIntoAFileThatExistsAsksFirst)
                 "■ report.pdf\r\n\r\n▽ 同名のファイルが既に存在します．\r\n\r\n□ 上書きしてよろしいですか？"));
     }
 }
+
+TEST_F(ReportPdf, RepairedMapsAreAppendedWhereTheCrossReferenceSaysAndKeepEveryCharacter)
+{
+    // Two fonts need new maps: the lines' regular face (山) and the title's bold one (本日).
+    // The katakana run gets one counting range entry in Qt's map, which the repair rewrites.
+    RichEdit panel;
+    panel.setObjectName(QStringLiteral("RichEdit2"));
+    panel.appendLine(QStringLiteral("〇 山田 ァアィイゥウェエォオ"));
+    TQRListFormLinePrn report;
+    ASSERT_TRUE(report.print(printer, &panel));
+    const QString pdfText = text();
+    EXPECT_TRUE(pdfText.contains(QStringLiteral("〇 山田 ァアィイゥウェエォオ"))) << pdfText.toStdString();
+    EXPECT_TRUE(pdfText.contains(QStringLiteral("【本日，勤務状況リスト】")));
+
+    // pdftotext quietly mends a broken cross-reference table, so the offsets are read here.
+    const QByteArray bytes = readFileBytes(pdf);
+    const QRegularExpression tail(QStringLiteral("/Prev (\\d+) >>\\nstartxref\\n(\\d+)\\n%%EOF\\n$"));
+    const QRegularExpressionMatch end = tail.match(QString::fromLatin1(bytes));
+    ASSERT_TRUE(end.hasMatch()) << "an appended update";
+    const qsizetype previous = end.captured(1).toLongLong();
+    EXPECT_TRUE(bytes.mid(previous).startsWith("xref\n")) << "the update points back to Qt's table";
+    EXPECT_TRUE(QString::fromLatin1(bytes.left(previous))
+                    .contains(QRegularExpression(QStringLiteral("<[0-9A-F]{4}> <[0-9A-F]{4}> <30A1>"))))
+        << "Qt wrote the katakana as one range";
+    const qsizetype xref = end.captured(2).toLongLong();
+    ASSERT_TRUE(bytes.mid(xref).startsWith("xref\n"));
+    const QList<QByteArray> lines = bytes.mid(xref).split('\n');
+    int objects = 0;
+    for (qsizetype i = 1; i + 1 < lines.size() && lines[i] != "trailer"; i += 2) {
+        const QList<QByteArray> section = lines[i].split(' ');
+        ASSERT_EQ(section.size(), 2);
+        ASSERT_EQ(section[1], "1") << "one object per section";
+        const qsizetype offset = lines[i + 1].left(10).toLongLong();
+        EXPECT_TRUE(bytes.mid(offset).startsWith(section[0] + " 0 obj\n")) << "object " << section[0].toStdString();
+        ++objects;
+    }
+    EXPECT_EQ(objects, 2);
+}
+
+TEST_F(ReportPdf, ACharacterPrintedBesideItsLookAlikeIsNeverRewrittenIntoIt)
+{
+    // The font draws the radical ⼭ and the ideograph 山 with one glyph, and a PDF gives each
+    // glyph one text. With both printed, the glyph keeps the radical that Qt wrote for it.
+    RichEdit panel;
+    panel.setObjectName(QStringLiteral("RichEdit3"));
+    panel.appendLine(QStringLiteral("⼭"));
+    panel.appendLine(QStringLiteral("山田"));
+    TQRListFormLinePrn report;
+    ASSERT_TRUE(report.print(printer, &panel));
+    EXPECT_EQ(squeezed(text()).count(QChar(0x2F2D)), 2) << text().toStdString();
+}

@@ -20,7 +20,13 @@ const QString kNoPrinter = QStringLiteral("▼ プリンタ未設定．\r\n\r\n�
 
 class Saving : public ::testing::Test {
 protected:
-    Saving() { view.setPlainText(QStringLiteral("【☆各従業員】\n〇 ☆ × －  【山田】")); }
+    Saving()
+    {
+        view.setPlainText(QStringLiteral("【☆各従業員】\n〇 ☆ × －  【山田】"));
+        QFont font = view.font();
+        font.setPixelSize(13); // the text window's type
+        view.setFont(font);
+    }
 
     // Saves through the dialog answered with name and type; returns the messages shown.
     QStringList save(const QString& name, int type, std::optional<dialogs::Answer> replace = std::nullopt)
@@ -52,6 +58,9 @@ TEST_F(Saving, AppendsTheExtensionOfTheChosenTypeAlways)
     const QByteArray rtf = readFileBytes(dir.file(QStringLiteral("plan.RTF")));
     EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
     EXPECT_TRUE(rtf.contains("\\uc2\\u23665\\'8e\\'52"));
+    EXPECT_TRUE(rtf.contains("\\fs20\\cf1 ")) << "13 pixels are 9.75 points, written as 10";
+    EXPECT_TRUE(rtf.contains("{\\colortbl ;\\red0\\green0\\blue0;}")) << "a white background adds no colour";
+    EXPECT_FALSE(rtf.contains("\\cbpat")) << "and no paragraph shading";
     EXPECT_EQ(rtf, readFileBytes(dir.file(QStringLiteral("plan.doc.DOC"))));
 }
 

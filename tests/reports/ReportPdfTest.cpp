@@ -121,11 +121,14 @@ TEST_F(ReportPdf, LineReportKeepsIdeographsDigitsAndSymbolsExact)
     panel.setObjectName(QStringLiteral("RichEdit3"));
     for (const QString& line : lines)
         panel.appendLine(line);
+    for (int i = 1; i <= 100; ++i) // and onto further pages
+        panel.appendLine(QStringLiteral("行%1").arg(i));
     TQRListFormLinePrn report;
     ASSERT_TRUE(report.print(printer, &panel));
     const QString pdfText = text();
     EXPECT_EQ(firstMissing(printedLines(report.pages(LinePanel::of(&panel))), pdfText), QString())
         << pdfText.toStdString();
+    EXPECT_TRUE(info().contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n")))) << info().toStdString();
     for (const QString& line : lines)
         EXPECT_TRUE(squeezed(pdfText).contains(squeezed(line))) << line.toStdString();
     EXPECT_FALSE(pdfText.contains(QChar(0x2F2D))) << "⼭ instead of 山";

@@ -4,6 +4,7 @@
 #include "reports/QRListFormDayLine.h"
 #include "support/SampleReports.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
@@ -44,6 +45,10 @@ void BM_ScheduleReportToPdf(benchmark::State& state)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     for (auto _ : state) {
+        // Printing into a file that exists asks first; each round writes a new file.
+        state.PauseTiming();
+        QFile::remove(pdf);
+        state.ResumeTiming();
         if (!report.print(printer, full.lines))
             state.SkipWithError("printing failed");
     }

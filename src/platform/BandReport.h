@@ -33,6 +33,9 @@ struct FieldStyle {
     qreal pointSize = 10;
     bool bold = false;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    // A text wider than the field prints smaller so that it fits (else it runs on past the
+    // field's right edge, off the paper at the page's edge).
+    bool shrinkToFit = false;
 };
 
 // A text field of a band; its text is asked for each time the band prints.

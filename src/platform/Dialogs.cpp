@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -92,6 +94,18 @@ Answer message(Kind kind, const QString& text, Buttons buttons, QWidget* parent)
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
+bool confirmReplace(const QString& path, QWidget* parent)
+{
+    const QFileInfo target(path);
+    if (!target.exists() || target.isDir())
+        return true;
+    return message(Kind::Warning,
+               QStringLiteral("■ ") + target.fileName()
+                   + QStringLiteral("\r\n\r\n▽ 同名のファイルが既に存在します．\r\n\r\n□ 上書きしてよろしいですか？"),
+               Buttons::YesNo, parent)
+        == Answer::Yes;
+}
+
 namespace {
 // The next scripted answer of a dialog's queue; an empty queue cancels.
 template <typename T> std::optional<T> next(QList<std::optional<T>>& queue)
@@ -100,17 +114,24 @@ template <typename T> std::optional<T> next(QList<std::optional<T>>& queue)
 }
 } // namespace
 
-std::optional<SaveChoice> saveFile(QWidget* parent, const QString& title, const QStringList& filters)
+std::optional<SaveChoice> saveFile(
+    QWidget* parent, const QString& title, const QStringList& filters, const QString& folder, int typeIndex)
 {
     if (g_script) {
         g_script->dialogsShown << QStringLiteral("save");
         g_script->saveTitle = title;
         g_script->saveFilters = filters;
+        g_script->saveFolder = folder;
+        g_script->saveType = typeIndex;
         return next(g_script->saves_);
     }
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (typeIndex >= 1 && typeIndex <= filters.size())
+        dialog.selectNameFilter(filters[typeIndex - 1]);
     // The caller appends the extension and asks before replacing the file it really writes.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -152,6 +173,12 @@ bool printerSetup(QWidget* parent, QPrinter& printer)
         return true;
     }
     QPrintDialog dialog(&printer, parent);
+    // The setup only chooses where reports go; Qt labels its confirming button "Print".
+    // Qt offers no setting for that label, so the dialog's standard Ok button is renamed
+    // where it has one.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -24,6 +24,11 @@ enum class Answer { Ok, Yes, No };
 // (Escape or the close box answer No in a Yes/No box).
 Answer message(Kind kind, const QString& text, Buttons buttons = Buttons::Ok, QWidget* parent = nullptr);
 
+// Before the program writes a file at path: when a file of that name exists, asks whether
+// to replace it. True when nothing would be replaced (no path, no such file, or a folder,
+// which the write itself then fails on) or the user answered Yes.
+bool confirmReplace(const QString& path, QWidget* parent);
+
 // A confirmed save dialog: the file name as typed and the chosen file type, counted from 1.
 struct SaveChoice {
     QString fileName;
@@ -31,7 +36,9 @@ struct SaveChoice {
 };
 
 // The modal standard dialogs. Each returns nothing when the user cancels.
-std::optional<SaveChoice> saveFile(QWidget* parent, const QString& title, const QStringList& filters);
+// The save dialog opens in folder (the current folder when empty) with file type typeIndex.
+std::optional<SaveChoice> saveFile(
+    QWidget* parent, const QString& title, const QStringList& filters, const QString& folder = {}, int typeIndex = 1);
 std::optional<QColor> color(QWidget* parent, const QColor& initial);
 std::optional<QFont> font(QWidget* parent, const QFont& initial);
 // The platform's printer setup for printer; true when the user confirmed it.
@@ -66,14 +73,16 @@ public:
 
     QList<Shown> shown;
     QStringList dialogsShown;
-    // Title and filters of the last save dialog.
+    // Title, filters, folder and file type of the last save dialog.
     QString saveTitle;
     QStringList saveFilters;
+    QString saveFolder;
+    int saveType = 0;
     QStringList texts() const;
 
 private:
     friend Answer message(Kind, const QString&, Buttons, QWidget*);
-    friend std::optional<SaveChoice> saveFile(QWidget*, const QString&, const QStringList&);
+    friend std::optional<SaveChoice> saveFile(QWidget*, const QString&, const QStringList&, const QString&, int);
     friend std::optional<QColor> color(QWidget*, const QColor&);
     friend std::optional<QFont> font(QWidget*, const QFont&);
     friend bool printerSetup(QWidget*, QPrinter&);

@@ -3,8 +3,10 @@
 #include "platform/Dialogs.h"
 #include "platform/PdfText.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <cmath>
 
 namespace report {
 
@@ -30,6 +32,20 @@ QFont fieldFont(const FieldStyle& style)
     // character map does not reach; a PDF then has no text for them ("2024-04" reads "-").
     // Japanese and Latin text need no shaping, so each character keeps its own glyph.
     font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+QFont printedFont(const PrintedField& field, const QPaintDevice& device)
+{
+    QFont font = fieldFont(field.style);
+    if (!field.style.shrinkToFit)
+        return font;
+    const qreal room = field.rect.width() * device.logicalDpiX() / kDesignDpi;
+    const auto width = [&] { return QFontMetricsF(font, &device).horizontalAdvance(field.text); };
+    // The width follows the type size closely but not exactly (each glyph's advance is
+    // rounded), so a second step may be needed; each takes at least a hundredth of a point.
+    for (qreal w = width(); w > room && font.pointSizeF() > 1; w = width())
+        font.setPointSizeF(std::floor(font.pointSizeF() * room / w * 100) / 100);
     return font;
 }
 
@@ -59,7 +75,7 @@ bool paint(const QList<Page>& pages, QPagedPaintDevice& device)
         for (const PrintedField& field : page.fields) {
             if (field.text.isEmpty())
                 continue;
-            painter.setFont(fieldFont(field.style));
+            painter.setFont(printedFont(field, device));
             painter.drawText(onDevice(field.rect, sx, sy),
                 int(field.style.alignment) | Qt::TextSingleLine | Qt::TextDontClip, field.text);
         }
@@ -69,6 +85,9 @@ bool paint(const QList<Page>& pages, QPagedPaintDevice& device)
 
 bool print(const QList<Page>& pages, const PageSetup& setup, QPrinter& printer, QWidget* parent)
 {
+    // Printing into a file replaces it: the setup chose the file once, every print writes it.
+    if (!dialogs::confirmReplace(printer.outputFileName(), parent))
+        return false;
     printer.setPageLayout(pageLayout(setup));
     if (!paint(pages, printer) || printer.printerState() == QPrinter::Error) {
         dialogs::message(dialogs::Kind::Error, kPrintFailed, dialogs::Buttons::Ok, parent);

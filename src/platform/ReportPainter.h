@@ -6,6 +6,7 @@
 #include <QPageLayout>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -16,14 +17,19 @@ namespace report {
 // The face of every printed field: Noto Serif CJK JP at the field's size and weight.
 QFont fieldFont(const FieldStyle& style);
 
+// The font a field prints in on device: its style's, made smaller when the field shrinks to
+// fit and its text is wider than the field.
+QFont printedFont(const PrintedField& field, const QPaintDevice& device);
+
 QPageLayout pageLayout(const PageSetup& setup);
 
 // Paints the pages onto a device whose page layout is already set; false when the
 // device cannot be painted on.
 bool paint(const QList<Page>& pages, QPagedPaintDevice& device);
 
-// Prints the pages on the printer in the report's page layout. When the printer writes a
-// PDF file, the file's text is made to extract exactly as printed. A printer that cannot
+// Prints the pages on the printer in the report's page layout. A printer that writes a file
+// that exists asks first, and prints nothing unless the user agrees. When the printer writes
+// a PDF file, the file's text is made to extract exactly as printed. A printer that cannot
 // print gets an error message; returns whether the pages were printed.
 bool print(const QList<Page>& pages, const PageSetup& setup, QPrinter& printer, QWidget* parent);
 

@@ -36,8 +36,11 @@ TQRListFormLinePrn::TQRListFormLinePrn()
     r.pageHeader.height = kHeaderTop;
     addPrintLine(r.pageHeader, width);
 
+    // A line wider than the paper prints smaller rather than losing its end.
+    report::FieldStyle lineStyle = kText;
+    lineStyle.shrinkToFit = true;
     r.detail.addField(
-        QStringLiteral("QRLblLineData"), QRectF(), kText, [this] { return panel_.lines.value(records_.row()); });
+        QStringLiteral("QRLblLineData"), QRectF(), lineStyle, [this] { return panel_.lines.value(records_.row()); });
 
     addFooter(r, [this] { return layout_.title; });
 

@@ -15,8 +15,6 @@ namespace {
 const QString kSaveFailed = QStringLiteral("▼ ファイルの保存に失敗しました．");
 const QString kNoPrinter = QStringLiteral("▼ プリンタ未設定．\r\n\r\n▽ プリンタを有効 （動作可能状態） "
                                           "にしてください．．．\r\n\r\n- Karvela Software Development -");
-const QString kReplaceTail
-    = QStringLiteral("\r\n\r\n▽ 同名のファイルが既に存在します．\r\n\r\n□ 上書きしてよろしいですか？");
 
 rtf::Rgb rgbOf(const QColor& c)
 {
@@ -77,9 +75,13 @@ ViewOutput::ViewOutput()
 void ViewOutput::saveText(QWidget* parent, const QTextEdit& view)
 {
     const std::optional<dialogs::SaveChoice> choice = dialogs::saveFile(parent, QStringLiteral("ZEL Rotan File Save"),
-        { QStringLiteral("リッチ テキスト形式 (*.rtf)"), QStringLiteral("MS-Word ファイル (*.doc)") });
+        { QStringLiteral("リッチ テキスト形式 (*.rtf)"), QStringLiteral("MS-Word ファイル (*.doc)") }, saveFolder_,
+        saveType_);
     if (!choice)
         return;
+    // One dialog for the whole run: the next save starts where this one ended.
+    saveFolder_ = QFileInfo(choice->fileName).absolutePath();
+    saveType_ = choice->typeIndex;
     QString path = choice->fileName;
     if (choice->typeIndex == 1) {
         path += QStringLiteral(".RTF");
@@ -90,11 +92,7 @@ void ViewOutput::saveText(QWidget* parent, const QTextEdit& view)
         return;
     }
     // The dialog confirmed another name than the one written, so it never asked about this one.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isDir()
-        && dialogs::message(dialogs::Kind::Warning, QStringLiteral("■ ") + target.fileName() + kReplaceTail,
-               dialogs::Buttons::YesNo, parent)
-            != dialogs::Answer::Yes)
+    if (!dialogs::confirmReplace(path, parent))
         return;
     if (!writeAtomically(path, rtf::document(linesOf(view), styleOf(view))))
         dialogs::message(dialogs::Kind::Error, kSaveFailed, dialogs::Buttons::Ok, parent);

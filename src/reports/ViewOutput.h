@@ -16,6 +16,7 @@ public:
     // Saves the view's lines in its font, text colour (QPalette::Text), background
     // (QPalette::Base) and alignment. The extension of the chosen type is always appended;
     // an existing file is replaced only after the user agreed, and a failed write keeps it.
+    // The dialog opens with the folder and file type last chosen in this run.
     void saveText(QWidget* parent, const QTextEdit& view);
 
     // Runs the printer setup dialog; a confirmation sets the printer chosen flag.
@@ -29,4 +30,6 @@ public:
 private:
     QPrinter printer_;
     bool printerChosen_ = false;
+    QString saveFolder_;
+    int saveType_ = 1;
 };

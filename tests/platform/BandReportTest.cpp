@@ -104,18 +104,52 @@ TEST_F(Bands, LongReportsFlowOntoFurtherPagesWithHeaderFirstAndFooterLast)
     expectInsidePage(pages, r.page);
 }
 
-TEST_F(Bands, SummaryThatNoLongerFitsMovesToANewPageWithTheFooter)
+TEST_F(Bands, ASummaryThatWouldMeetTheFooterMovesToANewPageWithIt)
 {
-    // 36 rows end at 116 + 576 = 692: no room for the summary and footer below them.
-    build(36);
-    const QList<report::Page> pages = r.run();
+    // Rows end at 116 + 16 n; the summary (46) and the footer (30) need 76 of the 697.7 units.
+    const struct {
+        int rows;
+        int pages;
+    } cases[] = {
+        { 31, 1 }, // ends at 612: summary and footer fit below
+        { 32, 2 }, // ends at 628: the summary fits the page but would run into the footer
+        { 36, 2 }, // ends at 692: no room for the summary at all
+    };
+    for (const auto& c : cases) {
+        build(c.rows);
+        const QList<report::Page> pages = r.run();
+        ASSERT_EQ(pages.size(), c.pages) << c.rows << " rows";
+        EXPECT_EQ(pages[0].texts(QStringLiteral("Row")).size(), c.rows);
+        const report::Page& last = pages.last();
+        EXPECT_EQ(last.texts(QStringLiteral("Page")), QStringList { QString::number(c.pages) });
+        if (c.pages == 2) {
+            EXPECT_TRUE(pages[0].texts(QStringLiteral("Page")).isEmpty());
+            EXPECT_TRUE(last.texts(QStringLiteral("Row")).isEmpty());
+            EXPECT_DOUBLE_EQ(last.field(QStringLiteral("Sum"))->rect.top(), 8);
+        }
+        expectInsidePage(pages, r.page);
+        r = report::BandReport();
+    }
+}
+
+TEST_F(Bands, ABandTallerThanThePageStartsOnTheFirstPageWhenNothingPrecedesIt)
+{
+    // Without a page header nothing stands before the first band: it prints on page 1
+    // (running off its end) rather than after a blank page.
+    build(1, 800);
+    r.pageHeader = report::Band();
+    QList<report::Page> pages = r.run();
     ASSERT_EQ(pages.size(), 2);
-    EXPECT_EQ(pages[0].texts(QStringLiteral("Row")).size(), 36);
-    EXPECT_TRUE(pages[0].texts(QStringLiteral("Page")).isEmpty());
-    EXPECT_TRUE(pages[1].texts(QStringLiteral("Row")).isEmpty());
-    EXPECT_DOUBLE_EQ(pages[1].field(QStringLiteral("Sum"))->rect.top(), 8);
-    EXPECT_EQ(pages[1].texts(QStringLiteral("Page")), QStringList { "2" });
-    expectInsidePage(pages, r.page);
+    EXPECT_EQ(pages[0].texts(QStringLiteral("Row")), QStringList { "1" });
+    EXPECT_DOUBLE_EQ(pages[0].field(QStringLiteral("Row"))->rect.top(), 0);
+    EXPECT_EQ(pages[1].texts(QStringLiteral("Sum")), QStringList { "sum" });
+
+    rows_ = 0;
+    r.summary.height = 800;
+    pages = r.run();
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(pages[0].texts(QStringLiteral("Sum")), QStringList { "sum" });
+    EXPECT_DOUBLE_EQ(pages[0].field(QStringLiteral("Sum"))->rect.top(), 8);
 }
 
 TEST_F(Bands, AReportWithoutRowsPrintsHeaderSummaryAndFooter)

@@ -21,6 +21,7 @@ TEST(RtfWriter, EscapesEveryTextAViewCanHold)
         { "full-width form", QStringLiteral("．"), "\\uc2\\u-242\\'81\\'44" },
         { "half-width katakana takes one byte", QStringLiteral("ｸ"), "\\uc1\\u-136\\'b8" },
         { "no Shift-JIS form", QStringLiteral("€"), "\\uc1\\u8364?" },
+        { "DEL is a character, never a raw byte", QStringLiteral("a\x7f"), "a\\uc1\\u127\\'1c" },
         { "yen sign", QStringLiteral("¥900"), "\\uc1\\u165?900" },
         { "digits after a character stay text", QStringLiteral("田1"),
             "\\uc2\\u30000\\'93\\'63"

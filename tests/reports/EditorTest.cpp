@@ -162,12 +162,14 @@ TEST_F(TextWindow, PrintsTheMainWindowsPanelThroughOneSharedLineReport)
     EXPECT_FALSE(printed.contains(QStringLiteral("書き換えた行")));
     EXPECT_TRUE(item("NPrintOut")->isEnabled());
 
-    QFile::remove(pdf);
+    // The setup chose the file once: printing again replaces it only when the user agrees.
+    script.answer(dialogs::Answer::Yes);
     find(main(), "NPrintOut")->trigger();
     EXPECT_EQ(main()->linePrintReport(), report) << "created once per run";
     EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("本日給料 7500円")));
     EXPECT_TRUE(find(main(), "NPrintOut")->isEnabled());
-    EXPECT_EQ(script.texts().size(), 1);
+    ASSERT_EQ(script.texts().size(), 2);
+    EXPECT_TRUE(script.texts()[1].startsWith(QStringLiteral("■ line.pdf\r\n"))) << script.texts()[1].toStdString();
 }
 
 TEST_F(TextWindow, EveryControlHasAJapaneseAccessibleName)

@@ -198,32 +198,41 @@ TEST(TimeReport, RowsFollowTheEmployeeCount)
 
 TEST(LineReport, TitleSizeAndLeftEdgeFollowThePanel)
 {
+    // A line is its type's height and 4 more: 16 at 9 points, 14.67 at 8, below a 28-unit
+    // header on a 697.7-unit page. Every line field reaches the printable width's right edge.
     struct Case {
         const char* panel;
         QColor background;
         QString title;
         qreal size;
         qreal left;
+        int firstPageLines;
     };
     const Case cases[] = {
-        { "RichEdit3", Qt::white, QStringLiteral("【週間勤務】"), 9, 217 },
-        { "RichEdit2", Qt::white, QStringLiteral("【本日，勤務状況リスト】"), 9, 240 },
-        { "RichEdit4", QColor(0, 128, 0), QStringLiteral("【全従業員週間人件費リスト】"), 9, 100 },
-        { "RichEdit4", QColor(0, 0, 128), QStringLiteral("【全従業員週間勤務リスト】"), 8, 13 },
-        { "RichEdit4", QColor(0, 128, 1), QStringLiteral("【全従業員週間勤務リスト】"), 8, 13 },
+        { "RichEdit3", Qt::white, QStringLiteral("【週間勤務】"), 9, 217, 41 },
+        { "RichEdit2", Qt::white, QStringLiteral("【本日，勤務状況リスト】"), 9, 240, 41 },
+        { "RichEdit4", QColor(0, 128, 0), QStringLiteral("【全従業員週間人件費リスト】"), 9, 100, 41 },
+        { "RichEdit4", QColor(0, 0, 128), QStringLiteral("【全従業員週間勤務リスト】"), 8, 13, 45 },
+        { "RichEdit4", QColor(0, 128, 1), QStringLiteral("【全従業員週間勤務リスト】"), 8, 13, 45 },
     };
     TQRListFormLinePrn report;
+    const qreal width = report::PageSetup().printableWidth();
     for (const Case& c : cases) {
-        const LinePanel panel { QLatin1String(c.panel), c.background, { QStringLiteral("■ 山田 太郎 ■") } };
+        const LinePanel panel { QLatin1String(c.panel), c.background,
+            QStringList(60, QStringLiteral("■ 山田 太郎 ■")) };
         const LineLayout layout = lineLayout(panel);
         EXPECT_EQ(layout.title, c.title) << c.panel;
-        const report::Page page = report.pages(panel).first();
+        const QList<report::Page> pages = report.pages(panel);
+        ASSERT_EQ(pages.size(), 2) << c.panel;
+        const report::Page& page = pages.first();
         const report::PrintedField* line = page.field(QStringLiteral("QRLblLineData"));
         ASSERT_NE(line, nullptr);
         EXPECT_EQ(line->text, "■ 山田 太郎 ■");
         EXPECT_DOUBLE_EQ(line->rect.left(), c.left) << c.panel;
+        EXPECT_DOUBLE_EQ(line->rect.right(), width) << c.panel;
         EXPECT_DOUBLE_EQ(line->style.pointSize, c.size) << c.panel;
-        EXPECT_EQ(page.texts(QStringLiteral("QRLabelStrg")), QStringList { c.title });
+        EXPECT_EQ(page.texts(QStringLiteral("QRLblLineData")).size(), c.firstPageLines) << c.panel;
+        EXPECT_EQ(pages.last().texts(QStringLiteral("QRLabelStrg")), QStringList { c.title });
     }
 }
 

@@ -2,9 +2,14 @@
 #include "platform/Dialogs.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QPrintDialog>
+#include <QPushButton>
 #include <QTextEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,7 +20,13 @@ const QString kNoPrinter = QStringLiteral("▼ プリンタ未設定．\r\n\r\n�
 
 class Saving : public ::testing::Test {
 protected:
-    Saving() { view.setPlainText(QStringLiteral("【☆各従業員】\n〇 ☆ × －  【山田】")); }
+    Saving()
+    {
+        view.setPlainText(QStringLiteral("【☆各従業員】\n〇 ☆ × －  【山田】"));
+        QFont font = view.font();
+        font.setPixelSize(13); // the text window's type
+        view.setFont(font);
+    }
 
     // Saves through the dialog answered with name and type; returns the messages shown.
     QStringList save(const QString& name, int type, std::optional<dialogs::Answer> replace = std::nullopt)
@@ -47,7 +58,27 @@ TEST_F(Saving, AppendsTheExtensionOfTheChosenTypeAlways)
     const QByteArray rtf = readFileBytes(dir.file(QStringLiteral("plan.RTF")));
     EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
     EXPECT_TRUE(rtf.contains("\\uc2\\u23665\\'8e\\'52"));
+    EXPECT_TRUE(rtf.contains("\\fs20\\cf1 ")) << "13 pixels are 9.75 points, written as 10";
+    EXPECT_TRUE(rtf.contains("{\\colortbl ;\\red0\\green0\\blue0;}")) << "a white background adds no colour";
+    EXPECT_FALSE(rtf.contains("\\cbpat")) << "and no paragraph shading";
     EXPECT_EQ(rtf, readFileBytes(dir.file(QStringLiteral("plan.doc.DOC"))));
+}
+
+TEST_F(Saving, TheDialogOpensWhereTheLastSaveOfTheRunWent)
+{
+    {
+        dialogs::Script first;
+        output.saveText(nullptr, view);
+        EXPECT_EQ(first.saveFolder, QString()) << "the first save starts in the start directory";
+        EXPECT_EQ(first.saveType, 1);
+    }
+    QDir(dir.path()).mkdir(QStringLiteral("kept"));
+    save(QStringLiteral("kept/plan"), 2);
+    dialogs::Script script;
+    output.saveText(nullptr, view); // cancelled: changes nothing
+    output.saveText(nullptr, view);
+    EXPECT_EQ(script.saveFolder, dir.file(QStringLiteral("kept")));
+    EXPECT_EQ(script.saveType, 2);
 }
 
 TEST_F(Saving, CancelIsSilentAndAnUnknownTypeFails)
@@ -97,4 +128,23 @@ TEST(PrinterSetup, OnlyAConfirmationSetsTheFlagAndAFirstCancelWarns)
     EXPECT_EQ(script.dialogsShown.size(), 3);
     EXPECT_EQ(output.printer().outputFileName(), dir.file(QStringLiteral("out.pdf")));
     EXPECT_EQ(output.printer().pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST(PrinterSetup, TheDialogConfirmsWithOkSinceSetupPrintsNothing)
+{
+    QPrinter printer;
+    QString label;
+    QTimer::singleShot(0, [&label] { // runs once the dialog is open
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QPrintDialog*>(window);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            const auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            if (buttons && buttons->button(QDialogButtonBox::Ok))
+                label = buttons->button(QDialogButtonBox::Ok)->text();
+            dialog->reject();
+        }
+    });
+    EXPECT_FALSE(dialogs::printerSetup(nullptr, printer));
+    EXPECT_EQ(label, QStringLiteral("OK"));
 }

@@ -59,6 +59,12 @@ TEST(ScheduleChecks, APeriodIsCurrentInItsStartYearAndAcrossTheYearEndInItsEndYe
         EXPECT_EQ(allFailures(t, c.startupYear), c.current ? QStringList() : staleYear)
             << c.start.toString(Qt::ISODate).toStdString() << " on " << c.startupYear;
     }
+    // Only a December start crosses the year end: a May period with a later end year is
+    // neither current in that year nor a consistent period.
+    Table may = registered(QDate(2024, 5, 7));
+    may.setCell(3, 0, QStringLiteral("2025"));
+    EXPECT_EQ(allFailures(may, 2025),
+        staleYear + QStringList { QStringLiteral("□■■■ 終了年度が不正です．処理を中断しました．") });
 }
 
 TEST(ScheduleChecks, FormChecksStopAtTheFirstFailure)

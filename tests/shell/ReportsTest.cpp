@@ -41,7 +41,9 @@ TEST(DayPay, WholeHoursAtTheWageAndAPartHourAsAWholeFraction)
     // Wage 1000: 7 hours plus remainders 0 to 55 minutes, and a day without working time.
     const Case cases[] = { { 420, 7, 0, 7000 }, { 425, 7, 5, 7083 }, { 430, 7, 10, 7166 }, { 435, 7, 15, 7250 },
         { 440, 7, 20, 7333 }, { 445, 7, 25, 7500 }, { 450, 7, 30, 7500 }, { 455, 7, 35, 8000 }, { 475, 7, 55, 8000 },
-        { 35, 0, 35, 1000 }, { 0, 0, 0, 0 } };
+        { 35, 0, 35, 1000 }, { 0, 0, 0, 0 },
+        // A hand-edited file may hold minutes that are no multiple of 5: 60 div 7 = 8.
+        { 427, 7, 7, 7125 } };
     for (const Case& c : cases) {
         const DayPay day = dayPay(1000, c.minutes);
         EXPECT_EQ(day.hours, c.hours) << c.minutes;

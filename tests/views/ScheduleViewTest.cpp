@@ -44,6 +44,10 @@ TEST(ScheduleView, DayHeaderGivesEveryDayThreePositions)
     EXPECT_EQ(
         c.lines, QStringList({ c.dayHeader, c.weekdayHeader, QString(101, u'-') + QStringLiteral("⇒ Day Line") }));
     EXPECT_FALSE(c.dataError);
+
+    // A day count larger than the days written stops the header at the first filler "999".
+    d.data.StringGrid2.setCell(6, 0, QStringLiteral("40"));
+    EXPECT_EQ(scheduleview::compute(d.data).dayHeader, c.dayHeader);
 }
 
 TEST(ScheduleView, ShortAndLongPeriodsFillTheirDaysAndNoMore)

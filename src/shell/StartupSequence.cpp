@@ -4,20 +4,23 @@
 #include "data/MasterChecks.h"
 #include "data/ScheduleChecks.h"
 #include "data/Unitdata.h"
-#include "period/Unitterm.h"
 #include "platform/Dialogs.h"
 #include "platform/Pace.h"
 #include "platform/Timer.h"
 #include "shell/FileFailure.h"
+
+#include <QWidget>
 
 namespace {
 const QString kMakerCaption = QStringLiteral("Karvela Software Development");
 const QString kCheckHit = QStringLiteral("▽ ZEL USE DATA SECURITY CHECK HIT !");
 } // namespace
 
-StartupSequence::StartupSequence(Forms& forms, QWidget* window, QString startDirectory)
+StartupSequence::StartupSequence(
+    Forms& forms, std::function<QDate()> startupDate, QWidget* window, QString startDirectory)
     : QObject(window)
     , forms_(forms)
+    , startupDate_(std::move(startupDate))
     , window_(window)
     , startDir_(std::move(startDirectory))
 {
@@ -199,7 +202,7 @@ void StartupSequence::Timer3Timer()
 
     using schedulechecks::PeriodGroup;
     const Table& schedule = forms_.FormData->StringGrid2;
-    const int year = forms_.FormTerm->startupDate().year();
+    const int year = startupDate_().year();
     bool anyFailed = false;
     int dots = 13;
     for (PeriodGroup group : { PeriodGroup::Header, PeriodGroup::Days, PeriodGroup::Weekdays, PeriodGroup::Filler }) {

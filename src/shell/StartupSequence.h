@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 struct Forms;
 class QWidget;
@@ -18,8 +20,9 @@ class StartupSequence : public QObject {
 public:
     enum class Outcome { SetupNeeded, DataError, Normal };
 
-    // window is the parent of the capacity notice.
-    StartupSequence(Forms& forms, QWidget* window, QString startDirectory);
+    // Loads into forms.FormData, checks the period against startupDate(); window is the parent of
+    // the capacity notice.
+    StartupSequence(Forms& forms, std::function<QDate()> startupDate, QWidget* window, QString startDirectory);
     ~StartupSequence() override;
 
     // Step 1 follows a second later, the first time only.
@@ -49,6 +52,7 @@ private:
     void finish(Outcome outcome);
 
     Forms& forms_;
+    std::function<QDate()> startupDate_;
     QWidget* window_;
     const QString startDir_;
     Timer* Timer1 = nullptr;

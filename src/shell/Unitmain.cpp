@@ -58,7 +58,8 @@ TFormMain::TFormMain(Forms& forms)
     attachFormetry(this);
 
     startDir_ = QDir::currentPath();
-    startup_ = new StartupSequence(forms_, this, startDir_);
+    startup_ = new StartupSequence(
+        forms_, [this] { return forms_.FormTerm->startupDate(); }, this, startDir_);
     connect(startup_, &StartupSequence::captionChanged, this, &QWidget::setWindowTitle);
     connect(startup_, &StartupSequence::statusAppended, this, &TFormMain::appendStatus);
     connect(startup_, &StartupSequence::masterEmpty, this, [this] { ui->NState->setEnabled(false); });

@@ -107,6 +107,9 @@ TEST(ScheduleChecks, PerColumnChecksReportEveryFailingColumn)
     t.setCell(5, 3, QStringLiteral("100"));
     t.setCell(5, 4, QStringLiteral("0"));
     EXPECT_EQ(periodFailures(t, 2024, PeriodGroup::Filler), QStringList { fatal("ER4-AVDU") });
+    // Column by column, row 3 before row 4, from column 0 on.
+    t.setCell(0, 4, QStringLiteral("100"));
+    EXPECT_EQ(periodFailures(t, 2024, PeriodGroup::Filler), (QStringList { fatal("ER5-AVDU"), fatal("ER4-AVDU") }));
 }
 
 TEST(ScheduleChecks, AnEndYearAfterTheStartYearNeedsADecemberStart)

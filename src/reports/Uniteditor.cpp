@@ -4,6 +4,7 @@
 #include "app/Forms.h"
 #include "app/WindowScaling.h"
 #include "platform/Dialogs.h"
+#include "platform/MenuItems.h"
 #include "platform/RichEdit.h"
 #include "reports/ViewOutput.h"
 
@@ -84,9 +85,7 @@ void TFormEditor::buildPopupMenu()
     PopupMenu1->addSeparator();
     item(PopupMenu1, "N2", QStringLiteral("終了"), [this] { close(); })->setShortcut(Qt::Key_F9);
 
-    ui->RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ui->RichEdit1, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint& pos) { PopupMenu1->exec(ui->RichEdit1->mapToGlobal(pos)); });
+    attachPopupMenu(ui->RichEdit1, PopupMenu1);
 }
 
 void TFormEditor::setColour(QPalette::ColorRole role, const QColor& colour)

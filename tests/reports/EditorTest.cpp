@@ -100,6 +100,12 @@ TEST_F(TextWindow, AnEmptyPanelShowsAnEmptyTextAndF9Closes)
     find(main(), "NTranse")->trigger();
     editor()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(editor()));
+    // Keyboard users open the text's popup menu with Shift+F10.
+    text()->setFocus();
+    QTest::keyClick(text(), Qt::Key_F10, Qt::ShiftModifier);
+    auto* popup = editor()->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+    EXPECT_TRUE(popup->isVisible());
+    popup->hide();
     QTest::keyClick(editor(), Qt::Key_F9);
     EXPECT_FALSE(editor()->isVisible());
     main()->findChild<RichEdit*>(QStringLiteral("RichEdit2"))->clearLines();

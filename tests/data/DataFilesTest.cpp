@@ -173,6 +173,16 @@ TEST_F(DataFiles, AFileNotTakenCompletelyIsKeptAsABackupWhenReplaced)
     EXPECT_EQ(readFileBytes(dir.file(TFormData::kMasterFile)), lines(2));
     EXPECT_FALSE(QFile::exists(dir.file(backupFileName(TFormData::kScheduleFile))))
         << "a file taken completely needs no backup";
+
+    // The schedule file alike: a sixth line is not taken, so it stays in the backup.
+    const QByteArray schedule = QByteArray("2024,") + "\r\n" + QByteArray("1,") + "\r\n";
+    const QByteArray sixLines = schedule.repeated(3);
+    writeFileBytes(dir.file(TFormData::kScheduleFile), sixLines);
+    TFormData again;
+    ASSERT_FALSE(again.loadSchedule(dir.path()));
+    ASSERT_FALSE(again.saveAll(dir.path()));
+    EXPECT_EQ(readFileBytes(dir.file(backupFileName(TFormData::kScheduleFile))), sixLines);
+    EXPECT_EQ(readFileBytes(dir.file(TFormData::kScheduleFile)), serializeTable(again.StringGrid2));
 }
 
 TEST_F(DataFiles, FailuresNameTheirKindAndLeaveTheOldFileIntact)

@@ -23,11 +23,6 @@ int entryOf(const QStringList& list, int value)
     return kNoEntry;
 }
 
-int cellInt(const Table& master, int column, int row)
-{
-    return numbers::leadingInt(master.cell(column, row));
-}
-
 } // namespace
 
 const QStringList& hourEntries()
@@ -102,22 +97,32 @@ LoadedRecord loadRecord(const Table& master, int row)
     loaded.wage = master.cell(1, row);
     for (int d = 0; d < kDays; ++d) {
         const int c = blockColumn(d);
-        const int sh = cellInt(master, c + 1, row);
-        const int sm = cellInt(master, c + 2, row);
-        const int eh = cellInt(master, c + 3, row);
-        const int em = cellInt(master, c + 4, row);
-        DayInput& day = loaded.week[d];
-        day.attribute = static_cast<int>(attributes::all().indexOf(master.cell(c, row)));
-        day.startHour = entryOf(hourEntries(), sh);
-        day.startMinute = entryOf(minuteEntries(), sm);
-        day.endHour = entryOf(hourEntries(), eh);
-        day.endMinute = entryOf(minuteEntries(), em);
-
-        const int net = cellInt(master, netMinutesColumn(d), row);
-        const int rest = eh - sh < 0 ? (24 - sh) * 60 - sm + eh * 60 + em - net : (eh - sh) * 60 - sm + em - net;
-        day.rest = entryOf(restEntries(), rest);
-        loaded.restFound[d] = day.rest != kNoEntry;
+        const LoadedDay day = loadDay(master.cell(c, row), master.cell(c + 1, row), master.cell(c + 2, row),
+            master.cell(c + 3, row), master.cell(c + 4, row), master.cell(netMinutesColumn(d), row));
+        loaded.week[d] = day.day;
+        loaded.restFound[d] = day.restFound;
     }
+    return loaded;
+}
+
+LoadedDay loadDay(const QString& attribute, const QString& startHour, const QString& startMinute,
+    const QString& endHour, const QString& endMinute, const QString& netMinutes)
+{
+    const int sh = numbers::leadingInt(startHour);
+    const int sm = numbers::leadingInt(startMinute);
+    const int eh = numbers::leadingInt(endHour);
+    const int em = numbers::leadingInt(endMinute);
+    LoadedDay loaded;
+    DayInput& day = loaded.day;
+    day.attribute = static_cast<int>(attributes::all().indexOf(attribute));
+    day.startHour = entryOf(hourEntries(), sh);
+    day.startMinute = entryOf(minuteEntries(), sm);
+    day.endHour = entryOf(hourEntries(), eh);
+    day.endMinute = entryOf(minuteEntries(), em);
+    const int net = numbers::leadingInt(netMinutes);
+    const int rest = eh - sh < 0 ? (24 - sh) * 60 - sm + eh * 60 + em - net : (eh - sh) * 60 - sm + em - net;
+    day.rest = entryOf(restEntries(), rest);
+    loaded.restFound = day.rest != kNoEntry;
     return loaded;
 }
 

@@ -78,6 +78,15 @@ struct LoadedRecord {
 };
 LoadedRecord loadRecord(const Table& master, int row);
 
+// One day block read back into the boxes, from its stored texts (attribute, start hour, start
+// minute, end hour, end minute, net minutes), with the rest derived as for a record.
+struct LoadedDay {
+    DayInput day;
+    bool restFound = false;
+};
+LoadedDay loadDay(const QString& attribute, const QString& startHour, const QString& startMinute,
+    const QString& endHour, const QString& endMinute, const QString& netMinutes);
+
 // The first row whose name is exactly name; -1 when there is none.
 int findEmployee(const Table& master, const QString& name);
 

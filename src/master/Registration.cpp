@@ -20,11 +20,12 @@ bool nameTakenByAnotherRow(const Table& master, const QString& name, Mode mode, 
     return false;
 }
 
-template <typename Failing> std::optional<Refusal> firstDay(Problem problem, const Week& week, Failing failing)
+template <typename Failing>
+std::optional<Refusal> firstDay(Problem problem, std::span<const DayInput> days, int first, Failing failing)
 {
-    for (int d = 0; d < kDays; ++d)
-        if (failing(week[d]))
-            return Refusal { problem, d };
+    for (std::size_t d = 0; d < days.size(); ++d)
+        if (failing(days[d]))
+            return Refusal { problem, first + static_cast<int>(d) };
     return std::nullopt;
 }
 
@@ -48,19 +49,24 @@ std::optional<Refusal> checkRegistration(const Table& master, const EmployeeInpu
     if (nameTakenByAnotherRow(master, input.name, mode, editedRow))
         return Refusal { Problem::NameTaken };
 
-    const Week& week = input.week;
-    if (auto r = firstDay(Problem::AttributeMissing, week, [](const DayInput& d) { return d.attribute == kNoEntry; }))
+    return checkDays(input.week);
+}
+
+std::optional<Refusal> checkDays(std::span<const DayInput> days, int first)
+{
+    if (auto r
+        = firstDay(Problem::AttributeMissing, days, first, [](const DayInput& d) { return d.attribute == kNoEntry; }))
         return r;
-    if (auto r = firstDay(Problem::TimesMissing, week, [](const DayInput& d) {
+    if (auto r = firstDay(Problem::TimesMissing, days, first, [](const DayInput& d) {
             return d.startHour == kNoEntry || d.startMinute == kNoEntry || d.endHour == kNoEntry
                 || d.endMinute == kNoEntry;
         }))
         return r;
-    if (auto r = firstDay(Problem::RestMissing, week, [](const DayInput& d) { return d.rest == kNoEntry; }))
+    if (auto r = firstDay(Problem::RestMissing, days, first, [](const DayInput& d) { return d.rest == kNoEntry; }))
         return r;
-    if (auto r = firstDay(Problem::ZeroHour, week,
+    if (auto r = firstDay(Problem::ZeroHour, days, first,
             [](const DayInput& d) { return isWorkingDay(d) && (d.startHour == 0 || d.endHour == 0); })) {
-        r->atEndHour = week[r->day].startHour != 0;
+        r->atEndHour = days[r->day - first].startHour != 0;
         return r;
     }
     return std::nullopt;

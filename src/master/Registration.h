@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <optional>
+#include <span>
 
 // The checks of the register command, in their fixed order, and the texts that report a
 // refused registration. Only the first failing check is reported; a refused
@@ -46,6 +47,11 @@ bool nameFits(const QString& name);
 // The first check that the input fails, or none. In edit mode the edited row may keep
 // its own name, but no other row's name.
 std::optional<Refusal> checkRegistration(const Table& master, const EmployeeInput& input, Mode mode, int editedRow);
+
+// The checks of the day blocks alone, in the same order: every day's attribute, then every
+// day's times, rests and zero hours. days[0] is weekday firstDay (0 = Monday), so a refusal names
+// the right weekday.
+std::optional<Refusal> checkDays(std::span<const DayInput> days, int firstDay = 0);
 
 // The message that reports a refusal.
 QString refusalText(const Refusal& refusal);

@@ -41,3 +41,26 @@ void DayBoxes::set(const master::DayInput& day) const
         all()[i]->setCurrentIndex(entries[i]);
     }
 }
+
+void DayBoxes::pointAt(const master::Refusal& refusal) const
+{
+    using master::Problem;
+    switch (refusal.problem) {
+    case Problem::AttributeMissing:
+        attribute->setPlaceholderText(QStringLiteral("選択入力"));
+        attribute->setFocus();
+        break;
+    case Problem::TimesMissing:
+        startHour->setFocus();
+        break;
+    case Problem::RestMissing:
+        rest->setPlaceholderText(QStringLiteral("選択"));
+        rest->setFocus();
+        break;
+    case Problem::ZeroHour:
+        (refusal.atEndHour ? endHour : startHour)->setFocus();
+        break;
+    default:
+        break;
+    }
+}

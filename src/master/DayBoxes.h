@@ -1,6 +1,7 @@
 #pragma once
 
 #include "master/MasterRecord.h"
+#include "master/Registration.h"
 
 #include <QString>
 #include <array>
@@ -38,6 +39,9 @@ struct DayBoxes {
     master::DayInput input() const;
     // Sets every box without reporting the change, so no day rule runs.
     void set(const master::DayInput& day) const;
+    // Puts the focus on the box a refused day check points at, with its prompt where the check
+    // asks for a choice.
+    void pointAt(const master::Refusal& refusal) const;
 
 private:
     std::array<QString, 6> prompts_;

@@ -298,7 +298,6 @@ void TFormMaster::stopProgress()
 void TFormMaster::refuse(const master::Refusal& refusal)
 {
     using master::Problem;
-    const DayBoxes* day = refusal.day >= 0 ? &days_[refusal.day] : nullptr;
     switch (refusal.problem) {
     case Problem::TableFull:
         emptyAndFocusName();
@@ -309,19 +308,8 @@ void TFormMaster::refuse(const master::Refusal& refusal)
     case Problem::NameTaken:
         ui->Edit1->setFocus();
         break;
-    case Problem::AttributeMissing:
-        day->attribute->setPlaceholderText(QStringLiteral("選択入力"));
-        day->attribute->setFocus();
-        break;
-    case Problem::TimesMissing:
-        day->startHour->setFocus();
-        break;
-    case Problem::RestMissing:
-        day->rest->setPlaceholderText(QStringLiteral("選択"));
-        day->rest->setFocus();
-        break;
-    case Problem::ZeroHour:
-        (refusal.atEndHour ? day->endHour : day->startHour)->setFocus();
+    default:
+        days_[refusal.day].pointAt(refusal);
         break;
     }
     const dialogs::Kind kind

@@ -107,6 +107,10 @@ TEST(ScheduleChecks, PerColumnChecksReportEveryFailingColumn)
     t.setCell(5, 3, QStringLiteral("100"));
     t.setCell(5, 4, QStringLiteral("0"));
     EXPECT_EQ(periodFailures(t, 2024, PeriodGroup::Filler), QStringList { fatal("ER4-AVDU") });
+    // The first column after the period's last day must be filler too.
+    Table short29 = registered(QDate(2023, 1, 31)); // 29 days
+    short29.setCell(29, 1, QStringLiteral("1"));
+    EXPECT_EQ(periodFailures(short29, 2023, PeriodGroup::Days), QStringList { fatal("ER2-APG") });
     // Column by column, row 3 before row 4, from column 0 on.
     t.setCell(0, 4, QStringLiteral("100"));
     EXPECT_EQ(periodFailures(t, 2024, PeriodGroup::Filler), (QStringList { fatal("ER5-AVDU"), fatal("ER4-AVDU") }));

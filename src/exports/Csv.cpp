@@ -1,0 +1,95 @@
+#include "exports/Csv.h"
+
+#include "exports/PeriodSchedule.h"
+#include "platform/Clock.h"
+#include "platform/Numbers.h"
+#include "shell/DayPay.h"
+#include "views/Calendar.h"
+
+#include <QStringList>
+
+namespace exports {
+namespace {
+
+// A field with a comma, a quote or a line break goes in quotes, its quotes doubled.
+QString field(const QString& text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QString row(const QStringList& fields)
+{
+    QStringList out;
+    out.reserve(fields.size());
+    for (const QString& f : fields)
+        out << field(f);
+    return out.join(u',') + QStringLiteral("\r\n");
+}
+
+QString dayHeading(QDate date)
+{
+    return QStringLiteral("%1/%2（%3）")
+        .arg(date.month())
+        .arg(date.day())
+        .arg(views::weekdayKanji(clock_::weekdayCode(date)));
+}
+
+// "9:00～17:30", minutes always with two digits; times that are not numbers as stored.
+QString entryText(const DayEntry& entry)
+{
+    if (!isWorkingDay(entry))
+        return entry.attribute;
+    if (const auto shift = shiftOf(entry))
+        return QStringLiteral("%1:%2～%3:%4")
+            .arg(shift->startHour)
+            .arg(shift->startMinute, 2, 10, QLatin1Char('0'))
+            .arg(shift->endHour)
+            .arg(shift->endMinute, 2, 10, QLatin1Char('0'));
+    return entry.startHour + u':' + entry.startMinute + u'～' + entry.endHour + u':' + entry.endMinute;
+}
+
+} // namespace
+
+QByteArray csv(const PeriodSchedule& period)
+{
+    QStringList heading { QStringLiteral("氏名") };
+    for (int d = 0; d < period.days; ++d)
+        heading << dayHeading(period.date(d));
+    QString text = row(heading);
+
+    QList<int> workers(period.days, 0);
+    QList<qint64> cost(period.days, 0);
+    QList<bool> costKnown(period.days, true);
+    for (const EmployeeDays& employee : period.employees) {
+        QStringList fields { employee.name };
+        const auto wage = numbers::parseInt(employee.wage);
+        for (int d = 0; d < period.days; ++d) {
+            const DayEntry& entry = employee.days.value(d);
+            fields << entryText(entry);
+            if (!isWorkingDay(entry))
+                continue;
+            ++workers[d];
+            const auto minutes = numbers::parseInt(entry.netMinutes);
+            if (wage && minutes)
+                cost[d] += shell::dayPay(*wage, *minutes).pay;
+            else
+                costKnown[d] = false;
+        }
+        text += row(fields);
+    }
+
+    QStringList count { QStringLiteral("出勤人数") };
+    QStringList pay { QStringLiteral("人件費") };
+    for (int d = 0; d < period.days; ++d) {
+        count << QString::number(workers[d]);
+        pay << (costKnown[d] ? QString::number(cost[d]) : QString());
+    }
+    text += row(count) + row(pay);
+    return "\xEF\xBB\xBF" + text.toUtf8();
+}
+
+} // namespace exports

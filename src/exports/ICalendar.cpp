@@ -1,0 +1,152 @@
+#include "exports/ICalendar.h"
+
+#include "exports/PeriodSchedule.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QStringList>
+#include <QTimeZone>
+
+namespace exports {
+namespace {
+
+constexpr int kMaxOctets = 75;
+constexpr int kMinutesPerDay = 24 * 60;
+
+// A TEXT value: backslash, semicolon and comma escaped, line breaks as "\n".
+QString escaped(QString text)
+{
+    text.replace(u'\\', QStringLiteral("\\\\"));
+    text.replace(u';', QStringLiteral("\\;"));
+    text.replace(u',', QStringLiteral("\\,"));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    text.replace(u'\n', QStringLiteral("\\n"));
+    return text;
+}
+
+// The content line in UTF-8, broken before any character that would take it past 75 octets;
+// each continuation starts with a blank, which counts towards its 75.
+QByteArray folded(const QString& line)
+{
+    const QByteArray utf8 = line.toUtf8();
+    if (utf8.size() <= kMaxOctets)
+        return utf8 + "\r\n";
+    QByteArray out;
+    int width = 0;
+    for (qsizetype i = 0; i < utf8.size();) {
+        const auto lead = static_cast<uchar>(utf8[i]);
+        const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        if (width + length > kMaxOctets) {
+            out += "\r\n ";
+            width = 1;
+        }
+        out += utf8.mid(i, length);
+        width += length;
+        i += length;
+    }
+    return out + "\r\n";
+}
+
+// Local date-time text of a time given in minutes from the start of date; 24:00 is the next day.
+QString localTime(QDate date, int minutes)
+{
+    return date.addDays(minutes / kMinutesPerDay).toString(QStringLiteral("yyyyMMdd"))
+        + QStringLiteral("T%1%2")
+              .arg(minutes % kMinutesPerDay / 60, 2, 10, QLatin1Char('0'))
+              .arg(minutes % 60, 2, 10, QLatin1Char('0'))
+        + QStringLiteral("00");
+}
+
+QString offsetText(int seconds)
+{
+    const int minutes = std::abs(seconds) / 60;
+    return QStringLiteral("%1%2%3")
+        .arg(QLatin1Char(seconds < 0 ? '-' : '+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// One observance of a VTIMEZONE: from its onset (given in the local time before it) the zone
+// is at the offset of data.
+QStringList observance(const QTimeZone::OffsetData& data, int offsetBefore, const QDateTime& onsetUtc)
+{
+    const QString kind = data.daylightTimeOffset != 0 ? QStringLiteral("DAYLIGHT") : QStringLiteral("STANDARD");
+    return { QStringLiteral("BEGIN:") + kind,
+        QStringLiteral("DTSTART:") + onsetUtc.addSecs(offsetBefore).toString(QStringLiteral("yyyyMMdd'T'HHmmss")),
+        QStringLiteral("TZOFFSETFROM:") + offsetText(offsetBefore),
+        QStringLiteral("TZOFFSETTO:") + offsetText(data.offsetFromUtc),
+        QStringLiteral("TZNAME:") + escaped(data.abbreviation), QStringLiteral("END:") + kind };
+}
+
+// The zone's rules from before the period's first day to after the last shift can end: the
+// observance in force then and every change up to the end.
+QStringList timeZone(const QTimeZone& zone, const PeriodSchedule& period)
+{
+    const QDateTime from(period.first, QTime(0, 0), zone);
+    const QDateTime to(period.date(period.days + 2), QTime(0, 0), zone);
+    QStringList lines { QStringLiteral("BEGIN:VTIMEZONE"), QStringLiteral("TZID:") + QString::fromUtf8(zone.id()) };
+    const QTimeZone::OffsetData current = zone.offsetData(from);
+    const QTimeZone::OffsetData previous = zone.previousTransition(from);
+    if (previous.atUtc.isValid())
+        lines << observance(current, zone.offsetFromUtc(previous.atUtc.addSecs(-1)), previous.atUtc);
+    else
+        lines << observance(current, current.offsetFromUtc, QDateTime(QDate(1970, 1, 1), QTime(0, 0), Qt::UTC));
+    int offset = current.offsetFromUtc;
+    for (const QTimeZone::OffsetData& change : zone.transitions(from, to)) {
+        lines << observance(change, offset, change.atUtc);
+        offset = change.offsetFromUtc;
+    }
+    return lines << QStringLiteral("END:VTIMEZONE");
+}
+
+QString uid(const QString& name, const QString& start, const QString& end)
+{
+    const QByteArray key = (name + u'\n' + start + u'\n' + end).toUtf8();
+    return QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex())
+        + QStringLiteral("@rotandesk");
+}
+
+} // namespace
+
+QByteArray icalendar(const PeriodSchedule& period, const QTimeZone& zone, const QDateTime& stamp)
+{
+    const bool named = zone.isValid() && QTimeZone::isTimeZoneIdAvailable(zone.id());
+    const QString timeParameter
+        = named ? QStringLiteral(";TZID=") + QString::fromUtf8(zone.id()) + u':' : QStringLiteral(":");
+    const QString dtstamp = QStringLiteral("DTSTAMP:") + stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+
+    QStringList lines { QStringLiteral("BEGIN:VCALENDAR"), QStringLiteral("VERSION:2.0"),
+        QStringLiteral("PRODID:-//RotanDesk//RotanDesk//JA"), QStringLiteral("CALSCALE:GREGORIAN") };
+    if (named && period.days > 0)
+        lines << timeZone(zone, period);
+    for (const EmployeeDays& employee : period.employees) {
+        for (int d = 0; d < period.days; ++d) {
+            const auto shift = shiftOf(employee.days.value(d));
+            if (!shift)
+                continue;
+            // The length by the program's own rule: an end hour before the start hour is the next day.
+            const int length = (shift->endHour - shift->startHour + (shift->endHour < shift->startHour ? 24 : 0)) * 60
+                + shift->endMinute - shift->startMinute;
+            if (length <= 0)
+                continue;
+            const int startMinutes = shift->startHour * 60 + shift->startMinute;
+            const QString start = localTime(period.date(d), startMinutes);
+            const QString end = localTime(period.date(d), startMinutes + length);
+            lines << QStringLiteral("BEGIN:VEVENT") << QStringLiteral("UID:") + uid(employee.name, start, end)
+                  << dtstamp << QStringLiteral("DTSTART") + timeParameter + start
+                  << QStringLiteral("DTEND") + timeParameter + end
+                  << QStringLiteral("SUMMARY:") + escaped(employee.name)
+                  << QStringLiteral("DESCRIPTION:") + escaped(QStringLiteral("実労時間 %1分").arg(shift->netMinutes))
+                  << QStringLiteral("END:VEVENT");
+        }
+    }
+    lines << QStringLiteral("END:VCALENDAR");
+
+    QByteArray out;
+    for (const QString& line : lines)
+        out += folded(line);
+    return out;
+}
+
+} // namespace exports

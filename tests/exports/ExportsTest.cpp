@@ -1,0 +1,204 @@
+#include "data/Unitdata.h"
+#include "exports/Csv.h"
+#include "exports/ICalendar.h"
+#include "exports/PeriodSchedule.h"
+#include "period/PeriodRegistration.h"
+#include "support/TestSupport.h"
+
+#include <QTimeZone>
+#include <gtest/gtest.h>
+
+using exports::PeriodSchedule;
+
+namespace {
+
+DayEntry work(const QString& startHour, const QString& startMinute, const QString& endHour, const QString& endMinute,
+    const QString& net)
+{
+    return { QStringLiteral("勤務日"), startHour, startMinute, endHour, endMinute, net };
+}
+
+DayEntry off(const QString& attribute)
+{
+    return { attribute, QStringLiteral("0"), QStringLiteral("00"), QStringLiteral("0"), QStringLiteral("00"),
+        QStringLiteral("0") };
+}
+
+const QDateTime kStamp(QDate(2024, 5, 7), QTime(9, 0), QTimeZone("Asia/Tokyo"));
+
+// 31 May (Friday) and 1 June: a day shift and a night shift that ends on 2 June.
+PeriodSchedule twoDays()
+{
+    return { QDate(2024, 5, 31), 2,
+        { { QStringLiteral("山田,\"太郎\""), QStringLiteral("1000"),
+              { work("9", "5", "17", "30", "445"), off(QStringLiteral("休み")) } },
+            { QStringLiteral("佐藤;夜勤"), QStringLiteral("1200"),
+                { off(QStringLiteral("公休")), work("22", "00", "6", "00", "420") } } } };
+}
+
+// The content lines of a calendar with the folding undone.
+QStringList unfolded(const QByteArray& ics)
+{
+    QString text = QString::fromUtf8(ics);
+    text.replace(QStringLiteral("\r\n "), QString());
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines.takeLast(), QString()) << "the last line ends in CRLF too";
+    return lines;
+}
+
+// The properties of each event, by name with parameters.
+QList<QMap<QString, QString>> events(const QByteArray& ics)
+{
+    QList<QMap<QString, QString>> out;
+    for (const QString& line : unfolded(ics)) {
+        if (line == QLatin1String("BEGIN:VEVENT"))
+            out.append(QMap<QString, QString>());
+        else if (!out.isEmpty() && !out.last().contains(QStringLiteral("END")))
+            out.last().insert(line.section(u':', 0, 0), line.section(u':', 1));
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(PeriodSchedule, WalksEveryDayOfTheRegisteredPeriodAndTheEmployeesInMasterOrder)
+{
+    TFormData data;
+    ASSERT_TRUE(registerPeriod(data.StringGrid2, QDate(2024, 12, 22), 1).ok);
+    for (const auto& [row, name] : { std::pair { 0, "山田" }, { 1, "佐藤" } }) {
+        data.StringGrid1.setCell(0, row, QString::fromUtf8(name));
+        data.StringGrid1.setCell(1, row, QStringLiteral("%1").arg(1000 + row));
+    }
+    QList<std::pair<int, QDate>> asked;
+    const auto entryOf = [&asked](int row, QDate date) {
+        asked.append({ row, date });
+        return off(date.toString(QStringLiteral("M/d")));
+    };
+    const PeriodSchedule period = exports::periodSchedule(data, entryOf);
+    EXPECT_EQ(period.first, QDate(2024, 12, 22));
+    ASSERT_EQ(period.days, 40);
+    EXPECT_EQ(period.date(39), QDate(2025, 1, 30));
+    ASSERT_EQ(period.employees.size(), 2);
+    EXPECT_EQ(period.employees[1].name, QStringLiteral("佐藤"));
+    EXPECT_EQ(period.employees[1].wage, QStringLiteral("1001"));
+    EXPECT_EQ(period.employees[1].days[10].attribute, QStringLiteral("1/1"));
+    EXPECT_EQ(asked.size(), 80);
+    EXPECT_EQ(asked.last(), std::pair(1, QDate(2025, 1, 30)));
+
+    for (const auto& [column, text] : { std::pair { 6, "4O" }, { 6, "41" }, { 1, "13" }, { 2, "" } }) {
+        TFormData damaged = data;
+        damaged.StringGrid2.setCell(column, 0, QString::fromUtf8(text));
+        const PeriodSchedule empty = exports::periodSchedule(damaged, entryOf);
+        EXPECT_EQ(empty.days, 0) << column << text;
+        EXPECT_EQ(empty.employees.size(), 2) << "the employees are still there";
+    }
+}
+
+TEST(Csv, WritesABomCrlfLinesQuotedFieldsAndTheTwoClosingRows)
+{
+    PeriodSchedule period = twoDays();
+    // A damaged cell is written as stored, and a pay that cannot be read leaves its day's cost open.
+    period.employees.append({ QStringLiteral("高\n橋"), QStringLiteral("900"),
+        { off(QStringLiteral("その他")), work("9", "x", "17", "30", "45O") } });
+    const QByteArray expected = QStringLiteral("\xFEFF"
+                                               "氏名,5/31（金）,6/1（土）\r\n"
+                                               "\"山田,\"\"太郎\"\"\",9:05～17:30,休み\r\n"
+                                               "佐藤;夜勤,公休,22:00～6:00\r\n"
+                                               "\"高\n橋\",その他,9:x～17:30\r\n"
+                                               "出勤人数,1,2\r\n"
+                                               "人件費,7500,\r\n")
+                                    .toUtf8();
+    EXPECT_EQ(exports::csv(period), expected);
+}
+
+TEST(ICalendar, WritesOneEventPerWorkingDayAndAShiftPastMidnightEndsTheNextDay)
+{
+    PeriodSchedule period = twoDays();
+    // Left out: times that are not numbers, and a shift without length.
+    period.employees.append({ QStringLiteral("高橋"), QStringLiteral("900"),
+        { work("9", "x", "17", "30", "450"), work("9", "30", "9", "00", "0") } });
+    const QByteArray ics = exports::icalendar(period, QTimeZone("Asia/Tokyo"), kStamp);
+    const QStringList lines = unfolded(ics);
+    EXPECT_EQ(lines.mid(0, 4),
+        QStringList({ "BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//RotanDesk//RotanDesk//JA", "CALSCALE:GREGORIAN" }));
+    EXPECT_EQ(lines.last(), QStringLiteral("END:VCALENDAR"));
+
+    const auto found = events(ics);
+    ASSERT_EQ(found.size(), 2);
+    EXPECT_EQ(found[0].value("DTSTART;TZID=Asia/Tokyo"), QStringLiteral("20240531T090500"));
+    EXPECT_EQ(found[0].value("DTEND;TZID=Asia/Tokyo"), QStringLiteral("20240531T173000"));
+    EXPECT_EQ(found[0].value("SUMMARY"), QStringLiteral("山田\\,\"太郎\""));
+    EXPECT_EQ(found[0].value("DESCRIPTION"), QStringLiteral("実労時間 445分"));
+    EXPECT_EQ(found[0].value("DTSTAMP"), QStringLiteral("20240507T000000Z"));
+    EXPECT_EQ(found[1].value("DTSTART;TZID=Asia/Tokyo"), QStringLiteral("20240601T220000"));
+    EXPECT_EQ(found[1].value("DTEND;TZID=Asia/Tokyo"), QStringLiteral("20240602T060000"));
+    EXPECT_EQ(found[1].value("SUMMARY"), QStringLiteral("佐藤\\;夜勤"));
+}
+
+TEST(ICalendar, FoldsLinesAt75OctetsBetweenUtf8CharactersWithCrlf)
+{
+    PeriodSchedule period = twoDays();
+    period.employees[0].name = QStringLiteral("ab") + QString(60, QChar(u'あ')) + QStringLiteral("\\𠮷");
+    const QByteArray ics = exports::icalendar(period, QTimeZone("Asia/Tokyo"), kStamp);
+    EXPECT_EQ(ics.count("\r\n"), ics.count('\n'));
+    EXPECT_EQ(ics.count('\r'), ics.count('\n'));
+
+    int continuations = 0;
+    for (const QByteArray& line : ics.split('\n')) {
+        EXPECT_LE(line.size(), 75 + 1) << "75 octets and the CR";
+        EXPECT_EQ(QString::fromUtf8(line).toUtf8(), line) << "a line ends inside a character";
+        continuations += line.startsWith(' ');
+    }
+    // "SUMMARY:ab" and 21 あ make 73 octets: the 22nd would cross 75, so the line breaks before it.
+    EXPECT_EQ(continuations, 2);
+    EXPECT_TRUE(ics.contains("SUMMARY:ab" + QString(21, QChar(u'あ')).toUtf8() + "\r\n "));
+    EXPECT_EQ(
+        events(ics)[0].value("SUMMARY"), QStringLiteral("ab") + QString(60, QChar(u'あ')) + QStringLiteral("\\\\𠮷"));
+}
+
+TEST(ICalendar, UidsStayTheSameOnEveryExportAndChangeWithTheShift)
+{
+    PeriodSchedule period = twoDays();
+    const auto uids = [](const PeriodSchedule& p, const QDateTime& stamp) {
+        QStringList out;
+        for (const auto& event : events(exports::icalendar(p, QTimeZone("Asia/Tokyo"), stamp)))
+            out << event.value("UID");
+        return out;
+    };
+    const QStringList first = uids(period, kStamp);
+    ASSERT_EQ(first.size(), 2);
+    EXPECT_NE(first[0], first[1]);
+    EXPECT_EQ(uids(period, kStamp.addDays(3)), first) << "a later export updates the same events";
+
+    period.employees[1].days[1].endHour = QStringLiteral("7");
+    const QStringList changed = uids(period, kStamp);
+    EXPECT_EQ(changed[0], first[0]);
+    EXPECT_NE(changed[1], first[1]) << "a changed shift is another event";
+    period.employees[1].days[1].endHour = QStringLiteral("6");
+    period.employees[1].name = QStringLiteral("佐藤");
+    EXPECT_NE(uids(period, kStamp)[1], first[1]) << "so is another employee's";
+}
+
+TEST(ICalendar, TheTimeZoneMatchesTheTzidAcrossADaylightSavingChangeOrTimesFloat)
+{
+    PeriodSchedule period { QDate(2024, 3, 30), 2,
+        { { QStringLiteral("Anna"), QStringLiteral("1000"),
+            { work("22", "00", "6", "00", "420"), work("9", "00", "17", "00", "420") } } } };
+    const QByteArray ics = exports::icalendar(period, QTimeZone("Europe/Berlin"), kStamp);
+    const QStringList lines = unfolded(ics);
+    const qsizetype begin = lines.indexOf(QStringLiteral("BEGIN:VTIMEZONE"));
+    const qsizetype end = lines.indexOf(QStringLiteral("END:VTIMEZONE"));
+    ASSERT_GE(begin, 0);
+    EXPECT_EQ(lines.mid(begin + 1, end - begin - 1),
+        QStringList({ "TZID:Europe/Berlin", "BEGIN:STANDARD", "DTSTART:20231029T030000", "TZOFFSETFROM:+0200",
+            "TZOFFSETTO:+0100", "TZNAME:CET", "END:STANDARD", "BEGIN:DAYLIGHT", "DTSTART:20240331T020000",
+            "TZOFFSETFROM:+0100", "TZOFFSETTO:+0200", "TZNAME:CEST", "END:DAYLIGHT" }));
+    const auto found = events(ics);
+    ASSERT_EQ(found.size(), 2);
+    EXPECT_EQ(found[0].value("DTEND;TZID=Europe/Berlin"), QStringLiteral("20240331T060000"));
+
+    const auto floating = events(exports::icalendar(period, QTimeZone(), kStamp));
+    EXPECT_FALSE(exports::icalendar(period, QTimeZone(), kStamp).contains("VTIMEZONE"));
+    EXPECT_EQ(floating[1].value("DTSTART"), QStringLiteral("20240331T090000"));
+    EXPECT_EQ(floating[1].value("DTEND"), QStringLiteral("20240331T170000"));
+}

@@ -1,5 +1,8 @@
 #include "reports/ViewOutput.h"
 
+#include "exports/Csv.h"
+#include "exports/ICalendar.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/RtfWriter.h"
 
@@ -9,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimeZone>
 
 namespace {
 
@@ -74,27 +78,44 @@ ViewOutput::ViewOutput()
 
 void ViewOutput::saveText(QWidget* parent, const QTextEdit& view)
 {
-    const std::optional<dialogs::SaveChoice> choice = dialogs::saveFile(parent, QStringLiteral("ZEL Rotan File Save"),
-        { QStringLiteral("リッチ テキスト形式 (*.rtf)"), QStringLiteral("MS-Word ファイル (*.doc)") }, saveFolder_,
-        saveType_);
+    save(parent, QStringLiteral("ZEL Rotan File Save"),
+        { { QStringLiteral("リッチ テキスト形式 (*.rtf)"), QStringLiteral(".RTF") },
+            { QStringLiteral("MS-Word ファイル (*.doc)"), QStringLiteral(".DOC") } },
+        saveType_, [&view](int) { return rtf::document(linesOf(view), styleOf(view)); });
+}
+
+void ViewOutput::saveExport(QWidget* parent, const exports::PeriodSchedule& period)
+{
+    save(parent, QStringLiteral("勤務スケジュールのエクスポート"),
+        { { QStringLiteral("CSV (*.csv)"), QStringLiteral(".csv") },
+            { QStringLiteral("iCalendar (*.ics)"), QStringLiteral(".ics") } },
+        exportType_, [&period](int type) {
+            return type == 1 ? exports::csv(period)
+                             : exports::icalendar(period, QTimeZone::systemTimeZone(), clock_::now());
+        });
+}
+
+void ViewOutput::save(QWidget* parent, const QString& title, const QList<FileType>& types, int& lastType,
+    const std::function<QByteArray(int type)>& bytesOf)
+{
+    QStringList filters;
+    for (const FileType& type : types)
+        filters << type.filter;
+    const std::optional<dialogs::SaveChoice> choice = dialogs::saveFile(parent, title, filters, saveFolder_, lastType);
     if (!choice)
         return;
-    // One dialog for the whole run: the next save starts where this one ended.
+    // The dialogs of the run share their folder: the next save starts where this one ended.
     saveFolder_ = QFileInfo(choice->fileName).absolutePath();
-    saveType_ = choice->typeIndex;
-    QString path = choice->fileName;
-    if (choice->typeIndex == 1) {
-        path += QStringLiteral(".RTF");
-    } else if (choice->typeIndex == 2) {
-        path += QStringLiteral(".DOC");
-    } else {
+    lastType = choice->typeIndex;
+    if (choice->typeIndex < 1 || choice->typeIndex > types.size()) {
         dialogs::message(dialogs::Kind::Error, kSaveFailed, dialogs::Buttons::Ok, parent);
         return;
     }
+    const QString path = choice->fileName + types[choice->typeIndex - 1].extension;
     // The dialog confirmed another name than the one written, so it never asked about this one.
     if (!dialogs::confirmReplace(path, parent))
         return;
-    if (!writeAtomically(path, rtf::document(linesOf(view), styleOf(view))))
+    if (!writeAtomically(path, bytesOf(choice->typeIndex)))
         dialogs::message(dialogs::Kind::Error, kSaveFailed, dialogs::Buttons::Ok, parent);
 }
 

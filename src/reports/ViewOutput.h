@@ -1,14 +1,19 @@
 #pragma once
 
 #include <QPrinter>
+#include <functional>
 
 class QTextEdit;
 class QWidget;
+namespace exports {
+struct PeriodSchedule;
+}
 
 // The two output services that every view shares, owned by the main window: saving a
-// view's text as a Rich Text Format file through one save dialog, and the printer setup
-// whose confirmation sets the printer chosen flag that every print command asks for.
-// It saves and sets up; printing itself belongs to the print reports.
+// view's text as a Rich Text Format file through one save dialog (and the period's schedule as
+// CSV or iCalendar through another), and the printer setup whose confirmation sets the printer
+// chosen flag that every print command asks for. It saves and sets up; printing itself belongs
+// to the print reports, and the export files are written by the export functions.
 class ViewOutput {
 public:
     ViewOutput();
@@ -19,6 +24,10 @@ public:
     // The dialog opens with the folder and file type last chosen in this run.
     void saveText(QWidget* parent, const QTextEdit& view);
 
+    // Saves the period's schedule as CSV or iCalendar (in the system's time zone), chosen in
+    // the export dialog, with the same extension rule, question and atomic write as saveText.
+    void saveExport(QWidget* parent, const exports::PeriodSchedule& period);
+
     // Runs the printer setup dialog; a confirmation sets the printer chosen flag.
     void printerSetup(QWidget* parent);
 
@@ -28,8 +37,18 @@ public:
     QPrinter& printer() { return printer_; }
 
 private:
+    struct FileType {
+        QString filter;
+        QString extension;
+    };
+    // Runs a save dialog of types and, when it is confirmed, writes bytesOf(chosen type index)
+    // to the name chosen with the type's extension appended.
+    void save(QWidget* parent, const QString& title, const QList<FileType>& types, int& lastType,
+        const std::function<QByteArray(int type)>& bytesOf);
+
     QPrinter printer_;
     bool printerChosen_ = false;
     QString saveFolder_;
     int saveType_ = 1;
+    int exportType_ = 1;
 };

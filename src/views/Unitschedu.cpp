@@ -4,10 +4,28 @@
 #include "app/Forms.h"
 #include "app/WindowScaling.h"
 #include "data/Unitdata.h"
+#include "exports/PeriodSchedule.h"
+#include "master/MasterRecord.h"
 #include "period/Unitterm.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "reports/QRListFormDayLine.h"
 #include "reports/ViewOutput.h"
+
+namespace {
+
+// The entry of an employee on a date as the standard week gives it: the block of the date's
+// weekday. The day changes replace this with the effective entry of the date (the change when
+// there is one) once they are merged.
+DayEntry standardWeekEntry(const Table& master, int row, QDate date)
+{
+    const int block = TFormData::weekdayBlock(clock_::weekdayCode(date));
+    const int c = master::blockColumn(block);
+    return { master.cell(c, row), master.cell(c + 1, row), master.cell(c + 2, row), master.cell(c + 3, row),
+        master.cell(c + 4, row), master.cell(master::netMinutesColumn(block), row) };
+}
+
+} // namespace
 
 TFormSchedu::TFormSchedu(Forms& forms)
     : ViewWindow(forms,
@@ -25,7 +43,8 @@ TFormSchedu::TFormSchedu(Forms& forms)
     ui->RichEdit1->setPalette(palette);
     ui->CGauge1->setShape(Gauge::Shape::Pie);
     attach({ ui->RichEdit1, ui->CGauge1, ui->Panel2, ui->ProgressBar1, ui->Panel1, ui->NAction, ui->NPrnSet,
-        ui->NPrnOut, ui->N1, ui->N12 });
+        ui->NPrnOut, ui->N1, ui->N12, ui->NExport });
+    connect(ui->NExport, &QAction::triggered, this, &TFormSchedu::NExportClick);
     attachFormetry(this);
 }
 
@@ -60,6 +79,14 @@ QString TFormSchedu::rowLine(int row) const
 QStringList TFormSchedu::closingLines() const
 {
     return scheduleview::closingLines(computed_);
+}
+
+void TFormSchedu::NExportClick()
+{
+    const Table& master = forms_.FormData->StringGrid1;
+    forms_.Output->saveExport(this, exports::periodSchedule(*forms_.FormData, [&master](int row, QDate date) {
+        return standardWeekEntry(master, row, date);
+    }));
 }
 
 void TFormSchedu::printReport()

@@ -12,7 +12,8 @@ class TFormSchedu;
 
 // The schedule window: lays out the period's schedule, one symbol per employee and day,
 // into the work and weekday tables and shows it as text that can be copied, saved and
-// printed. The lines come from the schedule view functions; this window paces them.
+// printed; the period's schedule with times can be exported. The lines come from the schedule view functions; this
+// window paces them.
 class TFormSchedu : public ViewWindow {
     Q_OBJECT
 public:
@@ -26,6 +27,8 @@ private:
     QStringList closingLines() const override;
     // Prints the schedule print report, created on the first print of the run.
     void printReport() override;
+    // Saves the period's schedule as CSV or iCalendar.
+    void NExportClick();
 
     std::unique_ptr<TQRListFormDayLine> QRListFormDayLine;
     std::unique_ptr<Ui::TFormSchedu> ui;

@@ -49,6 +49,9 @@ protected:
         QAction* print;
         QAction* close;
         QAction* usage;
+        // An item of the action menu that also stands in the popup menu after the save item and
+        // waits for the text like the other commands; the window connects what it does.
+        QAction* exportItem = nullptr;
     };
 
     ViewWindow(Forms& forms, QString usage);

@@ -14,9 +14,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -188,6 +190,46 @@ TEST_F(Views, TheScheduleTextCanBeCopiedSavedAndPrintedOnceAPrinterIsChosen)
     ASSERT_EQ(script().shown.size(), 2);
     EXPECT_EQ(script().shown[1].kind, dialogs::Kind::Plain);
     EXPECT_TRUE(script().shown[1].text.startsWith(QStringLiteral("【勤務スケジュール作成】\r\n\r\n■ 勤務記号は")));
+}
+
+TEST_F(Views, TheScheduleIsExportedAsCsvAndICalendarOnceComplete)
+{
+    TFormSchedu* view = run->forms().FormSchedu;
+    QAction* exportItem = item(view, "NExport");
+    ASSERT_NE(exportItem, nullptr);
+    EXPECT_FALSE(exportItem->isEnabled());
+    EXPECT_EQ(item(run->forms().FormTime, "NExport"), nullptr) << "the hour chart exports nothing";
+    open("NscheManth", view);
+    EXPECT_TRUE(exportItem->isEnabled());
+    EXPECT_TRUE(view->findChild<QMenu*>(QStringLiteral("PopupMenu1"))->actions().contains(exportItem));
+    EXPECT_TRUE(view->findChild<QMenu*>(QStringLiteral("NAction"))->actions().contains(exportItem));
+
+    exportItem->trigger(); // cancelled
+    EXPECT_EQ(script().saveFilters, QStringList({ "CSV (*.csv)", "iCalendar (*.ics)" }));
+    script().answerSave(dialogs::SaveChoice { dir.file(QStringLiteral("plan")), 1 });
+    exportItem->trigger();
+    script().answerSave(dialogs::SaveChoice { dir.file(QStringLiteral("plan")), 2 });
+    exportItem->trigger();
+    EXPECT_TRUE(script().shown.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList({ QStringLiteral("plan*") }), QStringList({ "plan.csv", "plan.ics" }));
+
+    const QByteArray bytes = readFileBytes(dir.file(QStringLiteral("plan.csv")));
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList csv = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(csv.size(), 1 + 5 + 2 + 1);
+    EXPECT_TRUE(csv[0].startsWith(QStringLiteral("氏名,5/7（火）,5/8（水）,")));
+    EXPECT_TRUE(csv[0].endsWith(QStringLiteral(",6/15（土）")));
+    EXPECT_TRUE(csv[2].startsWith(QStringLiteral("田中,22:00～6:00,9:00～17:30,"))) << "the standard week";
+    EXPECT_TRUE(csv[6].startsWith(QStringLiteral("出勤人数,2,5,")));
+    EXPECT_TRUE(csv[7].startsWith(QStringLiteral("人件費,15000,37500,")));
+
+    const QString ics = QString::fromUtf8(readFileBytes(dir.file(QStringLiteral("plan.ics"))));
+    const int weekdays = 29, tuesdays = 6;
+    EXPECT_EQ(ics.count(QStringLiteral("BEGIN:VEVENT")), 5 * weekdays - 3 * tuesdays) << "three are off on Tuesdays";
+    EXPECT_TRUE(ics.contains(QRegularExpression(QStringLiteral("DTEND[^:]*:20240508T060000\r\nSUMMARY:田中"))));
+
+    item(view, "N1")->trigger();
+    EXPECT_FALSE(exportItem->isEnabled());
 }
 
 TEST_F(Views, TheMainWindowsPrinterSetupSetsTheSharedFlag)

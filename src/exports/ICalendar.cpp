@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QStringList>
 #include <QTimeZone>
+#include <cstdio>
 
 namespace exports {
 namespace {
@@ -25,14 +26,16 @@ QString escaped(QString text)
     return text;
 }
 
-// The content line in UTF-8, broken before any character that would take it past 75 octets;
-// each continuation starts with a blank, which counts towards its 75.
-QByteArray folded(const QString& line)
+// Appends the content line in UTF-8, broken before any character that would take it past 75
+// octets; each continuation starts with a blank, which counts towards its 75.
+void appendFolded(QByteArray& out, const QString& line)
 {
     const QByteArray utf8 = line.toUtf8();
-    if (utf8.size() <= kMaxOctets)
-        return utf8 + "\r\n";
-    QByteArray out;
+    if (utf8.size() <= kMaxOctets) {
+        out += utf8;
+        out += "\r\n";
+        return;
+    }
     int width = 0;
     for (qsizetype i = 0; i < utf8.size();) {
         const auto lead = static_cast<uchar>(utf8[i]);
@@ -41,21 +44,22 @@ QByteArray folded(const QString& line)
             out += "\r\n ";
             width = 1;
         }
-        out += utf8.mid(i, length);
+        out.append(utf8.constData() + i, length);
         width += length;
         i += length;
     }
-    return out + "\r\n";
+    out += "\r\n";
 }
 
 // Local date-time text of a time given in minutes from the start of date; 24:00 is the next day.
 QString localTime(QDate date, int minutes)
 {
-    return date.addDays(minutes / kMinutesPerDay).toString(QStringLiteral("yyyyMMdd"))
-        + QStringLiteral("T%1%2")
-              .arg(minutes % kMinutesPerDay / 60, 2, 10, QLatin1Char('0'))
-              .arg(minutes % 60, 2, 10, QLatin1Char('0'))
-        + QStringLiteral("00");
+    const QDate day = date.addDays(minutes / kMinutesPerDay);
+    const int time = minutes % kMinutesPerDay;
+    char text[32];
+    std::snprintf(
+        text, sizeof text, "%04d%02d%02dT%02d%02d00", day.year(), day.month(), day.day(), time / 60, time % 60);
+    return QString::fromLatin1(text);
 }
 
 QString offsetText(int seconds)
@@ -116,11 +120,18 @@ QByteArray icalendar(const PeriodSchedule& period, const QTimeZone& zone, const 
         = named ? QStringLiteral(";TZID=") + QString::fromUtf8(zone.id()) + u':' : QStringLiteral(":");
     const QString dtstamp = QStringLiteral("DTSTAMP:") + stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
 
-    QStringList lines { QStringLiteral("BEGIN:VCALENDAR"), QStringLiteral("VERSION:2.0"),
-        QStringLiteral("PRODID:-//RotanDesk//RotanDesk//JA"), QStringLiteral("CALSCALE:GREGORIAN") };
-    if (named && period.days > 0)
-        lines << timeZone(zone, period);
+    QByteArray out;
+    out.reserve(1024 + 400 * period.days * period.employees.size());
+    const auto add = [&out](const QString& line) { appendFolded(out, line); };
+    for (const QString& line : { QStringLiteral("BEGIN:VCALENDAR"), QStringLiteral("VERSION:2.0"),
+             QStringLiteral("PRODID:-//RotanDesk//RotanDesk//JA"), QStringLiteral("CALSCALE:GREGORIAN") })
+        add(line);
+    if (named && period.days > 0) {
+        for (const QString& line : timeZone(zone, period))
+            add(line);
+    }
     for (const EmployeeDays& employee : period.employees) {
+        const QString summary = QStringLiteral("SUMMARY:") + escaped(employee.name);
         for (int d = 0; d < period.days; ++d) {
             const auto shift = shiftOf(employee.days.value(d));
             if (!shift)
@@ -133,19 +144,17 @@ QByteArray icalendar(const PeriodSchedule& period, const QTimeZone& zone, const 
             const int startMinutes = shift->startHour * 60 + shift->startMinute;
             const QString start = localTime(period.date(d), startMinutes);
             const QString end = localTime(period.date(d), startMinutes + length);
-            lines << QStringLiteral("BEGIN:VEVENT") << QStringLiteral("UID:") + uid(employee.name, start, end)
-                  << dtstamp << QStringLiteral("DTSTART") + timeParameter + start
-                  << QStringLiteral("DTEND") + timeParameter + end
-                  << QStringLiteral("SUMMARY:") + escaped(employee.name)
-                  << QStringLiteral("DESCRIPTION:") + escaped(QStringLiteral("実労時間 %1分").arg(shift->netMinutes))
-                  << QStringLiteral("END:VEVENT");
+            add(QStringLiteral("BEGIN:VEVENT"));
+            add(QStringLiteral("UID:") + uid(employee.name, start, end));
+            add(dtstamp);
+            add(QStringLiteral("DTSTART") + timeParameter + start);
+            add(QStringLiteral("DTEND") + timeParameter + end);
+            add(summary);
+            add(QStringLiteral("DESCRIPTION:") + escaped(QStringLiteral("実労時間 %1分").arg(shift->netMinutes)));
+            add(QStringLiteral("END:VEVENT"));
         }
     }
-    lines << QStringLiteral("END:VCALENDAR");
-
-    QByteArray out;
-    for (const QString& line : lines)
-        out += folded(line);
+    add(QStringLiteral("END:VCALENDAR"));
     return out;
 }
 

@@ -116,7 +116,7 @@ TEST(ICalendar, WritesOneEventPerWorkingDayAndAShiftPastMidnightEndsTheNextDay)
     PeriodSchedule period = twoDays();
     // Left out: times that are not numbers, and a shift without length.
     period.employees.append({ QStringLiteral("高橋"), QStringLiteral("900"),
-        { work("9", "x", "17", "30", "450"), work("9", "30", "9", "00", "0") } });
+        { work("9", "x", "17", "30", "450"), work("9", "00", "9", "00", "0") } });
     const QByteArray ics = exports::icalendar(period, QTimeZone("Asia/Tokyo"), kStamp);
     const QStringList lines = unfolded(ics);
     EXPECT_EQ(lines.mid(0, 4),
@@ -138,7 +138,9 @@ TEST(ICalendar, WritesOneEventPerWorkingDayAndAShiftPastMidnightEndsTheNextDay)
 TEST(ICalendar, FoldsLinesAt75OctetsBetweenUtf8CharactersWithCrlf)
 {
     PeriodSchedule period = twoDays();
-    period.employees[0].name = QStringLiteral("ab") + QString(60, QChar(u'あ')) + QStringLiteral("\\𠮷");
+    const QString kana = QString(71, QChar(u'あ'));
+    // "SUMMARY:a" and 21 あ make 72 octets, so the four of 𠮷 go to the next line.
+    period.employees[0].name = u'a' + kana.left(21) + QStringLiteral("𠮷") + kana.mid(21) + u'\\';
     const QByteArray ics = exports::icalendar(period, QTimeZone("Asia/Tokyo"), kStamp);
     EXPECT_EQ(ics.count("\r\n"), ics.count('\n'));
     EXPECT_EQ(ics.count('\r'), ics.count('\n'));
@@ -149,11 +151,9 @@ TEST(ICalendar, FoldsLinesAt75OctetsBetweenUtf8CharactersWithCrlf)
         EXPECT_EQ(QString::fromUtf8(line).toUtf8(), line) << "a line ends inside a character";
         continuations += line.startsWith(' ');
     }
-    // "SUMMARY:ab" and 21 あ make 73 octets: the 22nd would cross 75, so the line breaks before it.
-    EXPECT_EQ(continuations, 2);
-    EXPECT_TRUE(ics.contains("SUMMARY:ab" + QString(21, QChar(u'あ')).toUtf8() + "\r\n "));
-    EXPECT_EQ(
-        events(ics)[0].value("SUMMARY"), QStringLiteral("ab") + QString(60, QChar(u'あ')) + QStringLiteral("\\\\𠮷"));
+    EXPECT_TRUE(ics.contains(("SUMMARY:a" + kana.left(21) + "\r\n 𠮷" + kana.left(23) + "\r\n ").toUtf8()));
+    EXPECT_EQ(continuations, 3) << "72, 1 + 4 + 69, 1 + 72 and the rest";
+    EXPECT_EQ(events(ics)[0].value("SUMMARY"), period.employees[0].name + u'\\');
 }
 
 TEST(ICalendar, UidsStayTheSameOnEveryExportAndChangeWithTheShift)

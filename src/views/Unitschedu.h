@@ -12,8 +12,8 @@ class TFormSchedu;
 
 // The schedule window: lays out the period's schedule, one symbol per employee and day,
 // into the work and weekday tables and shows it as text that can be copied, saved and
-// printed; the period's schedule with times can be exported. The lines come from the schedule view functions; this
-// window paces them.
+// printed, and exports the period's schedule with its times. The lines come from the
+// schedule view functions; this window paces them.
 class TFormSchedu : public ViewWindow {
     Q_OBJECT
 public:

@@ -142,3 +142,25 @@ TEST(RecoveryFiles, RestoreKeepsABackupAndSettingAsideNeverReplaces)
     EXPECT_EQ(readFileBytes(dir.file(aside + QStringLiteral("-2"))), "second");
     EXPECT_EQ(readFileBytes(dir.file(aside + QStringLiteral("-3"))), "third");
 }
+
+// Only a loaded table has a journal, also one loaded partly; the close takes back only the
+// recovery files the run wrote.
+TEST(Journal, OnlyLoadedTablesAreJournalledAndTheCloseRemovesOnlyThose)
+{
+    StartDirectory dir;
+    const QString scheduleRecovery = recoveryFileName(TFormData::kScheduleFile);
+    writeFileBytes(dir.file(kName), fileLine(sampleEmployee(QStringLiteral("青木"))) + QByteArray(5000, 'z'));
+    writeFileBytes(dir.file(scheduleRecovery), "from a run that died");
+    TFormData data;
+    bool capacity = false;
+    ASSERT_FALSE(data.loadMaster(dir.path(), capacity));
+    data.StringGrid1.setCell(1, 0, QStringLiteral("1200"));
+    ASSERT_FALSE(data.writeJournal(dir.path()));
+    EXPECT_EQ(readFileBytes(dir.file(kRecovery)), serializeTable(data.StringGrid1));
+    EXPECT_EQ(readFileBytes(dir.file(scheduleRecovery)), "from a run that died");
+
+    ASSERT_FALSE(data.saveAll(dir.path()));
+    EXPECT_EQ(readFileBytes(dir.file(kName)), serializeTable(data.StringGrid1));
+    EXPECT_FALSE(QFile::exists(dir.file(kRecovery)));
+    EXPECT_EQ(readFileBytes(dir.file(scheduleRecovery)), "from a run that died");
+}

@@ -132,6 +132,7 @@ TEST_F(RecoveryJournal, AnUnreadableRecoveryFileIsReportedAndLeftAloneForTheWhol
 
     registerThroughMasterWindow(*run, QStringLiteral("上田"));
     EXPECT_TRUE(QFileInfo(dir.file(kMasterRecovery)).isDir());
+    EXPECT_EQ(run->dialogs().shown.size(), 2) << "the registration's own question; the journal tried nothing";
     EXPECT_TRUE(QFile::exists(dir.file(kScheduleRecovery))) << "the other table's journal goes on";
     run->forms().FormMain->close();
     EXPECT_TRUE(QFileInfo(dir.file(kMasterRecovery)).isDir());

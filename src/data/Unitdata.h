@@ -42,7 +42,8 @@ public:
 
     // The persisted tables' data files, in the order they are loaded.
     QList<PersistedFile> persistedFiles() const;
-    // Writes the loaded tables that changed since the last call to their recovery files.
+    // Writes each loaded table whose file form changed since the journal last wrote it to its
+    // recovery file.
     std::optional<FileError> writeJournal(const QString& dir);
     // The recovery file of the data file name is neither written nor removed in this run.
     void leaveRecoveryFileAlone(const QString& name) { journal_.leaveAlone(name); }

@@ -177,7 +177,8 @@ void StartupSequence::offerRecovery()
         dialogs::message(dialogs::Kind::Warning,
             QStringLiteral("▼ 前回終了後の入力内容の控え（復旧用ファイル）を読み込めませんでした．\r\n\r\n"
                            "□ %1\r\n\r\n"
-                           "□ このファイルはそのまま残し，前回終了時のデータで起動します．\r\n")
+                           "□ このファイルはそのまま残し，前回終了時のデータで起動します．\r\n\r\n"
+                           "□ 今回は，このデータの控えを作成しません．終了時の保存はいつもどおり行われます．\r\n")
                 .arg(names.join(QStringLiteral("，"))),
             dialogs::Buttons::Ok, window_);
     }

@@ -103,38 +103,16 @@ TEST(Journal, WritesWhatChangedAndRemovesOnlyWhatItWrote)
     EXPECT_TRUE(QFile::exists(dir.file(kRecovery))) << "a journal removes only what it wrote";
 }
 
-TEST(Journal, AFailedWriteIsReportedAndTheOthersAreStillWritten)
+// A recovery file set aside never replaces an earlier one.
+TEST(RecoveryFiles, SettingAsideNeverReplaces)
 {
     StartDirectory dir;
-    QDir(dir.path()).mkdir(kRecovery);
-    Journal journal;
-    const std::optional<FileError> error
-        = journal.record(dir.path(), { { kName, "a" }, { TFormData::kScheduleFile, "b" } });
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->fileName, kRecovery);
-    EXPECT_EQ(readFileBytes(dir.file(recoveryFileName(TFormData::kScheduleFile))), "b");
-    EXPECT_TRUE(journal.record(dir.path(), { { kName, "a" } })) << "a table that failed is tried again";
-}
-
-// Restoring keeps the data file's bytes in its backup; setting aside never replaces an earlier
-// file set aside.
-TEST(RecoveryFiles, RestoreKeepsABackupAndSettingAsideNeverReplaces)
-{
-    StartDirectory dir;
-    const QDateTime written(QDate(2024, 5, 7), QTime(8, 45, 12));
-    writeAt(dir.file(kName), "old", kLastClose);
-    writeAt(dir.file(kRecovery), "new", written);
-    Recovery found = scanRecoveryFiles(dir.path(), { { kName, QString() } }).newer.value(0);
-    ASSERT_EQ(found.bytes, "new");
-    ASSERT_FALSE(restoreRecovery(dir.path(), found));
-    EXPECT_EQ(readFileBytes(dir.file(kName)), "new");
-    EXPECT_EQ(readFileBytes(dir.file(backupFileName(kName))), "old");
-    EXPECT_FALSE(QFile::exists(dir.file(kRecovery)));
-
+    Recovery found;
+    found.file.name = kName;
+    found.written = QDateTime(QDate(2024, 5, 7), QTime(8, 45, 12));
     const QString aside = kRecovery + QStringLiteral("-20240507-084512");
     for (const QByteArray content : { "first", "second", "third" }) {
-        writeAt(dir.file(kRecovery), content, written);
-        found.bytes = content;
+        writeFileBytes(dir.file(kRecovery), content);
         ASSERT_FALSE(setRecoveryAside(dir.path(), found));
     }
     EXPECT_FALSE(QFile::exists(dir.file(kRecovery)));

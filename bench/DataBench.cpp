@@ -1,5 +1,6 @@
 // Speed of the work the start-up and the closing do on a full data set: loading and saving
-// both files, the employee master checks and the period checks, and registering a period.
+// both files, the employee master checks and the period checks, and registering a period; and
+// of the recovery journal written after each registration.
 #include "BenchData.h"
 #include "data/DataFiles.h"
 #include "data/MasterChecks.h"
@@ -7,6 +8,7 @@
 #include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -63,5 +65,28 @@ void BM_RegisterPeriod(benchmark::State& state)
         benchmark::DoNotOptimize(registerPeriod(schedule, QDate(2024, 5, 7), ++seed));
 }
 BENCHMARK(BM_RegisterPeriod)->Unit(benchmark::kMicrosecond);
+
+// A registration's journal: 30 employees loaded, one record changed, the master table written
+// to its recovery file and synced. The directory lies below the current one, on the disk where
+// a start directory would be, not on a memory file system.
+void BM_JournalAfterARegistration(benchmark::State& state)
+{
+    QTemporaryDir dir(QDir::current().filePath(QStringLiteral("journal-bench-XXXXXX")));
+    TFormData data;
+    fillMaster(data.StringGrid1);
+    registerPeriod(data.StringGrid2, QDate(2024, 5, 7), 1);
+    bool capacity = false;
+    if (saveTableFile(dir.path(), TFormData::kMasterFile, data.StringGrid1, false)
+        || saveTableFile(dir.path(), TFormData::kScheduleFile, data.StringGrid2, false)
+        || data.loadMaster(dir.path(), capacity) || data.loadSchedule(dir.path()) || data.writeJournal(dir.path()))
+        state.SkipWithError("setting up failed");
+    int wage = 1000;
+    for (auto _ : state) {
+        data.StringGrid1.setCell(1, 29, QString::number(++wage));
+        if (data.writeJournal(dir.path()))
+            state.SkipWithError("journal failed");
+    }
+}
+BENCHMARK(BM_JournalAfterARegistration)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -70,6 +70,10 @@ void Program::connectWindows()
     QObject::connect(person_.get(), &TFormPerson::deleteChosen, master, &TFormMaster::deleteEmployee);
     QObject::connect(master2_.get(), &TFormMaster2::weekChosen, master, &TFormMaster::setWeek);
 
+    // Every change the user commits to a persisted table goes to the recovery journal at once.
+    QObject::connect(master, &TFormMaster::tableChanged, main, &TFormMain::journalChanges);
+    QObject::connect(term_.get(), &TFormTerm::tableChanged, main, &TFormMain::journalChanges);
+
     // A registered period ends the reminder of the previous one.
     QObject::connect(term_.get(), &TFormTerm::periodRegistered, main, &TFormMain::hidePeriodReminder);
 

@@ -80,6 +80,11 @@ QString backupFileName(const QString& name)
     return name + QStringLiteral(".bak");
 }
 
+QString recoveryFileName(const QString& name)
+{
+    return name + QStringLiteral(".recover");
+}
+
 std::optional<FileError> ensureFile(const QString& dir, const QString& name)
 {
     const QString path = pathOf(dir, name);
@@ -103,7 +108,7 @@ void removeStaleTemporaries(const QString& dir, const QStringList& names)
     const QDir directory(dir);
     for (const QString& entry : directory.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         for (const QString& name : names) {
-            for (const QString& own : { name, backupFileName(name) }) {
+            for (const QString& own : { name, backupFileName(name), recoveryFileName(name) }) {
                 if (entry.startsWith(own) && suffix.match(entry.mid(own.size())).hasMatch())
                     QFile::remove(directory.filePath(entry));
             }
@@ -185,6 +190,12 @@ QByteArray serializeTable(const Table& table)
 
 std::optional<FileError> saveTableFile(const QString& dir, const QString& name, const Table& table, bool keepBackup)
 {
+    return saveFileBytes(dir, name, serializeTable(table), keepBackup);
+}
+
+std::optional<FileError> saveFileBytes(
+    const QString& dir, const QString& name, const QByteArray& bytes, bool keepBackup)
+{
     const QString path = pathOf(dir, name);
     if (keepBackup) {
         if (auto error = copyToBackup(path, name))
@@ -196,7 +207,6 @@ std::optional<FileError> saveTableFile(const QString& dir, const QString& name, 
     // as success at commit; written directly, the short count shows here.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileError { FileError::Kind::Create, name, file.errorString() };
-    const QByteArray bytes = serializeTable(table);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return FileError { FileError::Kind::Write, name, file.errorString() };

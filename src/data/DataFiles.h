@@ -40,8 +40,8 @@ inline constexpr int kLineBufferSize = 4096;
 // Creates an empty file when name is missing from dir.
 std::optional<FileError> ensureFile(const QString& dir, const QString& name);
 
-// Removes the temporary files that an interrupted save of one of names (or of its backup)
-// left in dir.
+// Removes the temporary files that an interrupted save of one of names (or of its backup or
+// recovery file) left in dir.
 void removeStaleTemporaries(const QString& dir, const QStringList& names);
 
 // Fills table from the file name in dir, creating an empty file when it is missing.
@@ -58,5 +58,10 @@ QByteArray serializeTable(const Table& table);
 // Replaces the file name in dir with the table's file form. With keepBackup the previous
 // file's bytes are first kept in name + ".bak". On failure the previous file is intact.
 std::optional<FileError> saveTableFile(const QString& dir, const QString& name, const Table& table, bool keepBackup);
+// Replaces the file name in dir with bytes, as saveTableFile() does.
+std::optional<FileError> saveFileBytes(
+    const QString& dir, const QString& name, const QByteArray& bytes, bool keepBackup);
 
 QString backupFileName(const QString& name);
+// The recovery file of a data file: the tables as the user left them since the last save.
+QString recoveryFileName(const QString& name);

@@ -42,13 +42,40 @@ std::optional<FileError> TFormData::loadSchedule(const QString& dir)
     return result.error;
 }
 
+std::vector<TFormData::Persisted> TFormData::persisted() const
+{
+    return {
+        { { kMasterFile, QStringLiteral("従業員マスタ") }, &StringGrid1, master_ },
+        { { kScheduleFile, QStringLiteral("勤務期間") }, &StringGrid2, schedule_ },
+    };
+}
+
 std::optional<FileError> TFormData::saveAll(const QString& dir) const
 {
-    if (master_ != Loaded::No) {
-        if (auto error = saveTableFile(dir, kMasterFile, StringGrid1, master_ == Loaded::Partly))
+    for (const Persisted& p : persisted()) {
+        if (p.loaded == Loaded::No)
+            continue;
+        if (auto error = saveTableFile(dir, p.file.name, *p.table, p.loaded == Loaded::Partly))
             return error;
+        journal_.discard(dir, p.file.name);
     }
-    if (schedule_ != Loaded::No)
-        return saveTableFile(dir, kScheduleFile, StringGrid2, schedule_ == Loaded::Partly);
     return std::nullopt;
+}
+
+QList<PersistedFile> TFormData::persistedFiles() const
+{
+    QList<PersistedFile> files;
+    for (const Persisted& p : persisted())
+        files.append(p.file);
+    return files;
+}
+
+std::optional<FileError> TFormData::writeJournal(const QString& dir)
+{
+    QList<FileBytes> loaded;
+    for (const Persisted& p : persisted()) {
+        if (p.loaded != Loaded::No)
+            loaded.append({ p.file.name, serializeTable(*p.table) });
+    }
+    return journal_.record(dir, loaded);
 }

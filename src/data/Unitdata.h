@@ -1,16 +1,20 @@
 #pragma once
 
 #include "data/DataFiles.h"
+#include "data/Journal.h"
 #include "data/Table.h"
 
+#include <QList>
 #include <QString>
 #include <optional>
+#include <vector>
 
 inline constexpr int kMaxEmployees = 30;
 
 // The data holder: owns the four tables for the whole run and carries the two persisted
-// ones to and from their files in the start directory. Every window reads and writes the
-// tables directly; the holder itself shows nothing and never ends the program.
+// ones to and from their files in the start directory, keeping the recovery journal of the
+// loaded ones in between. Every window reads and writes the tables directly; the holder itself
+// shows nothing and never ends the program.
 class TFormData {
 public:
     static inline const QString kMasterFile = QStringLiteral("zelrotandata.zel");
@@ -32,8 +36,17 @@ public:
     std::optional<FileError> loadMaster(const QString& dir, bool& capacityExceeded);
     std::optional<FileError> loadSchedule(const QString& dir);
     // Writes the master table, then the schedule table; stops at the first failure. A table
-    // that was never loaded is not written, so its file stays as the program found it.
+    // that was never loaded is not written, so its file stays as the program found it. Once a
+    // table is saved, the recovery file its journal wrote is removed.
     std::optional<FileError> saveAll(const QString& dir) const;
+
+    // The persisted tables' data files, in the order they are loaded.
+    QList<PersistedFile> persistedFiles() const;
+    // Writes each loaded table whose file form changed since the journal last wrote it to its
+    // recovery file.
+    std::optional<FileError> writeJournal(const QString& dir);
+    // The recovery file of the data file name is neither written nor removed in this run.
+    void leaveRecoveryFileAlone(const QString& name) { journal_.leaveAlone(name); }
 
 private:
     enum class Loaded {
@@ -43,6 +56,15 @@ private:
     };
     static Loaded loadedFrom(const LoadResult& result);
 
+    // A persisted table with its file; a table joins the files, the saving and the journal here.
+    struct Persisted {
+        PersistedFile file;
+        const Table* table;
+        Loaded loaded;
+    };
+    std::vector<Persisted> persisted() const;
+
     Loaded master_ = Loaded::No;
     Loaded schedule_ = Loaded::No;
+    Journal journal_;
 };

@@ -339,6 +339,7 @@ void TFormMaster::SpeedBtnClick()
     const QStringList cells = master::assembleRecord(input.name, wage, shown);
     for (int c = 0; c < cells.size(); ++c)
         table.setCell(c, row, cells[c]);
+    Q_EMIT tableChanged();
     person->refreshList();
     setProgress(75);
     pace::pause(300);
@@ -429,6 +430,7 @@ void TFormMaster::deleteEmployee(const QString& name)
         return;
     }
     master::deleteEmployee(table, row);
+    Q_EMIT tableChanged();
     person->refreshList();
     for (int step : { 70, 80, 90, 100 }) {
         setProgress(step);

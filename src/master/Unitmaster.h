@@ -41,6 +41,8 @@ public:
 Q_SIGNALS:
     // The window was closed; the main window shows again.
     void closed();
+    // A registration or a deletion changed the employee master table.
+    void tableChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;

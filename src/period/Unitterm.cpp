@@ -102,6 +102,7 @@ void TFormTerm::SpeedBtnClick()
     ui->ProgressBar1->setValue(5);
     const RegistrationOutcome outcome
         = registerPeriod(forms_.FormData->StringGrid2, startupDate_, QRandomGenerator::system()->generate());
+    Q_EMIT tableChanged();
     if (!outcome.ok) {
         for (const QString& line : outcome.lines)
             ui->Memo1->appendLine(line);

@@ -26,6 +26,8 @@ public:
 Q_SIGNALS:
     // A period was registered in the schedule table.
     void periodRegistered();
+    // A registration rewrote the schedule table (also one that stopped halfway).
+    void tableChanged();
     // The window was closed; the main window shows again.
     void closed();
 

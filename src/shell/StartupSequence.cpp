@@ -1,6 +1,7 @@
 #include "shell/StartupSequence.h"
 
 #include "app/Forms.h"
+#include "data/Journal.h"
 #include "data/MasterChecks.h"
 #include "data/ScheduleChecks.h"
 #include "data/Unitdata.h"
@@ -14,6 +15,15 @@
 namespace {
 const QString kMakerCaption = QStringLiteral("Karvela Software Development");
 const QString kCheckHit = QStringLiteral("▽ ZEL USE DATA SECURITY CHECK HIT !");
+
+QString japaneseDateTime(const QDateTime& t)
+{
+    return QStringLiteral("%1年%2月%3日 %4")
+        .arg(t.date().year())
+        .arg(t.date().month())
+        .arg(t.date().day())
+        .arg(t.time().toString(QStringLiteral("HH:mm")));
+}
 } // namespace
 
 StartupSequence::StartupSequence(
@@ -70,6 +80,7 @@ void StartupSequence::Timer1Timer()
     pace::pause(300);
     caption(QStringLiteral("Karvela Software Development ⇒ Rotan"));
     removeStaleTemporaries(startDir_, { TFormData::kMasterFile, TFormData::kScheduleFile });
+    offerRecovery();
     if (auto error = ensureFile(startDir_, TFormData::kMasterFile))
         fileFailure(*error);
     pace::pause(200);
@@ -148,6 +159,54 @@ void StartupSequence::Timer1Timer()
         progressCaption(8);
     }
     Timer2->start();
+}
+
+// Recovery files newer than their data files: the last run ended without closing. The user
+// chooses between what was entered since the last close and the data files as they were then;
+// nothing is deleted without their word.
+void StartupSequence::offerRecovery()
+{
+    TFormData& data = *forms_.FormData;
+    const RecoveryScan scan = scanRecoveryFiles(startDir_, data.persistedFiles());
+    if (!scan.unreadable.isEmpty()) {
+        QStringList names;
+        for (const PersistedFile& file : scan.unreadable) {
+            data.leaveRecoveryFileAlone(file.name);
+            names << recoveryFileName(file.name);
+        }
+        dialogs::message(dialogs::Kind::Warning,
+            QStringLiteral("▼ 前回終了後の入力内容の控え（復旧用ファイル）を読み込めませんでした．\r\n\r\n"
+                           "□ %1\r\n\r\n"
+                           "□ このファイルはそのまま残し，前回終了時のデータで起動します．\r\n\r\n"
+                           "□ 今回は，このデータの控えを作成しません．終了時の保存はいつもどおり行われます．\r\n")
+                .arg(names.join(QStringLiteral("，"))),
+            dialogs::Buttons::Ok, window_);
+    }
+    if (scan.newer.isEmpty())
+        return;
+
+    QStringList labels;
+    QDateTime lastClose;
+    for (const Recovery& recovery : scan.newer) {
+        labels << recovery.file.label;
+        if (recovery.dataSaved.isValid() && (!lastClose.isValid() || recovery.dataSaved > lastClose))
+            lastClose = recovery.dataSaved;
+    }
+    const QString when = lastClose.isValid() ? japaneseDateTime(lastClose) : QStringLiteral("記録なし");
+    const QString question = QStringLiteral(
+        "▼ 前回はプログラムが正常に終了しなかったため，保存されていない入力内容があります．\r\n\r\n"
+        "□ 前回の正常終了：%1\r\n\r\n"
+        "□ 内容：%2\r\n\r\n"
+        "□ それ以降の入力内容を復元しますか？\r\n\r\n"
+        "□「はい」の場合，復元します．それまでのデータファイルはバックアップ（.bak）として残ります．\r\n\r\n"
+        "□「いいえ」の場合，前回終了時のデータで起動します．入力内容は日付付きの別名ファイルとして残ります．\r\n");
+    const bool restore = dialogs::message(dialogs::Kind::Warning, question.arg(when, labels.join(QStringLiteral("，"))),
+                             dialogs::Buttons::YesNo, window_)
+        == dialogs::Answer::Yes;
+    for (const Recovery& recovery : scan.newer) {
+        if (auto error = restore ? restoreRecovery(startDir_, recovery) : setRecoveryAside(startDir_, recovery))
+            fileFailure(*error);
+    }
 }
 
 // Step 2: the schedule file and the checks of its form.

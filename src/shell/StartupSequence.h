@@ -12,7 +12,8 @@ class Timer;
 
 // The main window's start-up sequence: three chained one-shot steps that load the employee
 // master file and check it, load the schedule file and check its form, and check the period
-// against the start-up date, with their captions and pauses. It runs once per run. It tells
+// against the start-up date, with their captions and pauses. Before loading it offers to restore
+// what a run that did not close left in the recovery files. It runs once per run. It tells
 // the window what to show through its signals and decides nothing about menus or panels; a
 // file that cannot be created or read ends the program.
 class StartupSequence : public QObject {
@@ -46,6 +47,7 @@ private:
     void Timer1Timer();
     void Timer2Timer();
     void Timer3Timer();
+    void offerRecovery();
 
     void caption(const QString& text);
     void progressCaption(int dots);

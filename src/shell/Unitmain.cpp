@@ -260,6 +260,22 @@ void TFormMain::handOverTo(QWidget* window)
     window->show();
 }
 
+void TFormMain::journalChanges()
+{
+    const auto error = forms_.FormData->writeJournal(startDir_);
+    if (!error || journalFailureShown_)
+        return;
+    journalFailureShown_ = true;
+    dialogs::message(dialogs::Kind::Warning,
+        QStringLiteral(
+            "▼ 入力内容の控え（復旧用ファイル）を保存できませんでした．\r\n\r\n"
+            "□ %1（%2）\r\n\r\n"
+            "□ このまま作業を続けられます．入力内容は，終了時にいつもどおりデータファイルへ保存されます．\r\n\r\n"
+            "□ ただし，終了前にプログラムやパソコンが止まった場合は，前回終了後の入力内容が失われます．\r\n")
+            .arg(error->fileName, error->systemError),
+        dialogs::Buttons::Ok, QApplication::activeWindow());
+}
+
 QAction* TFormMain::scheduleItem(ScheduleItem item) const
 {
     switch (item) {

@@ -77,6 +77,11 @@ public:
     // Hides the main window and shows another one in its place.
     void handOverTo(QWidget* window);
 
+    // A window changed a persisted table for the user: the change goes to the recovery journal
+    // at once. A journal that cannot be written is reported once per run; the data files are
+    // saved at the close all the same.
+    void journalChanges();
+
     // The menu items that open the schedule views; each view checks its item when it is
     // complete, and the weekday list enables its item again when it closes.
     enum class ScheduleItem { Monthly, Daily, Weekly };
@@ -128,6 +133,7 @@ private:
 
     QString startDir_;
     State state_ = State::Starting;
+    bool journalFailureShown_ = false;
     int todayWeekdayCode_ = 0;
     shell::DutyTotals dutyTotals_;
     shell::CostTotals costTotals_;

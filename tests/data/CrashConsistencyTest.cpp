@@ -1,4 +1,5 @@
 #include "data/DataFiles.h"
+#include "data/Journal.h"
 #include "data/Unitdata.h"
 #include "shell/Unitmain.h"
 #include "support/SaveContents.h"
@@ -26,9 +27,9 @@ void sleepMicroseconds(long us)
 
 } // namespace
 
-// A saving process killed at any moment leaves each data file with either its old or its new
-// content, never anything else; the temporary files it may leave are gone once the program has
-// started again.
+// A saving process killed at any moment leaves each data file and each recovery file with
+// either its old or its new content, never anything else; the temporary files it may leave are
+// gone once the program has started again.
 TEST(CrashConsistency, AKilledSaveLeavesOldOrNewContentAndNoTemporaryAfterTheNextStart)
 {
     StartDirectory dir;
@@ -57,9 +58,12 @@ TEST(CrashConsistency, AKilledSaveLeavesOldOrNewContentAndNoTemporaryAfterTheNex
     writeFileBytes(dir.file(TFormData::kMasterFile), masters[0]);
     writeFileBytes(dir.file(TFormData::kScheduleFile), schedules[0]);
 
+    const QString masterRecovery = dir.file(recoveryFileName(TFormData::kMasterFile));
+    const QString scheduleRecovery = dir.file(recoveryFileName(TFormData::kScheduleFile));
     int withTemporaries = 0;
-    qsizetype filesBefore = 2;
+    qsizetype filesBefore = QDir(dir.path()).entryList(QDir::Files).size();
     int seen[2] = { 0, 0 };
+    int journalSeen[2] = { 0, 0 };
     for (int trial = 0; trial < 300; ++trial) {
         ASSERT_EQ(posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ), 0);
         sleepMicroseconds(static_cast<long>(QRandomGenerator::global()->bounded(2 * firstSaveUs + 1000)));
@@ -73,6 +77,12 @@ TEST(CrashConsistency, AKilledSaveLeavesOldOrNewContentAndNoTemporaryAfterTheNex
         ASSERT_TRUE(master == masters[0] || master == masters[1]) << "trial " << trial;
         ASSERT_TRUE(schedule == schedules[0] || schedule == schedules[1]) << "trial " << trial;
         ++seen[master == masters[1] ? 1 : 0];
+        // The first run wrote the journal before it was killed, so the recovery files are there.
+        const QByteArray masterJournal = readFileBytes(masterRecovery);
+        const QByteArray scheduleJournal = readFileBytes(scheduleRecovery);
+        ASSERT_TRUE(masterJournal == masters[0] || masterJournal == masters[1]) << "trial " << trial;
+        ASSERT_TRUE(scheduleJournal == schedules[0] || scheduleJournal == schedules[1]) << "trial " << trial;
+        ++journalSeen[masterJournal == masters[1] ? 1 : 0];
         const qsizetype files = QDir(dir.path()).entryList(QDir::Files).size();
         withTemporaries += files > filesBefore ? 1 : 0; // this kill left a save half done
         filesBefore = files;
@@ -81,9 +91,17 @@ TEST(CrashConsistency, AKilledSaveLeavesOldOrNewContentAndNoTemporaryAfterTheNex
     ::testing::Test::RecordProperty("old", seen[0]);
     ::testing::Test::RecordProperty("new", seen[1]);
     ::testing::Test::RecordProperty("with_temporaries", withTemporaries);
+    ::testing::Test::RecordProperty("journal_old", journalSeen[0]);
+    ::testing::Test::RecordProperty("journal_new", journalSeen[1]);
     EXPECT_GT(seen[0], 0);
     EXPECT_GT(seen[1], 0);
+    EXPECT_GT(journalSeen[0], 0);
+    EXPECT_GT(journalSeen[1], 0);
 
+    // The recovery files themselves are the next start's question; here only their temporaries
+    // matter.
+    QFile::remove(masterRecovery);
+    QFile::remove(scheduleRecovery);
     ProgramRun run(QDate(2024, 5, 7));
     run.startUp();
     EXPECT_EQ(run.forms().FormMain->state(), TFormMain::State::Normal);

@@ -203,9 +203,11 @@ TEST_F(DataFiles, FailuresNameTheirKindAndLeaveTheOldFileIntact)
 
 TEST_F(DataFiles, StaleTemporariesOfOurOwnFilesAreRemoved)
 {
-    const QStringList stale { "zelrotandata.zel.Ab12Cd", "zelrotandata2.zel.XyZ123", "zelrotandata.zel.bak.q1w2e3" };
+    const QStringList stale { "zelrotandata.zel.Ab12Cd", "zelrotandata2.zel.XyZ123", "zelrotandata.zel.bak.q1w2e3",
+        "zelrotandata2.zel.recover.Qw3Er5" };
     const QStringList kept { "zelrotandata.zel", "zelrotandata.zel.bak", "zelrotandata.zel.notours",
-        "zelrotandata.zel.abc", "other.txt.abcdef", "zelrotandata3.zel.abcdef" };
+        "zelrotandata.zel.abc", "other.txt.abcdef", "zelrotandata3.zel.abcdef", "zelrotandata.zel.recover",
+        "zelrotandata.zel.recover-20240507-084500" };
     for (const QString& name : stale + kept)
         writeFileBytes(dir.file(name), "x");
     removeStaleTemporaries(dir.path(), { TFormData::kMasterFile, TFormData::kScheduleFile });

@@ -1,0 +1,87 @@
+#include "data/Journal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+std::optional<FileError> Journal::record(const QString& dir, const QList<FileBytes>& files)
+{
+    std::optional<FileError> first;
+    for (const FileBytes& file : files) {
+        if (leftAlone_.contains(file.name)) // a journal of this table would replace a file the user may need
+            continue;
+        const auto known = written_.constFind(file.name);
+        if (known != written_.cend() && *known == file.bytes)
+            continue;
+        if (auto error = saveFileBytes(dir, recoveryFileName(file.name), file.bytes, false)) {
+            if (!first)
+                first = error;
+            continue;
+        }
+        written_.insert(file.name, file.bytes);
+    }
+    return first;
+}
+
+void Journal::leaveAlone(const QString& name)
+{
+    leftAlone_.append(name);
+}
+
+void Journal::discard(const QString& dir, const QString& name) const
+{
+    if (written_.contains(name) && !leftAlone_.contains(name))
+        QFile::remove(QDir(dir).filePath(recoveryFileName(name)));
+}
+
+RecoveryScan scanRecoveryFiles(const QString& dir, const QList<PersistedFile>& files)
+{
+    RecoveryScan scan;
+    const QDir directory(dir);
+    for (const PersistedFile& file : files) {
+        const QFileInfo recovery(directory.filePath(recoveryFileName(file.name)));
+        if (!recovery.exists())
+            continue;
+        const QFileInfo data(directory.filePath(file.name));
+        // File times of the same second cannot tell which was written first, and a normal close
+        // writes its data file after the last journal: only a later second means a later write.
+        if (data.exists() && recovery.lastModified().toSecsSinceEpoch() <= data.lastModified().toSecsSinceEpoch())
+            continue;
+        QFile in(recovery.filePath());
+        QByteArray bytes;
+        if (in.open(QIODevice::ReadOnly))
+            bytes = in.readAll();
+        if (!in.isOpen() || in.error() != QFileDevice::NoError) {
+            scan.unreadable.append(file);
+            continue;
+        }
+        QFile current(data.filePath());
+        if (data.exists() && current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
+            continue;
+        scan.newer.append({ file, recovery.lastModified(), data.exists() ? data.lastModified() : QDateTime(), bytes });
+    }
+    return scan;
+}
+
+std::optional<FileError> restoreRecovery(const QString& dir, const Recovery& recovery)
+{
+    if (auto error = saveFileBytes(dir, recovery.file.name, recovery.bytes, true))
+        return error;
+    QFile::remove(QDir(dir).filePath(recoveryFileName(recovery.file.name)));
+    return std::nullopt;
+}
+
+std::optional<FileError> setRecoveryAside(const QString& dir, const Recovery& recovery)
+{
+    const QDir directory(dir);
+    const QString name = recoveryFileName(recovery.file.name);
+    const QString stem = name + recovery.written.toString(QStringLiteral("-yyyyMMdd-HHmmss"));
+    QString aside = stem;
+    for (int n = 2; QFileInfo::exists(directory.filePath(aside)); ++n)
+        aside = stem + QStringLiteral("-%1").arg(n);
+    // QFile::rename() refuses to replace an existing file.
+    QFile file(directory.filePath(name));
+    if (!file.rename(directory.filePath(aside)))
+        return FileError { FileError::Kind::Write, name, file.errorString() };
+    return std::nullopt;
+}

@@ -1,0 +1,144 @@
+#include "data/Journal.h"
+#include "data/Unitdata.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kName = TFormData::kMasterFile;
+const QString kRecovery = recoveryFileName(kName);
+const QDateTime kLastClose(QDate(2024, 5, 6), QTime(18, 30));
+
+void setModified(const QString& path, const QDateTime& moment)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    ASSERT_TRUE(file.setFileTime(moment, QFileDevice::FileModificationTime));
+}
+
+void writeAt(const QString& path, const QByteArray& bytes, const QDateTime& moment)
+{
+    writeFileBytes(path, bytes);
+    setModified(path, moment);
+}
+
+enum class Found { Nothing, Newer, Unreadable };
+
+struct ScanCase {
+    const char* what;
+    qint64 recoveryAfterMs; // from the data file's time, which is the last close
+    bool sameBytes;
+    bool dataFile;
+    bool readable;
+    Found expected;
+};
+
+} // namespace
+
+TEST(RecoveryScan, OnlyALaterSecondWithOtherContentIsOffered)
+{
+    const ScanCase cases[] = {
+        { "a later second, other content", 1000, false, true, true, Found::Newer },
+        { "the same second", 800, false, true, true, Found::Nothing },
+        { "before the last close", -60000, false, true, true, Found::Nothing },
+        { "later, the data file's own bytes", 60000, true, true, true, Found::Nothing },
+        { "no data file", 0, false, false, true, Found::Newer },
+        { "later and unreadable", 60000, false, true, false, Found::Unreadable },
+    };
+    for (const ScanCase& c : cases) {
+        StartDirectory dir;
+        const QByteArray data = fileLine(sampleEmployee(QStringLiteral("青木")));
+        const QByteArray recovery = c.sameBytes ? data : data + fileLine(sampleEmployee(QStringLiteral("井上")));
+        const QDateTime saved = kLastClose.addMSecs(100);
+        if (c.dataFile)
+            writeAt(dir.file(kName), data, saved);
+        if (c.readable)
+            writeAt(dir.file(kRecovery), recovery, saved.addMSecs(c.recoveryAfterMs));
+        else
+            QDir(dir.path()).mkdir(kRecovery); // written now, long after the last close
+
+        const RecoveryScan scan = scanRecoveryFiles(dir.path(), { { kName, QStringLiteral("従業員マスタ") } });
+        ASSERT_EQ(scan.newer.size(), c.expected == Found::Newer ? 1 : 0) << c.what;
+        ASSERT_EQ(scan.unreadable.size(), c.expected == Found::Unreadable ? 1 : 0) << c.what;
+        if (c.expected != Found::Newer)
+            continue;
+        const Recovery& found = scan.newer.first();
+        EXPECT_EQ(found.file.label, QStringLiteral("従業員マスタ")) << c.what;
+        EXPECT_EQ(found.bytes, recovery) << c.what;
+        EXPECT_EQ(found.written, saved.addMSecs(c.recoveryAfterMs)) << c.what;
+        EXPECT_EQ(found.dataSaved, c.dataFile ? saved : QDateTime()) << c.what;
+    }
+}
+
+// The journal writes a file again only when its table changed, and takes back only its own files.
+TEST(Journal, WritesWhatChangedAndRemovesOnlyWhatItWrote)
+{
+    StartDirectory dir;
+    const QString schedule = TFormData::kScheduleFile;
+    const QString other = QStringLiteral("zelrotandata3.zel");
+    Journal journal;
+    ASSERT_FALSE(journal.record(dir.path(), { { kName, "a1" }, { schedule, "b1" } }));
+    EXPECT_EQ(readFileBytes(dir.file(kRecovery)), "a1");
+    EXPECT_EQ(readFileBytes(dir.file(recoveryFileName(schedule))), "b1");
+
+    writeFileBytes(dir.file(kRecovery), "touched");
+    writeFileBytes(dir.file(recoveryFileName(other)), "kept");
+    journal.leaveAlone(other);
+    ASSERT_FALSE(journal.record(dir.path(), { { kName, "a1" }, { schedule, "b2" }, { other, "c" } }));
+    EXPECT_EQ(readFileBytes(dir.file(kRecovery)), "touched") << "an unchanged table is not written again";
+    EXPECT_EQ(readFileBytes(dir.file(recoveryFileName(schedule))), "b2");
+    EXPECT_EQ(readFileBytes(dir.file(recoveryFileName(other))), "kept");
+
+    journal.discard(dir.path(), schedule);
+    journal.discard(dir.path(), other);
+    EXPECT_FALSE(QFile::exists(dir.file(recoveryFileName(schedule))));
+    EXPECT_TRUE(QFile::exists(dir.file(recoveryFileName(other)))) << "a file left alone is not removed";
+
+    Journal later;
+    later.discard(dir.path(), kName);
+    EXPECT_TRUE(QFile::exists(dir.file(kRecovery))) << "a journal removes only what it wrote";
+}
+
+// A recovery file set aside never replaces an earlier one.
+TEST(RecoveryFiles, SettingAsideNeverReplaces)
+{
+    StartDirectory dir;
+    Recovery found;
+    found.file.name = kName;
+    found.written = QDateTime(QDate(2024, 5, 7), QTime(8, 45, 12));
+    const QString aside = kRecovery + QStringLiteral("-20240507-084512");
+    for (const QByteArray content : { "first", "second", "third" }) {
+        writeFileBytes(dir.file(kRecovery), content);
+        ASSERT_FALSE(setRecoveryAside(dir.path(), found));
+    }
+    EXPECT_FALSE(QFile::exists(dir.file(kRecovery)));
+    EXPECT_EQ(readFileBytes(dir.file(aside)), "first");
+    EXPECT_EQ(readFileBytes(dir.file(aside + QStringLiteral("-2"))), "second");
+    EXPECT_EQ(readFileBytes(dir.file(aside + QStringLiteral("-3"))), "third");
+}
+
+// Only a loaded table has a journal, also one loaded partly; the close takes back only the
+// recovery files the run wrote.
+TEST(Journal, OnlyLoadedTablesAreJournalledAndTheCloseRemovesOnlyThose)
+{
+    StartDirectory dir;
+    const QString scheduleRecovery = recoveryFileName(TFormData::kScheduleFile);
+    writeFileBytes(dir.file(kName), fileLine(sampleEmployee(QStringLiteral("青木"))) + QByteArray(5000, 'z'));
+    writeFileBytes(dir.file(scheduleRecovery), "from a run that died");
+    TFormData data;
+    bool capacity = false;
+    ASSERT_FALSE(data.loadMaster(dir.path(), capacity));
+    data.StringGrid1.setCell(1, 0, QStringLiteral("1200"));
+    ASSERT_FALSE(data.writeJournal(dir.path()));
+    EXPECT_EQ(readFileBytes(dir.file(kRecovery)), serializeTable(data.StringGrid1));
+    EXPECT_EQ(readFileBytes(dir.file(scheduleRecovery)), "from a run that died");
+
+    ASSERT_FALSE(data.saveAll(dir.path()));
+    EXPECT_EQ(readFileBytes(dir.file(kName)), serializeTable(data.StringGrid1));
+    EXPECT_FALSE(QFile::exists(dir.file(kRecovery)));
+    EXPECT_EQ(readFileBytes(dir.file(scheduleRecovery)), "from a run that died");
+}

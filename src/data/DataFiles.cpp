@@ -185,6 +185,11 @@ QByteArray serializeTable(const Table& table)
 
 std::optional<FileError> saveTableFile(const QString& dir, const QString& name, const Table& table, bool keepBackup)
 {
+    return saveFile(dir, name, serializeTable(table), keepBackup);
+}
+
+std::optional<FileError> saveFile(const QString& dir, const QString& name, const QByteArray& bytes, bool keepBackup)
+{
     const QString path = pathOf(dir, name);
     if (keepBackup) {
         if (auto error = copyToBackup(path, name))
@@ -196,7 +201,6 @@ std::optional<FileError> saveTableFile(const QString& dir, const QString& name, 
     // as success at commit; written directly, the short count shows here.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileError { FileError::Kind::Create, name, file.errorString() };
-    const QByteArray bytes = serializeTable(table);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return FileError { FileError::Kind::Write, name, file.errorString() };

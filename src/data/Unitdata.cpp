@@ -2,6 +2,9 @@
 
 #include "platform/Numbers.h"
 
+#include <QDir>
+#include <QFile>
+
 int TFormData::employeeCount() const
 {
     int n = 0;
@@ -42,13 +45,42 @@ std::optional<FileError> TFormData::loadSchedule(const QString& dir)
     return result.error;
 }
 
+TFormData::ChangeLoad TFormData::loadChanges(const QString& dir)
+{
+    dayChanges = {};
+    QFile file(QDir(dir).filePath(kChangeFile));
+    if (!file.exists()) {
+        changes_ = Loaded::Missing;
+        return {};
+    }
+    const auto unreadable = [this, &file]() -> ChangeLoad {
+        changes_ = Loaded::No;
+        return { FileError { FileError::Kind::Open, kChangeFile, file.errorString() }, {} };
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return unreadable();
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return unreadable();
+    changefile::ReadResult read = changefile::read(bytes);
+    dayChanges = std::move(read.changes);
+    const bool whole = read.rejected.isEmpty() && changefile::serialize(dayChanges, StringGrid1) == bytes;
+    changes_ = whole ? Loaded::Completely : Loaded::Partly;
+    return { std::nullopt, read.rejected };
+}
+
 std::optional<FileError> TFormData::saveAll(const QString& dir) const
 {
     if (master_ != Loaded::No) {
         if (auto error = saveTableFile(dir, kMasterFile, StringGrid1, master_ == Loaded::Partly))
             return error;
     }
-    if (schedule_ != Loaded::No)
-        return saveTableFile(dir, kScheduleFile, StringGrid2, schedule_ == Loaded::Partly);
-    return std::nullopt;
+    if (schedule_ != Loaded::No) {
+        if (auto error = saveTableFile(dir, kScheduleFile, StringGrid2, schedule_ == Loaded::Partly))
+            return error;
+    }
+    if (changes_ == Loaded::No || (changes_ == Loaded::Missing && dayChanges.isEmpty()))
+        return std::nullopt;
+    // A file that appeared since start-up is kept in the backup as well.
+    return saveFile(dir, kChangeFile, changefile::serialize(dayChanges, StringGrid1), changes_ != Loaded::Completely);
 }

@@ -12,7 +12,8 @@ class Timer;
 
 // The main window's start-up sequence: three chained one-shot steps that load the employee
 // master file and check it, load the schedule file and check its form, and check the period
-// against the start-up date, with their captions and pauses. It runs once per run. It tells
+// against the start-up date (and, when everything passed, load the day changes), with their
+// captions and pauses. It runs once per run. It tells
 // the window what to show through its signals and decides nothing about menus or panels; a
 // file that cannot be created or read ends the program.
 class StartupSequence : public QObject {
@@ -50,6 +51,7 @@ private:
     void caption(const QString& text);
     void progressCaption(int dots);
     void finish(Outcome outcome);
+    void loadChanges();
 
     Forms& forms_;
     std::function<QDate()> startupDate_;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <tuple>
 #include <variant>
+#include <vector>
 
 namespace changefile {
 namespace {
@@ -70,15 +71,17 @@ struct Line {
     DayEntry entry;
 };
 
-// The change of one line, or the reason it is not taken.
-std::variant<Line, QString> parseLine(const QString& text)
+// The change of one line, or the reason it is not taken; names holds the verdicts on the names
+// met so far.
+std::variant<Line, QString> parseLine(const QString& text, QHash<QString, bool>& names)
 {
     if (!text.endsWith(u','))
         return kFieldCount;
     const QStringList f = text.chopped(1).split(u',');
     if (f.size() != kFields)
         return kFieldCount;
-    if (!isName(f[0]))
+    const auto name = names.constFind(f[0]);
+    if (!(name != names.cend() ? *name : *names.insert(f[0], isName(f[0]))))
         return kBadName;
     const int year = plainNumber(f[1], 4);
     if (year < 1000)
@@ -120,14 +123,16 @@ QString entryFault(const DayEntry& entry)
 ReadResult read(const QByteArray& bytes)
 {
     ReadResult out;
-    QList<QByteArray> lines = bytes.split('\n');
+    // Decoded at once: a line feed byte is never part of a two-byte character.
+    QStringList lines = cp932::decode(bytes).split(u'\n');
     if (lines.last().isEmpty())
         lines.removeLast(); // the line end of the last line
+    QHash<QString, bool> names; // a file names few employees many times
     for (int i = 0; i < lines.size(); ++i) {
-        QByteArray raw = lines[i];
-        if (raw.endsWith('\r'))
-            raw.chop(1);
-        const auto parsed = parseLine(cp932::decode(raw));
+        QString& text = lines[i];
+        if (text.endsWith(u'\r'))
+            text.chop(1);
+        const auto parsed = parseLine(text, names);
         if (const QString* reason = std::get_if<QString>(&parsed)) {
             out.rejected.append({ i + 1, *reason });
             continue;
@@ -148,19 +153,25 @@ QByteArray serialize(const DayChanges& changes, const Table& master)
     for (int row = master.rowCount() - 1; row >= 0; --row)
         if (!master.cell(0, row).isEmpty())
             rowOf.insert(master.cell(0, row), row); // the first row of a shared name wins
-    const auto order = [&rowOf, &master](const DayChange& c) {
-        return std::tuple(c.date, rowOf.value(c.name, master.rowCount()), c.name);
-    };
-    QList<DayChange> list = changes.list();
-    std::sort(
-        list.begin(), list.end(), [&order](const DayChange& a, const DayChange& b) { return order(a) < order(b); });
+    // The list comes by date and name: sorting positions by date, row and position keeps the
+    // names of one row (or of no row) in order.
+    const QList<DayChange> list = changes.list();
+    std::vector<std::tuple<qint64, int, int>> order;
+    order.reserve(list.size());
+    for (int i = 0; i < list.size(); ++i)
+        order.emplace_back(list[i].date.toJulianDay(), rowOf.value(list[i].name, master.rowCount()), i);
+    std::sort(order.begin(), order.end());
 
     QString text;
-    for (const DayChange& c : list) {
+    for (const auto& [julian, row, i] : order) {
+        const DayChange& c = list[i];
         const DayEntry& e = c.entry;
-        for (const QString& field :
-            { c.name, QString::number(c.date.year()), QString::number(c.date.month()), QString::number(c.date.day()),
-                e.attribute, e.startHour, e.startMinute, e.endHour, e.endMinute, e.netMinutes }) {
+        int year = 0;
+        int month = 0;
+        int day = 0;
+        c.date.getDate(&year, &month, &day);
+        for (const QString& field : { c.name, QString::number(year), QString::number(month), QString::number(day),
+                 e.attribute, e.startHour, e.startMinute, e.endHour, e.endMinute, e.netMinutes }) {
             text += field;
             text += u',';
         }

@@ -1,12 +1,17 @@
 #include "ChangesTestData.h"
 #include "changes/ChangeFile.h"
 #include "data/DataFiles.h"
+#include "platform/RichEdit.h"
 #include "shell/Unitmain.h"
 #include "support/TestSupport.h"
 #include "today/Unitinfo.h"
+#include "views/Unitschedu.h"
+#include "views/Unittime.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -36,7 +41,7 @@ protected:
 
 } // namespace
 
-TEST_F(ChangeStartup, LinesLeftOutAreToldOnceAndTheRestTakesEffect)
+TEST_F(ChangeStartup, LinesLeftOutAreToldOnceAndTheRestTakesEffectInEveryViewOfToday)
 {
     const QByteArray good = sjis("山田,2026,5,12,休み,0,00,0,00,0,\r\n");
     const QByteArray original = good + sjis("佐藤,2026,2,30,休み,0,00,0,00,0,\r\n佐藤,2026,5,12,\r\n");
@@ -51,6 +56,22 @@ TEST_F(ChangeStartup, LinesLeftOutAreToldOnceAndTheRestTakesEffect)
     const QStringList panel = run->forms().FormInfo->lines();
     EXPECT_FALSE(panel.contains("□ 山田"));
     EXPECT_TRUE(panel.contains("□ 佐藤"));
+
+    const auto open = [this](const char* item, ViewWindow* view) {
+        main()->findChild<QAction*>(item)->trigger();
+        EXPECT_TRUE(waitFor([view] { return view->isReady(); })) << item;
+        const QStringList lines = view->findChild<RichEdit*>("RichEdit1")->lines();
+        view->close();
+        return lines;
+    };
+    EXPECT_TRUE(open("NscheManth", run->forms().FormSchedu).contains("　5/12（火） 山田 ： 〇 ⇒ ×"));
+    EXPECT_TRUE(open("NscheDay", run->forms().FormTime).contains(QString(25, u'□') + "　  【山田】  ＜休み＞"));
+
+    run->forms().FormInfo->findChild<QPushButton*>("Button1")->click();
+    RichEdit* duty = main()->findChild<RichEdit*>("RichEdit2");
+    ASSERT_TRUE(waitFor([duty] { return duty->lines().join("\n").contains("本日人件費合計"); }));
+    EXPECT_TRUE(duty->lines().contains("× 山田"));
+    EXPECT_TRUE(duty->lines().contains("◇ 本日勤務者合計 ⇒ 1 人"));
 
     main()->close();
     EXPECT_EQ(readFileBytes(changeFile()), good);

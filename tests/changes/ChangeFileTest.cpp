@@ -111,14 +111,11 @@ TEST(ChangeFile, TheStartUpMessageListsTheFirstFifteenLinesAndCountsTheRest)
     for (int line = 1; line <= 17; ++line)
         rejected.append({ line * 2, line == 3 ? kNoDate : kFieldCount });
     const QStringList lines = changefile::rejectedLinesMessage(rejected).split("\r\n");
-    EXPECT_EQ(lines[0], "▼ 勤務変更ファイル zelrotandata3.zel の次の行は読み込めませんでした．");
-    EXPECT_EQ(lines[1], "");
-    EXPECT_EQ(lines[2], "　2 行目：項目数が10ではありません");
-    EXPECT_EQ(lines[4], "　6 行目：日付が存在しません");
-    EXPECT_EQ(lines[16], "　30 行目：項目数が10ではありません");
-    EXPECT_EQ(lines[17], "　ほか 2 行");
-    EXPECT_EQ(lines[18], "");
-    EXPECT_TRUE(lines[19].startsWith("▽ これらの行を除いて続行します．"));
-    EXPECT_EQ(lines.size(), 20);
+    ASSERT_EQ(lines.size(), 20);
+    EXPECT_EQ(lines.mid(0, 5),
+        QStringList({ "▼ 勤務変更ファイル zelrotandata3.zel の次の行は読み込めませんでした．", "",
+            "　2 行目：項目数が10ではありません", "　4 行目：項目数が10ではありません",
+            "　6 行目：日付が存在しません" }));
+    EXPECT_EQ(lines.mid(16, 3), QStringList({ "　30 行目：項目数が10ではありません", "　ほか 2 行", "" }));
     EXPECT_FALSE(changefile::rejectedLinesMessage(rejected.mid(0, 15)).contains("ほか"));
 }

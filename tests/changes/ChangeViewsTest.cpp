@@ -103,51 +103,44 @@ TEST(ChangeViews, PeriodCostAddsTheWorkingDaysInEffectByTheDayPayRuleInSixtyFour
     changes.set("高橋", kSaturday, shift("10", "00", "15", "00", "300"));
     const EffectiveSchedule schedule(shop.data);
     const QList<QDate>& dates = schedule.dates();
-    const int weekdays = int(std::count_if(dates.begin(), dates.end(), [](QDate d) { return d.dayOfWeek() <= 5; }));
+    const qint64 weekdays = std::count_if(dates.begin(), dates.end(), [](QDate d) { return d.dayOfWeek() <= 5; });
 
     daychanges::PeriodCostTotals totals;
     QStringList lines = daychanges::periodCostHeading(schedule);
     lines << daychanges::periodCostLine(schedule, 0, totals) << daychanges::periodCostLine(schedule, 1, totals);
     lines << daychanges::periodCostClosing(schedule, totals);
-    const qint64 yamada = 7500LL * (weekdays - 1);
-    const qint64 sato = 9375LL * weekdays + 6250; // 1250 × 7 + 1250 div (60 div 30), and 5 hours
-    const int satoMinutes = 450 * weekdays + 300;
+    const auto line = [](const char* name, qint64 days, qint64 minutes, qint64 pay) {
+        return QStringLiteral("■ %1 ： 勤務 %2 日，実労 %3 時間 %4 分，給料 ¥%5")
+            .arg(name, QString::number(days), QString::number(minutes / 60), QString::number(minutes % 60),
+                QString::number(pay));
+    };
+    const qint64 yamada = 7500 * (weekdays - 1);
+    const qint64 sato = 9375 * weekdays + 6250; // 1250 × 7 + 1250 div (60 div 30), and 5 hours
+    const QDate last = dates.last();
     EXPECT_EQ(lines,
         QStringList({ "",
             QStringLiteral("【期間人件費】 2026年5月7日 ～ %1年%2月%3日  ＜%4 日間＞")
-                .arg(dates.last().year())
-                .arg(dates.last().month())
-                .arg(dates.last().day())
+                .arg(last.year())
+                .arg(last.month())
+                .arg(last.day())
                 .arg(dates.size()),
-            "",
-            QStringLiteral("■ 山田 ： 勤務 %1 日，実労 %2 時間 %3 分，給料 ¥%4")
-                .arg(weekdays - 1)
-                .arg(450 * (weekdays - 1) / 60)
-                .arg(450 * (weekdays - 1) % 60)
-                .arg(yamada),
-            QStringLiteral("■ 佐藤 ： 勤務 %1 日，実労 %2 時間 %3 分，給料 ¥%4")
-                .arg(weekdays + 1)
-                .arg(satoMinutes / 60)
-                .arg(satoMinutes % 60)
-                .arg(sato),
-            "", QStringLiteral("◆ [期間人件費集計額]⇒ ¥%1  （勤務変更 2 件）").arg(yamada + sato) }));
+            "", line("山田", weekdays - 1, 450 * (weekdays - 1), yamada),
+            line("佐藤", weekdays + 1, 450 * weekdays + 300, sato), "",
+            QStringLiteral("◆ [期間人件費集計額]⇒ ¥%1  （勤務変更 2 件）").arg(yamada + sato) }));
 
     // Thirty employees at the largest wage working every day past the reach of 32 bits.
     PeriodData full(kStart);
     for (int row = 0; row < kMaxEmployees; ++row) {
-        QStringList cells = employee(QStringLiteral("社員%1").arg(row), "99999");
-        for (int day = 0; day < 7; ++day) {
-            for (int k = 0; k < 5; ++k)
-                cells[2 + 5 * day + k] = QStringList { "勤務日", "1", "00", "24", "00" }[k];
-            cells[37 + day] = "9999";
-        }
-        putEmployee(full.data.StringGrid1, row, cells);
+        const QString name = QStringLiteral("社員%1").arg(row);
+        putEmployee(full.data.StringGrid1, row, employee(name, "99999"));
+        for (const QDate date : dates)
+            full.data.dayChanges.set(name, date, shift("1", "00", "24", "00", "9999"));
     }
     const EffectiveSchedule everyday(full.data);
     daychanges::PeriodCostTotals sum;
     for (int row = 0; row < kMaxEmployees; ++row)
         daychanges::periodCostLine(everyday, row, sum);
-    EXPECT_EQ(sum.pay, qint64(kMaxEmployees) * everyday.days() * shell::dayPay(99999, 9999).pay);
+    EXPECT_EQ(sum.pay, kMaxEmployees * dates.size() * shell::dayPay(99999, 9999).pay);
     EXPECT_GT(sum.pay, std::numeric_limits<int>::max());
 }
 

@@ -89,7 +89,7 @@ TEST(EffectiveSchedule, AHeaderWithoutAValidStartOrDayCountGivesNoDatesAndNoChan
         QString text;
         bool valid;
     } cases[] = { { 6, "41", false }, { 6, "0", false }, { 6, "x", false }, { 1, "13", false }, { 0, "", false },
-        { 1, "2", true } /* 7 February */, { 2, "31", true } /* 31 May */ };
+        { 1, "2", true }, { 2, "31", true } };
     for (const auto& c : cases) {
         Shop shop;
         shop.data.dayChanges.set("山田", QDate(2026, 5, 12), dayOff("休み"));

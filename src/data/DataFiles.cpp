@@ -190,11 +190,10 @@ QByteArray serializeTable(const Table& table)
 
 std::optional<FileError> saveTableFile(const QString& dir, const QString& name, const Table& table, bool keepBackup)
 {
-    return saveFileBytes(dir, name, serializeTable(table), keepBackup);
+    return saveFile(dir, name, serializeTable(table), keepBackup);
 }
 
-std::optional<FileError> saveFileBytes(
-    const QString& dir, const QString& name, const QByteArray& bytes, bool keepBackup)
+std::optional<FileError> saveFile(const QString& dir, const QString& name, const QByteArray& bytes, bool keepBackup)
 {
     const QString path = pathOf(dir, name);
     if (keepBackup) {

@@ -58,9 +58,8 @@ QByteArray serializeTable(const Table& table);
 // Replaces the file name in dir with the table's file form. With keepBackup the previous
 // file's bytes are first kept in name + ".bak". On failure the previous file is intact.
 std::optional<FileError> saveTableFile(const QString& dir, const QString& name, const Table& table, bool keepBackup);
-// Replaces the file name in dir with bytes, as saveTableFile() does.
-std::optional<FileError> saveFileBytes(
-    const QString& dir, const QString& name, const QByteArray& bytes, bool keepBackup);
+// Replaces the file name in dir with bytes, as saveTableFile() does with a table's file form.
+std::optional<FileError> saveFile(const QString& dir, const QString& name, const QByteArray& bytes, bool keepBackup);
 
 QString backupFileName(const QString& name);
 // The recovery file of a data file: the tables as the user left them since the last save.

@@ -13,7 +13,7 @@ std::optional<FileError> Journal::record(const QString& dir, const QList<FileByt
         const auto known = written_.constFind(file.name);
         if (known != written_.cend() && *known == file.bytes)
             continue;
-        if (auto error = saveFileBytes(dir, recoveryFileName(file.name), file.bytes, false)) {
+        if (auto error = saveFile(dir, recoveryFileName(file.name), file.bytes, false)) {
             if (!first)
                 first = error;
             continue;
@@ -65,7 +65,7 @@ RecoveryScan scanRecoveryFiles(const QString& dir, const QList<PersistedFile>& f
 
 std::optional<FileError> restoreRecovery(const QString& dir, const Recovery& recovery)
 {
-    if (auto error = saveFileBytes(dir, recovery.file.name, recovery.bytes, true))
+    if (auto error = saveFile(dir, recovery.file.name, recovery.bytes, true))
         return error;
     QFile::remove(QDir(dir).filePath(recoveryFileName(recovery.file.name)));
     return std::nullopt;

@@ -2,6 +2,9 @@
 
 #include "platform/Numbers.h"
 
+#include <QDir>
+#include <QFile>
+
 int TFormData::employeeCount() const
 {
     int n = 0;
@@ -42,20 +45,47 @@ std::optional<FileError> TFormData::loadSchedule(const QString& dir)
     return result.error;
 }
 
+TFormData::ChangeLoad TFormData::loadChanges(const QString& dir)
+{
+    dayChanges = {};
+    QFile file(QDir(dir).filePath(kChangeFile));
+    if (!file.exists()) {
+        changes_ = Loaded::Missing;
+        return {};
+    }
+    const auto unreadable = [this, &file]() -> ChangeLoad {
+        changes_ = Loaded::No;
+        return { FileError { FileError::Kind::Open, kChangeFile, file.errorString() }, {} };
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return unreadable();
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return unreadable();
+    changefile::ReadResult read = changefile::read(bytes);
+    dayChanges = std::move(read.changes);
+    const bool whole = read.rejected.isEmpty() && changefile::serialize(dayChanges, StringGrid1) == bytes;
+    changes_ = whole ? Loaded::Completely : Loaded::Partly;
+    return { std::nullopt, read.rejected };
+}
+
 std::vector<TFormData::Persisted> TFormData::persisted() const
 {
     return {
-        { { kMasterFile, QStringLiteral("従業員マスタ") }, &StringGrid1, master_ },
-        { { kScheduleFile, QStringLiteral("勤務期間") }, &StringGrid2, schedule_ },
+        { { kMasterFile, QStringLiteral("従業員マスタ") }, serializeTable(StringGrid1), master_ },
+        { { kScheduleFile, QStringLiteral("勤務期間") }, serializeTable(StringGrid2), schedule_ },
+        { { kChangeFile, QStringLiteral("勤務変更") }, changefile::serialize(dayChanges, StringGrid1), changes_ },
     };
 }
 
 std::optional<FileError> TFormData::saveAll(const QString& dir) const
 {
     for (const Persisted& p : persisted()) {
-        if (p.loaded == Loaded::No)
+        if (!p.written())
             continue;
-        if (auto error = saveTableFile(dir, p.file.name, *p.table, p.loaded == Loaded::Partly))
+        // A file not taken whole keeps its bytes in the backup; so does a change file that
+        // appeared since start-up.
+        if (auto error = saveFile(dir, p.file.name, p.bytes, p.loaded != Loaded::Completely))
             return error;
         journal_.discard(dir, p.file.name);
     }
@@ -74,8 +104,8 @@ std::optional<FileError> TFormData::writeJournal(const QString& dir)
 {
     QList<FileBytes> loaded;
     for (const Persisted& p : persisted()) {
-        if (p.loaded != Loaded::No)
-            loaded.append({ p.file.name, serializeTable(*p.table) });
+        if (p.written())
+            loaded.append({ p.file.name, p.bytes });
     }
     return journal_.record(dir, loaded);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changes/ChangeFile.h"
 #include "data/DataFiles.h"
 #include "data/Journal.h"
 #include "data/Table.h"
@@ -11,19 +12,21 @@
 
 inline constexpr int kMaxEmployees = 30;
 
-// The data holder: owns the four tables for the whole run and carries the two persisted
-// ones to and from their files in the start directory, keeping the recovery journal of the
-// loaded ones in between. Every window reads and writes the tables directly; the holder itself
-// shows nothing and never ends the program.
+// The data holder: owns the four tables and the day changes for the whole run and carries the
+// two persisted tables and the changes to and from their files in the start directory, keeping
+// the recovery journal of what was loaded in between. Every window reads and writes them
+// directly; the holder itself shows nothing and never ends the program.
 class TFormData {
 public:
     static inline const QString kMasterFile = QStringLiteral("zelrotandata.zel");
     static inline const QString kScheduleFile = QStringLiteral("zelrotandata2.zel");
+    static inline const QString kChangeFile = QStringLiteral("zelrotandata3.zel");
 
     Table StringGrid1 { 44, kMaxEmployees }; // employee master table
     Table StringGrid2 { 40, 5 }; // schedule table
     Table StringGrid3 { 41, kMaxEmployees }; // work table
     Table StringGrid4 { 40, 2 }; // weekday table
+    DayChanges dayChanges; // leave, swapped shifts and extra days on single dates
 
     // Rows 0 to 29 of the employee master table whose name is not empty.
     int employeeCount() const;
@@ -35,9 +38,18 @@ public:
     // Loading: the master load reports whether a 31st line was met (the capacity flag).
     std::optional<FileError> loadMaster(const QString& dir, bool& capacityExceeded);
     std::optional<FileError> loadSchedule(const QString& dir);
-    // Writes the master table, then the schedule table; stops at the first failure. A table
-    // that was never loaded is not written, so its file stays as the program found it. Once a
-    // table is saved, the recovery file its journal wrote is removed.
+    // The change file, read after both data files passed their checks: a missing file means no
+    // changes and is not created. The lines not taken are returned; an error means the file
+    // could not be read, and it is then never written in this run.
+    struct ChangeLoad {
+        std::optional<FileError> error;
+        QList<changefile::RejectedLine> rejected;
+    };
+    ChangeLoad loadChanges(const QString& dir);
+    // Writes the master table, then the schedule table, then the changes; stops at the first
+    // failure. A file that was never read is not written, so it stays as the program found
+    // it; a change file that was missing is created only when there is a change to write. Once
+    // a file is saved, the recovery file its journal wrote is removed.
     std::optional<FileError> saveAll(const QString& dir) const;
 
     // The persisted tables' data files, in the order they are loaded.
@@ -53,18 +65,24 @@ private:
         No,
         Completely, // saving the table unchanged gives back the file's bytes
         Partly, // the file held more than the table took: its bytes are kept in a backup
+        Missing, // there was no file to read
     };
     static Loaded loadedFrom(const LoadResult& result);
 
-    // A persisted table with its file; a table joins the files, the saving and the journal here.
+    // A persisted file with its content in file form; a file joins the loading's order, the
+    // saving and the journal here.
     struct Persisted {
         PersistedFile file;
-        const Table* table;
+        QByteArray bytes;
         Loaded loaded;
+        // Whether a save or the journal writes it: only what was read, and a file that was
+        // missing only once there is something to write.
+        bool written() const { return loaded != Loaded::No && !(loaded == Loaded::Missing && bytes.isEmpty()); }
     };
     std::vector<Persisted> persisted() const;
 
     Loaded master_ = Loaded::No;
     Loaded schedule_ = Loaded::No;
+    Loaded changes_ = Loaded::No;
     Journal journal_;
 };

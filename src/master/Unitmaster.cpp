@@ -3,6 +3,7 @@
 
 #include "app/Forms.h"
 #include "app/WindowScaling.h"
+#include "changes/DayChanges.h"
 #include "data/Unitdata.h"
 #include "master/Registration.h"
 #include "master/Unitmaster2.h"
@@ -336,9 +337,12 @@ void TFormMaster::SpeedBtnClick()
 
     startProgress();
     const int row = mode == master::Mode::Edit ? person->editedRow() : master::firstFreeRow(table);
+    const QString previousName = table.cell(0, row);
     const QStringList cells = master::assembleRecord(input.name, wage, shown);
     for (int c = 0; c < cells.size(); ++c)
         table.setCell(c, row, cells[c]);
+    if (mode == master::Mode::Edit)
+        followRename(forms_.FormData->dayChanges, table, previousName, input.name);
     Q_EMIT tableChanged();
     person->refreshList();
     setProgress(75);

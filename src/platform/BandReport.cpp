@@ -83,11 +83,21 @@ QList<Page> BandReport::run()
         place(detail, y, pages.last());
         y += detail.height;
     }
-    // The summary and the footer share the last page.
-    if (y + summary.height > bottom - pageFooter.height && y > 0)
+    // The summary and the footer share the last page, and so does the trailer after the summary.
+    const qreal footerTop = bottom - pageFooter.height;
+    if (y + summary.height > footerTop && y > 0)
         newPage();
     place(summary, y, pages.last());
-    place(pageFooter, bottom - pageFooter.height, pages.last());
+    y += summary.height;
+    if (trailerRows > 0 && y + trailerRows * trailer.height > footerTop)
+        newPage();
+    for (trailerRow_ = 0; trailerRow_ < trailerRows; ++trailerRow_) {
+        if (y + trailer.height > footerTop && y > 0)
+            newPage();
+        place(trailer, y, pages.last());
+        y += trailer.height;
+    }
+    place(pageFooter, footerTop, pages.last());
     return pages;
 }
 

@@ -8,9 +8,10 @@
 #include <functional>
 
 // The banded report layer that the print reports are built on. A report is a page setup
-// and four bands: the page header (first page), the detail band (repeated while the
-// need-data callback answers yes), the summary (after the last detail) and the page footer
-// (at the bottom of the last page). Running a report gives a page model: every page with
+// and five bands: the page header (first page), the detail band (repeated while the
+// need-data callback answers yes), the summary (after the last detail), the trailer (a list
+// after the summary, when the report has one) and the page footer (at the bottom of the last
+// page). Running a report gives a page model: every page with
 // its fields, their rectangles and texts, and its rules. The layer lays out and paginates;
 // it does not paint (see ReportPainter) and knows nothing of the tables.
 namespace report {
@@ -79,6 +80,11 @@ public:
     Band pageHeader;
     Band detail;
     Band summary;
+    // Printed trailerRows times after the summary (beforePrint may set the count), its fields
+    // asking trailerRow() for the row. The list follows the summary on its page when all of it
+    // fits there above the page footer; else it starts on a new page and runs on as needed.
+    Band trailer;
+    int trailerRows = 0;
     Band pageFooter;
     // Runs once before the first band prints.
     std::function<void()> beforePrint;
@@ -91,9 +97,12 @@ public:
 
     // The number of the page being printed, for page-number fields.
     int pageNumber() const { return pageNumber_; }
+    // The trailer row being printed, from 0.
+    int trailerRow() const { return trailerRow_; }
 
 private:
     int pageNumber_ = 0;
+    int trailerRow_ = 0;
 };
 
 } // namespace report

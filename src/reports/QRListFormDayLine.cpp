@@ -1,7 +1,9 @@
 #include "reports/QRListFormDayLine.h"
 
+#include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "platform/ReportPainter.h"
+#include "views/ScheduleView.h"
 
 #include <algorithm>
 
@@ -76,9 +78,17 @@ TQRListFormDayLine::TQRListFormDayLine(const TFormData& data)
     summary.addField(QStringLiteral("QRLabel57"), QRectF(26, 8, 70, 16), leftEnd, dayLine);
     summary.addField(QStringLiteral("QRLabel55"), QRectF(750, 8, 70, 16), kSmall, dayLine);
 
+    // The day changes under the schedule: the heading and one line per change.
+    report::Band& trailer = r.trailer;
+    trailer.height = 16;
+    trailer.addField(QStringLiteral("QRLblChange"), QRectF(24, 0, width - 24, 16), kText,
+        [this] { return changeLines_.value(QuickRepDayLine.trailerRow()); });
+
     addFooter(r, [] { return QStringLiteral("【勤務スケジュール表】"); });
 
     r.beforePrint = [this] {
+        changeLines_ = scheduleview::changeLines(daychanges::EffectiveSchedule(data_)).mid(1);
+        QuickRepDayLine.trailerRows = static_cast<int>(changeLines_.size());
         records_.reset(data_.employeeCount());
         for (report::Field& f : QuickRepDayLine.detail.fields)
             if (f.name == QLatin1String("QRLblName"))

@@ -10,9 +10,10 @@ class QWidget;
 class TFormData;
 
 // The schedule print report: the schedule that the schedule window laid out, one row of
-// day symbols per employee between the days of month and the weekdays. It reads the work,
-// weekday and schedule tables and two lines of the schedule window's text when it prints;
-// it changes nothing. The schedule window creates it once and reuses it.
+// day symbols per employee between the days of month and the weekdays, and under it the
+// period's day changes when there are any. It reads the work, weekday and schedule tables, the
+// day changes and two lines of the schedule window's text when it prints; it changes nothing.
+// The schedule window creates it once and reuses it.
 class TQRListFormDayLine {
 public:
     explicit TQRListFormDayLine(const TFormData& data);
@@ -32,5 +33,6 @@ public:
 private:
     const TFormData& data_;
     QStringList viewLines_;
+    QStringList changeLines_;
     reportparts::Records records_;
 };

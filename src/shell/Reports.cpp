@@ -10,7 +10,6 @@ namespace shell {
 namespace {
 
 using master::blockColumn;
-using master::netMinutesColumn;
 
 // clang-format off
 const std::array<QString, 7> kHeadings {
@@ -42,9 +41,9 @@ int wageOf(const Table& master, int row)
     return numbers::toInt(master.cell(1, row));
 }
 
-DayPay payOf(const Table& master, int row, int day)
+DayPay payOf(const Table& master, int row, const DayEntry& day)
 {
-    return dayPay(wageOf(master, row), numbers::toInt(master.cell(netMinutesColumn(day), row)));
+    return dayPay(wageOf(master, row), numbers::toInt(day.netMinutes));
 }
 
 QString wageLine(const Table& master, int row)
@@ -53,11 +52,10 @@ QString wageLine(const Table& master, int row)
 }
 
 // The start, end and net working time lines of a working day, times as stored.
-QStringList shiftLines(const Table& master, int row, int day, const DayPay& pay)
+QStringList shiftLines(const DayEntry& day, const DayPay& pay)
 {
-    const int c = blockColumn(day);
-    return { QStringLiteral("出 ") + master.cell(c + 1, row) + u':' + master.cell(c + 2, row),
-        QStringLiteral("退 ") + master.cell(c + 3, row) + u':' + master.cell(c + 4, row),
+    return { QStringLiteral("出 ") + day.startHour + u':' + day.startMinute,
+        QStringLiteral("退 ") + day.endHour + u':' + day.endMinute,
         QStringLiteral("実労時間 %1時間 %2分").arg(pay.hours).arg(pay.minutes) };
 }
 
@@ -75,13 +73,13 @@ QStringList individualWeek(const Table& master, const QString& name)
               << QString();
         for (int day = 0; day < master::kDays; ++day) {
             lines << kHeadings[day];
-            const QString attribute = master.cell(blockColumn(day), row);
-            if (attribute != attributes::kWorkday) {
-                lines << QStringLiteral("[ ") + attribute + QStringLiteral(" ]");
+            const DayEntry entry = daychanges::blockEntry(master, row, day);
+            if (entry.attribute != attributes::kWorkday) {
+                lines << QStringLiteral("[ ") + entry.attribute + QStringLiteral(" ]");
                 continue;
             }
-            const DayPay pay = payOf(master, row, day);
-            lines << shiftLines(master, row, day, pay) << kPayLines[day] + QString::number(pay.pay) + u'円';
+            const DayPay pay = payOf(master, row, entry);
+            lines << shiftLines(entry, pay) << kPayLines[day] + QString::number(pay.pay) + u'円';
             ++workingDays;
             weekPay += pay.pay;
         }
@@ -97,7 +95,7 @@ QString costLine(const Table& master, int row, CostTotals& totals)
     QString line = u'■' + master.cell(0, row) + u' ';
     qint64 week = 0;
     for (int day = 0; day < master::kDays; ++day) {
-        const qint64 pay = payOf(master, row, day).pay;
+        const qint64 pay = payOf(master, row, daychanges::blockEntry(master, row, day)).pay;
         line += kWeekdayLabels[day] + QString::number(pay);
         totals.weekdays[day] += pay;
         week += pay;
@@ -128,18 +126,19 @@ QString registrationLine(const Table& master, int row)
     return line;
 }
 
-QStringList dutyLines(const Table& master, int row, int weekdayCode, DutyTotals& totals)
+QStringList dutyLines(
+    const Table& master, int row, int weekdayCode, DutyTotals& totals, const daychanges::RowChanges& todayChanges)
 {
-    if (weekdayCode < 1 || weekdayCode > 7)
+    const std::optional<DayEntry> today = daychanges::entryOn(master, row, weekdayCode, todayChanges);
+    if (!today)
         return { QString(), QStringLiteral("- ▼ 不定情報検出 -"), QString() };
-    const int day = TFormData::weekdayBlock(weekdayCode);
     const QString name = master.cell(0, row);
-    const QString attribute = master.cell(blockColumn(day), row);
+    const QString& attribute = today->attribute;
     if (attribute == attributes::kWorkday) {
-        const DayPay pay = payOf(master, row, day);
+        const DayPay pay = payOf(master, row, *today);
         ++totals.workers;
         totals.labourCost += pay.pay;
-        return QStringList { QStringLiteral("〇 ") + name } + shiftLines(master, row, day, pay)
+        return QStringList { QStringLiteral("〇 ") + name } + shiftLines(*today, pay)
             + QStringList { QStringLiteral("本日給料 %1円").arg(pay.pay), wageLine(master, row), QString() };
     }
     if (attribute == attributes::kRegularDayOff)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changes/EffectiveSchedule.h"
 #include "data/Table.h"
 
 #include <QString>
@@ -32,13 +33,14 @@ QString costClosingLine(const CostTotals& totals);
 QString registrationLine(const Table& master, int row);
 
 // Today's duty list: the lines of one employee for the weekday code (1 = Sunday … 7 =
-// Saturday), counting a working employee and the day's pay into the totals, and the lines
-// that close the list.
+// Saturday) or for the employee's day change of today in todayChanges, counting a working
+// employee and the day's pay into the totals, and the lines that close the list.
 struct DutyTotals {
     int workers = 0;
     qint64 labourCost = 0;
 };
-QStringList dutyLines(const Table& master, int row, int weekdayCode, DutyTotals& totals);
+QStringList dutyLines(
+    const Table& master, int row, int weekdayCode, DutyTotals& totals, const daychanges::RowChanges& todayChanges = {});
 QStringList dutyClosingLines(const DutyTotals& totals);
 
 } // namespace shell

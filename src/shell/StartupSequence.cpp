@@ -79,7 +79,10 @@ void StartupSequence::Timer1Timer()
     caption(kMakerCaption);
     pace::pause(300);
     caption(QStringLiteral("Karvela Software Development ⇒ Rotan"));
-    removeStaleTemporaries(startDir_, { TFormData::kMasterFile, TFormData::kScheduleFile });
+    QStringList ownFiles;
+    for (const PersistedFile& file : forms_.FormData->persistedFiles())
+        ownFiles << file.name;
+    removeStaleTemporaries(startDir_, ownFiles);
     offerRecovery();
     if (auto error = ensureFile(startDir_, TFormData::kMasterFile))
         fileFailure(*error);
@@ -281,5 +284,24 @@ void StartupSequence::Timer3Timer()
         caption(kCheckHit);
         Q_EMIT dataErrorFound(false);
     }
-    finish(anyFailed || masterDataError_ ? Outcome::DataError : Outcome::Normal);
+    if (anyFailed || masterDataError_) {
+        finish(Outcome::DataError);
+        return;
+    }
+    loadChanges();
+    finish(Outcome::Normal);
+}
+
+// The change file, read only over data that passed every check, before the windows compute
+// anything from it. A problem is told and the run goes on: without the lines left out, or
+// without any change when the file cannot be read (it is then left alone).
+void StartupSequence::loadChanges()
+{
+    const TFormData::ChangeLoad load = forms_.FormData->loadChanges(startDir_);
+    if (load.error)
+        dialogs::message(
+            dialogs::Kind::Warning, changefile::openFailureMessage(*load.error), dialogs::Buttons::Ok, window_);
+    else if (!load.rejected.isEmpty())
+        dialogs::message(
+            dialogs::Kind::Warning, changefile::rejectedLinesMessage(load.rejected), dialogs::Buttons::Ok, window_);
 }

@@ -4,6 +4,7 @@
 #include "app/Forms.h"
 #include "app/Unittitle.h"
 #include "app/WindowScaling.h"
+#include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "master/Unitmaster.h"
 #include "period/Unitterm.h"
@@ -71,8 +72,11 @@ TFormMain::TFormMain(Forms& forms)
     TimerInfo = new EmployeeTicker(
         this, 1000, ui->CGauge5,
         [this](int row) {
+            const TFormData& data = *forms_.FormData;
+            const daychanges::RowChanges todayChanges
+                = daychanges::EffectiveSchedule(data).changesOn(forms_.FormTerm->startupDate());
             for (const QString& line :
-                shell::dutyLines(forms_.FormData->StringGrid1, row, todayWeekdayCode_, dutyTotals_))
+                shell::dutyLines(data.StringGrid1, row, todayWeekdayCode_, dutyTotals_, todayChanges))
                 ui->RichEdit2->appendLine(line);
         },
         [this] {

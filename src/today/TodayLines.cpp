@@ -1,8 +1,6 @@
 #include "today/TodayLines.h"
 
-#include "data/Unitdata.h"
 #include "data/WorkAttributes.h"
-#include "master/MasterRecord.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
 
@@ -52,14 +50,13 @@ QString workersHeading(int code)
     return QStringLiteral("---%1曜日の勤務者---").arg(weekdayKanji(code));
 }
 
-QStringList workerNames(const Table& master, int count, int code)
+QStringList workerNames(const Table& master, int count, int code, const daychanges::RowChanges& todayChanges)
 {
     QStringList names;
     if (!knownCode(code))
         return names;
-    const int column = master::blockColumn(TFormData::weekdayBlock(code));
     for (int row = 0; row < count; ++row)
-        if (master.cell(column, row) == attributes::kWorkday)
+        if (daychanges::entryOn(master, row, code, todayChanges)->attribute == attributes::kWorkday)
             names << master.cell(0, row);
     return names;
 }

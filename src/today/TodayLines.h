@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changes/EffectiveSchedule.h"
 #include "data/Table.h"
 
 #include <QDate>
@@ -21,8 +22,9 @@ QString dateLine(QDate date);
 // "---火曜日の勤務者---".
 QString workersHeading(int code);
 
-// Names of rows 0 to count − 1 whose attribute on the weekday is exactly "勤務日".
-QStringList workerNames(const Table& master, int count, int code);
+// Names of rows 0 to count − 1 whose attribute on the weekday is exactly "勤務日", or whose
+// day change of today in todayChanges is.
+QStringList workerNames(const Table& master, int count, int code, const daychanges::RowChanges& todayChanges = {});
 
 // The closing lines: an empty line, "合計 n 名 出勤", the rule and an empty line.
 QStringList totalLines(int workers);

@@ -3,6 +3,7 @@
 
 #include "app/Forms.h"
 #include "app/WindowScaling.h"
+#include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "period/Unitterm.h"
 #include "platform/Clock.h"
@@ -117,7 +118,8 @@ void TFormInfo::Timer1Timer()
     employees_ = forms_.FormData->employeeCount();
     if (employees_ == 0)
         return;
-    const QStringList workers = today::workerNames(forms_.FormData->StringGrid1, employees_, code);
+    const QStringList workers = today::workerNames(forms_.FormData->StringGrid1, employees_, code,
+        daychanges::EffectiveSchedule(*forms_.FormData).changesOn(today));
     for (const QString& name : workers) {
         appendLine(QStringLiteral("□ ") + name);
         pace::pause(300);

@@ -1,8 +1,8 @@
 #include "views/ScheduleView.h"
 
+#include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "data/WorkAttributes.h"
-#include "master/MasterRecord.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
 #include "views/Calendar.h"
@@ -96,21 +96,46 @@ Computation compute(TFormData& data)
     }
     out.lines << out.dayHeader << out.weekdayHeader << kSeparator;
 
+    const daychanges::EffectiveSchedule effective(data);
     out.employees = data.employeeCount();
     for (int e = 0; e < out.employees; ++e) {
         work.setCell(40, e, master.cell(0, e));
         for (int d = 0; d < out.days; ++d) {
-            const int code = weekdayOf(d);
-            if (!views::isWeekdayCode(code)) {
+            if (!views::isWeekdayCode(weekdayOf(d))) {
                 out.dataError = true;
                 continue;
             }
-            const QString symbol = symbolOf(master.cell(master::blockColumn(TFormData::weekdayBlock(code)), e));
+            const QString symbol = symbolOf(effective.entry(e, d).attribute);
             if (!symbol.isEmpty())
                 work.setCell(d, e, symbol);
         }
     }
+    out.changeLines = changeLines(effective);
     return out;
+}
+
+QStringList changeLines(const daychanges::EffectiveSchedule& schedule)
+{
+    QStringList lines;
+    for (int d = 0; d < schedule.dates().size(); ++d) {
+        const QDate date = schedule.dates()[d];
+        for (int e = 0; e < schedule.employees(); ++e) {
+            const std::optional<DayEntry> change = schedule.change(e, d);
+            if (!change)
+                continue;
+            QString line = QStringLiteral("　%1/%2（%3） %4 ： %5 ⇒ %6")
+                               .arg(QString::number(date.month()), QString::number(date.day()),
+                                   views::weekdayKanji(schedule.weekdayCode(d)), schedule.master().cell(0, e),
+                                   symbolOf(schedule.standard(e, d).attribute), symbolOf(change->attribute));
+            if (change->attribute == attributes::kWorkday)
+                line += QStringLiteral(" %1:%2～%3:%4")
+                            .arg(change->startHour, change->startMinute, change->endHour, change->endMinute);
+            lines << line;
+        }
+    }
+    if (lines.isEmpty())
+        return lines;
+    return QStringList { QString(), QStringLiteral("【勤務変更】") } + lines;
 }
 
 QString employeeLine(const Table& work, int row, int days)
@@ -123,8 +148,9 @@ QString employeeLine(const Table& work, int row, int days)
 
 QStringList closingLines(const Computation& computation)
 {
-    return { kSeparator, computation.weekdayHeader, computation.dayHeader, QString(), QString(),
-        QStringLiteral("[重要事項] 印刷実行で，当該スケジュール表は整形されプリント・アウトされます．") };
+    return QStringList { kSeparator, computation.weekdayHeader, computation.dayHeader, QString(), QString(),
+        QStringLiteral("[重要事項] 印刷実行で，当該スケジュール表は整形されプリント・アウトされます．") }
+    + computation.changeLines;
 }
 
 QString dataFileMessage()

@@ -6,9 +6,14 @@
 
 class Table;
 class TFormData;
+namespace daychanges {
+class EffectiveSchedule;
+}
 
 // The text of the schedule window: one symbol per employee and period day, taken from the
-// work attribute of that day's weekday, under a header of days of month and weekdays. The
+// work attribute in effect that day (the day's change, else the standard week's block of its
+// weekday), under a header of days of month and weekdays, and after the footer the list of the
+// period's day changes. The
 // functions build the lines and fill the work and weekday tables that the print report
 // reads; the window paces them and shows the lines.
 namespace scheduleview {
@@ -36,16 +41,25 @@ struct Computation {
     int employees = 0;
     // A period day without a weekday: the view shows the data-file message and stops.
     bool dataError = false;
+    // The day changes that take effect, as changeLines() gives them.
+    QStringList changeLines;
 };
 
 // Fills weekday table row 0 with the weekday of each period day and the work table with
 // each employee's symbols (columns 0 to N−1) and name (column 40). Expects both tables blank.
 Computation compute(TFormData& data);
 
+// The day changes of registered employees in the period, by date and then master row (a name
+// that two rows share gives a line for each): an empty line, "【勤務変更】" and one line per
+// change with the date, the name, the standard and the changed symbol and a changed working
+// day's times. None when no change takes effect.
+QStringList changeLines(const daychanges::EffectiveSchedule& schedule);
+
 // The line of the employee in work table row: each day's symbol and a blank, then the name.
 QString employeeLine(const Table& work, int row, int days);
 
-// The lines after the last employee: separator, the two headers in reverse order, the note.
+// The lines after the last employee: separator, the two headers in reverse order, the note,
+// then the change lines.
 QStringList closingLines(const Computation& computation);
 
 // The message shown when a period day has no weekday.

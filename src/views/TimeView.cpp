@@ -2,7 +2,6 @@
 
 #include "data/Unitdata.h"
 #include "data/WorkAttributes.h"
-#include "master/MasterRecord.h"
 #include "platform/Numbers.h"
 #include "views/Calendar.h"
 
@@ -149,26 +148,26 @@ PeriodCheck periodCheck(const Table& schedule, QDate startup, int todayCode)
     return out;
 }
 
-int compute(TFormData& data, int todayCode)
+int compute(TFormData& data, int todayCode, const daychanges::RowChanges& todayChanges)
 {
     const int employees = data.employeeCount();
     if (!views::isWeekdayCode(todayCode))
         return employees;
     const Table& master = data.StringGrid1;
     Table& work = data.StringGrid3;
-    const int block = master::blockColumn(TFormData::weekdayBlock(todayCode));
     for (int e = 0; e < employees; ++e) {
-        const auto cell = [&master, e, block](int offset) { return master.cell(block + offset, e); };
+        const DayEntry day = *daychanges::entryOn(master, e, todayCode, todayChanges);
         work.setCell(40, e, master.cell(0, e));
         work.setCell(39, e,
-            cell(1) + QStringLiteral("：") + cell(2) + QStringLiteral("～") + cell(3) + QStringLiteral("：") + cell(4));
+            day.startHour + QStringLiteral("：") + day.startMinute + QStringLiteral("～") + day.endHour
+                + QStringLiteral("：") + day.endMinute);
         Bar bar;
-        if (cell(0) == attributes::kWorkday) {
-            bar = hourBar(
-                numbers::toInt(cell(1)), numbers::toInt(cell(2)), numbers::toInt(cell(3)), numbers::toInt(cell(4)));
+        if (day.attribute == attributes::kWorkday) {
+            bar = hourBar(numbers::toInt(day.startHour), numbers::toInt(day.startMinute), numbers::toInt(day.endHour),
+                numbers::toInt(day.endMinute));
         } else {
             bar.fill(kOff);
-            if (const QString label = dayOffLabel(cell(0)); !label.isEmpty())
+            if (const QString label = dayOffLabel(day.attribute); !label.isEmpty())
                 work.setCell(39, e, label);
         }
         for (int h = 0; h < kHours; ++h)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "changes/EffectiveSchedule.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -40,9 +42,10 @@ struct PeriodCheck {
 PeriodCheck periodCheck(const Table& schedule, QDate startup, int todayCode);
 
 // Writes every employee's bar (columns 0 to 24), working-time or day-off label (column 39)
-// and name (column 40) into the work table for the weekday of todayCode; for a code that is
-// not a weekday nothing is written. Returns the employee count.
-int compute(TFormData& data, int todayCode);
+// and name (column 40) into the work table for the weekday of todayCode, or for an employee's
+// day change of today in todayChanges; for a code that is not a weekday nothing is written.
+// Returns the employee count.
+int compute(TFormData& data, int todayCode, const daychanges::RowChanges& todayChanges = {});
 
 // The line of the employee in work table row: the bar, the name and the label.
 QString barLine(const Table& work, int row);

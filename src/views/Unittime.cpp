@@ -3,6 +3,7 @@
 
 #include "app/Forms.h"
 #include "app/WindowScaling.h"
+#include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "period/Unitterm.h"
 #include "platform/RichEdit.h"
@@ -51,7 +52,8 @@ void TFormTime::computation()
     }
     // The opening wrote nine lines, so the caution and the date line land at index 9.
     addLines(check.lines);
-    const int employees = timeview::compute(data, todayCode);
+    const daychanges::EffectiveSchedule effective(data);
+    const int employees = timeview::compute(data, todayCode, effective.changesOn(forms_.FormTerm->startupDate()));
     addLines({ timeview::timeAxis() });
     startRows(employees);
 }

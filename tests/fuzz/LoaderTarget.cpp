@@ -1,9 +1,13 @@
 #include "LoaderTarget.h"
 
+#include "changes/ChangeFile.h"
+#include "changes/EffectiveSchedule.h"
 #include "data/DataFiles.h"
 #include "data/MasterChecks.h"
 #include "data/ScheduleChecks.h"
 #include "data/Table.h"
+#include "data/Unitdata.h"
+#include "views/ScheduleView.h"
 
 #include <QBuffer>
 
@@ -44,16 +48,37 @@ QString roundTrip(const Table& table, LoadLimit limit, const char* which)
     return {};
 }
 
+// The changes read from a file take effect over the tables without fault, and the saved file
+// reads back whole into the same changes and saves again into the same bytes.
+QString changesRoundTrip(const QByteArray& bytes, TFormData& data)
+{
+    data.dayChanges = changefile::read(bytes).changes;
+    const daychanges::EffectiveSchedule effective(data);
+    effective.entries();
+    effective.apart();
+    effective.sharedNames();
+    effective.changeCount();
+    scheduleview::changeLines(effective);
+
+    const QByteArray saved = changefile::serialize(data.dayChanges, data.StringGrid1);
+    const changefile::ReadResult again = changefile::read(saved);
+    if (!again.rejected.isEmpty() || !(again.changes == data.dayChanges)
+        || changefile::serialize(again.changes, data.StringGrid1) != saved)
+        return QStringLiteral("the saved change file does not read back into the same changes");
+    return {};
+}
+
 } // namespace
 
 QString exerciseLoaderAndChecks(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const qsizetype split = input.indexOf('\f');
-    Table master { 44, 30 };
-    Table schedule { 40, 5 };
-    read(split < 0 ? input : input.left(split), master, LoadLimit::CapacityFlag);
-    read(split < 0 ? QByteArray() : input.mid(split + 1), schedule, LoadLimit::IgnoreExtraRows);
+    const QList<QByteArray> parts = input.split('\f');
+    TFormData holder;
+    Table& master = holder.StringGrid1;
+    Table& schedule = holder.StringGrid2;
+    read(parts[0], master, LoadLimit::CapacityFlag);
+    read(parts.value(1), schedule, LoadLimit::IgnoreExtraRows);
 
     if (!master.isEmpty()) {
         masterchecks::completeness(master);
@@ -71,5 +96,7 @@ QString exerciseLoaderAndChecks(const std::uint8_t* data, std::size_t size)
     QString fault = roundTrip(master, LoadLimit::CapacityFlag, "employee master");
     if (fault.isEmpty())
         fault = roundTrip(schedule, LoadLimit::IgnoreExtraRows, "schedule");
+    if (fault.isEmpty())
+        fault = changesRoundTrip(parts.mid(2).join('\f'), holder);
     return fault;
 }

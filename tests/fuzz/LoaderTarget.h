@@ -5,8 +5,9 @@
 #include <cstdint>
 
 // One fuzz input through the loader and the start-up checks. The input is the employee master
-// file, a form feed (0x0C), then the schedule file. Both are read as at start-up and every
-// check runs on them; then each table is saved and read back, which must give the same file
-// (and the same cells, unless an empty line stood before a named row: the saver leaves it out).
-// Returns what went wrong, or the empty text.
+// file, a form feed (0x0C), the schedule file, another form feed and the change file. The data
+// files are read as at start-up and every check runs on them; then each table is saved and read
+// back, which must give the same file (and the same cells, unless an empty line stood before a
+// named row: the saver leaves it out). The changes read take effect over the tables, and their
+// saved file must read back into the same changes. Returns what went wrong, or the empty text.
 QString exerciseLoaderAndChecks(const std::uint8_t* data, std::size_t size);

@@ -1,3 +1,4 @@
+#include "changes/DayChanges.h"
 #include "data/Unitdata.h"
 #include "master/Unitmaster.h"
 #include "master/Unitmaster2.h"
@@ -330,6 +331,25 @@ TEST_F(MasterWindows, EditingLoadsTheRecordAndStoresItUnchanged)
         EXPECT_EQ(table().cell(c, 0), first[c]) << c;
     EXPECT_EQ(forms().FormPerson->mode(), master::Mode::NewRegistration);
     EXPECT_EQ(table().cell(0, 1), QStringLiteral("乙"));
+}
+
+TEST_F(MasterWindows, ARenamedEmployeeKeepsTheirDayChanges)
+{
+    open();
+    enterEmployee(QStringLiteral("甲"));
+    registerEmployee();
+    const QDate date(2024, 5, 9);
+    const DayEntry leave { QStringLiteral("休み"), "0", "00", "0", "00", "0", true };
+    DayChanges& changes = forms().FormData->dayChanges;
+    changes.set(QStringLiteral("甲"), date, leave);
+
+    selectInList(0);
+    personCommand("NRewrite");
+    edit("Edit1")->setText(QStringLiteral("丙"));
+    registerEmployee();
+    EXPECT_EQ(table().cell(0, 0), QStringLiteral("丙"));
+    EXPECT_EQ(changes.find(QStringLiteral("丙"), date), leave);
+    EXPECT_FALSE(changes.find(QStringLiteral("甲"), date));
 }
 
 TEST_F(MasterWindows, LoadingAClampedDayWarnsAndLeavesItsRestOpen)

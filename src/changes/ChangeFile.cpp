@@ -1,0 +1,203 @@
+#include "changes/ChangeFile.h"
+
+#include "data/Table.h"
+#include "data/WorkAttributes.h"
+#include "platform/TextCodec.h"
+
+#include <QHash>
+#include <algorithm>
+#include <tuple>
+#include <variant>
+#include <vector>
+
+namespace changefile {
+namespace {
+
+constexpr int kFields = 10;
+constexpr int kNameBytes = 24;
+// Lines listed in the start-up message; the rest are counted.
+constexpr int kListedLines = 15;
+
+const QString kFieldCount = QStringLiteral("項目数が10ではありません");
+const QString kBadName = QStringLiteral("氏名が不正です");
+const QString kBadYear = QStringLiteral("年が不正です");
+const QString kBadMonth = QStringLiteral("月が不正です");
+const QString kBadDay = QStringLiteral("日が不正です");
+const QString kNoSuchDate = QStringLiteral("日付が存在しません");
+const QString kBadAttribute = QStringLiteral("勤務区分が不正です");
+const QString kBadTime = QStringLiteral("時刻が不正です");
+const QString kBadMinutes = QStringLiteral("実労働分が不正です");
+const QString kDayOffNotZero = QStringLiteral("勤務日以外の時刻・実労働分が0ではありません");
+const QString kSecondLine = QStringLiteral("同じ氏名・日付の2行目です");
+
+bool isDigits(const QString& text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Decimal digits without a leading zero and with at most maxLength characters; -1 otherwise.
+int plainNumber(const QString& text, int maxLength)
+{
+    if (!isDigits(text) || text.size() > maxLength || (text.size() > 1 && text[0] == u'0'))
+        return -1;
+    return text.toInt();
+}
+
+bool isHour(const QString& text)
+{
+    const int hour = plainNumber(text, 2);
+    return hour >= 0 && hour <= 24;
+}
+
+// "00" or 5 to 55 in steps of 5: the entries of the minute boxes.
+bool isMinute(const QString& text)
+{
+    if (text == QLatin1String("00"))
+        return true;
+    const int minute = plainNumber(text, 2);
+    return minute >= 5 && minute <= 55 && minute % 5 == 0;
+}
+
+bool isName(const QString& name)
+{
+    if (name.isEmpty() || std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20; }))
+        return false;
+    return cp932::canEncode(name) && cp932::byteCount(name) <= kNameBytes;
+}
+
+struct Line {
+    QString name;
+    QDate date;
+    DayEntry entry;
+};
+
+// The change of one line, or the reason it is not taken; names holds the verdicts on the names
+// met so far.
+std::variant<Line, QString> parseLine(const QString& text, QHash<QString, bool>& names)
+{
+    if (!text.endsWith(u','))
+        return kFieldCount;
+    const QStringList f = text.chopped(1).split(u',');
+    if (f.size() != kFields)
+        return kFieldCount;
+    const auto name = names.constFind(f[0]);
+    if (!(name != names.cend() ? *name : *names.insert(f[0], isName(f[0]))))
+        return kBadName;
+    const int year = plainNumber(f[1], 4);
+    if (year < 1000)
+        return kBadYear;
+    const int month = plainNumber(f[2], 2);
+    if (month < 1 || month > 12)
+        return kBadMonth;
+    const int day = plainNumber(f[3], 2);
+    if (day < 1)
+        return kBadDay;
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return kNoSuchDate;
+    const DayEntry entry { f[4], f[5], f[6], f[7], f[8], f[9], true };
+    if (const QString fault = entryFault(entry); !fault.isEmpty())
+        return fault;
+    return Line { f[0], date, entry };
+}
+
+} // namespace
+
+QString entryFault(const DayEntry& entry)
+{
+    if (!attributes::isValue(entry.attribute))
+        return kBadAttribute;
+    if (!isHour(entry.startHour) || !isMinute(entry.startMinute) || !isHour(entry.endHour)
+        || !isMinute(entry.endMinute))
+        return kBadTime;
+    if (!isDigits(entry.netMinutes) || entry.netMinutes.size() > 4)
+        return kBadMinutes;
+    if (entry.attribute != attributes::kWorkday
+        && (entry.startHour != QLatin1String("0") || entry.startMinute != QLatin1String("00")
+            || entry.endHour != QLatin1String("0") || entry.endMinute != QLatin1String("00")
+            || entry.netMinutes != QLatin1String("0")))
+        return kDayOffNotZero;
+    return QString();
+}
+
+ReadResult read(const QByteArray& bytes)
+{
+    ReadResult out;
+    // Decoded at once: a line feed byte is never part of a two-byte character.
+    QStringList lines = cp932::decode(bytes).split(u'\n');
+    if (lines.last().isEmpty())
+        lines.removeLast(); // the line end of the last line
+    QHash<QString, bool> names; // a file names few employees many times
+    for (int i = 0; i < lines.size(); ++i) {
+        QString& text = lines[i];
+        if (text.endsWith(u'\r'))
+            text.chop(1);
+        const auto parsed = parseLine(text, names);
+        if (const QString* reason = std::get_if<QString>(&parsed)) {
+            out.rejected.append({ i + 1, *reason });
+            continue;
+        }
+        const Line& line = std::get<Line>(parsed);
+        if (out.changes.find(line.name, line.date)) {
+            out.rejected.append({ i + 1, kSecondLine });
+            continue;
+        }
+        out.changes.set(line.name, line.date, line.entry);
+    }
+    return out;
+}
+
+QByteArray serialize(const DayChanges& changes, const Table& master)
+{
+    QHash<QString, int> rowOf;
+    for (int row = master.rowCount() - 1; row >= 0; --row)
+        if (!master.cell(0, row).isEmpty())
+            rowOf.insert(master.cell(0, row), row); // the first row of a shared name wins
+    // The list comes by date and name: sorting positions by date, row and position keeps the
+    // names of one row (or of no row) in order.
+    const QList<DayChange> list = changes.list();
+    std::vector<std::tuple<qint64, int, int>> order;
+    order.reserve(list.size());
+    for (int i = 0; i < list.size(); ++i)
+        order.emplace_back(list[i].date.toJulianDay(), rowOf.value(list[i].name, master.rowCount()), i);
+    std::sort(order.begin(), order.end());
+
+    QString text;
+    for (const auto& [julian, row, i] : order) {
+        const DayChange& c = list[i];
+        const DayEntry& e = c.entry;
+        int year = 0;
+        int month = 0;
+        int day = 0;
+        c.date.getDate(&year, &month, &day);
+        for (const QString& field : { c.name, QString::number(year), QString::number(month), QString::number(day),
+                 e.attribute, e.startHour, e.startMinute, e.endHour, e.endMinute, e.netMinutes }) {
+            text += field;
+            text += u',';
+        }
+        text += QStringLiteral("\r\n");
+    }
+    return cp932::encode(text);
+}
+
+QString rejectedLinesMessage(const QList<RejectedLine>& rejected)
+{
+    QString list;
+    for (const RejectedLine& line : rejected.mid(0, kListedLines))
+        list += QStringLiteral("　%1 行目：%2\r\n").arg(line.line).arg(line.reason);
+    if (rejected.size() > kListedLines)
+        list += QStringLiteral("　ほか %1 行\r\n").arg(rejected.size() - kListedLines);
+    return QStringLiteral("▼ 勤務変更ファイル zelrotandata3.zel の次の行は読み込めませんでした．\r\n\r\n%1\r\n▽ "
+                          "これらの行を除いて続行します．元のファイルは，終了時に zelrotandata3.zel.bak "
+                          "として保存されます．")
+        .arg(list);
+}
+
+QString openFailureMessage(const FileError& error)
+{
+    return QStringLiteral("▼ 勤務変更ファイル zelrotandata3.zel を読み込めませんでした．\r\n\r\n%1\r\n\r\n▽ "
+                          "勤務変更なしで続行します．このファイルは変更しません．")
+        .arg(error.systemError);
+}
+
+} // namespace changefile

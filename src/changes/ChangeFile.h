@@ -1,0 +1,48 @@
+#pragma once
+
+#include "changes/DayChanges.h"
+#include "data/DataFiles.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class Table;
+
+// The day changes' file beside the two data files, in their conventions: Shift-JIS, no header,
+// one line per change, every field followed by ",", CRLF. Ten fields: name, year, month, day,
+// work attribute, start hour, start minute, end hour, end minute, net working minutes, in the
+// forms the employee master table uses. Reading takes every well-formed line and names the
+// others with a reason; writing sorts the lines by date, then by the employee's master row,
+// then by name. Reading and writing the file on disk is TFormData's.
+namespace changefile {
+
+struct RejectedLine {
+    int line = 0; // counted from 1
+    QString reason;
+
+    bool operator==(const RejectedLine&) const = default;
+};
+
+struct ReadResult {
+    DayChanges changes;
+    QList<RejectedLine> rejected;
+};
+
+ReadResult read(const QByteArray& bytes);
+
+// The file form of the changes; a name without a master row sorts after the registered ones.
+QByteArray serialize(const DayChanges& changes, const Table& master);
+
+// Why an entry does not have the file's form, or the empty text: the attribute is one of the
+// four values, hours "0" to "24", minutes as the master window's minute boxes offer them, net
+// minutes 1 to 4 digits, and a day that is not a working day has "0", "00", "0", "00", "0".
+QString entryFault(const DayEntry& entry);
+
+// The message after start-up when lines were left out: which lines and why, the first ones.
+QString rejectedLinesMessage(const QList<RejectedLine>& rejected);
+
+// The message when the file exists but cannot be read.
+QString openFailureMessage(const FileError& error);
+
+} // namespace changefile

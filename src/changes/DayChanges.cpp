@@ -1,0 +1,57 @@
+#include "changes/DayChanges.h"
+
+#include "data/Table.h"
+
+void DayChanges::set(const QString& name, QDate date, DayEntry entry)
+{
+    entry.changed = true;
+    entries_[{ date, name }] = std::move(entry);
+}
+
+bool DayChanges::remove(const QString& name, QDate date)
+{
+    return entries_.erase({ date, name }) > 0;
+}
+
+std::optional<DayEntry> DayChanges::find(const QString& name, QDate date) const
+{
+    const auto it = entries_.find({ date, name });
+    if (it == entries_.end())
+        return std::nullopt;
+    return it->second;
+}
+
+int DayChanges::rename(const QString& from, const QString& to)
+{
+    if (from == to)
+        return 0;
+    QList<DayChange> moved;
+    for (auto it = entries_.begin(); it != entries_.end();) {
+        if (it->first.second == from) {
+            moved.append({ to, it->first.first, it->second });
+            it = entries_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const DayChange& change : moved)
+        entries_[{ change.date, change.name }] = change.entry;
+    return static_cast<int>(moved.size());
+}
+
+QList<DayChange> DayChanges::list() const
+{
+    QList<DayChange> out;
+    out.reserve(size());
+    for (const auto& [key, entry] : entries_)
+        out.append({ key.second, key.first, entry });
+    return out;
+}
+
+void followRename(DayChanges& changes, const Table& master, const QString& oldName, const QString& newName)
+{
+    for (int row = 0; row < master.rowCount(); ++row)
+        if (master.cell(0, row) == oldName)
+            return;
+    changes.rename(oldName, newName);
+}

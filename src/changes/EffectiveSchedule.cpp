@@ -1,0 +1,162 @@
+#include "changes/EffectiveSchedule.h"
+
+#include "data/Unitdata.h"
+#include "master/MasterRecord.h"
+#include "platform/Numbers.h"
+
+namespace daychanges {
+
+DayEntry blockEntry(const Table& master, int row, int block)
+{
+    const int c = master::blockColumn(block);
+    return { master.cell(c, row), master.cell(c + 1, row), master.cell(c + 2, row), master.cell(c + 3, row),
+        master.cell(c + 4, row), master.cell(master::netMinutesColumn(block), row), false };
+}
+
+std::optional<DayEntry> standardEntry(const Table& master, int row, int weekdayCode)
+{
+    if (weekdayCode < 1 || weekdayCode > 7)
+        return std::nullopt;
+    return blockEntry(master, row, TFormData::weekdayBlock(weekdayCode));
+}
+
+std::optional<DayEntry> entryOn(const Table& master, int row, int weekdayCode, const RowChanges& changes)
+{
+    if (const auto it = changes.constFind(row); it != changes.cend())
+        return *it;
+    return standardEntry(master, row, weekdayCode);
+}
+
+QList<QDate> periodDates(const Table& schedule)
+{
+    const auto header = [&schedule](int column) { return numbers::parseInt(schedule.cell(column, 0)); };
+    const auto year = header(0);
+    const auto month = header(1);
+    const auto day = header(2);
+    const auto count = header(6);
+    if (!year || !month || !day || !count || *count < 1 || *count > schedule.colCount())
+        return {};
+    const QDate start(*year, *month, *day);
+    if (!start.isValid())
+        return {};
+    QList<QDate> dates;
+    for (int d = 0; d < *count; ++d)
+        dates.append(start.addDays(d));
+    return dates;
+}
+
+EffectiveSchedule::EffectiveSchedule(const TFormData& data)
+    : master_(data.StringGrid1)
+    , schedule_(data.StringGrid2)
+    , changes_(data.dayChanges)
+    , employees_(data.employeeCount())
+    , dates_(periodDates(data.StringGrid2))
+{
+    const int n = numbers::parseInt(schedule_.cell(6, 0)).value_or(0);
+    days_ = n >= 1 && n <= schedule_.colCount() ? n : 0;
+    for (int row = 0; row < employees_; ++row)
+        names_.insert(master_.cell(0, row));
+}
+
+int EffectiveSchedule::dayOf(QDate date) const
+{
+    if (dates_.isEmpty())
+        return -1;
+    const qint64 day = dates_.first().daysTo(date);
+    return day >= 0 && day < dates_.size() ? static_cast<int>(day) : -1;
+}
+
+int EffectiveSchedule::weekdayCode(int day) const
+{
+    return numbers::parseInt(schedule_.cell(day, 2)).value_or(0);
+}
+
+DayEntry EffectiveSchedule::standard(int row, int day) const
+{
+    return standardEntry(master_, row, weekdayCode(day)).value_or(DayEntry {});
+}
+
+std::optional<DayEntry> EffectiveSchedule::change(int row, int day) const
+{
+    if (row < 0 || row >= employees_ || day < 0 || day >= dates_.size())
+        return std::nullopt;
+    return changes_.find(master_.cell(0, row), dates_[day]);
+}
+
+DayEntry EffectiveSchedule::entry(int row, int day) const
+{
+    return change(row, day).value_or(standard(row, day));
+}
+
+QList<QList<DayEntry>> EffectiveSchedule::entries() const
+{
+    QList<QList<DayEntry>> grid;
+    for (int row = 0; row < employees_; ++row) {
+        QList<DayEntry>& days = grid.emplaceBack();
+        for (int day = 0; day < days_; ++day)
+            days.append(entry(row, day));
+    }
+    return grid;
+}
+
+RowChanges EffectiveSchedule::changesOn(QDate date) const
+{
+    RowChanges out;
+    const int day = dayOf(date);
+    for (int row = 0; day >= 0 && row < employees_; ++row)
+        if (const auto c = change(row, day))
+            out.insert(row, *c);
+    return out;
+}
+
+bool EffectiveSchedule::takesEffect(const DayChange& change) const
+{
+    return names_.contains(change.name) && dayOf(change.date) >= 0;
+}
+
+QList<DayChange> EffectiveSchedule::apart() const
+{
+    QList<DayChange> out;
+    for (const DayChange& c : changes_.list())
+        if (!takesEffect(c))
+            out.append(c);
+    return out;
+}
+
+QStringList EffectiveSchedule::sharedNames() const
+{
+    QStringList out;
+    for (int row = 0; row < employees_; ++row) {
+        const QString name = master_.cell(0, row);
+        if (!out.contains(name) && master::findEmployee(master_, name) != row)
+            out.append(name);
+    }
+    return out;
+}
+
+int EffectiveSchedule::changeCount() const
+{
+    int n = 0;
+    for (const DayChange& c : changes_.list())
+        n += takesEffect(c) ? 1 : 0;
+    return n;
+}
+
+bool swapDay(DayChanges& changes, const EffectiveSchedule& schedule, int rowA, int rowB, int day)
+{
+    const auto registered = [&schedule](int row) { return row >= 0 && row < schedule.employees(); };
+    if (!registered(rowA) || !registered(rowB) || day < 0 || day >= schedule.dates().size())
+        return false;
+    const QString nameA = schedule.master().cell(0, rowA);
+    const QString nameB = schedule.master().cell(0, rowB);
+    if (nameA == nameB)
+        return false;
+    const DayEntry a = schedule.entry(rowA, day);
+    const DayEntry b = schedule.entry(rowB, day);
+    const QDate date = schedule.dates()[day];
+    changes.set(nameA, date, b);
+    changes.set(nameB, date, a);
+    return true;
+}
+
+} // namespace daychanges

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "changes/DayChanges.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QStringList>
+#include <optional>
+
+class Table;
+class TFormData;
+
+namespace daychanges {
+
+// The day changes of one date by master row.
+using RowChanges = QHash<int, DayEntry>;
+
+// The standard week's entry of a master row for a weekday block (0 = Monday … 6 = Sunday): the
+// block's cells and its net minutes.
+DayEntry blockEntry(const Table& master, int row, int block);
+// The same for a weekday code (1 = Sunday … 7 = Saturday); none for a code outside 1 to 7.
+std::optional<DayEntry> standardEntry(const Table& master, int row, int weekdayCode);
+
+// The entry of a master row on a date whose changes are given by row: the row's change, else
+// the standard week's block of the date's weekday code.
+std::optional<DayEntry> entryOn(const Table& master, int row, int weekdayCode, const RowChanges& changes);
+
+// The dates of the registered period: the start date of the schedule table's header and the
+// days that follow it, N in all; none when the header gives no valid date or N is not 1 to 40.
+QList<QDate> periodDates(const Table& schedule);
+
+// The registered period as the views see it: each registered employee's entry on each period
+// day, which is that date's change of the employee's name when there is one, else the standard
+// week's block of the day's weekday as the schedule table gives it (row 2). It also tells which
+// changes take no effect (listed apart: a name without a master row, a date outside the period)
+// and which names two master rows share (they share the changes of that name). It reads the
+// tables and the changes of the data holder, which must outlive it, and changes nothing; the
+// views and reports turn what it gives into lines.
+class EffectiveSchedule {
+public:
+    explicit EffectiveSchedule(const TFormData& data);
+
+    const Table& master() const { return master_; }
+    const Table& schedule() const { return schedule_; }
+    // Registered employees: master rows 0 to employees() − 1.
+    int employees() const { return employees_; }
+    // N of the period header (0 when it is no number of 1 to 40) and the period's dates (none
+    // when the header gives no date).
+    int days() const { return days_; }
+    const QList<QDate>& dates() const { return dates_; }
+    // The period day of a date; −1 when the date lies outside the period.
+    int dayOf(QDate date) const;
+
+    // The weekday code of a period day as the schedule table's row 2 gives it; 0 when none.
+    int weekdayCode(int day) const;
+    // The standard week's entry of a row on a period day; an empty attribute when the schedule
+    // table gives no weekday for the day.
+    DayEntry standard(int row, int day) const;
+    // The change of the row's name on a period day, if any.
+    std::optional<DayEntry> change(int row, int day) const;
+    // The change, else the standard entry; entry.changed tells which.
+    DayEntry entry(int row, int day) const;
+    // entry() of every registered employee (outer list, master order) and period day.
+    QList<QList<DayEntry>> entries() const;
+    // The changes of a date by row; none when the date is not a day of the period.
+    RowChanges changesOn(QDate date) const;
+
+    // The changes that take no effect, by date and name.
+    QList<DayChange> apart() const;
+    // Names that two or more registered rows carry, in master order.
+    QStringList sharedNames() const;
+    // The changes that take effect: of a registered name on a day of the period.
+    int changeCount() const;
+
+private:
+    bool takesEffect(const DayChange& change) const;
+
+    const Table& master_;
+    const Table& schedule_;
+    const DayChanges& changes_;
+    int employees_ = 0;
+    int days_ = 0;
+    QList<QDate> dates_;
+    QSet<QString> names_;
+};
+
+// Swaps two employees on a period day: each gets the other's entry of that day as a change. No
+// swap (false) for the same row twice, two rows of one name, a row that is not registered or a
+// day outside the period's dates.
+bool swapDay(DayChanges& changes, const EffectiveSchedule& schedule, int rowA, int rowB, int day);
+
+} // namespace daychanges

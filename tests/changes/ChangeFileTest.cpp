@@ -1,0 +1,121 @@
+#include "changes/ChangeFile.h"
+#include "ChangesTestData.h"
+
+#include <gtest/gtest.h>
+
+using changefile::RejectedLine;
+
+namespace {
+
+const QString kFieldCount = "項目数が10ではありません";
+const QString kName = "氏名が不正です";
+const QString kYear = "年が不正です";
+const QString kMonth = "月が不正です";
+const QString kDay = "日が不正です";
+const QString kNoDate = "日付が存在しません";
+const QString kAttribute = "勤務区分が不正です";
+const QString kTime = "時刻が不正です";
+const QString kMinutes = "実労働分が不正です";
+const QString kDayOff = "勤務日以外の時刻・実労働分が0ではありません";
+const QString kSecond = "同じ氏名・日付の2行目です";
+
+} // namespace
+
+TEST(ChangeFile, EachFieldHasTheMastersFormAndABadLineIsNamedWithItsReason)
+{
+    const struct {
+        QString line;
+        QString reason; // empty: taken
+    } cases[] = {
+        { "山田太郎,2026,5,12,休み,0,00,0,00,0,", {} },
+        { "佐藤,2024,2,29,勤務日,22,30,6,00,450,", {} },
+        { "あいうえおかきくけこさし,2026,12,31,その他,0,00,0,00,0,", {} }, // 24 bytes
+        { "佐藤,2026,5,13,勤務日,24,55,1,5,9999,", {} },
+        { "佐藤,2026,5,13,勤務日,9,00,17,30,450", kFieldCount }, // no "," after the last field
+        { "佐藤,2026,5,13,勤務日,9,00,17,30,450,1,", kFieldCount },
+        { "", kFieldCount },
+        { ",2026,5,13,休み,0,00,0,00,0,", kName },
+        { "あいうえおかきくけこさしす,2026,5,13,休み,0,00,0,00,0,", kName }, // 26 bytes
+        { "佐\t藤,2026,5,13,休み,0,00,0,00,0,", kName },
+        { "佐藤,0999,5,13,休み,0,00,0,00,0,", kYear },
+        { "佐藤,20260,5,13,休み,0,00,0,00,0,", kYear },
+        { "佐藤,2026,0,13,休み,0,00,0,00,0,", kMonth },
+        { "佐藤,2026,13,13,休み,0,00,0,00,0,", kMonth },
+        { "佐藤,2026,05,13,休み,0,00,0,00,0,", kMonth },
+        { "佐藤,2026,5,0,休み,0,00,0,00,0,", kDay },
+        { "佐藤,2026,5,013,休み,0,00,0,00,0,", kDay },
+        { "佐藤,2026,2,29,休み,0,00,0,00,0,", kNoDate },
+        { "佐藤,2026,4,31,休み,0,00,0,00,0,", kNoDate },
+        { "佐藤,2026,5,13,勤務,0,00,0,00,0,", kAttribute },
+        { "佐藤,2026,5,13,勤務日,25,00,17,30,450,", kTime },
+        { "佐藤,2026,5,13,勤務日,09,00,17,30,450,", kTime },
+        { "佐藤,2026,5,13,勤務日,9,0,17,30,450,", kTime },
+        { "佐藤,2026,5,13,勤務日,9,00,17,7,450,", kTime },
+        { "佐藤,2026,5,13,勤務日,9,00,17,60,450,", kTime },
+        { "佐藤,2026,5,13,勤務日,9,00,17,30,10000,", kMinutes },
+        { "佐藤,2026,5,13,勤務日,9,00,17,30,-5,", kMinutes },
+        { "佐藤,2026,5,13,休み,9,00,0,00,0,", kDayOff },
+        { "佐藤,2026,5,13,公休,0,00,0,00,450,", kDayOff },
+        { "佐藤,2026,5,13,その他,0,0,0,00,0,", kTime },
+        { "山田太郎,2026,5,12,勤務日,9,00,17,30,450,", kSecond },
+    };
+    QByteArray bytes;
+    QList<RejectedLine> expected;
+    int taken = 0;
+    for (int i = 0; i < int(std::size(cases)); ++i) {
+        bytes += sjis(cases[i].line) + (i % 2 ? "\n" : "\r\n"); // LF alone ends a line too
+        if (cases[i].reason.isEmpty())
+            ++taken;
+        else
+            expected.append({ i + 1, cases[i].reason });
+    }
+    bytes += "\x81" + sjis(",2026,5,13,休み,0,00,0,00,0,"); // a lead byte without its trail; no line end
+    expected.append({ int(std::size(cases)) + 1, kName });
+
+    const changefile::ReadResult read = changefile::read(bytes);
+    EXPECT_EQ(read.rejected, expected);
+    ASSERT_EQ(read.changes.size(), taken);
+    EXPECT_EQ(read.changes.find("山田太郎", QDate(2026, 5, 12)), dayOff("休み")) << "the first line of a pair is kept";
+    EXPECT_EQ(read.changes.find("佐藤", QDate(2024, 2, 29)), shift("22", "30", "6", "00", "450"));
+}
+
+TEST(ChangeFile, SavedLinesGoByDateThenMasterRowThenNameAndReadBackTheSame)
+{
+    Table master { 44, 30 };
+    putEmployee(master, 0, employee("山田"));
+    putEmployee(master, 1, employee("佐藤"));
+    putEmployee(master, 2, employee("山田")); // a shared name sorts by its first row
+    DayChanges changes;
+    changes.set("高橋", QDate(2026, 5, 12), dayOff("公休"));
+    changes.set("佐藤", QDate(2026, 5, 12), shift("10", "00", "15", "30", "330"));
+    changes.set("山田", QDate(2026, 5, 12), dayOff("休み"));
+    changes.set("阿部", QDate(2026, 5, 12), dayOff("その他"));
+    changes.set("佐藤", QDate(2026, 5, 11), dayOff("休み"));
+
+    const QByteArray bytes = changefile::serialize(changes, master);
+    EXPECT_EQ(bytes,
+        sjis("佐藤,2026,5,11,休み,0,00,0,00,0,\r\n"
+             "山田,2026,5,12,休み,0,00,0,00,0,\r\n"
+             "佐藤,2026,5,12,勤務日,10,00,15,30,330,\r\n"
+             "阿部,2026,5,12,その他,0,00,0,00,0,\r\n"
+             "高橋,2026,5,12,公休,0,00,0,00,0,\r\n"));
+    const changefile::ReadResult again = changefile::read(bytes);
+    EXPECT_TRUE(again.rejected.isEmpty());
+    EXPECT_EQ(again.changes, changes);
+    EXPECT_TRUE(changefile::serialize({}, master).isEmpty());
+}
+
+TEST(ChangeFile, TheStartUpMessageListsTheFirstFifteenLinesAndCountsTheRest)
+{
+    QList<RejectedLine> rejected;
+    for (int line = 1; line <= 17; ++line)
+        rejected.append({ line * 2, line == 3 ? kNoDate : kFieldCount });
+    const QStringList lines = changefile::rejectedLinesMessage(rejected).split("\r\n");
+    ASSERT_EQ(lines.size(), 20);
+    EXPECT_EQ(lines.mid(0, 5),
+        QStringList({ "▼ 勤務変更ファイル zelrotandata3.zel の次の行は読み込めませんでした．", "",
+            "　2 行目：項目数が10ではありません", "　4 行目：項目数が10ではありません",
+            "　6 行目：日付が存在しません" }));
+    EXPECT_EQ(lines.mid(16, 3), QStringList({ "　30 行目：項目数が10ではありません", "　ほか 2 行", "" }));
+    EXPECT_FALSE(changefile::rejectedLinesMessage(rejected.mid(0, 15)).contains("ほか"));
+}

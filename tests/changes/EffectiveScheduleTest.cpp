@@ -1,0 +1,156 @@
+#include "changes/EffectiveSchedule.h"
+#include "ChangesTestData.h"
+
+#include <gtest/gtest.h>
+
+using daychanges::EffectiveSchedule;
+
+namespace {
+
+const DayEntry kWeekday { "勤務日", "9", "00", "17", "30", "450", false };
+const DayEntry kWeekend { "公休", "0", "00", "0", "00", "0", false };
+
+// Rows 0 and 2 share the name 山田; the period runs from Thursday 7 May 2026.
+struct Shop : PeriodData {
+    Shop()
+        : PeriodData(QDate(2026, 5, 7), { employee("山田"), employee("佐藤"), employee("山田") })
+    {
+    }
+    QDate last() const { return EffectiveSchedule(data).dates().last(); }
+};
+
+DayEntry standardOf(QDate date)
+{
+    return date.dayOfWeek() <= 5 ? kWeekday : kWeekend;
+}
+
+} // namespace
+
+TEST(EffectiveSchedule, AChangeOfARegisteredNameWithinThePeriodReplacesTheStandardWeek)
+{
+    Shop shop;
+    const QDate first(2026, 5, 7);
+    const QDate last = shop.last();
+    DayChanges& changes = shop.data.dayChanges;
+    changes.set("山田", QDate(2026, 5, 12), dayOff("休み"));
+    changes.set("佐藤", QDate(2026, 5, 16), shift("10", "00", "15", "00", "300"));
+    changes.set("佐藤", first, dayOff("その他"));
+    changes.set("佐藤", last, dayOff("公休"));
+    changes.set("佐藤", first.addDays(-1), dayOff("休み"));
+    changes.set("佐藤", last.addDays(1), dayOff("休み"));
+    changes.set("高橋", QDate(2026, 5, 12), dayOff("休み"));
+
+    const EffectiveSchedule schedule(shop.data);
+    ASSERT_EQ(schedule.dates().first(), first);
+    ASSERT_EQ(schedule.dates().size(), schedule.days());
+    const struct {
+        int row;
+        QDate date;
+        DayEntry entry;
+    } cases[] = {
+        { 0, QDate(2026, 5, 12), dayOff("休み") },
+        { 2, QDate(2026, 5, 12), dayOff("休み") }, // the shared name's change
+        { 1, QDate(2026, 5, 12), kWeekday },
+        { 1, QDate(2026, 5, 16), shift("10", "00", "15", "00", "300") },
+        { 0, QDate(2026, 5, 16), kWeekend },
+        { 1, first, dayOff("その他") },
+        { 1, last, dayOff("公休") },
+        { 0, last, standardOf(last) },
+    };
+    const QList<QList<DayEntry>> grid = schedule.entries();
+    ASSERT_EQ(grid.size(), 3);
+    for (const auto& c : cases) {
+        const int day = schedule.dayOf(c.date);
+        ASSERT_GE(day, 0) << c.date.toString().toStdString();
+        const std::string where = QStringLiteral("row %1, %2").arg(c.row).arg(c.date.toString()).toStdString();
+        EXPECT_EQ(schedule.entry(c.row, day), c.entry) << where;
+        EXPECT_EQ(grid[c.row][day], c.entry) << where;
+        EXPECT_EQ(schedule.change(c.row, day).has_value(), c.entry.changed) << where;
+        EXPECT_EQ(schedule.standard(c.row, day), standardOf(c.date)) << where;
+        EXPECT_EQ(schedule.changesOn(c.date).contains(c.row), c.entry.changed) << where;
+    }
+    EXPECT_EQ(schedule.dayOf(first.addDays(-1)), -1);
+    EXPECT_EQ(schedule.dayOf(last.addDays(1)), -1);
+    EXPECT_TRUE(schedule.changesOn(last.addDays(1)).isEmpty());
+
+    const QList<DayChange> apart = schedule.apart();
+    ASSERT_EQ(apart.size(), 3);
+    EXPECT_EQ(apart[0].date, first.addDays(-1));
+    EXPECT_EQ(apart[1].name, "高橋");
+    EXPECT_EQ(apart[2].date, last.addDays(1));
+    EXPECT_EQ(schedule.sharedNames(), QStringList { "山田" });
+    EXPECT_EQ(schedule.changeCount(), 4);
+}
+
+TEST(EffectiveSchedule, AHeaderWithoutAValidStartOrDayCountGivesNoDatesAndNoChangeTakesEffect)
+{
+    const struct {
+        int column;
+        QString text;
+        bool valid;
+    } cases[] = { { 6, "41", false }, { 6, "0", false }, { 6, "x", false }, { 1, "13", false }, { 0, "", false },
+        { 1, "2", true }, { 2, "31", true } };
+    for (const auto& c : cases) {
+        Shop shop;
+        shop.data.dayChanges.set("山田", QDate(2026, 5, 12), dayOff("休み"));
+        shop.data.StringGrid2.setCell(c.column, 0, c.text);
+        const EffectiveSchedule schedule(shop.data);
+        EXPECT_EQ(schedule.dates().isEmpty(), !c.valid) << c.column << " " << c.text.toStdString();
+        EXPECT_EQ(schedule.apart().size(), 1);
+        EXPECT_FALSE(schedule.entry(0, 5).changed);
+    }
+}
+
+TEST(EffectiveSchedule, ASwapGivesEachTheOthersEntryOfTheDayAsAChange)
+{
+    Shop shop;
+    const QDate saturday(2026, 5, 16);
+    shop.data.dayChanges.set("佐藤", saturday, shift("10", "00", "15", "00", "300"));
+    const EffectiveSchedule schedule(shop.data);
+    const int day = schedule.dayOf(saturday);
+
+    DayChanges& changes = shop.data.dayChanges;
+    const DayChanges before = changes;
+    EXPECT_FALSE(daychanges::swapDay(changes, schedule, 1, 1, day));
+    EXPECT_FALSE(daychanges::swapDay(changes, schedule, 0, 2, day)) << "one name";
+    EXPECT_FALSE(daychanges::swapDay(changes, schedule, 1, 3, day)) << "row 3 is not registered";
+    EXPECT_FALSE(daychanges::swapDay(changes, schedule, 0, 1, schedule.dates().size()));
+    EXPECT_FALSE(daychanges::swapDay(changes, schedule, 0, 1, -1));
+    EXPECT_EQ(changes, before);
+
+    ASSERT_TRUE(daychanges::swapDay(changes, schedule, 0, 1, day));
+    EXPECT_EQ(changes.find("山田", saturday), shift("10", "00", "15", "00", "300"));
+    DayEntry weekend = kWeekend;
+    weekend.changed = true;
+    EXPECT_EQ(changes.find("佐藤", saturday), weekend);
+    EXPECT_EQ(changes.size(), 2);
+}
+
+TEST(DayChanges, ARenameMovesTheChangesUnlessAnotherRowKeepsTheOldName)
+{
+    DayChanges changes;
+    const QDate a(2026, 5, 12);
+    const QDate b(2026, 5, 13);
+    changes.set("山田", a, dayOff("休み"));
+    changes.set("山田", b, dayOff("公休"));
+    changes.set("丙", b, dayOff("その他")); // left by a deleted employee
+    changes.set("佐藤", a, dayOff("その他"));
+
+    EXPECT_EQ(changes.rename("山田", "丙"), 2);
+    EXPECT_FALSE(changes.find("山田", a));
+    EXPECT_EQ(changes.find("丙", a), dayOff("休み"));
+    EXPECT_EQ(changes.find("丙", b), dayOff("公休")) << "the moved change replaces the one there";
+    EXPECT_EQ(changes.size(), 3);
+    EXPECT_EQ(changes.rename("丙", "丙"), 0);
+    EXPECT_EQ(changes.size(), 3);
+
+    Table master { 44, 30 };
+    putEmployee(master, 0, employee("丁")); // the edited row, renamed from 丙
+    putEmployee(master, 1, employee("丙"));
+    followRename(changes, master, "丙", "丁");
+    EXPECT_EQ(changes.find("丙", a), dayOff("休み")) << "row 1 still carries the old name";
+    master.setCell(0, 1, "戊");
+    followRename(changes, master, "丙", "丁");
+    EXPECT_EQ(changes.find("丁", a), dayOff("休み"));
+    EXPECT_EQ(changes.find("佐藤", a), dayOff("その他"));
+}

@@ -1,6 +1,7 @@
 // Speed of the exports on a full data set: 30 employees who work every day of a 40-day period
 // (1,200 shifts), in a zone that changes to summer time during the period.
 #include "BenchData.h"
+#include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "exports/Csv.h"
 #include "exports/ICalendar.h"
@@ -23,16 +24,10 @@ const TFormData& fullData()
     return data;
 }
 
-// The standard week's entry of the date, as the schedule window hands it to the exports.
+// The effective entries of the period, as the schedule window hands them to the exports.
 exports::PeriodSchedule fullPeriod()
 {
-    const Table& m = fullData().StringGrid1;
-    return exports::periodSchedule(fullData(), [&m](int row, QDate date) {
-        const int day = date.dayOfWeek() - 1;
-        const int c = 2 + 5 * day;
-        return DayEntry { m.cell(c, row), m.cell(c + 1, row), m.cell(c + 2, row), m.cell(c + 3, row),
-            m.cell(c + 4, row), m.cell(37 + day, row) };
-    });
+    return exports::periodSchedule(daychanges::EffectiveSchedule(fullData()));
 }
 
 void BM_ExportPeriodSchedule(benchmark::State& state)

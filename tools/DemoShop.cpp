@@ -1,5 +1,8 @@
 #include "DemoShop.h"
 
+#include "changes/ChangeFile.h"
+#include "changes/DayText.h"
+#include "changes/EffectiveSchedule.h"
 #include "data/DataFiles.h"
 #include "data/Unitdata.h"
 #include "master/MasterRecord.h"
@@ -62,7 +65,17 @@ bool fillShop(TFormData& data, QDate today, quint32 seed)
         for (int c = 0; c < cells.size(); ++c)
             data.StringGrid1.setCell(c, row, cells[c]);
     }
-    return registerPeriod(data.StringGrid2, today, seed).ok;
+    if (!registerPeriod(data.StringGrid2, today, seed).ok)
+        return false;
+
+    // Three day changes, as a manager makes them: a day of leave, two employees swapping their
+    // shifts and a helper on a day off.
+    DayChanges& changes = data.dayChanges;
+    changes.set(QStringLiteral("山田太郎"), today.addDays(2), changes::entryOf(leave));
+    const daychanges::EffectiveSchedule schedule(data);
+    daychanges::swapDay(changes, schedule, 1, 7, 4); // 佐藤花子 and 中村由美
+    changes.set(QStringLiteral("高橋美咲"), today.addDays(5), changes::entryOf(morningPart));
+    return true;
 }
 
 std::optional<QString> writeDataFiles(const QString& dir, const TFormData& data)
@@ -72,6 +85,9 @@ std::optional<QString> writeDataFiles(const QString& dir, const TFormData& data)
         if (const auto error = saveTableFile(dir, name, *table, false))
             return error->fileName + QStringLiteral(": ") + error->systemError;
     }
+    if (const auto error
+        = saveFile(dir, TFormData::kChangeFile, changefile::serialize(data.dayChanges, data.StringGrid1), false))
+        return error->fileName + QStringLiteral(": ") + error->systemError;
     return std::nullopt;
 }
 

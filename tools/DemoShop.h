@@ -8,15 +8,17 @@ class TFormData;
 
 // The demo shop that the demo and the screenshots run on: eight employees with day and night
 // shifts, part-timers and all four work attributes, registered through the same record logic
-// as the employee master window, and the period that starts on a given day.
+// as the employee master window, the period that starts on a given day and three day changes
+// in it.
 namespace demo {
 
-// Fills the employee master table with the shop and registers the period that starts on
-// today, its filler rows drawn from seed; false when that period cannot be registered.
+// Fills the employee master table with the shop, registers the period that starts on today, its
+// filler rows drawn from seed, and sets three day changes in it; false when that period cannot be
+// registered.
 bool fillShop(TFormData& data, QDate today, quint32 seed);
 
-// Writes the employee master and schedule tables as the data files of dir; on failure the
-// file's name and the system's error.
+// Writes the employee master and schedule tables and the day changes as the data files of dir;
+// on failure the file's name and the system's error.
 std::optional<QString> writeDataFiles(const QString& dir, const TFormData& data);
 
 } // namespace demo

@@ -17,6 +17,7 @@
 #include "app/Application.h"
 #include "app/Program.h"
 #include "app/Unittitle.h"
+#include "changes/Unitchange.h"
 #include "data/Unitdata.h"
 #include "master/Unitmaster.h"
 #include "master/Unitmaster2.h"
@@ -34,6 +35,7 @@
 
 #include <QAction>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,6 +45,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -224,6 +227,11 @@ void shootTheReports(Forms& forms)
     shoot(main, QStringLiteral("registration-list"));
     print(main, nullptr, "NPrintSet", "NPrintOut", QStringLiteral("line-registration-list"));
 
+    choose(main, "NAction", "NPeriodCost");
+    waitUntil(QStringLiteral("the period labour cost"), reportDone);
+    shoot(main, QStringLiteral("period-labour-cost"));
+    print(main, nullptr, "NPrintSet", "NPrintOut", QStringLiteral("line-period-labour-cost"));
+
     choose(main, "NAction", "NState");
     waitUntil(QStringLiteral("the usage state"), [main] { return !enabled(main, "NState"); });
     shoot(main, QStringLiteral("usage-state"));
@@ -250,6 +258,23 @@ void shootTheViews(Forms& forms)
     shootView(forms, "NscheManth", forms.FormSchedu, QStringLiteral("schedule-window"), QStringLiteral("schedule"));
     shootView(forms, "NscheDay", forms.FormTime, QStringLiteral("hour-chart"), QStringLiteral("time-series"));
     shootView(forms, "NscheWeek", forms.FormWkList, QStringLiteral("weekday-list"));
+}
+
+// The change window with the demo's changes, and its dialog on the first employee's day of leave.
+void shootTheChanges(Forms& forms)
+{
+    QWidget* window = forms.FormChange;
+    auto* grid = child<QTableWidget>(window, "StringGrid1");
+    choose(forms.FormMain, "NSchedu", "NscheChange");
+    waitUntil(QStringLiteral("the change window"), [&] { return window->isVisible() && grid->rowCount() > 0; });
+    shoot(window, QStringLiteral("change-window"));
+    grid->setCurrentCell(0, 2);
+    child<QAction>(window, "NEdit")->trigger();
+    auto* dialog = window->findChild<QDialog*>(QStringLiteral("TFormChangeDay"));
+    waitUntil(QStringLiteral("the change dialog"), [dialog] { return dialog && dialog->isVisible(); });
+    shoot(dialog, QStringLiteral("change-dialog"));
+    click(dialog, "BtnCancel");
+    choose(window, "NAction", "NClose");
 }
 
 void shootTheTitle(Forms& forms)
@@ -321,6 +346,7 @@ void shootTheProgram()
 
     shootTheReports(*forms);
     shootTheViews(*forms);
+    shootTheChanges(*forms);
     shootTheTitle(*forms);
     shootTheMaster(*forms);
     shootThePeriod(*forms);

@@ -1,5 +1,6 @@
 #pragma once
 
+class TFormChange;
 class TFormData;
 class TFormEditor;
 class TFormInfo;
@@ -31,6 +32,7 @@ struct Forms {
     TFormTitle* FormTitle = nullptr;
     TFormEditor* FormEditor = nullptr;
     TFormMaster2* FormMaster2 = nullptr;
+    TFormChange* FormChange = nullptr; // the day changes
     // The save dialog and the printer setup with its printer chosen flag.
     ViewOutput* Output = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "app/Unitabout.h"
 #include "app/Unittitle.h"
+#include "changes/Unitchange.h"
 #include "data/Unitdata.h"
 #include "master/Unitmaster.h"
 #include "master/Unitmaster2.h"
@@ -46,6 +47,8 @@ Program::Program()
     forms_.FormEditor = editor_.get();
     master2_ = std::make_unique<TFormMaster2>();
     forms_.FormMaster2 = master2_.get();
+    change_ = std::make_unique<TFormChange>(forms_);
+    forms_.FormChange = change_.get();
     connectWindows();
 }
 
@@ -62,6 +65,7 @@ void Program::connectWindows()
     QObject::connect(schedu_.get(), &ViewWindow::closed, main, &QWidget::show);
     QObject::connect(time_.get(), &ViewWindow::closed, main, &QWidget::show);
     QObject::connect(editor_.get(), &TFormEditor::closed, main, &QWidget::show);
+    QObject::connect(change_.get(), &TFormChange::closed, main, &QWidget::show);
 
     // The employee list and the batch window ask the master window to act on its inputs.
     TFormMaster* master = master_.get();
@@ -73,6 +77,7 @@ void Program::connectWindows()
     // Every change the user commits to a persisted table goes to the recovery journal at once.
     QObject::connect(master, &TFormMaster::tableChanged, main, &TFormMain::journalChanges);
     QObject::connect(term_.get(), &TFormTerm::tableChanged, main, &TFormMain::journalChanges);
+    QObject::connect(change_.get(), &TFormChange::tableChanged, main, &TFormMain::journalChanges);
 
     // A registered period ends the reminder of the previous one.
     QObject::connect(term_.get(), &TFormTerm::periodRegistered, main, &TFormMain::hidePeriodReminder);

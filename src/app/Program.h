@@ -35,4 +35,5 @@ private:
     std::unique_ptr<TFormTitle> title_;
     std::unique_ptr<TFormEditor> editor_;
     std::unique_ptr<TFormMaster2> master2_;
+    std::unique_ptr<TFormChange> change_;
 };

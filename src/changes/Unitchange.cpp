@@ -13,6 +13,7 @@
 #include "views/ScheduleView.h"
 
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
@@ -26,6 +27,7 @@ const QString kSwapSameName = QStringLiteral("▼ 同じ氏名の従業員同士
 // clang-format on
 
 const QColor kChangedBackground(255, 226, 170);
+constexpr int kColumnWidth = 22; // forty days and the names fit the window's design width
 constexpr int kNameRole = Qt::UserRole;
 constexpr int kDateRole = Qt::UserRole + 1;
 
@@ -55,8 +57,9 @@ TFormChange::TFormChange(Forms& forms)
     ui->setupUi(this);
     attachFormetry(this);
     QTableWidget* grid = ui->StringGrid1;
-    grid->horizontalHeader()->setDefaultSectionSize(26);
-    grid->horizontalHeader()->setMinimumSectionSize(20);
+    grid->horizontalHeader()->setMinimumSectionSize(kColumnWidth);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
     grid->verticalHeader()->setDefaultSectionSize(24);
     grid->installEventFilter(this);
     connect(grid, &QTableWidget::cellDoubleClicked, this, &TFormChange::NEditClick);
@@ -67,9 +70,8 @@ TFormChange::TFormChange(Forms& forms)
     connect(dialog_, &TFormChangeDay::registered, this, [this](const DayEntry& entry) {
         apply(QStringLiteral("変更の登録"), { stepTo(dialog_->name(), dialog_->date(), entry) });
     });
-    connect(dialog_, &TFormChangeDay::standardWanted, this, [this] {
-        apply(QStringLiteral("標準に戻す"), { stepTo(dialog_->name(), dialog_->date(), std::nullopt) });
-    });
+    connect(dialog_, &TFormChangeDay::standardWanted, this,
+        [this] { apply(QStringLiteral("標準に戻す"), { stepTo(dialog_->name(), dialog_->date(), std::nullopt) }); });
 
     const auto guarded = [this](void (TFormChange::*handler)()) {
         return [this, handler] { dialogs::guard([this, handler] { (this->*handler)(); }); };
@@ -177,7 +179,8 @@ void TFormChange::refresh()
         }
     }
     if (currentRow >= 0 && currentColumn >= 0)
-        grid->setCurrentCell(std::min(currentRow, grid->rowCount() - 1), std::min(currentColumn, grid->columnCount() - 1));
+        grid->setCurrentCell(
+            std::min(currentRow, grid->rowCount() - 1), std::min(currentColumn, grid->columnCount() - 1));
 
     ui->ListBox1->clear();
     for (const DayChange& change : schedule.apart()) {
@@ -202,15 +205,19 @@ void TFormChange::refresh()
 
 void TFormChange::NEditClick()
 {
-    const int row = ui->StringGrid1->currentRow();
-    const int day = ui->StringGrid1->currentColumn();
+    // The one selected cell (an assistive tool selects without moving the current cell), else
+    // the current one.
+    const QModelIndexList selected = ui->StringGrid1->selectionModel()->selectedIndexes();
+    const QModelIndex cell = selected.size() == 1 ? selected.first() : ui->StringGrid1->currentIndex();
+    const int row = cell.row();
+    const int day = cell.column();
     const daychanges::EffectiveSchedule schedule(*forms_.FormData);
     if (row < 0 || day < 0 || row >= schedule.employees() || day >= schedule.dates().size()) {
         dialogs::message(dialogs::Kind::Information, kNoCell, dialogs::Buttons::Ok, this);
         return;
     }
-    dialog_->edit(schedule.master().cell(0, row), schedule.dates()[day], schedule.standard(row, day),
-        schedule.entry(row, day));
+    dialog_->edit(
+        schedule.master().cell(0, row), schedule.dates()[day], schedule.standard(row, day), schedule.entry(row, day));
 }
 
 void TFormChange::NSwapClick()

@@ -1,32 +1,23 @@
 #include "exports/PeriodSchedule.h"
 
-#include "data/Unitdata.h"
+#include "changes/EffectiveSchedule.h"
+#include "data/Table.h"
 #include "data/WorkAttributes.h"
 #include "platform/Numbers.h"
 
 namespace exports {
 
-PeriodSchedule periodSchedule(const TFormData& data, const std::function<DayEntry(int row, QDate date)>& entryOf)
+PeriodSchedule periodSchedule(const daychanges::EffectiveSchedule& schedule)
 {
-    const Table& schedule = data.StringGrid2;
-    const auto header = [&schedule](int column) { return numbers::parseInt(schedule.cell(column, 0)); };
-    const auto year = header(0);
-    const auto month = header(1);
-    const auto day = header(2);
-    const auto length = header(6);
-
     PeriodSchedule period;
-    if (year && month && day && length && *length >= 1 && *length <= schedule.colCount()) {
-        period.first = QDate(*year, *month, *day);
-        if (period.first.isValid())
-            period.days = *length;
-    }
-    const Table& master = data.StringGrid1;
-    for (int row = 0; row < data.employeeCount(); ++row) {
+    period.first = schedule.dates().value(0);
+    period.days = static_cast<int>(schedule.dates().size());
+    const Table& master = schedule.master();
+    for (int row = 0; row < schedule.employees(); ++row) {
         EmployeeDays employee { master.cell(0, row), master.cell(1, row), {} };
         employee.days.reserve(period.days);
         for (int d = 0; d < period.days; ++d)
-            employee.days << entryOf(row, period.date(d));
+            employee.days << schedule.entry(row, d);
         period.employees << employee;
     }
     return period;

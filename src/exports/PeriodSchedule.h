@@ -5,10 +5,11 @@
 #include <QDate>
 #include <QList>
 #include <QString>
-#include <functional>
 #include <optional>
 
-class TFormData;
+namespace daychanges {
+class EffectiveSchedule;
+}
 
 // The registered period as the exports hand it on: every day of the period and, for each
 // registered employee in master order, what the employee does on each of those days. The
@@ -30,10 +31,10 @@ struct PeriodSchedule {
     QDate date(int day) const { return first.addDays(day); }
 };
 
-// The period of the schedule table's header with every registered employee, each day's
-// entry given by entryOf(master row, date). A header that cannot be read as a start date and
-// a length of 1 to 40 days gives a period without days.
-PeriodSchedule periodSchedule(const TFormData& data, const std::function<DayEntry(int row, QDate date)>& entryOf);
+// The registered period with every registered employee and each day's effective entry (the day
+// change when there is one, else the standard week). A header that cannot be read as a start
+// date and a length of 1 to 40 days gives a period without days.
+PeriodSchedule periodSchedule(const daychanges::EffectiveSchedule& schedule);
 
 // A working day's times and net minutes as numbers.
 struct Shift {

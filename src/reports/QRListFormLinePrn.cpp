@@ -9,7 +9,8 @@ LinePanel LinePanel::of(const RichEdit* panel)
 {
     if (!panel)
         return {};
-    return { panel->objectName(), panel->palette().color(QPalette::Base), panel->lines() };
+    return { panel->objectName(), panel->palette().color(QPalette::Base), panel->lines(),
+        panel->property(kPrintTitle).toString() };
 }
 
 LineLayout lineLayout(const LinePanel& panel)
@@ -22,7 +23,7 @@ LineLayout lineLayout(const LinePanel& panel)
         // The labour cost list and the registration list share the panel; the labour cost
         // list gives it a dark green background.
         if (panel.background.rgb() == QColor(0, 128, 0).rgb())
-            return { QStringLiteral("【全従業員週間人件費リスト】"), 9, 100 };
+            return { panel.title.isEmpty() ? QStringLiteral("【全従業員週間人件費リスト】") : panel.title, 9, 100 };
         return { QStringLiteral("【全従業員週間勤務リスト】"), 8, 13 };
     }
     return {};

@@ -10,11 +10,16 @@ class QPrinter;
 class QWidget;
 class RichEdit;
 
+// The property of a text panel that names its print's title when the report in it has a title
+// of its own (the period labour cost shares the weekly labour cost's panel).
+inline constexpr char kPrintTitle[] = "printTitle";
+
 // What the line print report takes from a text panel of the main window.
 struct LinePanel {
     QString name; // RichEdit2, RichEdit3 or RichEdit4; empty when no panel is visible
     QColor background;
     QStringList lines;
+    QString title; // the panel's own print title, when the report in it has one
 
     static LinePanel of(const RichEdit* panel);
 };

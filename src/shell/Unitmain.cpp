@@ -5,6 +5,7 @@
 #include "app/Unittitle.h"
 #include "app/WindowScaling.h"
 #include "changes/EffectiveSchedule.h"
+#include "changes/Unitchange.h"
 #include "data/Unitdata.h"
 #include "master/Unitmaster.h"
 #include "period/Unitterm.h"
@@ -101,6 +102,18 @@ TFormMain::TFormMain(Forms& forms)
             ui->RichEdit4->appendLine(QString());
             ui->RichEdit4->appendLine(shell::costClosingLine(costTotals_));
             ui->RichEdit4->prependLine(QString());
+            enablePopup();
+        });
+    TimerPeriod = new EmployeeTicker(
+        this, 500, ui->CGaugeCost,
+        [this](int row) {
+            const daychanges::EffectiveSchedule schedule(*forms_.FormData);
+            ui->RichEdit4->appendLine(daychanges::periodCostLine(schedule, row, periodTotals_));
+        },
+        [this] {
+            for (const QString& line :
+                daychanges::periodCostClosing(daychanges::EffectiveSchedule(*forms_.FormData), periodTotals_))
+                ui->RichEdit4->appendLine(line);
             enablePopup();
         });
     TimerList = new EmployeeTicker(
@@ -225,7 +238,7 @@ void TFormMain::hideEvent(QHideEvent* event)
         return; // minimising is not hiding
     startup_->stop();
     TimerSearch->stop();
-    for (EmployeeTicker* report : { TimerInfo, TimerName, TimerCost, TimerList })
+    for (EmployeeTicker* report : { TimerInfo, TimerName, TimerCost, TimerList, TimerPeriod })
         report->stop();
     for (RichEdit* panel : { ui->RichEdit1, ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 }) {
         panel->clearLines();
@@ -237,6 +250,7 @@ void TFormMain::hideEvent(QHideEvent* event)
     ui->RichEdit2->resize(ui->RichEdit2->width(), 10);
     ui->RichEdit3->resize(ui->RichEdit3->width(), 17);
     ui->RichEdit4->resize(17, ui->RichEdit4->height());
+    ui->RichEdit4->setProperty(kPrintTitle, QVariant());
     ui->ListBox1->resize(ui->ListBox1->width(), 17);
     ui->Nsearch->setEnabled(true);
     ui->NState->setEnabled(true);
@@ -332,7 +346,7 @@ void TFormMain::stopPeriodReminder(const QString& text)
 void TFormMain::resetPanels()
 {
     // The registration list stops too, so that no line of it lands in the cleared panel.
-    for (EmployeeTicker* report : { TimerName, TimerCost, TimerList })
+    for (EmployeeTicker* report : { TimerName, TimerCost, TimerList, TimerPeriod })
         report->stop();
     TimerSearch->stop();
     reminder_->hide();
@@ -437,8 +451,11 @@ void TFormMain::enablePopup()
 void TFormMain::connectMenus()
 {
     connect(ui->NAction, &QMenu::aboutToShow, this, [this] {
-        if (!ui->NSchedu->menuAction()->isEnabled() || !ui->NSum->menuAction()->isEnabled())
+        const bool viewsOpen = ui->NSchedu->menuAction()->isEnabled() && ui->NSum->menuAction()->isEnabled();
+        if (!viewsOpen)
             ui->NState->setEnabled(false);
+        // The period labour cost needs a checked period and employees, as the views do.
+        ui->NPeriodCost->setEnabled(viewsOpen);
     });
     connect(ui->NData, &QMenu::aboutToShow, this, [this] {
         resetPanels();
@@ -472,10 +489,12 @@ void TFormMain::connectMenus()
         forms_.FormWkList->setTodayWeekdayCode(todayWeekdayCode_);
         forms_.FormWkList->show();
     });
+    connect(ui->NscheChange, &QAction::triggered, this, [this] { handOverTo(forms_.FormChange); });
     connect(ui->N13, &QAction::triggered, this, [this] { forms_.FormTitle->show(); });
     connect(ui->NState, &QAction::triggered, this, &TFormMain::NStateClick);
     connect(ui->Nsearch, &QAction::triggered, this, &TFormMain::NsearchClick);
     connect(ui->Ncost, &QAction::triggered, this, &TFormMain::NcostClick);
+    connect(ui->NPeriodCost, &QAction::triggered, this, &TFormMain::NPeriodCostClick);
     connect(ui->NList, &QAction::triggered, this, &TFormMain::NListClick);
     connect(ui->ListBox1, &QListWidget::itemDoubleClicked, this, &TFormMain::ListBox1DblClick);
 
@@ -588,6 +607,22 @@ void TFormMain::NcostClick()
     widenRichEdit4(kCostBackground);
     ui->CGaugeCost->show();
     TimerCost->start();
+}
+
+// The period labour cost: the registered period with its day changes, one employee per tick.
+void TFormMain::NPeriodCostClick()
+{
+    resetPanels(); // also when started without its menu opening, e.g. by an assistive tool
+    ui->NPeriodCost->setChecked(true);
+    const daychanges::EffectiveSchedule schedule(*forms_.FormData);
+    TimerPeriod->prepare(schedule.employees());
+    periodTotals_ = {};
+    widenRichEdit4(kCostBackground);
+    ui->RichEdit4->setProperty(kPrintTitle, QStringLiteral("【全従業員期間人件費リスト】"));
+    for (const QString& line : daychanges::periodCostHeading(schedule))
+        ui->RichEdit4->appendLine(line);
+    ui->CGaugeCost->show();
+    TimerPeriod->start();
 }
 
 void TFormMain::NListClick()

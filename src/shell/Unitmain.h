@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changes/PeriodCost.h"
 #include "shell/Reports.h"
 #include "shell/StartupSequence.h"
 
@@ -97,6 +98,7 @@ private:
     void NStateClick();
     void NsearchClick();
     void NcostClick();
+    void NPeriodCostClick();
     void NListClick();
     void ListBox1DblClick();
 
@@ -129,6 +131,7 @@ private:
     EmployeeTicker* TimerName = nullptr; // the name list of the individual week
     EmployeeTicker* TimerCost = nullptr; // the weekly labour cost
     EmployeeTicker* TimerList = nullptr; // the registration list
+    EmployeeTicker* TimerPeriod = nullptr; // the period labour cost
     QList<QAction*> popupItems_;
 
     QString startDir_;
@@ -137,4 +140,5 @@ private:
     int todayWeekdayCode_ = 0;
     shell::DutyTotals dutyTotals_;
     shell::CostTotals costTotals_;
+    daychanges::PeriodCostTotals periodTotals_;
 };

@@ -3,29 +3,13 @@
 
 #include "app/Forms.h"
 #include "app/WindowScaling.h"
+#include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "exports/PeriodSchedule.h"
-#include "master/MasterRecord.h"
 #include "period/Unitterm.h"
-#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "reports/QRListFormDayLine.h"
 #include "reports/ViewOutput.h"
-
-namespace {
-
-// The entry of an employee on a date as the standard week gives it: the block of the date's
-// weekday. The day changes replace this with the effective entry of the date (the change when
-// there is one) once they are merged.
-DayEntry standardWeekEntry(const Table& master, int row, QDate date)
-{
-    const int block = TFormData::weekdayBlock(clock_::weekdayCode(date));
-    const int c = master::blockColumn(block);
-    return { master.cell(c, row), master.cell(c + 1, row), master.cell(c + 2, row), master.cell(c + 3, row),
-        master.cell(c + 4, row), master.cell(master::netMinutesColumn(block), row) };
-}
-
-} // namespace
 
 TFormSchedu::TFormSchedu(Forms& forms)
     : ViewWindow(forms,
@@ -83,10 +67,7 @@ QStringList TFormSchedu::closingLines() const
 
 void TFormSchedu::NExportClick()
 {
-    const Table& master = forms_.FormData->StringGrid1;
-    forms_.Output->saveExport(this, exports::periodSchedule(*forms_.FormData, [&master](int row, QDate date) {
-        return standardWeekEntry(master, row, date);
-    }));
+    forms_.Output->saveExport(this, exports::periodSchedule(daychanges::EffectiveSchedule(*forms_.FormData)));
 }
 
 void TFormSchedu::printReport()

@@ -10,7 +10,8 @@ import tempfile
 import time
 
 import pyatspi
-from gi.repository import Atspi, GLib
+
+from atspi_road import application, do, fail, find, open_popup_menu, press_without_waiting, wait
 
 PROGRAM = sys.argv[1]
 SETUP_CAPTION = "ZEL Rotan QX-30   - カルヴェラソフトウェア・ディベロプメント -"
@@ -22,90 +23,6 @@ DAY_OFF = [("勤務属性", "公休"), ("休憩時間", "0")]
 # The printer setup's confirming button, as Qt's print dialog names it.
 CONFIRM_BUTTONS = ["印刷(P)", "OK"]
 EXPECTED_LINE = ("山田,1200," + "勤務日,9,00,17,30," * 5 + "公休,0,00,0,00," * 2 + "450," * 5 + "0,0,\r\n").encode("cp932")
-
-
-def fail(message):
-    print("FAIL:", message, flush=True)
-    sys.exit(1)
-
-
-def wait(predicate, what, timeout=60):
-    end = time.time() + timeout
-    while time.time() < end:
-        try:
-            value = predicate()
-        except Exception:  # the tree changes under our feet while windows open and close
-            value = None
-        if value:
-            return value
-        time.sleep(0.2)
-    fail("timed out waiting for " + what)
-
-
-def find(root, role=None, name=None, prefix=None):
-    """The first object below root (depth first) with the given role and name."""
-    stack = [root]
-    while stack:
-        obj = stack.pop()
-        if obj is None:
-            continue
-        if (role is None or obj.getRoleName() == role) and (name is None or obj.name == name) \
-                and (prefix is None or obj.name.startswith(prefix)):
-            return obj
-        stack.extend(reversed([c for c in obj]))
-    return None
-
-
-def do(obj, action):
-    actions = obj.queryAction()
-    names = [actions.getName(i) for i in range(actions.nActions)]
-    if action not in names:
-        fail("%s %r offers %s, not %s" % (obj.getRoleName(), obj.name, names, action))
-    actions.doAction(names.index(action))
-
-
-def press_without_waiting(obj):
-    """Presses a command that opens a modal dialog or runs an animation: the call returns at once
-    instead of waiting for the command to end."""
-    Atspi.set_timeout(500, 500)
-    try:
-        do(obj, "Press")
-    except Exception:  # no reply while the dialog runs: expected
-        pass
-    finally:
-        Atspi.set_timeout(-1, -1)
-
-
-def open_popup_menu(program, caption, panel):
-    """Opens the popup menu of a panel from the keyboard: the window gets the input focus (as a
-    window manager gives it on a click), the panel the keyboard focus, then Shift+F10. A popup
-    menu is not a child of the application on the bus; it announces itself when it shows."""
-    shown = []
-
-    def on_showing(event):
-        if event.detail1 and event.source.getRoleName() == "popup menu":
-            shown.append(event.source)
-
-    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
-    try:
-        windows = subprocess.run(["xdotool", "search", "--pid", str(program.pid), "--name", caption],
-                                 capture_output=True, text=True).stdout.split()
-        for window in windows:
-            subprocess.run(["xdotool", "windowfocus", "--sync", window], stderr=subprocess.DEVNULL)
-        if not panel.queryComponent().grabFocus():
-            fail("the panel %r takes no keyboard focus" % panel.name)
-        subprocess.run(["xdotool", "key", "--clearmodifiers", "shift+F10"], check=True)
-        context = GLib.MainContext.default()
-        end = time.time() + 10
-        while not shown and time.time() < end:
-            while context.pending():
-                context.iteration(False)
-            time.sleep(0.05)
-    finally:
-        pyatspi.Registry.deregisterEventListener(on_showing, "object:state-changed:showing")
-    if not shown:
-        fail("Shift+F10 on %r opened no popup menu on the bus" % panel.name)
-    return shown[-1]
 
 
 def print_registration_list(app, program, caption):
@@ -132,13 +49,6 @@ def print_registration_list(app, program, caption):
     for expected in ("【山田】", "□日：公休0:00～0:00", "【全従業員週間勤務リスト】"):
         if expected not in text:
             fail("the printed list lacks %s:\n%s" % (expected, text))
-
-
-def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "ZEL Rotan QX-30":
-            return app
-    return None
 
 
 def main():
@@ -201,7 +111,6 @@ def main():
 
 PRESS_REGISTER = """
 import pyatspi
-from gi.repository import Atspi, GLib
 for app in pyatspi.Registry.getDesktop(0):
     if app is not None and app.name == "ZEL Rotan QX-30":
         stack = [app]

@@ -1,3 +1,4 @@
+#include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "exports/Csv.h"
 #include "exports/ICalendar.h"
@@ -61,34 +62,32 @@ QList<QMap<QString, QString>> events(const QByteArray& ics)
 
 } // namespace
 
-TEST(PeriodSchedule, WalksEveryDayOfTheRegisteredPeriodAndTheEmployeesInMasterOrder)
+TEST(PeriodSchedule, WalksEveryDayOfTheRegisteredPeriodWithEachEmployeesEffectiveEntry)
 {
     TFormData data;
     ASSERT_TRUE(registerPeriod(data.StringGrid2, QDate(2024, 12, 22), 1).ok);
     for (const auto& [row, name] : { std::pair { 0, "山田" }, { 1, "佐藤" } }) {
-        data.StringGrid1.setCell(0, row, QString::fromUtf8(name));
-        data.StringGrid1.setCell(1, row, QStringLiteral("%1").arg(1000 + row));
+        QStringList cells = sampleEmployee(QString::fromUtf8(name));
+        cells[1] = QStringLiteral("%1").arg(1000 + row);
+        for (int c = 0; c < cells.size(); ++c)
+            data.StringGrid1.setCell(c, row, cells[c]);
     }
-    QList<std::pair<int, QDate>> asked;
-    const auto entryOf = [&asked](int row, QDate date) {
-        asked.append({ row, date });
-        return off(date.toString(QStringLiteral("M/d")));
-    };
-    const PeriodSchedule period = exports::periodSchedule(data, entryOf);
+    data.dayChanges.set(QStringLiteral("佐藤"), QDate(2025, 1, 1), off(QStringLiteral("休み")));
+    const PeriodSchedule period = exports::periodSchedule(daychanges::EffectiveSchedule(data));
     EXPECT_EQ(period.first, QDate(2024, 12, 22));
     ASSERT_EQ(period.days, 40);
     EXPECT_EQ(period.date(39), QDate(2025, 1, 30));
     ASSERT_EQ(period.employees.size(), 2);
     EXPECT_EQ(period.employees[1].name, QStringLiteral("佐藤"));
     EXPECT_EQ(period.employees[1].wage, QStringLiteral("1001"));
-    EXPECT_EQ(period.employees[1].days[10].attribute, QStringLiteral("1/1"));
-    EXPECT_EQ(asked.size(), 80);
-    EXPECT_EQ(asked.last(), std::pair(1, QDate(2025, 1, 30)));
+    EXPECT_EQ(period.employees[1].days[10].attribute, QStringLiteral("休み")) << "1 January, a change";
+    EXPECT_TRUE(period.employees[1].days[10].changed);
+    EXPECT_EQ(period.employees[0].days[10].attribute, QStringLiteral("勤務日")) << "a Wednesday of the standard week";
 
     for (const auto& [column, text] : { std::pair { 6, "4O" }, { 6, "41" }, { 1, "13" }, { 2, "" } }) {
         TFormData damaged = data;
         damaged.StringGrid2.setCell(column, 0, QString::fromUtf8(text));
-        const PeriodSchedule empty = exports::periodSchedule(damaged, entryOf);
+        const PeriodSchedule empty = exports::periodSchedule(daychanges::EffectiveSchedule(damaged));
         EXPECT_EQ(empty.days, 0) << column << text;
         EXPECT_EQ(empty.employees.size(), 2) << "the employees are still there";
     }

@@ -207,11 +207,14 @@ TEST(LineReport, TitleSizeAndLeftEdgeFollowThePanel)
         qreal size;
         qreal left;
         int firstPageLines;
+        QString panelTitle = {};
     };
     const Case cases[] = {
         { "RichEdit3", Qt::white, QStringLiteral("【週間勤務】"), 9, 217, 41 },
         { "RichEdit2", Qt::white, QStringLiteral("【本日，勤務状況リスト】"), 9, 240, 41 },
         { "RichEdit4", QColor(0, 128, 0), QStringLiteral("【全従業員週間人件費リスト】"), 9, 100, 41 },
+        { "RichEdit4", QColor(0, 128, 0), QStringLiteral("【全従業員期間人件費リスト】"), 9, 100, 41,
+            QStringLiteral("【全従業員期間人件費リスト】") },
         { "RichEdit4", QColor(0, 0, 128), QStringLiteral("【全従業員週間勤務リスト】"), 8, 13, 45 },
         { "RichEdit4", QColor(0, 128, 1), QStringLiteral("【全従業員週間勤務リスト】"), 8, 13, 45 },
     };
@@ -219,7 +222,7 @@ TEST(LineReport, TitleSizeAndLeftEdgeFollowThePanel)
     const qreal width = report::PageSetup().printableWidth();
     for (const Case& c : cases) {
         const LinePanel panel { QLatin1String(c.panel), c.background,
-            QStringList(60, QStringLiteral("■ 山田 太郎 ■")) };
+            QStringList(60, QStringLiteral("■ 山田 太郎 ■")), c.panelTitle };
         const LineLayout layout = lineLayout(panel);
         EXPECT_EQ(layout.title, c.title) << c.panel;
         const QList<report::Page> pages = report.pages(panel);
@@ -242,7 +245,7 @@ TEST(LineReport, ALongPanelRunsOverSeveralPagesAndNoPanelPrintsHeaderAndFooter)
     for (int i = 1; i <= 120; ++i)
         lines << QStringLiteral("行%1").arg(i);
     TQRListFormLinePrn report;
-    const QList<report::Page> pages = report.pages({ QStringLiteral("RichEdit4"), QColor(0, 128, 0), lines });
+    const QList<report::Page> pages = report.pages({ QStringLiteral("RichEdit4"), QColor(0, 128, 0), lines, {} });
     ASSERT_GE(pages.size(), 3);
     QStringList printed;
     for (const report::Page& p : pages) {

@@ -1,0 +1,119 @@
+"""Changes single days in the real program through the accessibility bus: the change window's
+table is read by its row and column headers, one employee's day is set to "休み" through the
+dialog "勤務変更の登録", two employees swap one date; after the program has closed, the change
+file holds the three lines, and a second run shows them in the schedule window."""
+import datetime
+import os
+import subprocess
+import sys
+import tempfile
+
+import pyatspi
+
+from atspi_road import application, do, fail, find, press_without_waiting, wait
+
+PROGRAM, DEMO_DATA = sys.argv[1], sys.argv[2]
+NORMAL_CAPTION = "ZEL Rotan QX-30   - Karvela Software Development -"
+KANJI = "月火水木金土日"  # Monday first, as date.weekday() counts
+
+
+def start(start_dir):
+    program = subprocess.Popen([PROGRAM], cwd=start_dir, env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
+    app = wait(application, "the program on the accessibility bus")
+    # An item of a menu that is still closed reads as enabled on the bus: wait for the normal state.
+    wait(lambda: find(app, "frame", NORMAL_CAPTION), "the normal state", timeout=90)
+    return program, app
+
+
+def finish(program, app):
+    do(find(app, "menu item", "終了(X)"), "Press")
+    program.wait(timeout=30)
+
+
+def cell(table, row, column):
+    return table.queryTable().getAccessibleAt(row, column)
+
+
+def choose(table, cells):
+    """Selects exactly these cells, as a screen reader user does with the cells' Toggle action."""
+    grid = table.queryTable()
+    for row in range(grid.nRows):
+        for column in range(grid.nColumns):
+            obj = grid.getAccessibleAt(row, column)
+            if obj.getState().contains(pyatspi.STATE_SELECTED) != ((row, column) in cells):
+                do(obj, "Toggle")
+
+
+def main():
+    start_dir = tempfile.mkdtemp(prefix="rotan-changes-")
+    subprocess.run([DEMO_DATA, start_dir], check=True)
+    os.remove(os.path.join(start_dir, "zelrotandata3.zel"))  # the demo's own changes
+    today = datetime.date.today()
+
+    program, app = start(start_dir)
+    try:
+        press_without_waiting(find(app, "menu item", "勤務変更"))
+        window = wait(lambda: find(app, "frame", "勤務変更"), "the change window")
+        table = wait(lambda: find(window, "table", "勤務変更表"), "the table 勤務変更表")
+        grid = table.queryTable()
+        if grid.nRows != 8 or not 29 <= grid.nColumns <= 40:
+            fail("the table has %d × %d cells: the demo's 8 employees over a period of 29 to 40 days"
+                 % (grid.nRows, grid.nColumns))
+        header = "%d\n%s" % (today.day, KANJI[today.weekday()])
+        if grid.getColumnHeader(0).name != header or grid.getRowHeader(0).name != "山田太郎":
+            fail("headers read %r and %r" % (grid.getColumnHeader(0).name, grid.getRowHeader(0).name))
+
+        # 山田太郎 takes his first working day off.
+        day = next(c for c in range(grid.nColumns) if cell(table, 0, c).name == "〇")
+        choose(table, {(0, day)})
+        press_without_waiting(find(window, "menu item", "変更の登録"))
+        dialog = wait(lambda: find(app, "dialog", "勤務変更の登録"), "the dialog 勤務変更の登録")
+        attribute = find(dialog, "combo box", "勤務区分")
+        do(next(e for e in attribute[0] if e.name == "休み"), "Toggle")
+        wait(lambda: attribute.queryText().getText(0, -1) == "休み", "the attribute 休み")
+        do(find(dialog, "push button", "登録"), "Press")
+        wait(lambda: cell(table, 0, day).name == "×", "the changed day to read ×")
+        if cell(table, 0, day).description != "勤務変更あり":
+            fail("a changed cell describes itself as %r" % cell(table, 0, day).description)
+
+        # 佐藤花子 and 鈴木一郎 swap the same date.
+        choose(table, {(1, day), (2, day)})
+        press_without_waiting(find(window, "menu item", "入替"))
+        wait(lambda: cell(table, 1, day).description == cell(table, 2, day).description == "勤務変更あり",
+             "both swapped days to be changes")
+
+        do(find(window, "menu item", "閉じる"), "Press")
+        finish(program, app)
+    finally:
+        if program.poll() is None:
+            program.kill()
+
+    date = today + datetime.timedelta(days=day)
+    stamp = "%d,%d,%d," % (date.year, date.month, date.day)
+    lines = open(os.path.join(start_dir, "zelrotandata3.zel"), "rb").read().decode("cp932").split("\r\n")
+    if lines[-1] != "" or len(lines) != 4:
+        fail("the change file holds %r" % lines)
+    if lines[0] != "山田太郎," + stamp + "休み,0,00,0,00,0," or not lines[1].startswith("佐藤花子," + stamp) \
+            or not lines[2].startswith("鈴木一郎," + stamp):
+        fail("the change file holds %r" % lines)
+
+    # The next run shows the three changes under the schedule.
+    program, app = start(start_dir)
+    try:
+        press_without_waiting(find(app, "menu item", "勤務スケジュール情報"))
+        view = wait(lambda: find(app, "frame", "勤務スケジュール作成"), "the schedule window")
+        when = "%d/%d（%s）" % (date.month, date.day, KANJI[date.weekday()])
+        text = wait(lambda: (lambda t: t if "【勤務変更】" in t and "鈴木一郎" in t else None)(
+            find(view, "text").queryText().getText(0, -1)), "the change lines in the schedule")
+        if "　%s 山田太郎 ： 〇 ⇒ ×" % when not in text:
+            fail("the schedule does not list 山田太郎's day off:\n" + text)
+        do(find(view, "menu item", "閉じる"), "Press")
+        finish(program, app)
+    finally:
+        if program.poll() is None:
+            program.kill()
+    print("PASS: a day changed and a swap made over the accessibility bus, saved and shown again", flush=True)
+
+
+if __name__ == "__main__":
+    main()

@@ -28,17 +28,39 @@
 #include "views/Unittime.h"
 #include "views/Unitwklist.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QListWidget>
 #include <QMenu>
 #include <algorithm>
+#include <array>
+#include <functional>
 
 namespace {
 
 const QColor kCostBackground(0, 128, 0);
 const QColor kListBackground(0, 0, 160);
+
+// The items of a top menu and of its submenus in one non-exclusive group, so that they can be
+// disabled together and keep their own states.
+QActionGroup* itemsOf(QMenu* menu)
+{
+    auto* group = new QActionGroup(menu);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    const std::function<void(QMenu*)> add = [&](QMenu* m) {
+        for (QAction* item : m->actions()) {
+            if (item->isSeparator())
+                continue;
+            group->addAction(item);
+            if (item->menu())
+                add(item->menu());
+        }
+    };
+    add(menu);
+    return group;
+}
 
 QString dataErrorCaption()
 {
@@ -128,6 +150,8 @@ TFormMain::TFormMain(Forms& forms)
     setWindowTitle(QStringLiteral("Karvela Software Development"));
     pace::pause(300);
     ui->CGauge5->setMaximum(30);
+    for (QMenu* menu : { ui->NAction, ui->NData, ui->NSchedu, ui->NSum, ui->NInfo })
+        menuItems_.push_back(itemsOf(menu));
     setTopMenus(false, false, false, false, false);
     buildPopupMenu();
     connectMenus();
@@ -186,13 +210,17 @@ void TFormMain::showStatusPanel()
     ui->RichEdit1->show();
 }
 
+// A closed top menu also disables its items: assistive tools reach an item without opening its
+// menu, and an item must not run in a state its menu is closed for. An item's own state comes
+// back when its menu opens again.
 void TFormMain::setTopMenus(bool action, bool data, bool schedu, bool sum, bool info)
 {
-    ui->NAction->menuAction()->setEnabled(action);
-    ui->NData->menuAction()->setEnabled(data);
-    ui->NSchedu->menuAction()->setEnabled(schedu);
-    ui->NSum->menuAction()->setEnabled(sum);
-    ui->NInfo->menuAction()->setEnabled(info);
+    const std::array<bool, 5> on { action, data, schedu, sum, info };
+    const std::array<QMenu*, 5> menus { ui->NAction, ui->NData, ui->NSchedu, ui->NSum, ui->NInfo };
+    for (std::size_t i = 0; i < menus.size(); ++i) {
+        menus[i]->menuAction()->setEnabled(on[i]);
+        menuItems_[i]->setEnabled(on[i]);
+    }
 }
 
 void TFormMain::enterSetupNeeded()

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <vector>
 
 struct Forms;
 namespace Ui {
@@ -16,6 +17,7 @@ class TFormMain;
 class EmployeeTicker;
 class Gauge;
 class QAction;
+class QActionGroup;
 class QColor;
 class PeriodReminder;
 class QMenu;
@@ -133,6 +135,7 @@ private:
     EmployeeTicker* TimerList = nullptr; // the registration list
     EmployeeTicker* TimerPeriod = nullptr; // the period labour cost
     QList<QAction*> popupItems_;
+    std::vector<QActionGroup*> menuItems_; // the items of each top menu, MainMenu1 order
 
     QString startDir_;
     State state_ = State::Starting;

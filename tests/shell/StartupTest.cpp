@@ -75,8 +75,18 @@ const QList<bool> kLimitedMenus { true, true, false, false, true };
 
 TEST_F(Startup, WithNoFilesBothAreCreatedAndSetupIsNeeded)
 {
+    // Before the start-up every item is as closed as its menu: assistive tools reach items
+    // without opening their menus.
+    run = std::make_unique<ProgramRun>(kToday);
+    for (const char* item : { "NState", "NFirstSet", "NscheManth", "NscheChange", "Ncost", "N13" })
+        EXPECT_FALSE(main()->findChild<QAction*>(QLatin1String(item))->isEnabled()) << item;
+    run.reset();
     start();
     EXPECT_EQ(main()->state(), TFormMain::State::SetupNeeded);
+    for (const char* item : { "NscheManth", "NscheChange", "Ncost" })
+        EXPECT_FALSE(main()->findChild<QAction*>(QLatin1String(item))->isEnabled()) << item;
+    for (const char* item : { "NFirstSet", "NInput", "N13" })
+        EXPECT_TRUE(main()->findChild<QAction*>(QLatin1String(item))->isEnabled()) << item;
     EXPECT_EQ(main()->windowTitle(), kSetupCaption);
     EXPECT_EQ(status(), kNoEmployee + kNoPeriod);
     EXPECT_EQ(topMenus(), kLimitedMenus);

@@ -21,6 +21,7 @@
 #include "shell/EmployeeTicker.h"
 #include "shell/FileFailure.h"
 #include "shell/InformationMenu.h"
+#include "shell/PanelPopup.h"
 #include "shell/PeriodReminder.h"
 #include "shell/UsageState.h"
 #include "today/Unitinfo.h"
@@ -153,7 +154,16 @@ TFormMain::TFormMain(Forms& forms)
     for (QMenu* menu : { ui->NAction, ui->NData, ui->NSchedu, ui->NSum, ui->NInfo })
         menuItems_.push_back(itemsOf(menu));
     setTopMenus(false, false, false, false, false);
-    buildPopupMenu();
+    popup_ = new PanelPopup(this, { ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 });
+    connect(popup_, &PanelPopup::transferChosen, this, [this] {
+        TFormEditor* editor = forms_.FormEditor;
+        if (!editor->isVisible())
+            editor->takeOverPanel(firstVisiblePanel());
+        editor->show();
+        editor->raise();
+    });
+    connect(popup_, &PanelPopup::printerSetupChosen, this, [this] { output().printerSetup(this); });
+    connect(popup_, &PanelPopup::printChosen, this, [this] { printLineReport(this); });
     connectMenus();
 }
 
@@ -324,23 +334,13 @@ void TFormMain::journalChanges()
 
 QAction* TFormMain::scheduleItem(ScheduleItem item) const
 {
-    switch (item) {
-    case ScheduleItem::Monthly:
-        return ui->NscheManth;
-    case ScheduleItem::Daily:
-        return ui->NscheDay;
-    case ScheduleItem::Weekly:
-        break;
-    }
-    return ui->NscheWeek;
+    const std::array<QAction*, 3> items { ui->NscheManth, ui->NscheDay, ui->NscheWeek };
+    return items.at(static_cast<std::size_t>(item));
 }
 
 RichEdit* TFormMain::firstVisiblePanel() const
 {
-    for (RichEdit* panel : { ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 })
-        if (!panel->isHidden()) // shown on the window, even while the window itself is covered or hidden
-            return panel;
-    return nullptr;
+    return popup_->firstVisible();
 }
 
 void TFormMain::printLineReport(QWidget* parent)
@@ -399,81 +399,13 @@ void TFormMain::resetPanels()
     ui->ListBox1->hide();
     ui->CGaugeTerm->hide();
     ui->CGaugeMaster->hide();
-    for (QAction* item : popupItems_)
-        item->setEnabled(false);
+    popup_->setItemsEnabled(false);
     ui->NState->setEnabled(!ui->RichEdit1->isVisible());
-}
-
-void TFormMain::buildPopupMenu()
-{
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    const auto item = [this](const char* name, const QString& text) {
-        popupItems_ << addDisabledItem(PopupMenu1, name, text);
-        return popupItems_.constLast();
-    };
-    connect(item("NTranse", QStringLiteral("転送")), &QAction::triggered, this, [this] {
-        TFormEditor* editor = forms_.FormEditor;
-        if (!editor->isVisible())
-            editor->takeOverPanel(firstVisiblePanel());
-        editor->show();
-        editor->raise();
-    });
-    PopupMenu1->addSeparator();
-    QAction* selectAll = item("NAllSelect", QStringLiteral("全て選択"));
-    QAction* copy = item("NAllCopy", QStringLiteral("コピー"));
-    PopupMenu1->addSeparator();
-    QAction* printerSetup = item("NPrintSet", QStringLiteral("プリンタ設定"));
-    connect(printerSetup, &QAction::triggered, this, [this] { output().printerSetup(this); });
-    QAction* printOut = item("NPrintOut", QStringLiteral("印刷 - A4横 -"));
-    connect(printOut, &QAction::triggered, this, [this, printOut] {
-        printOut->setEnabled(false);
-        printLineReport(this);
-        printOut->setEnabled(true);
-    });
-    PopupMenu1->addSeparator();
-    QMenu* font = PopupMenu1->addMenu(QStringLiteral("フォント設定"));
-    font->menuAction()->setObjectName(QStringLiteral("NFont"));
-    font->menuAction()->setEnabled(false);
-    popupItems_ << font->menuAction();
-    QAction* colour = font->addAction(QStringLiteral("カラー"));
-    colour->setObjectName(QStringLiteral("N4"));
-    QAction* style = font->addAction(QStringLiteral("スタイル"));
-    style->setObjectName(QStringLiteral("N16"));
-
-    // Colour and font go to the first visible panel, whichever panel the menu was opened on.
-    connect(colour, &QAction::triggered, this, [this] {
-        if (RichEdit* panel = firstVisiblePanel()) {
-            if (auto c = dialogs::color(this, panel->palette().color(QPalette::Base))) {
-                QPalette palette = panel->palette();
-                palette.setColor(QPalette::Base, *c);
-                panel->setPalette(palette);
-            }
-        }
-    });
-    connect(style, &QAction::triggered, this, [this] {
-        if (RichEdit* panel = firstVisiblePanel())
-            if (auto f = dialogs::font(this, panel->font()))
-                panel->setFont(*f);
-    });
-
-    // Select all and copy act on the panel on which the menu was opened.
-    for (RichEdit* panel : { ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 })
-        attachPopupMenu(panel, PopupMenu1, [this, panel] { popupPanel_ = panel; });
-    connect(selectAll, &QAction::triggered, this, [this] {
-        if (popupPanel_)
-            popupPanel_->selectAll();
-    });
-    connect(copy, &QAction::triggered, this, [this] {
-        if (popupPanel_)
-            popupPanel_->copy();
-    });
 }
 
 void TFormMain::enablePopup()
 {
-    for (QAction* item : popupItems_)
-        item->setEnabled(true);
+    popup_->setItemsEnabled(true);
 }
 
 void TFormMain::connectMenus()
@@ -560,23 +492,10 @@ void TFormMain::NStateClick()
 {
     resetPanels(); // also when started without its menu opening, e.g. by an assistive tool
     const auto show = [this](const QList<shell::Notice>& notices) {
-        for (const shell::Notice& notice : notices) {
-            dialogs::Kind kind = dialogs::Kind::Plain;
-            switch (notice.kind) {
-            case shell::Notice::Kind::Plain:
-                break;
-            case shell::Notice::Kind::Information:
-                kind = dialogs::Kind::Information;
-                break;
-            case shell::Notice::Kind::Warning:
-                kind = dialogs::Kind::Warning;
-                break;
-            case shell::Notice::Kind::Error:
-                kind = dialogs::Kind::Error;
-                break;
-            }
-            dialogs::message(kind, notice.text, dialogs::Buttons::Ok, this);
-        }
+        using Kind = dialogs::Kind;
+        static const std::array<Kind, 4> kinds { Kind::Plain, Kind::Information, Kind::Warning, Kind::Error };
+        for (const shell::Notice& notice : notices)
+            dialogs::message(kinds.at(static_cast<std::size_t>(notice.kind)), notice.text, dialogs::Buttons::Ok, this);
     };
     const shell::UsageState usage = shell::usageState(
         forms_.FormData->StringGrid2, forms_.FormData->employeeCount(), forms_.FormTerm->startupDate());

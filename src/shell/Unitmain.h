@@ -19,6 +19,7 @@ class Gauge;
 class QAction;
 class QActionGroup;
 class QColor;
+class PanelPopup;
 class PeriodReminder;
 class QMenu;
 class RichEdit;
@@ -116,7 +117,6 @@ private:
     void resetPanels();
 
     void widenRichEdit4(const QColor& background);
-    void buildPopupMenu();
     void enablePopup();
     void connectMenus();
 
@@ -124,8 +124,7 @@ private:
     Forms& forms_;
     StartupSequence* startup_ = nullptr;
     std::unique_ptr<TQRListFormLinePrn> QRListFormLinePrn;
-    QMenu* PopupMenu1 = nullptr;
-    RichEdit* popupPanel_ = nullptr; // the panel on which the popup menu was last opened
+    PanelPopup* popup_ = nullptr; // PopupMenu1 of the report panels
     PeriodReminder* reminder_ = nullptr;
     Timer* TimerSearch = nullptr;
     // The reports that handle one employee per tick.
@@ -134,7 +133,6 @@ private:
     EmployeeTicker* TimerCost = nullptr; // the weekly labour cost
     EmployeeTicker* TimerList = nullptr; // the registration list
     EmployeeTicker* TimerPeriod = nullptr; // the period labour cost
-    QList<QAction*> popupItems_;
     std::vector<QActionGroup*> menuItems_; // the items of each top menu, MainMenu1 order
 
     QString startDir_;

@@ -12,7 +12,7 @@ namespace shell {
 // share of the 30-employee capacity in use, with the notices that go with them. Reads the
 // period header of the schedule table and the start-up date; changes nothing.
 struct Notice {
-    enum class Kind { Plain, Information, Warning, Error };
+    enum class Kind { Plain, Information, Warning, Error }; // the message box kinds, in their order
     Kind kind;
     QString text;
 

@@ -1,5 +1,6 @@
 #include "LoaderTarget.h"
 
+#include "ViewsTarget.h"
 #include "changes/ChangeFile.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/DataFiles.h"
@@ -68,11 +69,29 @@ QString changesRoundTrip(const QByteArray& bytes, TFormData& data)
     return {};
 }
 
+// The start-up date: the days after 1 January 1990 that the decimal digits after the input's last
+// vertical tab (0x0B) give, taken into 1990 to 2100, and cut off the input; a Monday in June 2024
+// when there is none.
+QDate startupDateOf(QByteArray& input)
+{
+    const QDate first(1990, 1, 1);
+    const qsizetype tab = input.lastIndexOf('\v');
+    if (tab < 0)
+        return QDate(2024, 6, 10);
+    qint64 days = 0;
+    for (const char c : input.mid(tab + 1))
+        if (c >= '0' && c <= '9')
+            days = (days * 10 + (c - '0')) % first.daysTo(QDate(2101, 1, 1));
+    input.truncate(tab);
+    return first.addDays(days);
+}
+
 } // namespace
 
 QString exerciseLoaderAndChecks(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QDate startup = startupDateOf(input);
     const QList<QByteArray> parts = input.split('\f');
     TFormData holder;
     Table& master = holder.StringGrid1;
@@ -80,17 +99,19 @@ QString exerciseLoaderAndChecks(const std::uint8_t* data, std::size_t size)
     read(parts[0], master, LoadLimit::CapacityFlag);
     read(parts.value(1), schedule, LoadLimit::IgnoreExtraRows);
 
-    if (!master.isEmpty()) {
-        masterchecks::completeness(master);
-        masterchecks::numbers(master);
-        masterchecks::namesAndAttributes(master);
-    }
+    // The checks of the start-up sequence, which stop at their first failure as it does.
+    bool masterPassed = true;
+    if (!master.isEmpty())
+        masterPassed = masterchecks::completeness(master).isEmpty() && masterchecks::numbers(master).isEmpty()
+            && masterchecks::namesAndAttributes(master).isEmpty();
+    bool schedulePassed = false;
     if (!schedule.isEmpty()) {
-        schedulechecks::completeness(schedule);
-        schedulechecks::numbers(schedule);
+        schedulePassed
+            = schedulechecks::completeness(schedule).isEmpty() && schedulechecks::numbers(schedule).isEmpty();
         using schedulechecks::PeriodGroup;
         for (PeriodGroup group : { PeriodGroup::Header, PeriodGroup::Days, PeriodGroup::Weekdays, PeriodGroup::Filler })
-            schedulechecks::periodFailures(schedule, 2024, group);
+            schedulePassed
+                = schedulechecks::periodFailures(schedule, startup.year(), group).isEmpty() && schedulePassed;
     }
 
     QString fault = roundTrip(master, LoadLimit::CapacityFlag, "employee master");
@@ -98,5 +119,7 @@ QString exerciseLoaderAndChecks(const std::uint8_t* data, std::size_t size)
         fault = roundTrip(schedule, LoadLimit::IgnoreExtraRows, "schedule");
     if (fault.isEmpty())
         fault = changesRoundTrip(parts.mid(2).join('\f'), holder);
+    if (fault.isEmpty())
+        fault = exerciseViewsAndReports(holder, startup, masterPassed && schedulePassed);
     return fault;
 }

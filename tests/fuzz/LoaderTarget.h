@@ -9,5 +9,7 @@
 // files are read as at start-up and every check runs on them; then each table is saved and read
 // back, which must give the same file (and the same cells, unless an empty line stood before a
 // named row: the saver leaves it out). The changes read take effect over the tables, and their
-// saved file must read back into the same changes. Returns what went wrong, or the empty text.
+// saved file must read back into the same changes. Then every view and report computes over the
+// tables (ViewsTarget.h) on the start-up date that digits after a last vertical tab (0x0B) give.
+// Returns what went wrong, or the empty text.
 QString exerciseLoaderAndChecks(const std::uint8_t* data, std::size_t size);

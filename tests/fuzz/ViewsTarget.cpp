@@ -1,0 +1,150 @@
+#include "ViewsTarget.h"
+
+#include "changes/EffectiveSchedule.h"
+#include "changes/PeriodCost.h"
+#include "data/Unitdata.h"
+#include "exports/Csv.h"
+#include "exports/ICalendar.h"
+#include "exports/PeriodSchedule.h"
+#include "platform/Clock.h"
+#include "platform/Numbers.h"
+#include "platform/RtfWriter.h"
+#include "reports/QRListFormDayLine.h"
+#include "reports/QRListFormLinePrn.h"
+#include "reports/QRListFormTime.h"
+#include "shell/Reports.h"
+#include "shell/UsageState.h"
+#include "today/TodayLines.h"
+#include "views/ScheduleView.h"
+#include "views/TimeView.h"
+#include "views/WeekdayList.h"
+
+#include <QTimeZone>
+
+namespace {
+
+// The schedule window's whole text, as its three phases build it; its pages are printed too.
+QStringList scheduleText(TFormData& data, QDate startup)
+{
+    data.StringGrid3.clear();
+    data.StringGrid4.clear();
+    const scheduleview::Opening opening = scheduleview::opening(data.StringGrid2, startup);
+    QStringList lines = opening.lines;
+    if (opening.stopped)
+        return lines;
+    const scheduleview::Computation computation = scheduleview::compute(data);
+    lines += computation.lines;
+    if (computation.dataError)
+        return lines;
+    for (int row = 0; row < computation.employees; ++row)
+        lines << scheduleview::employeeLine(data.StringGrid3, row, computation.days);
+    lines += scheduleview::closingLines(computation);
+    lines += scheduleview::changeLines(daychanges::EffectiveSchedule(data));
+    TQRListFormDayLine(data).pages(lines);
+    return lines;
+}
+
+// The hour chart's text for today's weekday and today's changes, and its pages.
+QStringList chartText(TFormData& data, QDate startup, int code)
+{
+    data.StringGrid3.clear();
+    QStringList lines = timeview::openingLines();
+    const timeview::PeriodCheck check = timeview::periodCheck(data.StringGrid2, startup, code);
+    lines += check.lines;
+    if (check.stopped)
+        return lines;
+    const int employees = timeview::compute(data, code, daychanges::EffectiveSchedule(data).changesOn(startup));
+    lines << timeview::timeAxis();
+    for (int row = 0; row < employees; ++row)
+        lines << timeview::barLine(data.StringGrid3, row);
+    lines += timeview::closingLines();
+    TQRListFormTime(data).pages(lines);
+    return lines;
+}
+
+// The main window's panel reports, each as the lines its panel would hold.
+QList<QStringList> panelTexts(const TFormData& data, QDate startup, int code)
+{
+    const Table& master = data.StringGrid1;
+    const int employees = data.employeeCount();
+    QList<QStringList> texts;
+
+    QStringList week;
+    for (int row = 0; row < employees; ++row)
+        week += shell::individualWeek(master, master.cell(0, row));
+    texts << week;
+
+    QStringList cost;
+    shell::CostTotals costTotals;
+    for (int row = 0; row < employees; ++row)
+        cost << shell::costLine(master, row, costTotals);
+    texts << (cost << shell::costClosingLine(costTotals));
+
+    QStringList list;
+    for (int row = 0; row < employees; ++row)
+        list << shell::registrationLine(master, row);
+    texts << list;
+
+    const daychanges::EffectiveSchedule effective(data);
+    const daychanges::RowChanges todayChanges = effective.changesOn(startup);
+    QStringList duty;
+    shell::DutyTotals dutyTotals;
+    for (int row = 0; row < employees; ++row)
+        duty += shell::dutyLines(master, row, code, dutyTotals, todayChanges);
+    texts << (duty + shell::dutyClosingLines(dutyTotals));
+
+    QStringList period = daychanges::periodCostHeading(effective);
+    daychanges::PeriodCostTotals periodTotals;
+    for (int row = 0; row < effective.employees(); ++row)
+        period << daychanges::periodCostLine(effective, row, periodTotals);
+    texts << (period + daychanges::periodCostClosing(effective, periodTotals));
+
+    QStringList panel { today::dateLine(startup), today::workersHeading(code) };
+    panel += today::workerNames(master, employees, code, todayChanges);
+    texts << (panel + today::totalLines(static_cast<int>(panel.size()) - 2));
+
+    QStringList weekdays;
+    for (int row = 0; row < employees; ++row)
+        for (int day = 0; day < 7; ++day)
+            weekdays << weekdaylist::entry(master, row, day);
+    texts << weekdays;
+    return texts;
+}
+
+// What the program does with the tables on the start-up date; may raise ConversionError.
+void everything(TFormData& data, QDate startup)
+{
+    const int code = clock_::weekdayCode(startup);
+    QList<QStringList> texts = panelTexts(data, startup, code);
+    texts << scheduleText(data, startup) << chartText(data, startup, code);
+    today::periodReminder(data.StringGrid2, startup);
+    shell::usageState(data.StringGrid2, data.employeeCount(), startup);
+    weekdaylist::caption(code);
+
+    TQRListFormLinePrn linePrint;
+    const rtf::Style style { QStringLiteral("Noto Sans CJK JP"), 9, false, false, false, false, { 255, 255, 0 },
+        rtf::Rgb { 0, 0, 128 } };
+    for (const QStringList& lines : texts) {
+        linePrint.pages({ QStringLiteral("RichEdit4"), QColor(0, 128, 0), lines, {} });
+        rtf::document(lines, style);
+    }
+
+    const exports::PeriodSchedule period = exports::periodSchedule(daychanges::EffectiveSchedule(data));
+    exports::csv(period);
+    exports::icalendar(period, QTimeZone(QByteArrayLiteral("Asia/Tokyo")), QDateTime(startup, QTime(9, 0)));
+}
+
+} // namespace
+
+QString exerciseViewsAndReports(TFormData& data, QDate startup, bool checksPassed)
+{
+    try {
+        everything(data, startup);
+    } catch (const numbers::ConversionError& error) {
+        // The program shows this error for data the checks refused; on data they accepted it
+        // would mean a view reading a cell that no check looked at.
+        if (checksPassed)
+            return QStringLiteral("a view raised a conversion error on checked tables: ") + error.message();
+    }
+    return {};
+}

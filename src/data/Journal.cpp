@@ -28,9 +28,9 @@ void Journal::leaveAlone(const QString& name)
     leftAlone_.append(name);
 }
 
-void Journal::discard(const QString& dir, const QString& name) const
+void Journal::discard(const QString& dir, const QString& name)
 {
-    if (written_.contains(name) && !leftAlone_.contains(name))
+    if (written_.remove(name) > 0)
         QFile::remove(QDir(dir).filePath(recoveryFileName(name)));
 }
 

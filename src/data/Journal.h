@@ -34,8 +34,9 @@ public:
     std::optional<FileError> record(const QString& dir, const QList<FileBytes>& files);
     // The recovery file of the data file name is neither written nor removed in this run.
     void leaveAlone(const QString& name);
-    // Removes the recovery file of name if this journal wrote it: its data file was saved.
-    void discard(const QString& dir, const QString& name) const;
+    // Removes the recovery file of name if this journal wrote it: its data file was saved, or
+    // there is nothing left to recover. A later change writes it anew.
+    void discard(const QString& dir, const QString& name);
 
 private:
     QHash<QString, QByteArray> written_;

@@ -78,15 +78,14 @@ std::vector<TFormData::Persisted> TFormData::persisted() const
     };
 }
 
-std::optional<FileError> TFormData::saveAll(const QString& dir) const
+std::optional<FileError> TFormData::saveAll(const QString& dir)
 {
     for (const Persisted& p : persisted()) {
-        if (!p.written())
-            continue;
         // A file not taken whole keeps its bytes in the backup; so does a change file that
         // appeared since start-up.
-        if (auto error = saveFile(dir, p.file.name, p.bytes, p.loaded != Loaded::Completely))
-            return error;
+        if (p.written())
+            if (auto error = saveFile(dir, p.file.name, p.bytes, p.loaded != Loaded::Completely))
+                return error;
         journal_.discard(dir, p.file.name);
     }
     return std::nullopt;
@@ -106,6 +105,8 @@ std::optional<FileError> TFormData::writeJournal(const QString& dir)
     for (const Persisted& p : persisted()) {
         if (p.written())
             loaded.append({ p.file.name, p.bytes });
+        else
+            journal_.discard(dir, p.file.name); // a missing change file with no change again
     }
     return journal_.record(dir, loaded);
 }

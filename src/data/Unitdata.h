@@ -46,11 +46,13 @@ public:
         QList<changefile::RejectedLine> rejected;
     };
     ChangeLoad loadChanges(const QString& dir);
+    // The change file was read, or there was none: changes made now are saved at the close.
+    bool changesLoaded() const { return changes_ != Loaded::No; }
     // Writes the master table, then the schedule table, then the changes; stops at the first
     // failure. A file that was never read is not written, so it stays as the program found
     // it; a change file that was missing is created only when there is a change to write. Once
-    // a file is saved, the recovery file its journal wrote is removed.
-    std::optional<FileError> saveAll(const QString& dir) const;
+    // a file is saved, or has nothing to save, the recovery file its journal wrote is removed.
+    std::optional<FileError> saveAll(const QString& dir);
 
     // The persisted tables' data files, in the order they are loaded.
     QList<PersistedFile> persistedFiles() const;

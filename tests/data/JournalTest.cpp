@@ -142,3 +142,30 @@ TEST(Journal, OnlyLoadedTablesAreJournalledAndTheCloseRemovesOnlyThose)
     EXPECT_FALSE(QFile::exists(dir.file(kRecovery)));
     EXPECT_EQ(readFileBytes(dir.file(scheduleRecovery)), "from a run that died");
 }
+
+// A change file that was missing has nothing to recover once its last change is gone again: the
+// recovery file the journal wrote for it goes, so that the next start asks nothing.
+TEST(Journal, AMissingChangeFileWithNoChangeLeftHasNoRecoveryFile)
+{
+    StartDirectory dir;
+    const QString recovery = dir.file(recoveryFileName(TFormData::kChangeFile));
+    TFormData data;
+    ASSERT_FALSE(data.loadChanges(dir.path()).error);
+    const QDate day(2024, 5, 7);
+    const DayEntry off { QStringLiteral("休み"), QStringLiteral("0"), QStringLiteral("00"), QStringLiteral("0"),
+        QStringLiteral("00"), QStringLiteral("0"), true };
+    for (int round = 0; round < 2; ++round) { // the same change again is journalled again
+        data.dayChanges.set(QStringLiteral("青木"), day, off);
+        ASSERT_FALSE(data.writeJournal(dir.path()));
+        EXPECT_TRUE(QFile::exists(recovery)) << round;
+        data.dayChanges.remove(QStringLiteral("青木"), day);
+        ASSERT_FALSE(data.writeJournal(dir.path()));
+        EXPECT_FALSE(QFile::exists(recovery)) << round;
+    }
+    data.dayChanges.set(QStringLiteral("青木"), day, off);
+    ASSERT_FALSE(data.writeJournal(dir.path()));
+    data.dayChanges.remove(QStringLiteral("青木"), day);
+    ASSERT_FALSE(data.saveAll(dir.path()));
+    EXPECT_FALSE(QFile::exists(recovery));
+    EXPECT_FALSE(QFile::exists(dir.file(TFormData::kChangeFile)));
+}

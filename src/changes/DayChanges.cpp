@@ -25,18 +25,18 @@ int DayChanges::rename(const QString& from, const QString& to)
 {
     if (from == to)
         return 0;
-    QList<DayChange> moved;
+    int moved = 0;
     for (auto it = entries_.begin(); it != entries_.end();) {
-        if (it->first.second == from) {
-            moved.append({ to, it->first.first, it->second });
-            it = entries_.erase(it);
-        } else {
+        const QDate date = it->first.first;
+        if (it->first.second != from || entries_.contains({ date, to })) {
             ++it;
+            continue;
         }
+        entries_[{ date, to }] = it->second;
+        it = entries_.erase(it);
+        ++moved;
     }
-    for (const DayChange& change : moved)
-        entries_[{ change.date, change.name }] = change.entry;
-    return static_cast<int>(moved.size());
+    return moved;
 }
 
 QList<DayChange> DayChanges::list() const

@@ -32,8 +32,9 @@ public:
     bool remove(const QString& name, QDate date);
     std::optional<DayEntry> find(const QString& name, QDate date) const;
 
-    // Gives every change of from to the name to; where to already has a change on the same
-    // date, the moved one replaces it. Returns how many changes moved.
+    // Gives every change of from to the name to. Where to already has a change on the same date,
+    // both are kept: that one of from stays under the old name, where it can be seen and deleted.
+    // Returns how many changes moved.
     int rename(const QString& from, const QString& to);
 
     // Every change, by date and then by name.

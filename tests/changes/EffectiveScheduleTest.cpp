@@ -126,7 +126,7 @@ TEST(EffectiveSchedule, ASwapGivesEachTheOthersEntryOfTheDayAsAChange)
     EXPECT_EQ(changes.size(), 2);
 }
 
-TEST(DayChanges, ARenameMovesTheChangesUnlessAnotherRowKeepsTheOldName)
+TEST(DayChanges, ARenameMovesTheChangesThatDoNotMeetOnesOfTheNewNameUnlessAnotherRowKeepsTheOldName)
 {
     DayChanges changes;
     const QDate a(2026, 5, 12);
@@ -136,13 +136,14 @@ TEST(DayChanges, ARenameMovesTheChangesUnlessAnotherRowKeepsTheOldName)
     changes.set("丙", b, dayOff("その他")); // left by a deleted employee
     changes.set("佐藤", a, dayOff("その他"));
 
-    EXPECT_EQ(changes.rename("山田", "丙"), 2);
+    EXPECT_EQ(changes.rename("山田", "丙"), 1);
     EXPECT_FALSE(changes.find("山田", a));
     EXPECT_EQ(changes.find("丙", a), dayOff("休み"));
-    EXPECT_EQ(changes.find("丙", b), dayOff("公休")) << "the moved change replaces the one there";
-    EXPECT_EQ(changes.size(), 3);
+    EXPECT_EQ(changes.find("丙", b), dayOff("その他")) << "a change of the new name is never overwritten";
+    EXPECT_EQ(changes.find("山田", b), dayOff("公休")) << "the one it would replace stays under the old name";
+    EXPECT_EQ(changes.size(), 4);
     EXPECT_EQ(changes.rename("丙", "丙"), 0);
-    EXPECT_EQ(changes.size(), 3);
+    EXPECT_EQ(changes.size(), 4);
 
     Table master { 44, 30 };
     putEmployee(master, 0, employee("丁")); // the edited row, renamed from 丙

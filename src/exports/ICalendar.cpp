@@ -4,9 +4,11 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QHash>
 #include <QStringList>
 #include <QTimeZone>
 #include <cstdio>
+#include <cstdlib>
 
 namespace exports {
 namespace {
@@ -93,7 +95,7 @@ QStringList timeZone(const QTimeZone& zone, const PeriodSchedule& period)
     const QTimeZone::OffsetData current = zone.offsetData(from);
     const QTimeZone::OffsetData previous = zone.previousTransition(from);
     if (previous.atUtc.isValid())
-        lines << observance(current, zone.offsetFromUtc(previous.atUtc.addSecs(-1)), previous.atUtc);
+        lines << observance(previous, zone.offsetFromUtc(previous.atUtc.addSecs(-1)), previous.atUtc);
     else
         lines << observance(current, current.offsetFromUtc, QDateTime(QDate(1970, 1, 1), QTime(0, 0), Qt::UTC));
     int offset = current.offsetFromUtc;
@@ -104,9 +106,14 @@ QStringList timeZone(const QTimeZone& zone, const PeriodSchedule& period)
     return lines << QStringLiteral("END:VTIMEZONE");
 }
 
-QString uid(const QString& name, const QString& start, const QString& end)
+// The same employee, date and times give the same UID on every export. A name that several
+// master rows share counts its rows from the second on, so that no two events of one file merge.
+QString uid(const QString& name, int row, const QString& start, const QString& end)
 {
-    const QByteArray key = (name + u'\n' + start + u'\n' + end).toUtf8();
+    QString text = name + u'\n' + start + u'\n' + end;
+    if (row > 1)
+        text += u'\n' + QString::number(row);
+    const QByteArray key = text.toUtf8();
     return QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex())
         + QStringLiteral("@rotandesk");
 }
@@ -130,7 +137,9 @@ QByteArray icalendar(const PeriodSchedule& period, const QTimeZone& zone, const 
         for (const QString& line : timeZone(zone, period))
             add(line);
     }
+    QHash<QString, int> rowsOfName;
     for (const EmployeeDays& employee : period.employees) {
+        const int row = ++rowsOfName[employee.name];
         const QString summary = QStringLiteral("SUMMARY:") + escaped(employee.name);
         for (int d = 0; d < period.days; ++d) {
             const auto shift = shiftOf(employee.days.value(d));
@@ -145,7 +154,7 @@ QByteArray icalendar(const PeriodSchedule& period, const QTimeZone& zone, const 
             const QString start = localTime(period.date(d), startMinutes);
             const QString end = localTime(period.date(d), startMinutes + length);
             add(QStringLiteral("BEGIN:VEVENT"));
-            add(QStringLiteral("UID:") + uid(employee.name, start, end));
+            add(QStringLiteral("UID:") + uid(employee.name, row, start, end));
             add(dtstamp);
             add(QStringLiteral("DTSTART") + timeParameter + start);
             add(QStringLiteral("DTEND") + timeParameter + end);

@@ -176,6 +176,14 @@ TEST(ICalendar, UidsStayTheSameOnEveryExportAndChangeWithTheShift)
     period.employees[1].days[1].endHour = QStringLiteral("6");
     period.employees[1].name = QStringLiteral("佐藤");
     EXPECT_NE(uids(period, kStamp)[1], first[1]) << "so is another employee's";
+
+    // Two master rows of one name on the same shift stay two events; the first keeps its UID.
+    const QString alone = uids(period, kStamp)[1];
+    period.employees.append(period.employees[1]);
+    const QStringList shared = uids(period, kStamp);
+    ASSERT_EQ(shared.size(), 3);
+    EXPECT_EQ(shared[1], alone);
+    EXPECT_NE(shared[2], alone);
 }
 
 TEST(ICalendar, TheTimeZoneMatchesTheTzidAcrossADaylightSavingChangeOrTimesFloat)

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -172,13 +171,9 @@ bool printerSetup(QWidget* parent, QPrinter& printer)
         printer.setOutputFileName(*pdf);
         return true;
     }
+    // The setup only chooses where reports go, yet Qt's dialog confirms with "印刷" (Print): its
+    // public interface has no setting for that label, and its inner widgets are not ours to edit.
     QPrintDialog dialog(&printer, parent);
-    // The setup only chooses where reports go; Qt labels its confirming button "Print".
-    // Qt offers no setting for that label, so the dialog's standard Ok button is renamed
-    // where it has one.
-    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
-        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
-            ok->setText(QStringLiteral("OK"));
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -21,7 +21,7 @@ WORKDAY = [("勤務属性", "勤務日"), ("勤務開始 時", "9"), ("勤務開
            ("勤務終了 分", "30"), ("休憩時間", "60")]
 DAY_OFF = [("勤務属性", "公休"), ("休憩時間", "0")]
 # The printer setup's confirming button, as Qt's print dialog names it.
-CONFIRM_BUTTONS = ["印刷(P)", "OK"]
+CONFIRM_BUTTONS = ["印刷(P)"]
 EXPECTED_LINE = ("山田,1200," + "勤務日,9,00,17,30," * 5 + "公休,0,00,0,00," * 2 + "450," * 5 + "0,0,\r\n").encode("cp932")
 
 

@@ -1,5 +1,7 @@
 #include "platform/PdfText.h"
 
+#include "platform/TextCodec.h"
+
 #include <QFile>
 #include <QFont>
 #include <QHash>
@@ -85,8 +87,15 @@ const CharMap& charMapOf(const QRawFont& font, const QString& name)
     return *maps.insert(name, std::move(map));
 }
 
-// For each drawn character whose glyph the font also uses for a lower character that was
-// not drawn: that lower character, which is what Qt writes, and the drawn one.
+bool inShiftJis(char16_t c)
+{
+    return cp932::canEncode(QString(QChar(c)));
+}
+
+// For each drawn character whose glyph the font also uses for a lower character: that lower
+// character, which is what Qt writes, and the drawn one. When both were drawn the glyph can
+// carry only one text; the program's own texts are those Shift-JIS holds, so such a character
+// wins over a look-alike that Shift-JIS lacks (山 over the radical ⼭), else Qt's choice stays.
 Corrections correctionsFor(const CharMap& map, const QSet<char16_t>& drawn)
 {
     Corrections out;
@@ -95,7 +104,7 @@ Corrections correctionsFor(const CharMap& map, const QSet<char16_t>& drawn)
         if (glyph == map.glyphOf.cend())
             continue;
         const char16_t written = map.lowest.value(*glyph);
-        if (written != c && !drawn.contains(written))
+        if (written != c && (!drawn.contains(written) || (inShiftJis(c) && !inShiftJis(written))))
             out.insert(written, c);
     }
     return out;

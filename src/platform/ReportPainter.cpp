@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 #include <cmath>
 
 namespace report {
@@ -43,9 +44,12 @@ QFont printedFont(const PrintedField& field, const QPaintDevice& device)
     const qreal room = field.rect.width() * device.logicalDpiX() / kDesignDpi;
     const auto width = [&] { return QFontMetricsF(font, &device).horizontalAdvance(field.text); };
     // The width follows the type size closely but not exactly (each glyph's advance is
-    // rounded), so a second step may be needed; each takes at least a hundredth of a point.
-    for (qreal w = width(); w > room && font.pointSizeF() > 1; w = width())
-        font.setPointSizeF(std::floor(font.pointSizeF() * room / w * 100) / 100);
+    // rounded), so a second step may be needed; each takes at least a hundredth of a point and
+    // none goes below 1 point, where the text is printed as it then is.
+    for (qreal w = width(); w > room && font.pointSizeF() > 1; w = width()) {
+        const qreal size = font.pointSizeF();
+        font.setPointSizeF(std::max(1.0, std::min(size - 0.01, std::floor(size * room / w * 100) / 100)));
+    }
     return font;
 }
 

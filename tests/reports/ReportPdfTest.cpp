@@ -188,6 +188,10 @@ TEST_F(ReportPdf, ALineWiderThanThePaperPrintsSmallerAndWhole)
     EXPECT_LT(sizes[0], 8);
     EXPECT_GT(sizes[0], 7) << "no smaller than it must be";
     EXPECT_EQ(sizes[1], 8) << "a line that fits keeps its size";
+
+    report::PrintedField hopeless = *pages[0].field(QStringLiteral("QRLblLineData"));
+    hopeless.rect.setWidth(0.5);
+    EXPECT_EQ(report::printedFont(hopeless, printer).pointSizeF(), 1) << "a text that cannot fit stops at 1 point";
 }
 
 TEST_F(ReportPdf, PrintingIntoAFileThatExistsAsksFirst)
@@ -250,15 +254,19 @@ TEST_F(ReportPdf, RepairedMapsAreAppendedWhereTheCrossReferenceSaysAndKeepEveryC
     EXPECT_EQ(objects, 2);
 }
 
-TEST_F(ReportPdf, ACharacterPrintedBesideItsLookAlikeIsNeverRewrittenIntoIt)
+TEST_F(ReportPdf, ACharacterPrintedBesideItsLookAlikeKeepsTheOneShiftJisHolds)
 {
     // The font draws the radical ⼭ and the ideograph 山 with one glyph, and a PDF gives each
-    // glyph one text. With both printed, the glyph keeps the radical that Qt wrote for it.
+    // glyph one text. With both printed, the glyph reads as the ideograph, which the tables
+    // can hold; so does the fullwidth tilde ～ of the times beside the wave dash 〜.
     RichEdit panel;
     panel.setObjectName(QStringLiteral("RichEdit3"));
-    panel.appendLine(QStringLiteral("⼭"));
-    panel.appendLine(QStringLiteral("山田"));
+    panel.appendLine(QStringLiteral("⼭ 〜"));
+    panel.appendLine(QStringLiteral("山田 9:00～17:00"));
     TQRListFormLinePrn report;
     ASSERT_TRUE(report.print(printer, &panel));
-    EXPECT_EQ(squeezed(text()).count(QChar(0x2F2D)), 2) << text().toStdString();
+    const QString printed = squeezed(text());
+    EXPECT_EQ(printed.count(QChar(0x5C71)), 2) << printed.toStdString();
+    EXPECT_EQ(printed.count(QChar(0x2F2D)), 0);
+    EXPECT_EQ(printed.count(QChar(0xFF5E)), 2) << printed.toStdString();
 }

@@ -12,10 +12,12 @@
 #include "views/Calendar.h"
 #include "views/ScheduleView.h"
 
+#include <Formetry.h>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace {
 
@@ -28,6 +30,7 @@ const QString kSwapSameName = QStringLiteral("▼ 同じ氏名の従業員同士
 
 const QColor kChangedBackground(255, 226, 170);
 constexpr int kColumnWidth = 22; // forty days and the names fit the window's design width
+constexpr int kRowHeight = 24;
 constexpr int kNameRole = Qt::UserRole;
 constexpr int kDateRole = Qt::UserRole + 1;
 
@@ -57,10 +60,19 @@ TFormChange::TFormChange(Forms& forms)
     ui->setupUi(this);
     attachFormetry(this);
     QTableWidget* grid = ui->StringGrid1;
-    grid->horizontalHeader()->setMinimumSectionSize(kColumnWidth);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
-    grid->verticalHeader()->setDefaultSectionSize(24);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The days and rows grow and shrink with the window, as its other controls do.
+    const auto sizeCells = [grid](double x, double y) {
+        const int width = std::max(1, qRound(kColumnWidth * x));
+        grid->horizontalHeader()->setMinimumSectionSize(width);
+        grid->horizontalHeader()->setDefaultSectionSize(width);
+        grid->verticalHeader()->setMinimumSectionSize(1);
+        grid->verticalHeader()->setDefaultSectionSize(std::max(1, qRound(kRowHeight * y)));
+    };
+    sizeCells(1, 1);
+    findChild<TFormetry*>(QString(), Qt::FindDirectChildrenOnly)
+        ->setOnExitResize([sizeCells](TFormetry*, double x, double y) { sizeCells(x, y); });
     grid->installEventFilter(this);
     connect(grid, &QTableWidget::cellDoubleClicked, this, &TFormChange::NEditClick);
     connect(ui->ListBox1, &QListWidget::itemSelectionChanged, this,

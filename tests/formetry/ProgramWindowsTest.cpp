@@ -1,6 +1,7 @@
 // The component on the program's own windows, as the user meets them.
 #include "app/Unitabout.h"
 #include "app/Unittitle.h"
+#include "changes/Unitchange.h"
 #include "master/Unitmaster.h"
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
@@ -11,7 +12,9 @@
 
 #include <Formetry.h>
 #include <QAction>
+#include <QHeaderView>
 #include <QMainWindow>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -24,9 +27,9 @@ TEST(ProgramWindows, EachCarriesOneFormetry1AndOpensAtItsDesignClientSize)
     Forms& forms = run.forms();
     TAboutBox about; // closes itself at once with the pace at 0
     for (QWidget* window : std::initializer_list<QWidget*> { forms.FormMain, &about, forms.FormMaster, forms.FormPerson,
-             forms.FormTerm, forms.FormTitle, forms.FormMaster2 }) {
+             forms.FormTerm, forms.FormTitle, forms.FormMaster2, forms.FormChange }) {
         SCOPED_TRACE(window->objectName().toStdString());
-        const auto components = window->findChildren<TFormetry*>();
+        const auto components = window->findChildren<TFormetry*>(QString(), Qt::FindDirectChildrenOnly);
         ASSERT_EQ(components.size(), 1);
         EXPECT_EQ(components.first()->objectName(), QStringLiteral("Formetry1"));
         // The client area is the design client size, below any menu bar.
@@ -58,7 +61,8 @@ TEST(ProgramWindows, SizeableWindowsResizedTwiceAndBackShowTheirDesignLayout)
     StartDirectory dir;
     ProgramRun run(QDate(2024, 5, 7));
     run.startUp();
-    for (QMainWindow* window : std::initializer_list<QMainWindow*> { run.forms().FormMaster, run.forms().FormTerm }) {
+    for (QMainWindow* window :
+        std::initializer_list<QMainWindow*> { run.forms().FormMaster, run.forms().FormTerm, run.forms().FormChange }) {
         SCOPED_TRACE(window->objectName().toStdString());
         run.forms().FormMain->handOverTo(window);
         QWidget* client = window->centralWidget();
@@ -68,10 +72,13 @@ TEST(ProgramWindows, SizeableWindowsResizedTwiceAndBackShowTheirDesignLayout)
         ASSERT_GE(before.size(), 5u);
 
         resizeClient(design * 1.5);
-        const double x = window->findChild<TFormetry*>()->xScale();
+        const double x = window->findChild<TFormetry*>(QString(), Qt::FindDirectChildrenOnly)->xScale();
         EXPECT_NEAR(x, 1.5, 0.01);
         for (const auto& [name, rect] : layoutOf(client))
             EXPECT_NEAR(rect.width(), before.at(name).width() * x, 1.0) << name.toStdString();
+        if (auto* grid = window->findChild<QTableWidget*>(QStringLiteral("StringGrid1"))) {
+            EXPECT_EQ(grid->horizontalHeader()->defaultSectionSize(), 33) << "the change window's days grow too";
+        }
         resizeClient(design * 0.75);
         resizeClient(design);
         for (const auto& [name, rect] : layoutOf(client))

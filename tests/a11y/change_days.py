@@ -102,11 +102,17 @@ def main():
     try:
         press_without_waiting(find(app, "menu item", "勤務スケジュール情報"))
         view = wait(lambda: find(app, "frame", "勤務スケジュール作成"), "the schedule window")
-        when = "%d/%d（%s）" % (date.month, date.day, KANJI[date.weekday()])
-        text = wait(lambda: (lambda t: t if "【勤務変更】" in t and "鈴木一郎" in t else None)(
-            find(view, "text").queryText().getText(0, -1)), "the change lines in the schedule")
-        if "　%s 山田太郎 ： 〇 ⇒ ×" % when not in text:
-            fail("the schedule does not list 山田太郎's day off:\n" + text)
+        when = "　%d/%d（%s） " % (date.month, date.day, KANJI[date.weekday()])
+
+        def change_lines():
+            text = find(view, "text").queryText().getText(0, -1)
+            lines = text[text.index("【勤務変更】"):].splitlines()[1:] if "【勤務変更】" in text else []
+            return (text, lines) if len(lines) >= 3 else None
+
+        text, changes = wait(change_lines, "the change lines in the schedule")
+        if changes[0] != when + "山田太郎 ： 〇 ⇒ ×" \
+                or not changes[1].startswith(when + "佐藤花子 ： ") or not changes[2].startswith(when + "鈴木一郎 ： "):
+            fail("the schedule does not list the three changes:\n" + text)
         do(find(view, "menu item", "閉じる"), "Press")
         finish(program, app)
     finally:

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/Pace.h"
 #include "shell/Unitmain.h"
+#include "today/Unitinfo.h"
 #include "views/Unitschedu.h"
 #include "views/Unittime.h"
 #include "views/Unitwklist.h"
@@ -59,7 +60,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     // What the today panel sets: the weekday of the start-up date.
-    main->setTodayWeekdayCode(clock_::weekdayCode(forms.FormTerm->startupDate()));
+    Q_EMIT forms.FormInfo->weekdayKnown(clock_::weekdayCode(forms.FormTerm->startupDate()));
 
     using Item = TFormMain::ScheduleItem;
     const QString view = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();

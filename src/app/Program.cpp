@@ -93,16 +93,20 @@ void Program::connectWindows()
     QObject::connect(wkList_.get(), &TFormWkList::emptied, main,
         [main] { main->scheduleItem(TFormMain::ScheduleItem::Weekly)->setEnabled(true); });
 
-    // The today panel keeps the main window's weekday code and reminder and hands over to the
-    // duty list.
+    // The today panel tells today's weekday code to the duty list, the hour chart and the weekday
+    // list, keeps the main window's reminder and hands over to the duty list.
     TFormInfo* info = info_.get();
     QObject::connect(info, &TFormInfo::weekdayKnown, main, &TFormMain::setTodayWeekdayCode);
+    QObject::connect(info, &TFormInfo::weekdayKnown, time_.get(), &TFormTime::setTodayWeekdayCode);
+    QObject::connect(info, &TFormInfo::weekdayKnown, wkList_.get(), &TFormWkList::setTodayWeekdayCode);
     QObject::connect(info, &TFormInfo::detailsOffered, main, [main] { main->setPictureHint(true); });
     QObject::connect(info, &TFormInfo::reminderShown, main, &TFormMain::startPeriodReminder);
     QObject::connect(info, &TFormInfo::reminderHidden, main, &TFormMain::stopPeriodReminder);
     QObject::connect(info, &TFormInfo::detailsAsked, main, [main] { main->setTopMenusEnabled(false); });
     QObject::connect(info, &TFormInfo::dutyPanelWanted, main, &TFormMain::growDutyPanel);
     QObject::connect(info, &TFormInfo::dutyListWanted, main, &TFormMain::startDutyList);
+
+    QObject::connect(main, &TFormMain::titleWanted, title_.get(), &QWidget::show);
 
     // The text window prints the main window's panel.
     QObject::connect(editor_.get(), &TFormEditor::printRequested, main,

@@ -196,7 +196,7 @@ QString rejectedLinesMessage(const QList<RejectedLine>& rejected)
 QString openFailureMessage(const FileError& error)
 {
     return QStringLiteral("▼ 勤務変更ファイル zelrotandata3.zel を読み込めませんでした．\r\n\r\n%1\r\n\r\n▽ "
-                          "勤務変更なしで続行します．このファイルは変更しません．")
+                          "勤務変更なしで続行します．このファイルは変更しないため，勤務変更の登録はできません．")
         .arg(error.systemError);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/MenuItems.h"
 
 #include <QAbstractScrollArea>
+#include <QActionGroup>
 #include <QKeySequence>
 
 void attachPopupMenu(QAbstractScrollArea* target, QMenu* menu, std::function<void()> beforeOpen)
@@ -20,4 +21,21 @@ void attachPopupMenu(QAbstractScrollArea* target, QMenu* menu, std::function<voi
     target->addAction(key);
     QObject::connect(key, &QAction::triggered, menu,
         [target, open] { open(target->inputMethodQuery(Qt::ImCursorRectangle).toRect().bottomLeft()); });
+}
+
+QActionGroup* menuItemGroup(QMenu* menu)
+{
+    auto* group = new QActionGroup(menu);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    const std::function<void(QMenu*)> add = [&](QMenu* m) {
+        for (QAction* item : m->actions()) {
+            if (item->isSeparator())
+                continue;
+            group->addAction(item);
+            if (item->menu())
+                add(item->menu());
+        }
+    };
+    add(menu);
+    return group;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QAbstractScrollArea;
+class QActionGroup;
 
 // A command of a popup menu, named as the layouts name their items, disabled until the view
 // it acts on is complete.
@@ -22,3 +23,7 @@ inline QAction* addDisabledItem(QMenu* menu, const char* name, const QString& te
 // popup without blocking, so assistive tools see its items while it is open. beforeOpen runs
 // first, so that the owner knows on which widget the menu was opened.
 void attachPopupMenu(QAbstractScrollArea* target, QMenu* menu, std::function<void()> beforeOpen = {});
+
+// The items of a top menu and of its submenus in one non-exclusive group, so that they can be
+// disabled together and keep their own states.
+QActionGroup* menuItemGroup(QMenu* menu);

@@ -4,6 +4,8 @@
 #include "platform/Dialogs.h"
 #include "platform/FatalExit.h"
 
+#include <QApplication>
+
 void fileFailure(const FileError& error)
 {
     const QString system = error.fileName + QStringLiteral(": ") + error.systemError;
@@ -17,4 +19,16 @@ void fileFailure(const FileError& error)
     }
     fatalExit(dialogs::Kind::Error,
         QStringLiteral("環境設定時エラー\n\n連絡先：カルヴェラソフトウェア・ディベロプメント"), system);
+}
+
+void journalFailure(const FileError& error)
+{
+    dialogs::message(dialogs::Kind::Warning,
+        QStringLiteral(
+            "▼ 入力内容の控え（復旧用ファイル）を保存できませんでした．\r\n\r\n"
+            "□ %1（%2）\r\n\r\n"
+            "□ このまま作業を続けられます．入力内容は，終了時にいつもどおりデータファイルへ保存されます．\r\n\r\n"
+            "□ ただし，終了前にプログラムやパソコンが止まった場合は，前回終了後の入力内容が失われます．\r\n")
+            .arg(error.fileName, error.systemError),
+        dialogs::Buttons::Ok, QApplication::activeWindow());
 }

@@ -2,7 +2,6 @@
 #include "ui_Unitmain.h"
 
 #include "app/Forms.h"
-#include "app/Unittitle.h"
 #include "app/WindowScaling.h"
 #include "changes/EffectiveSchedule.h"
 #include "changes/Unitchange.h"
@@ -37,31 +36,11 @@
 #include <QMenu>
 #include <algorithm>
 #include <array>
-#include <functional>
 
 namespace {
 
 const QColor kCostBackground(0, 128, 0);
 const QColor kListBackground(0, 0, 160);
-
-// The items of a top menu and of its submenus in one non-exclusive group, so that they can be
-// disabled together and keep their own states.
-QActionGroup* itemsOf(QMenu* menu)
-{
-    auto* group = new QActionGroup(menu);
-    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    const std::function<void(QMenu*)> add = [&](QMenu* m) {
-        for (QAction* item : m->actions()) {
-            if (item->isSeparator())
-                continue;
-            group->addAction(item);
-            if (item->menu())
-                add(item->menu());
-        }
-    };
-    add(menu);
-    return group;
-}
 
 QString dataErrorCaption()
 {
@@ -152,7 +131,7 @@ TFormMain::TFormMain(Forms& forms)
     pace::pause(300);
     ui->CGauge5->setMaximum(30);
     for (QMenu* menu : { ui->NAction, ui->NData, ui->NSchedu, ui->NSum, ui->NInfo })
-        menuItems_.push_back(itemsOf(menu));
+        menuItems_.push_back(menuItemGroup(menu));
     setTopMenus(false, false, false, false, false);
     popup_ = new PanelPopup(this, { ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 });
     connect(popup_, &PanelPopup::transferChosen, this, [this] {
@@ -231,6 +210,10 @@ void TFormMain::setTopMenus(bool action, bool data, bool schedu, bool sum, bool 
         menus[i]->menuAction()->setEnabled(on[i]);
         menuItems_[i]->setEnabled(on[i]);
     }
+    // The period labour cost computes over the checked period as the views do, and the changes
+    // can be edited only when their file could be read, since it is never written otherwise.
+    ui->NPeriodCost->setEnabled(action && schedu && sum);
+    ui->NscheChange->setEnabled(schedu && forms_.FormData->changesLoaded());
 }
 
 void TFormMain::enterSetupNeeded()
@@ -319,17 +302,10 @@ void TFormMain::handOverTo(QWidget* window)
 void TFormMain::journalChanges()
 {
     const auto error = forms_.FormData->writeJournal(startDir_);
-    if (!error || journalFailureShown_)
-        return;
-    journalFailureShown_ = true;
-    dialogs::message(dialogs::Kind::Warning,
-        QStringLiteral(
-            "▼ 入力内容の控え（復旧用ファイル）を保存できませんでした．\r\n\r\n"
-            "□ %1（%2）\r\n\r\n"
-            "□ このまま作業を続けられます．入力内容は，終了時にいつもどおりデータファイルへ保存されます．\r\n\r\n"
-            "□ ただし，終了前にプログラムやパソコンが止まった場合は，前回終了後の入力内容が失われます．\r\n")
-            .arg(error->fileName, error->systemError),
-        dialogs::Buttons::Ok, QApplication::activeWindow());
+    if (error && !journalFailureShown_) {
+        journalFailureShown_ = true;
+        journalFailure(*error);
+    }
 }
 
 QAction* TFormMain::scheduleItem(ScheduleItem item) const
@@ -389,6 +365,7 @@ void TFormMain::resetPanels()
     }
     ui->RichEdit3->resize(ui->RichEdit3->width(), 17);
     ui->RichEdit4->resize(17, ui->RichEdit4->height());
+    ui->RichEdit4->setProperty(kPrintTitle, QVariant()); // the next report may print under its own
     for (RichEdit* panel : { ui->RichEdit3, ui->RichEdit4 }) {
         QFont font = panel->font();
         font.setPointSize(9);
@@ -411,11 +388,8 @@ void TFormMain::enablePopup()
 void TFormMain::connectMenus()
 {
     connect(ui->NAction, &QMenu::aboutToShow, this, [this] {
-        const bool viewsOpen = ui->NSchedu->menuAction()->isEnabled() && ui->NSum->menuAction()->isEnabled();
-        if (!viewsOpen)
+        if (!(ui->NSchedu->menuAction()->isEnabled() && ui->NSum->menuAction()->isEnabled()))
             ui->NState->setEnabled(false);
-        // The period labour cost needs a checked period and employees, as the views do.
-        ui->NPeriodCost->setEnabled(viewsOpen);
     });
     connect(ui->NData, &QMenu::aboutToShow, this, [this] {
         resetPanels();
@@ -428,7 +402,7 @@ void TFormMain::connectMenus()
         hide();
         close();
     });
-    connect(ui->NFirstSet, &QAction::triggered, this, [this] { handOverTo(forms_.FormTerm); });
+    connect(ui->NFirstSet, &QAction::triggered, this, &TFormMain::NFirstSetClick);
     connect(ui->NInput, &QAction::triggered, this, [this] {
         ui->NInput->setChecked(true);
         handOverTo(forms_.FormMaster);
@@ -440,17 +414,15 @@ void TFormMain::connectMenus()
     });
     connect(ui->NscheDay, &QAction::triggered, this, [this](bool checked) {
         ui->NscheDay->setChecked(!checked);
-        forms_.FormTime->setTodayWeekdayCode(todayWeekdayCode_);
         handOverTo(forms_.FormTime);
     });
     connect(ui->NscheWeek, &QAction::triggered, this, [this](bool checked) {
         ui->NscheWeek->setChecked(!checked);
         ui->NscheWeek->setEnabled(false);
-        forms_.FormWkList->setTodayWeekdayCode(todayWeekdayCode_);
         forms_.FormWkList->show();
     });
     connect(ui->NscheChange, &QAction::triggered, this, [this] { handOverTo(forms_.FormChange); });
-    connect(ui->N13, &QAction::triggered, this, [this] { forms_.FormTitle->show(); });
+    connect(ui->N13, &QAction::triggered, this, &TFormMain::titleWanted);
     connect(ui->NState, &QAction::triggered, this, &TFormMain::NStateClick);
     connect(ui->Nsearch, &QAction::triggered, this, &TFormMain::NsearchClick);
     connect(ui->Ncost, &QAction::triggered, this, &TFormMain::NcostClick);
@@ -486,6 +458,11 @@ void TFormMain::widenRichEdit4(const QColor& background)
         panel->resize(width, panel->height());
         pace::pause(50);
     }
+}
+
+void TFormMain::NFirstSetClick()
+{
+    handOverTo(forms_.FormTerm);
 }
 
 void TFormMain::NStateClick()

@@ -57,8 +57,8 @@ public:
     // The line print report, or null until the first print created it.
     const TQRListFormLinePrn* linePrintReport() const { return QRListFormLinePrn.get(); }
 
-    // Today's weekday code (1 = Sunday … 7 = Saturday), set by the today panel; 0 until then.
-    // The hour chart and the weekday list are given it when they open.
+    // Today's weekday code (1 = Sunday … 7 = Saturday) for the duty list, set by the today panel
+    // (which tells the hour chart and the weekday list too); 0 until then.
     int todayWeekdayCode() const { return todayWeekdayCode_; }
     void setTodayWeekdayCode(int code) { todayWeekdayCode_ = code; }
 
@@ -91,6 +91,10 @@ public:
     enum class ScheduleItem { Monthly, Daily, Weekly };
     QAction* scheduleItem(ScheduleItem item) const;
 
+Q_SIGNALS:
+    // "バージョン" was chosen: the title window is wanted.
+    void titleWanted();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -98,6 +102,7 @@ protected:
 
 private:
     void TimerSearchTimer();
+    void NFirstSetClick();
     void NStateClick();
     void NsearchClick();
     void NcostClick();

@@ -101,6 +101,8 @@ TEST_F(ChangeStartup, AfterADataErrorOrAnUnreadableFileTheChangesAreLeftAlone)
     ASSERT_EQ(run->dialogs().shown.size(), 1);
     EXPECT_TRUE(
         run->dialogs().shown[0].text.startsWith("▼ 勤務変更ファイル zelrotandata3.zel を読み込めませんでした．"));
+    EXPECT_FALSE(main()->findChild<QAction*>("NscheChange")->isEnabled()) << "changes it could never save";
+    EXPECT_TRUE(main()->findChild<QAction*>("NscheManth")->isEnabled());
     run->forms().FormData->dayChanges.set("山田", kToday, dayOff("休み"));
     main()->close();
     EXPECT_TRUE(QFileInfo(changeFile()).isDir());

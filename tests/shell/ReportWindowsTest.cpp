@@ -4,6 +4,7 @@
 #include "period/PeriodRegistration.h"
 #include "platform/Gauge.h"
 #include "platform/RichEdit.h"
+#include "reports/QRListFormLinePrn.h"
 #include "shell/Reports.h"
 #include "shell/Unitmain.h"
 #include "support/TestSupport.h"
@@ -151,9 +152,22 @@ TEST_F(Reports, ThePopupMenuOpensFromTheKeyboardOnTheFocusedPanel)
     menu->hide();
 }
 
+TEST_F(Reports, ThePeriodCostPrintsUnderItsTitleAndTheWeeklyCostAfterItUnderItsOwn)
+{
+    start();
+    const auto printTitle = [this] { return lineLayout(LinePanel::of(panel("RichEdit4"))).title; };
+    item("NPeriodCost")->trigger();
+    ASSERT_TRUE(waitFor([this] { return reportDone(); }));
+    EXPECT_EQ(printTitle(), "【全従業員期間人件費リスト】");
+    item("Ncost")->trigger();
+    ASSERT_TRUE(waitFor([this] { return reportDone(); }));
+    EXPECT_EQ(printTitle(), "【全従業員週間人件費リスト】");
+}
+
 TEST_F(Reports, RegistrationListWithoutEmployeesOnlyTellsSo)
 {
     start(QDate(2024, 6, 10), 0);
+    EXPECT_FALSE(item("NPeriodCost")->isEnabled()) << "no period cost without employees and a checked period";
     item("NList")->trigger();
     ASSERT_EQ(run->dialogs().shown.size(), 1);
     EXPECT_EQ(run->dialogs().shown[0].kind, dialogs::Kind::Information);

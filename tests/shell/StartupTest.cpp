@@ -1,3 +1,4 @@
+#include "app/Unittitle.h"
 #include "data/DataFiles.h"
 #include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"
@@ -83,10 +84,13 @@ TEST_F(Startup, WithNoFilesBothAreCreatedAndSetupIsNeeded)
     run.reset();
     start();
     EXPECT_EQ(main()->state(), TFormMain::State::SetupNeeded);
-    for (const char* item : { "NscheManth", "NscheChange", "Ncost" })
+    for (const char* item : { "NscheManth", "NscheChange", "Ncost", "NPeriodCost" })
         EXPECT_FALSE(main()->findChild<QAction*>(QLatin1String(item))->isEnabled()) << item;
     for (const char* item : { "NFirstSet", "NInput", "N13" })
         EXPECT_TRUE(main()->findChild<QAction*>(QLatin1String(item))->isEnabled()) << item;
+    main()->findChild<QAction*>(QLatin1String("N13"))->trigger();
+    EXPECT_TRUE(run->forms().FormTitle->isVisible()) << "バージョン shows the title window";
+    run->forms().FormTitle->close();
     EXPECT_EQ(main()->windowTitle(), kSetupCaption);
     EXPECT_EQ(status(), kNoEmployee + kNoPeriod);
     EXPECT_EQ(topMenus(), kLimitedMenus);

@@ -6,6 +6,7 @@
 #include "platform/RichEdit.h"
 #include "reports/ViewOutput.h"
 #include "shell/Unitmain.h"
+#include "today/Unitinfo.h"
 #include "views/Unitschedu.h"
 #include "views/Unittime.h"
 #include "views/Unitwklist.h"
@@ -55,7 +56,7 @@ protected:
         writeFileBytes(dir.file(TFormData::kScheduleFile), serializeTable(schedule));
         run = std::make_unique<ProgramRun>(kToday);
         run->startUp();
-        main()->setTodayWeekdayCode(3);
+        Q_EMIT run->forms().FormInfo->weekdayKnown(3); // as the today panel does
     }
     ~Views() override { clock_::useSystemClock(); }
 
@@ -386,7 +387,7 @@ TEST_F(Views, TheWeekdayListFillsEveryPageAndEmptiesOnClose)
 
 TEST_F(Views, TheWeekdayListWithoutTodaysWeekdaySaysSoAndStillFills)
 {
-    main()->setTodayWeekdayCode(0);
+    Q_EMIT run->forms().FormInfo->weekdayKnown(0);
     TFormWkList* list = run->forms().FormWkList;
     mainItem("NscheWeek")->trigger();
     EXPECT_EQ(list->windowTitle(), QStringLiteral("ZEL ROTAN"));

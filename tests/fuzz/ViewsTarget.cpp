@@ -20,6 +20,7 @@
 #include "views/WeekdayList.h"
 
 #include <QTimeZone>
+#include <functional>
 
 namespace {
 
@@ -111,40 +112,89 @@ QList<QStringList> panelTexts(const TFormData& data, QDate startup, int code)
     return texts;
 }
 
-// What the program does with the tables on the start-up date; may raise ConversionError.
-void everything(TFormData& data, QDate startup)
+// What a calendar file must be whatever the tables hold: CRLF lines of at most 75 octets of
+// UTF-8, each begun and ended inside the file's frame.
+QString calendarFault(const QByteArray& ics)
+{
+    if (!ics.startsWith("BEGIN:VCALENDAR\r\n") || !ics.endsWith("END:VCALENDAR\r\n"))
+        return QStringLiteral("the calendar is not framed by BEGIN and END:VCALENDAR");
+    QList<QByteArray> lines = ics.split('\n');
+    lines.removeLast(); // after the last line end
+    for (const QByteArray& line : lines) {
+        if (!line.endsWith('\r') || line.chopped(1).contains('\r'))
+            return QStringLiteral("a calendar line does not end in CRLF");
+        if (line.size() - 1 > 75)
+            return QStringLiteral("a calendar line has more than 75 octets");
+        if (QString::fromUtf8(line).toUtf8() != line)
+            return QStringLiteral("a calendar line is not whole UTF-8");
+    }
+    return {};
+}
+
+// What a CSV file must be: a byte-order mark and, outside quoted fields, CRLF line ends only,
+// one row for the heading, one per employee and the two closing rows.
+QString csvFault(const QByteArray& csv, int employees)
+{
+    if (!csv.startsWith("\xEF\xBB\xBF"))
+        return QStringLiteral("the CSV has no byte-order mark");
+    int rows = 0;
+    bool quoted = false;
+    for (qsizetype i = 3; i < csv.size(); ++i) {
+        if (csv[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && csv[i] == '\n' && csv[i - 1] != '\r')
+            return QStringLiteral("a CSV row ends in a bare line feed");
+        else if (!quoted && csv[i] == '\n')
+            ++rows;
+    }
+    if (quoted || !csv.endsWith("\r\n"))
+        return QStringLiteral("the CSV ends inside a field or without CRLF");
+    if (rows != employees + 3)
+        return QStringLiteral("the CSV has %1 rows for %2 employees").arg(rows).arg(employees);
+    return {};
+}
+
+} // namespace
+
+// One computation at a time, as the windows run them: a conversion error stops only the
+// computation that met it.
+QString exerciseViewsAndReports(TFormData& data, QDate startup, bool checksPassed)
 {
     const int code = clock_::weekdayCode(startup);
-    QList<QStringList> texts = panelTexts(data, startup, code);
-    texts << scheduleText(data, startup) << chartText(data, startup, code);
-    today::periodReminder(data.StringGrid2, startup);
-    shell::usageState(data.StringGrid2, data.employeeCount(), startup);
-    weekdaylist::caption(code);
+    QString fault;
+    QList<QStringList> texts;
+    const auto run = [&](const std::function<void()>& computation) {
+        try {
+            computation();
+        } catch (const numbers::ConversionError& error) {
+            // The program shows this error for data the checks refused; on data they accepted it
+            // would mean a view reading a cell that no check looked at.
+            if (checksPassed && fault.isEmpty())
+                fault = QStringLiteral("a view raised a conversion error on checked tables: ") + error.message();
+        }
+    };
+    run([&] { texts += panelTexts(data, startup, code); });
+    run([&] { texts << scheduleText(data, startup); });
+    run([&] { texts << chartText(data, startup, code); });
+    run([&] { today::periodReminder(data.StringGrid2, startup); });
+    run([&] { shell::usageState(data.StringGrid2, data.employeeCount(), startup); });
+    run([&] { weekdaylist::caption(code); });
 
     TQRListFormLinePrn linePrint;
     const rtf::Style style { QStringLiteral("Noto Sans CJK JP"), 9, false, false, false, false, { 255, 255, 0 },
         rtf::Rgb { 0, 0, 128 } };
     for (const QStringList& lines : texts) {
-        linePrint.pages({ QStringLiteral("RichEdit4"), QColor(0, 128, 0), lines, {} });
-        rtf::document(lines, style);
+        run([&] { linePrint.pages({ QStringLiteral("RichEdit4"), QColor(0, 128, 0), lines, {} }); });
+        run([&] { rtf::document(lines, style); });
     }
 
-    const exports::PeriodSchedule period = exports::periodSchedule(daychanges::EffectiveSchedule(data));
-    exports::csv(period);
-    exports::icalendar(period, QTimeZone(QByteArrayLiteral("Asia/Tokyo")), QDateTime(startup, QTime(9, 0)));
-}
-
-} // namespace
-
-QString exerciseViewsAndReports(TFormData& data, QDate startup, bool checksPassed)
-{
-    try {
-        everything(data, startup);
-    } catch (const numbers::ConversionError& error) {
-        // The program shows this error for data the checks refused; on data they accepted it
-        // would mean a view reading a cell that no check looked at.
-        if (checksPassed)
-            return QStringLiteral("a view raised a conversion error on checked tables: ") + error.message();
-    }
-    return {};
+    run([&] {
+        const exports::PeriodSchedule period = exports::periodSchedule(daychanges::EffectiveSchedule(data));
+        const QString csv = csvFault(exports::csv(period), static_cast<int>(period.employees.size()));
+        const QString ics = calendarFault(
+            exports::icalendar(period, QTimeZone(QByteArrayLiteral("Asia/Tokyo")), QDateTime(startup, QTime(9, 0))));
+        if (fault.isEmpty())
+            fault = !csv.isEmpty() ? csv : ics;
+    });
+    return fault;
 }

@@ -11,6 +11,7 @@ class TFormData;
 // today's duty list, the today panel's lines and reminder, the usage state, the page models of
 // the three print reports, the RTF of every text and the two exports. On tables the start-up
 // checks accept nothing may fail; on tables they reject a cell that is not a number may stop a
-// computation with the conversion error the program shows (and nothing else). Returns what went
-// wrong, or the empty text.
+// computation with the conversion error the program shows (and nothing else). The export files
+// keep their form whatever the tables hold (CRLF, BOM and rows of the CSV; framing, line ends,
+// folding and whole UTF-8 of the calendar). Returns what went wrong, or the empty text.
 QString exerciseViewsAndReports(TFormData& data, QDate startup, bool checksPassed);

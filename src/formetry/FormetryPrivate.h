@@ -25,7 +25,8 @@ struct FontSize {
 struct TCtrlInfo {
     QPointer<QWidget> control;
     QRect base; // design geometry, relative to the control's parent
-    int baseFontSize = 0; // in the unit of the control's font
+    double baseFontSize = 0; // in the unit of the control's font; a size chosen by others at
+                             // some scale need not be whole at design scale
     FontSize fontSizeSeen; // as the component left it; any other size was chosen by someone else
     bool parentFont = true; // the control takes its parent's font
     bool parentFontBefore = true; // the same at the previous rescale
@@ -91,7 +92,7 @@ struct TFormetry::Private {
     int designDpiH = 0;
     double screenDpiX = 0;
     double screenDpiY = 0;
-    int windowBaseFontSize = 0;
+    double windowBaseFontSize = 0;
     formetry::FontSize windowFontSizeSeen;
 
     bool active = false; // prepared for its window

@@ -46,6 +46,20 @@ int unscaled(int value, double scale)
     return scale != 0 ? roundR(value / scale) : value;
 }
 
+// The design-scale size of a font that someone else sized at the given scale, kept unrounded so
+// that the same scale gives back exactly the size chosen.
+double unscaledFont(int size, double scale)
+{
+    return size / scale;
+}
+
+// T(base × f) for a control's font; the product of a size taken back by unscaledFont() and its
+// own scale may fall a rounding error short of the whole size it came from.
+int scaledFont(double base, double f)
+{
+    return truncT(base * f + 1e-9);
+}
+
 FontSize fontSizeOf(const QWidget* widget)
 {
     const QFont& font = widget->font();
@@ -207,7 +221,7 @@ void TFormetry::Private::rescale(TFormetry* q)
     // a new base size from the size they have now, so that the choice stays.
     const FontSize windowFont = fontSizeOf(client);
     if (windowFont != windowFontSizeSeen && fontScale != 0)
-        windowBaseFontSize = unscaled(windowFont.value, fontScale);
+        windowBaseFontSize = unscaledFont(windowFont.value, fontScale);
     windowFontSizeSeen = windowFont;
     for (TCtrlInfo& info : records) {
         if (!info.control)
@@ -216,7 +230,7 @@ void TFormetry::Private::rescale(TFormetry* q)
         const FontSize now = fontSizeOf(info.control);
         const bool resized = !info.parentFont && now != info.fontSizeSeen;
         if ((resized || info.parentFont != info.parentFontBefore) && fontScale != 0)
-            info.baseFontSize = unscaled(now.value, fontScale);
+            info.baseFontSize = unscaledFont(now.value, fontScale);
         info.fontSizeSeen = now;
         info.parentFontBefore = info.parentFont;
     }
@@ -232,7 +246,7 @@ void TFormetry::Private::rescale(TFormetry* q)
         // Controls taking their parent's font follow the parent (Qt passes the new font
         // down); the others get their own size.
         if (resizeFont && !info.parentFont)
-            info.fontSizeSeen = setFontSize(control, truncT(info.baseFontSize * f));
+            info.fontSizeSeen = setFontSize(control, scaledFont(info.baseFontSize, f));
         const QRect& b = info.base;
         control->setGeometry(nonZero(roundR(b.x() * x)), nonZero(roundR(b.y() * y)), nonZero(roundR(b.width() * x)),
             nonZero(roundR(b.height() * y)));

@@ -122,6 +122,15 @@ TEST(ProgramWindows, TheTextWindowKeepsTheFontAndColoursTheUserChoseThroughResca
     expectChoices(int(20 * f));
     resizeClient(design);
     expectChoices(20);
+
+    // A size chosen while the window is enlarged stays as chosen through the next resize.
+    resizeClient(design * 1.5);
+    QFont larger = chosen;
+    larger.setPointSize(23);
+    script.answerFont(larger);
+    editor->findChild<QAction*>(QStringLiteral("N16"))->trigger();
+    resizeClient(design * 1.5 + QSize(1, 1));
+    EXPECT_EQ(text->font().pointSize(), 23);
 }
 
 } // namespace

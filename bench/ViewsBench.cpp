@@ -2,6 +2,7 @@
 // of 40 days, from the tables to every line of the text.
 #include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"
+#include "platform/RtfWriter.h"
 #include "views/ScheduleView.h"
 #include "views/TimeView.h"
 #include "views/WeekdayList.h"
@@ -49,6 +50,24 @@ void BM_ScheduleView(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ScheduleView)->Unit(benchmark::kMicrosecond);
+
+// Saving the schedule window's text: the RTF of every line, mostly characters outside ASCII.
+void BM_ScheduleViewAsRtf(benchmark::State& state)
+{
+    TFormData data;
+    fill(data);
+    QStringList text = scheduleview::opening(data.StringGrid2, QDate(2024, 5, 7)).lines;
+    const scheduleview::Computation c = scheduleview::compute(data);
+    text << c.lines;
+    for (int e = 0; e < c.employees; ++e)
+        text << scheduleview::employeeLine(data.StringGrid3, e, c.days);
+    text << scheduleview::closingLines(c);
+    const rtf::Style style { QStringLiteral("Noto Sans CJK JP"), 9, false, false, false, false, { 255, 255, 0 },
+        rtf::Rgb { 0, 0, 128 } };
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rtf::document(text, style));
+}
+BENCHMARK(BM_ScheduleViewAsRtf)->Unit(benchmark::kMicrosecond);
 
 void BM_HourChart(benchmark::State& state)
 {

@@ -2,6 +2,7 @@
 
 #include "platform/TextCodec.h"
 
+#include <QHash>
 #include <cmath>
 
 namespace rtf {
@@ -9,8 +10,35 @@ namespace {
 
 void appendHex(QByteArray& out, const QByteArray& bytes)
 {
-    for (char b : bytes)
-        out += "\\'" + QByteArray::number(static_cast<unsigned char>(b), 16).rightJustified(2, '0');
+    static constexpr char kDigits[] = "0123456789abcdef";
+    for (char b : bytes) {
+        const auto v = static_cast<unsigned char>(b);
+        out += "\\'";
+        out += kDigits[v >> 4];
+        out += kDigits[v & 15];
+    }
+}
+
+// A character outside ASCII: \uN takes a signed 16-bit number, so a character outside the basic
+// plane is written as its two UTF-16 halves; \ucN tells readers how many fallback bytes (its
+// Shift-JIS form, else "?") follow. A converter costs far more to open than to use and a view
+// repeats few characters, so each thread keeps the escapes it has made.
+QByteArray unicodeEscape(QChar ch)
+{
+    thread_local QHash<char16_t, QByteArray> known;
+    const auto found = known.constFind(ch.unicode());
+    if (found != known.cend())
+        return *found;
+    const QString text(ch);
+    const QByteArray fallback = !ch.isSurrogate() && cp932::canEncode(text) ? cp932::encode(text) : QByteArray();
+    QByteArray out = "\\uc" + QByteArray::number(fallback.isEmpty() ? 1 : fallback.size()) + "\\u"
+        + QByteArray::number(static_cast<int>(static_cast<int16_t>(ch.unicode())));
+    if (fallback.isEmpty())
+        out += '?';
+    else
+        appendHex(out, fallback);
+    known.insert(ch.unicode(), out);
+    return out;
 }
 
 QByteArray colour(const Rgb& c)
@@ -41,16 +69,7 @@ QByteArray escape(const QString& text)
         } else if (u < 0x20) {
             continue; // other control characters have no place in a line
         } else {
-            // \uN takes a signed 16-bit number; a character outside the basic plane is written
-            // as its two UTF-16 halves. \ucN tells readers how many fallback bytes follow.
-            const QByteArray fallback = ch.isSurrogate() ? QByteArray() : cp932::encode(QString(ch));
-            const bool encodable = !fallback.isEmpty() && cp932::canEncode(QString(ch));
-            out += "\\uc" + QByteArray::number(encodable ? fallback.size() : 1);
-            out += "\\u" + QByteArray::number(static_cast<int>(static_cast<int16_t>(u)));
-            if (encodable)
-                appendHex(out, fallback);
-            else
-                out += '?';
+            out += unicodeEscape(ch);
         }
     }
     return out;

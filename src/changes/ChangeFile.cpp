@@ -5,7 +5,10 @@
 #include "platform/TextCodec.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <tuple>
 #include <variant>
 #include <vector>
@@ -30,27 +33,27 @@ const QString kBadMinutes = QStringLiteral("実労働分が不正です");
 const QString kDayOffNotZero = QStringLiteral("勤務日以外の時刻・実労働分が0ではありません");
 const QString kSecondLine = QStringLiteral("同じ氏名・日付の2行目です");
 
-bool isDigits(const QString& text)
+bool isDigits(QStringView text)
 {
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 // Decimal digits without a leading zero and with at most maxLength characters; -1 otherwise.
-int plainNumber(const QString& text, int maxLength)
+int plainNumber(QStringView text, int maxLength)
 {
     if (!isDigits(text) || text.size() > maxLength || (text.size() > 1 && text[0] == u'0'))
         return -1;
     return text.toInt();
 }
 
-bool isHour(const QString& text)
+bool isHour(QStringView text)
 {
     const int hour = plainNumber(text, 2);
     return hour >= 0 && hour <= 24;
 }
 
 // "00" or 5 to 55 in steps of 5: the entries of the minute boxes.
-bool isMinute(const QString& text)
+bool isMinute(QStringView text)
 {
     if (text == QLatin1String("00"))
         return true;
@@ -71,17 +74,51 @@ struct Line {
     DayEntry entry;
 };
 
-// The change of one line, or the reason it is not taken; names holds the verdicts on the names
-// met so far.
-std::variant<Line, QString> parseLine(const QString& text, QHash<QString, bool>& names)
+// The field texts of one file: a file repeats few names, attributes, hours and minutes many
+// times, so each text is kept once and shared, and each name is judged once.
+class FieldTexts {
+public:
+    QString text(QStringView field)
+    {
+        // A text over the line's own characters serves the lookup without a copy.
+        const auto known = texts_.constFind(QString::fromRawData(field.data(), field.size()));
+        return known != texts_.cend() ? *known : *texts_.insert(field.toString());
+    }
+    bool isValidName(const QString& name)
+    {
+        const auto known = names_.constFind(name);
+        return known != names_.cend() ? *known : *names_.insert(name, isName(name));
+    }
+
+private:
+    QSet<QString> texts_;
+    QHash<QString, bool> names_;
+};
+
+// The fields of a line of exactly ten fields, each followed by ","; nothing for any other line.
+std::optional<std::array<QStringView, kFields>> fieldsOf(QStringView line)
 {
-    if (!text.endsWith(u','))
+    std::array<QStringView, kFields> fields;
+    qsizetype start = 0;
+    for (QStringView& field : fields) {
+        const qsizetype comma = line.indexOf(u',', start);
+        if (comma < 0)
+            return std::nullopt;
+        field = line.sliced(start, comma - start);
+        start = comma + 1;
+    }
+    return start == line.size() ? std::optional(fields) : std::nullopt;
+}
+
+// The change of one line, or the reason it is not taken.
+std::variant<Line, QString> parseLine(QStringView text, FieldTexts& texts)
+{
+    const auto fields = fieldsOf(text);
+    if (!fields)
         return kFieldCount;
-    const QStringList f = text.chopped(1).split(u',');
-    if (f.size() != kFields)
-        return kFieldCount;
-    const auto name = names.constFind(f[0]);
-    if (!(name != names.cend() ? *name : *names.insert(f[0], isName(f[0]))))
+    const std::array<QStringView, kFields>& f = *fields;
+    const QString name = texts.text(f[0]);
+    if (!texts.isValidName(name))
         return kBadName;
     const int year = plainNumber(f[1], 4);
     if (year < 1000)
@@ -95,10 +132,11 @@ std::variant<Line, QString> parseLine(const QString& text, QHash<QString, bool>&
     const QDate date(year, month, day);
     if (!date.isValid())
         return kNoSuchDate;
-    const DayEntry entry { f[4], f[5], f[6], f[7], f[8], f[9], true };
+    const DayEntry entry { texts.text(f[4]), texts.text(f[5]), texts.text(f[6]), texts.text(f[7]), texts.text(f[8]),
+        texts.text(f[9]), true };
     if (const QString fault = entryFault(entry); !fault.isEmpty())
         return fault;
-    return Line { f[0], date, entry };
+    return Line { name, date, entry };
 }
 
 } // namespace
@@ -124,25 +162,23 @@ ReadResult read(const QByteArray& bytes)
 {
     ReadResult out;
     // Decoded at once: a line feed byte is never part of a two-byte character.
-    QStringList lines = cp932::decode(bytes).split(u'\n');
+    const QString text = cp932::decode(bytes);
+    QList<QStringView> lines = QStringView(text).split(u'\n');
     if (lines.last().isEmpty())
         lines.removeLast(); // the line end of the last line
-    QHash<QString, bool> names; // a file names few employees many times
+    FieldTexts texts;
     for (int i = 0; i < lines.size(); ++i) {
-        QString& text = lines[i];
-        if (text.endsWith(u'\r'))
-            text.chop(1);
-        const auto parsed = parseLine(text, names);
+        QStringView line = lines[i];
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        const auto parsed = parseLine(line, texts);
         if (const QString* reason = std::get_if<QString>(&parsed)) {
             out.rejected.append({ i + 1, *reason });
             continue;
         }
-        const Line& line = std::get<Line>(parsed);
-        if (out.changes.find(line.name, line.date)) {
+        const Line& change = std::get<Line>(parsed);
+        if (!out.changes.add(change.name, change.date, change.entry))
             out.rejected.append({ i + 1, kSecondLine });
-            continue;
-        }
-        out.changes.set(line.name, line.date, line.entry);
     }
     return out;
 }
@@ -163,6 +199,7 @@ QByteArray serialize(const DayChanges& changes, const Table& master)
     std::sort(order.begin(), order.end());
 
     QString text;
+    text.reserve(list.size() * 64); // a line of a long name and a shift, in characters
     for (const auto& [julian, row, i] : order) {
         const DayChange& c = list[i];
         const DayEntry& e = c.entry;

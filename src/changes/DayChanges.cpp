@@ -2,10 +2,25 @@
 
 #include "data/Table.h"
 
-void DayChanges::set(const QString& name, QDate date, DayEntry entry)
+namespace {
+
+// What a change keeps: the entry of that date, marked as a change.
+DayEntry marked(DayEntry entry)
 {
     entry.changed = true;
-    entries_[{ date, name }] = std::move(entry);
+    return entry;
+}
+
+} // namespace
+
+void DayChanges::set(const QString& name, QDate date, DayEntry entry)
+{
+    entries_[{ date, name }] = marked(std::move(entry));
+}
+
+bool DayChanges::add(const QString& name, QDate date, DayEntry entry)
+{
+    return entries_.try_emplace({ date, name }, marked(std::move(entry))).second;
 }
 
 bool DayChanges::remove(const QString& name, QDate date)

@@ -28,6 +28,8 @@ class DayChanges {
 public:
     // Sets the change of name on date, replacing the one there; the entry is kept with changed set.
     void set(const QString& name, QDate date, DayEntry entry);
+    // Adds the change of name on date as set() does, unless there is one already; false then.
+    bool add(const QString& name, QDate date, DayEntry entry);
     // Removes the change of name on date; false when there was none.
     bool remove(const QString& name, QDate date);
     std::optional<DayEntry> find(const QString& name, QDate date) const;

@@ -43,12 +43,10 @@ QString entryText(const DayEntry& entry)
 {
     if (!isWorkingDay(entry))
         return entry.attribute;
+    const auto minutes = [](int m) { return (m < 10 ? QStringLiteral("0") : QString()) + QString::number(m); };
     if (const auto shift = shiftOf(entry))
-        return QStringLiteral("%1:%2～%3:%4")
-            .arg(shift->startHour)
-            .arg(shift->startMinute, 2, 10, QLatin1Char('0'))
-            .arg(shift->endHour)
-            .arg(shift->endMinute, 2, 10, QLatin1Char('0'));
+        return QString::number(shift->startHour) + u':' + minutes(shift->startMinute) + u'～'
+            + QString::number(shift->endHour) + u':' + minutes(shift->endMinute);
     return entry.startHour + u':' + entry.startMinute + u'～' + entry.endHour + u':' + entry.endMinute;
 }
 

@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QStringList>
 #include <QTimeZone>
-#include <cstdio>
 #include <cstdlib>
 
 namespace exports {
@@ -54,14 +53,26 @@ void appendFolded(QByteArray& out, const QString& line)
 }
 
 // Local date-time text of a time given in minutes from the start of date; 24:00 is the next day.
+// Written digit by digit: a calendar has two of these per event.
 QString localTime(QDate date, int minutes)
 {
     const QDate day = date.addDays(minutes / kMinutesPerDay);
     const int time = minutes % kMinutesPerDay;
-    char text[32];
-    std::snprintf(
-        text, sizeof text, "%04d%02d%02dT%02d%02d00", day.year(), day.month(), day.day(), time / 60, time % 60);
-    return QString::fromLatin1(text);
+    char text[16];
+    char* p = text;
+    const auto digits = [&p](int value, int width) {
+        for (int i = width - 1; i >= 0; --i, value /= 10)
+            p[i] = static_cast<char>('0' + value % 10);
+        p += width;
+    };
+    digits(day.year(), 4);
+    digits(day.month(), 2);
+    digits(day.day(), 2);
+    *p++ = 'T';
+    digits(time / 60, 2);
+    digits(time % 60, 2);
+    digits(0, 2);
+    return QString::fromLatin1(text, p - text);
 }
 
 QString offsetText(int seconds)
@@ -138,6 +149,7 @@ QByteArray icalendar(const PeriodSchedule& period, const QTimeZone& zone, const 
             add(line);
     }
     QHash<QString, int> rowsOfName;
+    QHash<int, QString> descriptions;
     for (const EmployeeDays& employee : period.employees) {
         const int row = ++rowsOfName[employee.name];
         const QString summary = QStringLiteral("SUMMARY:") + escaped(employee.name);
@@ -159,7 +171,11 @@ QByteArray icalendar(const PeriodSchedule& period, const QTimeZone& zone, const 
             add(QStringLiteral("DTSTART") + timeParameter + start);
             add(QStringLiteral("DTEND") + timeParameter + end);
             add(summary);
-            add(QStringLiteral("DESCRIPTION:") + escaped(QStringLiteral("実労時間 %1分").arg(shift->netMinutes)));
+            auto description = descriptions.constFind(shift->netMinutes); // few shifts, many days
+            if (description == descriptions.cend())
+                description = descriptions.insert(shift->netMinutes,
+                    QStringLiteral("DESCRIPTION:") + escaped(QStringLiteral("実労時間 %1分").arg(shift->netMinutes)));
+            add(*description);
             add(QStringLiteral("END:VEVENT"));
         }
     }

@@ -121,13 +121,25 @@ TEST_F(ChangeWindow, ADayChangedSwappedUndoneAndSavedWhenTheProgramCloses)
     in<QPushButton>(window(), "BtnDelete")->click();
     EXPECT_EQ(apart->count(), 0);
 
-    // The dialog brings the standard week back.
+    // A changed day changes again; "標準に戻す" brings the standard week back.
     select({ { 0, 1 } });
     item(window(), "NEdit")->trigger();
     EXPECT_TRUE(in<QPushButton>(dialog(), "BtnStandard")->isEnabled());
     in<QComboBox>(dialog(), "ComBox")->setCurrentIndex(1); // 公休
     in<QPushButton>(dialog(), "BtnRegister")->click();
     EXPECT_EQ(grid()->item(0, 1)->text(), QStringLiteral("☆"));
+    select({ { 1, 2 } });
+    item(window(), "NEdit")->trigger();
+    in<QComboBox>(dialog(), "ComBox")->setCurrentIndex(2); // 休み
+    in<QPushButton>(dialog(), "BtnRegister")->click();
+    EXPECT_EQ(grid()->item(1, 2)->text(), QStringLiteral("×"));
+    select({ { 1, 2 } });
+    item(window(), "NEdit")->trigger();
+    in<QPushButton>(dialog(), "BtnStandard")->click();
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(grid()->item(1, 2)->text(), QStringLiteral("〇"));
+    EXPECT_FALSE(grid()->item(1, 2)->font().bold());
+    EXPECT_FALSE(changes().find("佐藤", QDate(2026, 5, 14)).has_value());
 
     item(window(), "NClose")->trigger();
     EXPECT_TRUE(main()->isVisible());

@@ -44,13 +44,15 @@ QFont printedFont(const PrintedField& field, const QPaintDevice& device)
     const qreal room = field.rect.width() * device.logicalDpiX() / kDesignDpi;
     const auto width = [&] { return QFontMetricsF(font, &device).horizontalAdvance(field.text); };
     // The width follows the type size closely but not exactly (each glyph's advance is
-    // rounded), so a second step may be needed; each takes at least a hundredth of a point and
-    // none goes below 1 point, where the text is printed as it then is.
-    for (qreal w = width(); w > room && font.pointSizeF() > 1; w = width()) {
-        const qreal size = font.pointSizeF();
-        font.setPointSizeF(std::max(1.0, std::min(size - 0.01, std::floor(size * room / w * 100) / 100)));
-    }
+    // rounded), so a second step may be needed; at 1 point the text is printed as it then is.
+    for (qreal w = width(); w > room && font.pointSizeF() > 1; w = width())
+        font.setPointSizeF(smallerSize(font.pointSizeF(), room, w));
     return font;
+}
+
+qreal smallerSize(qreal size, qreal room, qreal width)
+{
+    return std::max(1.0, std::min(size - 0.01, std::floor(size * room / width * 100) / 100));
 }
 
 QPageLayout pageLayout(const PageSetup& setup)

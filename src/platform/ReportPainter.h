@@ -21,6 +21,11 @@ QFont fieldFont(const FieldStyle& style);
 // fit and its text is wider than the field.
 QFont printedFont(const PrintedField& field, const QPaintDevice& device);
 
+// One shrinking step of a text width wide in room: the size in hundredths of a point that
+// the width's ratio gives, at least a hundredth below size (rounding can give size itself
+// when width exceeds room by a hair) and never below 1 point.
+qreal smallerSize(qreal size, qreal room, qreal width);
+
 QPageLayout pageLayout(const PageSetup& setup);
 
 // Paints the pages onto a device whose page layout is already set; false when the

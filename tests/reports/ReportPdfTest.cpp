@@ -192,6 +192,11 @@ TEST_F(ReportPdf, ALineWiderThanThePaperPrintsSmallerAndWhole)
     report::PrintedField hopeless = *pages[0].field(QStringLiteral("QRLblLineData"));
     hopeless.rect.setWidth(0.5);
     EXPECT_EQ(report::printedFont(hopeless, printer).pointSizeF(), 1) << "a text that cannot fit stops at 1 point";
+
+    // A width over the room by a hair rounds back to the same size: the step must still shrink.
+    EXPECT_EQ(report::smallerSize(9, 1000.0000000000001, 1000.0000000000002), 8.99);
+    EXPECT_EQ(report::smallerSize(8, 100, 110), 7.27);
+    EXPECT_EQ(report::smallerSize(1.5, 100, 1000), 1);
 }
 
 TEST_F(ReportPdf, PrintingIntoAFileThatExistsAsksFirst)

@@ -2,6 +2,8 @@
 
 #include "data/Unitdata.h"
 #include "master/MasterRecord.h"
+#include "period/PeriodRule.h"
+#include "platform/Clock.h"
 #include "platform/Numbers.h"
 
 namespace daychanges {
@@ -45,15 +47,33 @@ QList<QDate> periodDates(const Table& schedule)
     return dates;
 }
 
-EffectiveSchedule::EffectiveSchedule(const TFormData& data)
+QList<QDate> nextPeriodDates(const Table& schedule)
+{
+    const QList<QDate> registered = periodDates(schedule);
+    if (registered.isEmpty())
+        return {};
+    const QDate start = registered.last().addDays(1);
+    QList<QDate> dates;
+    for (int d = 0; d < periodEndFor(start).dayCount; ++d)
+        dates.append(start.addDays(d));
+    return dates;
+}
+
+EffectiveSchedule::EffectiveSchedule(const TFormData& data, PeriodChoice choice)
     : master_(data.StringGrid1)
     , schedule_(data.StringGrid2)
     , changes_(data.dayChanges)
+    , choice_(choice)
     , employees_(data.employeeCount())
-    , dates_(periodDates(data.StringGrid2))
 {
-    const int n = numbers::parseInt(schedule_.cell(6, 0)).value_or(0);
-    days_ = n >= 1 && n <= schedule_.colCount() ? n : 0;
+    if (choice == PeriodChoice::Registered) {
+        dates_ = periodDates(schedule_);
+        const int n = numbers::parseInt(schedule_.cell(6, 0)).value_or(0);
+        days_ = n >= 1 && n <= schedule_.colCount() ? n : 0;
+    } else {
+        dates_ = nextPeriodDates(schedule_);
+        days_ = static_cast<int>(dates_.size());
+    }
     for (int row = 0; row < employees_; ++row)
         names_.insert(master_.cell(0, row));
 }
@@ -68,6 +88,8 @@ int EffectiveSchedule::dayOf(QDate date) const
 
 int EffectiveSchedule::weekdayCode(int day) const
 {
+    if (choice_ == PeriodChoice::Next)
+        return day >= 0 && day < dates_.size() ? clock_::weekdayCode(dates_[day]) : 0;
     return numbers::parseInt(schedule_.cell(day, 2)).value_or(0);
 }
 
@@ -86,6 +108,16 @@ std::optional<DayEntry> EffectiveSchedule::change(int row, int day) const
 DayEntry EffectiveSchedule::entry(int row, int day) const
 {
     return change(row, day).value_or(standard(row, day));
+}
+
+DayEntry EffectiveSchedule::entryOn(int row, QDate date) const
+{
+    if (const int day = dayOf(date); day >= 0 && day < days_)
+        return entry(row, day);
+    if (row >= 0 && row < employees_)
+        if (const auto c = changes_.find(master_.cell(0, row), date))
+            return *c;
+    return standardEntry(master_, row, clock_::weekdayCode(date)).value_or(DayEntry {});
 }
 
 QList<QList<DayEntry>> EffectiveSchedule::entries() const

@@ -31,23 +31,37 @@ std::optional<DayEntry> entryOn(const Table& master, int row, int weekdayCode, c
 // days that follow it, N in all; none when the header gives no valid date or N is not 1 to 40.
 QList<QDate> periodDates(const Table& schedule);
 
-// The registered period as the views see it: each registered employee's entry on each period
-// day, which is that date's change of the employee's name when there is one, else the standard
-// week's block of the day's weekday as the schedule table gives it (row 2). It also tells which
+// The period that follows the registered one: the period the end rule gives for a start on the
+// day after the registered period's last day, so that registering on that day gives exactly
+// these dates. None when the registered period has no dates.
+QList<QDate> nextPeriodDates(const Table& schedule);
+
+// Which period a schedule, a view or a report is about.
+enum class PeriodChoice {
+    Registered, // the period of the schedule table
+    Next, // the period that will follow it
+};
+
+// A period as the views see it: each registered employee's entry on each period day, which is
+// that date's change of the employee's name when there is one, else the standard week's block
+// of the day's weekday (for the registered period as the schedule table gives it in row 2, for
+// the next period the date's own weekday). It also tells which
 // changes take no effect (listed apart: a name without a master row, a date outside the period)
 // and which names two master rows share (they share the changes of that name). It reads the
 // tables and the changes of the data holder, which must outlive it, and changes nothing; the
 // views and reports turn what it gives into lines.
 class EffectiveSchedule {
 public:
-    explicit EffectiveSchedule(const TFormData& data);
+    explicit EffectiveSchedule(const TFormData& data, PeriodChoice choice = PeriodChoice::Registered);
 
+    PeriodChoice choice() const { return choice_; }
     const Table& master() const { return master_; }
     const Table& schedule() const { return schedule_; }
     // Registered employees: master rows 0 to employees() − 1.
     int employees() const { return employees_; }
-    // N of the period header (0 when it is no number of 1 to 40) and the period's dates (none
-    // when the header gives no date).
+    // The registered period: N of the period header (0 when it is no number of 1 to 40) and the
+    // period's dates (none when the header gives no date). The next period: its day count and
+    // dates (none when the registered period has no dates).
     int days() const { return days_; }
     const QList<QDate>& dates() const { return dates_; }
     // The period day of a date; −1 when the date lies outside the period.
@@ -62,6 +76,11 @@ public:
     std::optional<DayEntry> change(int row, int day) const;
     // The change, else the standard entry; entry.changed tells which.
     DayEntry entry(int row, int day) const;
+    // The entry of a row on any date: entry() on a day of the period; elsewhere the change of
+    // that date, else the standard week's block of the date's own weekday. The rules that look
+    // at the days around a period (a week that crosses its start, the shift of the day before)
+    // read these.
+    DayEntry entryOn(int row, QDate date) const;
     // entry() of every registered employee (outer list, master order) and period day.
     QList<QList<DayEntry>> entries() const;
     // The changes of a date by row; none when the date is not a day of the period.
@@ -80,6 +99,7 @@ private:
     const Table& master_;
     const Table& schedule_;
     const DayChanges& changes_;
+    PeriodChoice choice_;
     int employees_ = 0;
     int days_ = 0;
     QList<QDate> dates_;

@@ -1,5 +1,6 @@
 #include "exports/Csv.h"
 
+#include "changes/DayShift.h"
 #include "exports/PeriodSchedule.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
@@ -41,10 +42,10 @@ QString dayHeading(QDate date)
 // "9:00～17:30", minutes always with two digits; times that are not numbers as stored.
 QString entryText(const DayEntry& entry)
 {
-    if (!isWorkingDay(entry))
+    if (!daychanges::isWorkingDay(entry))
         return entry.attribute;
     const auto minutes = [](int m) { return (m < 10 ? QStringLiteral("0") : QString()) + QString::number(m); };
-    if (const auto shift = shiftOf(entry))
+    if (const auto shift = daychanges::shiftOf(entry))
         return QString::number(shift->startHour) + u':' + minutes(shift->startMinute) + u'～'
             + QString::number(shift->endHour) + u':' + minutes(shift->endMinute);
     return entry.startHour + u':' + entry.startMinute + u'～' + entry.endHour + u':' + entry.endMinute;
@@ -68,7 +69,7 @@ QByteArray csv(const PeriodSchedule& period)
         for (int d = 0; d < period.days; ++d) {
             const DayEntry& entry = employee.days.value(d);
             fields << entryText(entry);
-            if (!isWorkingDay(entry))
+            if (!daychanges::isWorkingDay(entry))
                 continue;
             ++workers[d];
             const auto minutes = numbers::parseInt(entry.netMinutes);

@@ -1,5 +1,6 @@
 #include "exports/ICalendar.h"
 
+#include "changes/DayShift.h"
 #include "exports/PeriodSchedule.h"
 
 #include <QCryptographicHash>
@@ -154,7 +155,7 @@ QByteArray icalendar(const PeriodSchedule& period, const QTimeZone& zone, const 
         const int row = ++rowsOfName[employee.name];
         const QString summary = QStringLiteral("SUMMARY:") + escaped(employee.name);
         for (int d = 0; d < period.days; ++d) {
-            const auto shift = shiftOf(employee.days.value(d));
+            const auto shift = daychanges::shiftOf(employee.days.value(d));
             if (!shift)
                 continue;
             // The length by the program's own rule: an end hour before the start hour is the next day.

@@ -155,3 +155,47 @@ TEST(DayChanges, ARenameMovesTheChangesThatDoNotMeetOnesOfTheNewNameUnlessAnothe
     EXPECT_EQ(changes.find("丁", a), dayOff("休み"));
     EXPECT_EQ(changes.find("佐藤", a), dayOff("その他"));
 }
+
+TEST(EffectiveSchedule, TheNextPeriodStartsTheDayAfterTheLastAndIsWhatRegisteringThatDayGives)
+{
+    // Every start day of a 28-, 29-, 30- and 31-day month and of December.
+    for (const QDate month : { QDate(2023, 2, 1), QDate(2024, 2, 1), QDate(2026, 4, 1), QDate(2026, 3, 1),
+             QDate(2026, 12, 1) }) {
+        for (int day = 1; day <= month.daysInMonth(); ++day) {
+            const QDate start(month.year(), month.month(), day);
+            PeriodData shop(start, { employee("山田") });
+            const EffectiveSchedule registered(shop.data);
+            const EffectiveSchedule next(shop.data, daychanges::PeriodChoice::Next);
+            const std::string where = start.toString(Qt::ISODate).toStdString();
+            ASSERT_FALSE(next.dates().isEmpty()) << where;
+            EXPECT_EQ(next.dates().first(), registered.dates().last().addDays(1)) << where;
+            EXPECT_EQ(next.days(), next.dates().size()) << where;
+
+            PeriodData later(next.dates().first(), { employee("山田") });
+            EXPECT_EQ(EffectiveSchedule(later.data).dates(), next.dates()) << where;
+            for (int d = 0; d < next.days(); ++d)
+                ASSERT_EQ(next.weekdayCode(d), EffectiveSchedule(later.data).weekdayCode(d)) << where;
+        }
+    }
+    TFormData empty;
+    EXPECT_TRUE(EffectiveSchedule(empty, daychanges::PeriodChoice::Next).dates().isEmpty());
+}
+
+TEST(EffectiveSchedule, AnEntryOnAnyDateIsItsChangeElseTheStandardWeekOfItsOwnWeekday)
+{
+    Shop shop;
+    const QDate before(2026, 5, 6); // Wednesday, the day before the period
+    const QDate after = shop.last().addDays(1);
+    shop.data.dayChanges.set("佐藤", before, dayOff("休み"));
+    shop.data.dayChanges.set("佐藤", QDate(2026, 5, 8), dayOff("公休"));
+    shop.data.dayChanges.set("高橋", before, dayOff("休み"));
+    const EffectiveSchedule schedule(shop.data);
+    const EffectiveSchedule next(shop.data, daychanges::PeriodChoice::Next);
+    EXPECT_EQ(schedule.entryOn(1, before), dayOff("休み"));
+    EXPECT_EQ(schedule.entryOn(0, before), kWeekday);
+    EXPECT_EQ(schedule.entryOn(1, QDate(2026, 5, 8)), dayOff("公休"));
+    EXPECT_EQ(schedule.entryOn(0, after), standardOf(after));
+    EXPECT_EQ(next.entryOn(1, QDate(2026, 5, 8)), dayOff("公休")) << "a date before the next period";
+    EXPECT_EQ(next.entry(0, 0), standardOf(after));
+    EXPECT_EQ(schedule.entryOn(3, before), DayEntry {}) << "a row that is not registered";
+}

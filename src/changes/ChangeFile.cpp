@@ -18,8 +18,6 @@ namespace {
 
 constexpr int kFields = 10;
 constexpr int kNameBytes = 24;
-// Lines listed in the start-up message; the rest are counted.
-constexpr int kListedLines = 15;
 
 const QString kFieldCount = QStringLiteral("項目数が10ではありません");
 const QString kBadName = QStringLiteral("氏名が不正です");
@@ -219,15 +217,10 @@ QByteArray serialize(const DayChanges& changes, const Table& master)
 
 QString rejectedLinesMessage(const QList<RejectedLine>& rejected)
 {
-    QString list;
-    for (const RejectedLine& line : rejected.mid(0, kListedLines))
-        list += QStringLiteral("　%1 行目：%2\r\n").arg(line.line).arg(line.reason);
-    if (rejected.size() > kListedLines)
-        list += QStringLiteral("　ほか %1 行\r\n").arg(rejected.size() - kListedLines);
     return QStringLiteral("▼ 勤務変更ファイル zelrotandata3.zel の次の行は読み込めませんでした．\r\n\r\n%1\r\n▽ "
                           "これらの行を除いて続行します．元のファイルは，終了時に zelrotandata3.zel.bak "
                           "として保存されます．")
-        .arg(list);
+        .arg(rejectedLinesList(rejected));
 }
 
 QString openFailureMessage(const FileError& error)

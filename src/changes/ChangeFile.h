@@ -2,6 +2,7 @@
 
 #include "changes/DayChanges.h"
 #include "data/DataFiles.h"
+#include "data/RejectedLines.h"
 
 #include <QByteArray>
 #include <QList>
@@ -16,13 +17,6 @@ class Table;
 // others with a reason; writing sorts the lines by date, then by the employee's master row,
 // then by name. Reading and writing the file on disk is TFormData's.
 namespace changefile {
-
-struct RejectedLine {
-    int line = 0; // counted from 1
-    QString reason;
-
-    bool operator==(const RejectedLine&) const = default;
-};
 
 struct ReadResult {
     DayChanges changes;

@@ -43,7 +43,7 @@ public:
     // could not be read, and it is then never written in this run.
     struct ChangeLoad {
         std::optional<FileError> error;
-        QList<changefile::RejectedLine> rejected;
+        QList<RejectedLine> rejected;
     };
     ChangeLoad loadChanges(const QString& dir);
     // The change file was read, or there was none: changes made now are saved at the close.

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-using changefile::RejectedLine;
 
 namespace {
 

@@ -40,7 +40,7 @@ TEST_F(ChangeStore, LinesLeftOutKeepTheFilesBytesInTheBackup)
     const QByteArray original = kLine + sjis("佐藤,2026,2,30,休み,0,00,0,00,0,\r\n");
     writeFileBytes(file(), original);
     const TFormData::ChangeLoad load = data.loadChanges(dir.path());
-    EXPECT_EQ(load.rejected, QList<changefile::RejectedLine>({ { 2, "日付が存在しません" } }));
+    EXPECT_EQ(load.rejected, QList<RejectedLine>({ { 2, "日付が存在しません" } }));
     EXPECT_EQ(data.dayChanges.size(), 1);
 
     ASSERT_FALSE(data.saveAll(dir.path()));

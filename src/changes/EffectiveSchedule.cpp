@@ -68,10 +68,12 @@ EffectiveSchedule::EffectiveSchedule(const TFormData& data, PeriodChoice choice)
 {
     if (choice == PeriodChoice::Registered) {
         dates_ = periodDates(schedule_);
+        otherDates_ = nextPeriodDates(schedule_);
         const int n = numbers::parseInt(schedule_.cell(6, 0)).value_or(0);
         days_ = n >= 1 && n <= schedule_.colCount() ? n : 0;
     } else {
         dates_ = nextPeriodDates(schedule_);
+        otherDates_ = periodDates(schedule_);
         days_ = static_cast<int>(dates_.size());
     }
     for (int row = 0; row < employees_; ++row)
@@ -112,12 +114,18 @@ DayEntry EffectiveSchedule::entry(int row, int day) const
 
 DayEntry EffectiveSchedule::entryOn(int row, QDate date) const
 {
-    if (const int day = dayOf(date); day >= 0 && day < days_)
+    if (const int day = dayOf(date); day >= 0)
         return entry(row, day);
-    if (row >= 0 && row < employees_)
+    const qint64 other = otherDates_.isEmpty() ? -1 : otherDates_.first().daysTo(date);
+    const bool planned = other >= 0 && other < otherDates_.size();
+    if (planned && row >= 0 && row < employees_)
         if (const auto c = changes_.find(master_.cell(0, row), date))
             return *c;
-    return standardEntry(master_, row, clock_::weekdayCode(date)).value_or(DayEntry {});
+    // The registered period's weekdays are the schedule table's, as entry() reads them there.
+    const int code = planned && choice_ == PeriodChoice::Next
+        ? numbers::parseInt(schedule_.cell(static_cast<int>(other), 2)).value_or(0)
+        : clock_::weekdayCode(date);
+    return standardEntry(master_, row, code).value_or(DayEntry {});
 }
 
 QList<QList<DayEntry>> EffectiveSchedule::entries() const

@@ -76,10 +76,11 @@ public:
     std::optional<DayEntry> change(int row, int day) const;
     // The change, else the standard entry; entry.changed tells which.
     DayEntry entry(int row, int day) const;
-    // The entry of a row on any date: entry() on a day of the period; elsewhere the change of
-    // that date, else the standard week's block of the date's own weekday. The rules that look
-    // at the days around a period (a week that crosses its start, the shift of the day before)
-    // read these.
+    // The entry of a row on any date, for the rules that look at the days around a period (a
+    // week that crosses its start, the shift of the day before): entry() on a day of the
+    // period; on a day of the other planned period (the next one of the registered period, the
+    // registered one of the next) its change, else its standard entry; on any other date the
+    // standard week's block of the date's own weekday, since changes there take no effect.
     DayEntry entryOn(int row, QDate date) const;
     // entry() of every registered employee (outer list, master order) and period day.
     QList<QList<DayEntry>> entries() const;
@@ -103,6 +104,7 @@ private:
     int employees_ = 0;
     int days_ = 0;
     QList<QDate> dates_;
+    QList<QDate> otherDates_; // the other planned period
     QSet<QString> names_;
 };
 

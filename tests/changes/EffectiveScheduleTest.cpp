@@ -181,21 +181,29 @@ TEST(EffectiveSchedule, TheNextPeriodStartsTheDayAfterTheLastAndIsWhatRegisterin
     EXPECT_TRUE(EffectiveSchedule(empty, daychanges::PeriodChoice::Next).dates().isEmpty());
 }
 
-TEST(EffectiveSchedule, AnEntryOnAnyDateIsItsChangeElseTheStandardWeekOfItsOwnWeekday)
+TEST(EffectiveSchedule, AnEntryAroundThePeriodTakesTheChangesOfBothPlannedPeriodsAndElseTheStandardWeek)
 {
     Shop shop;
     const QDate before(2026, 5, 6); // Wednesday, the day before the period
     const QDate after = shop.last().addDays(1);
+    const QDate past(2026, 5, 8); // a Friday of the registered period
     shop.data.dayChanges.set("佐藤", before, dayOff("休み"));
-    shop.data.dayChanges.set("佐藤", QDate(2026, 5, 8), dayOff("公休"));
+    shop.data.dayChanges.set("佐藤", past, dayOff("公休"));
+    shop.data.dayChanges.set("佐藤", after, dayOff("その他"));
     shop.data.dayChanges.set("高橋", before, dayOff("休み"));
     const EffectiveSchedule schedule(shop.data);
     const EffectiveSchedule next(shop.data, daychanges::PeriodChoice::Next);
-    EXPECT_EQ(schedule.entryOn(1, before), dayOff("休み"));
+    const QDate beyond = next.dates().last().addDays(1);
+    shop.data.dayChanges.set("佐藤", beyond, dayOff("休み"));
+
+    EXPECT_EQ(schedule.entryOn(1, before), kWeekday) << "a change before the period takes no effect";
     EXPECT_EQ(schedule.entryOn(0, before), kWeekday);
-    EXPECT_EQ(schedule.entryOn(1, QDate(2026, 5, 8)), dayOff("公休"));
+    EXPECT_EQ(schedule.entryOn(1, past), dayOff("公休"));
+    EXPECT_EQ(schedule.entryOn(1, after), dayOff("その他")) << "the next period's change";
     EXPECT_EQ(schedule.entryOn(0, after), standardOf(after));
-    EXPECT_EQ(next.entryOn(1, QDate(2026, 5, 8)), dayOff("公休")) << "a date before the next period";
-    EXPECT_EQ(next.entry(0, 0), standardOf(after));
+    EXPECT_EQ(next.entryOn(1, past), dayOff("公休")) << "the registered period's change";
+    EXPECT_EQ(next.entryOn(0, past), kWeekday);
+    EXPECT_EQ(next.entry(1, 0), dayOff("その他"));
+    EXPECT_EQ(next.entryOn(1, beyond), standardOf(beyond));
     EXPECT_EQ(schedule.entryOn(3, before), DayEntry {}) << "a row that is not registered";
 }

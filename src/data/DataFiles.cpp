@@ -6,7 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -51,6 +55,39 @@ QString pathOf(const QString& dir, const QString& name)
     return QDir(dir).filePath(name);
 }
 
+// What an atomic save puts between a data file's name and the random part of its temporary
+// file's name: a mark no one gives a copy of their own, so that the start-up can remove the
+// leftovers of a killed save without doubt.
+const QString kTemporaryMark = QStringLiteral(".~rotandesk-save-");
+
+// Replaces the file at path (the file a link names, when it is one) with bytes: they are written
+// and synced to a temporary file beside it, which then takes the file's name in one step. The
+// file itself is never opened for writing, so a failure at any moment leaves it whole; name is
+// what a failure reports.
+std::optional<FileError> replaceFile(const QString& path, const QString& name, const QByteArray& bytes)
+{
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
+    const QFileInfo existing(target);
+    if (existing.exists() && !existing.isFile())
+        return FileError { FileError::Kind::Create, name, qt_error_string(existing.isDir() ? EISDIR : EINVAL) };
+    QTemporaryFile temporary(target + kTemporaryMark + QStringLiteral("XXXXXX"));
+    if (!temporary.open())
+        return FileError { FileError::Kind::Create, name, temporary.errorString() };
+    temporary.setPermissions(existing.exists()
+            ? existing.permissions()
+            : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    // A short write (disk full, size limit) shows in the count or at the flush; the sync makes
+    // the bytes durable before the name moves to them.
+    if (temporary.write(bytes) != bytes.size() || !temporary.flush() || ::fsync(temporary.handle()) != 0)
+        return FileError { FileError::Kind::Write, name, temporary.errorString() };
+    temporary.close();
+    if (::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+        return FileError { FileError::Kind::Write, name, qt_error_string(errno) };
+    temporary.setAutoRemove(false);
+    return std::nullopt;
+}
+
 std::optional<FileError> copyToBackup(const QString& path, const QString& name)
 {
     QFile source(path);
@@ -58,19 +95,10 @@ std::optional<FileError> copyToBackup(const QString& path, const QString& name)
         return std::nullopt;
     if (!source.open(QIODevice::ReadOnly))
         return FileError { FileError::Kind::Write, name, source.errorString() };
-    QSaveFile backup(path + QStringLiteral(".bak"));
-    if (!backup.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return FileError { FileError::Kind::Write, backupFileName(name), backup.errorString() };
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(1 << 16);
-        if (chunk.isEmpty() || backup.write(chunk) != chunk.size()) {
-            backup.cancelWriting();
-            return FileError { FileError::Kind::Write, backupFileName(name), backup.errorString() };
-        }
-    }
-    if (!backup.commit())
-        return FileError { FileError::Kind::Write, backupFileName(name), backup.errorString() };
-    return std::nullopt;
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return FileError { FileError::Kind::Write, name, source.errorString() };
+    return replaceFile(path + QStringLiteral(".bak"), backupFileName(name), bytes);
 }
 
 } // namespace
@@ -103,13 +131,16 @@ std::optional<FileError> ensureFile(const QString& dir, const QString& name)
 
 void removeStaleTemporaries(const QString& dir, const QStringList& names)
 {
-    // An atomic save writes "<name>.XXXXXX" first; a save that was killed leaves it behind.
-    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    // Only names with the mark of our own saves: a copy the user named like a data file
+    // ("zelrotandata.zel.backup", "… .202405") is theirs. Temporaries of the program's earlier
+    // versions, named like such copies, are left alone.
+    static const QRegularExpression random(QStringLiteral("^[A-Za-z0-9]{6}$"));
     const QDir directory(dir);
     for (const QString& entry : directory.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         for (const QString& name : names) {
             for (const QString& own : { name, backupFileName(name), recoveryFileName(name) }) {
-                if (entry.startsWith(own) && suffix.match(entry.mid(own.size())).hasMatch())
+                const QString prefix = own + kTemporaryMark;
+                if (entry.startsWith(prefix) && random.match(entry.mid(prefix.size())).hasMatch())
                     QFile::remove(directory.filePath(entry));
             }
         }
@@ -200,17 +231,5 @@ std::optional<FileError> saveFile(const QString& dir, const QString& name, const
         if (auto error = copyToBackup(path, name))
             return error;
     }
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    // Unbuffered: a buffered save file may report a short write (disk full, size limit)
-    // as success at commit; written directly, the short count shows here.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return FileError { FileError::Kind::Create, name, file.errorString() };
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return FileError { FileError::Kind::Write, name, file.errorString() };
-    }
-    if (!file.commit())
-        return FileError { FileError::Kind::Write, name, file.errorString() };
-    return std::nullopt;
+    return replaceFile(path, name, bytes);
 }

@@ -41,7 +41,7 @@ inline constexpr int kLineBufferSize = 4096;
 std::optional<FileError> ensureFile(const QString& dir, const QString& name);
 
 // Removes the temporary files that an interrupted save of one of names (or of its backup or
-// recovery file) left in dir.
+// recovery file) left in dir: only names that carry the mark of the program's own saves.
 void removeStaleTemporaries(const QString& dir, const QStringList& names);
 
 // Fills table from the file name in dir, creating an empty file when it is missing.
@@ -56,7 +56,9 @@ QByteArray serializeRow(const Table& table, int row);
 QByteArray serializeTable(const Table& table);
 
 // Replaces the file name in dir with the table's file form. With keepBackup the previous
-// file's bytes are first kept in name + ".bak". On failure the previous file is intact.
+// file's bytes are first kept in name + ".bak". The new bytes are written to a temporary file
+// beside it that then takes its name, never into the file itself: on failure the previous file
+// is intact.
 std::optional<FileError> saveTableFile(const QString& dir, const QString& name, const Table& table, bool keepBackup);
 // Replaces the file name in dir with bytes, as saveTableFile() does with a table's file form.
 std::optional<FileError> saveFile(const QString& dir, const QString& name, const QByteArray& bytes, bool keepBackup);

@@ -1,5 +1,6 @@
 #include "data/DataFiles.h"
 #include "data/Unitdata.h"
+#include "support/ClosedFolder.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -201,19 +202,47 @@ TEST_F(DataFiles, FailuresNameTheirKindAndLeaveTheOldFileIntact)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0) << "no temporary file is left behind";
 }
 
-TEST_F(DataFiles, StaleTemporariesOfOurOwnFilesAreRemoved)
+TEST_F(DataFiles, OnlyTheTemporariesOfOurOwnSavesAreRemovedNeverACopyTheUserNamed)
 {
-    const QStringList stale { "zelrotandata.zel.Ab12Cd", "zelrotandata2.zel.XyZ123", "zelrotandata.zel.bak.q1w2e3",
-        "zelrotandata2.zel.recover.Qw3Er5" };
+    const QStringList stale { "zelrotandata.zel.~rotandesk-save-Ab12Cd", "zelrotandata2.zel.~rotandesk-save-XyZ123",
+        "zelrotandata.zel.bak.~rotandesk-save-q1w2e3", "zelrotandata2.zel.recover.~rotandesk-save-Qw3Er5" };
     const QStringList kept { "zelrotandata.zel", "zelrotandata.zel.bak", "zelrotandata.zel.notours",
-        "zelrotandata.zel.abc", "other.txt.abcdef", "zelrotandata3.zel.abcdef", "zelrotandata.zel.recover",
+        "zelrotandata.zel.backup", "zelrotandata.zel.202405", "zelrotandata3.zel.copy01", "zelrotandata.zel.Ab12Cd",
+        "zelrotandata.zel.abc", "other.txt.~rotandesk-save-abcdef", "zelrotandata9.zel.~rotandesk-save-abcdef",
+        "zelrotandata.zel.~rotandesk-save-abcdefg", "zelrotandata.zel.recover",
         "zelrotandata.zel.recover-20240507-084500" };
     for (const QString& name : stale + kept)
         writeFileBytes(dir.file(name), "x");
-    removeStaleTemporaries(dir.path(), { TFormData::kMasterFile, TFormData::kScheduleFile });
+    removeStaleTemporaries(dir.path(), { TFormData::kMasterFile, TFormData::kScheduleFile, "zelrotandata3.zel" });
     QStringList left = QDir(dir.path()).entryList(QDir::Files);
     QStringList expected = kept;
     left.sort();
     expected.sort();
     EXPECT_EQ(left, expected);
+
+    // A save's own temporary carries the mark, so a killed save's leftover is one of the above.
+    master.setCell(0, 0, "山田");
+    ASSERT_FALSE(saveTableFile(dir.path(), kName, master, true));
+    left = QDir(dir.path()).entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left, expected) << "a finished save leaves no temporary";
+}
+
+TEST_F(DataFiles, ASaveNeverWritesTheFileInPlaceSoAFolderThatTakesNoNewFileFailsWithTheOldFileWhole)
+{
+    writeFileBytes(dir.file(kName), "old,\r\n");
+    QFile::setPermissions(dir.file(kName), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    master.setCell(0, 0, "山田");
+    {
+        const FolderClosedToNewFiles closed(dir.path());
+        const std::optional<FileError> error = saveTableFile(dir.path(), kName, master, false);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->kind, FileError::Kind::Create);
+        EXPECT_EQ(error->fileName, kName);
+    }
+    EXPECT_EQ(readFileBytes(dir.file(kName)), "old,\r\n");
+    ASSERT_FALSE(saveTableFile(dir.path(), kName, master, false));
+    EXPECT_EQ(QFile::permissions(dir.file(kName)),
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser)
+        << "the replaced file keeps its permissions";
 }

@@ -46,7 +46,7 @@ void BM_LoadChanges1200(benchmark::State& state)
     if (saveFile(dir.path(), TFormData::kChangeFile, changefile::serialize(data.dayChanges, data.StringGrid1), false))
         state.SkipWithError("save failed");
     for (auto _ : state) {
-        const TFormData::ChangeLoad load = data.loadChanges(dir.path());
+        const TFormData::FileLoad load = data.loadExtension(dir.path(), TFormData::kChangeFile);
         if (load.error || !load.rejected.isEmpty() || data.dayChanges.size() != 1200)
             state.SkipWithError("load failed");
     }

@@ -2,6 +2,7 @@
 
 #include "data/Table.h"
 #include "data/WorkAttributes.h"
+#include "platform/Numbers.h"
 #include "platform/TextCodec.h"
 
 #include <QHash>
@@ -154,6 +155,23 @@ QString entryFault(const DayEntry& entry)
             || entry.netMinutes != QLatin1String("0")))
         return kDayOffNotZero;
     return QString();
+}
+
+std::optional<DayEntry> fileForm(const DayEntry& entry)
+{
+    if (!attributes::isValue(entry.attribute))
+        return std::nullopt;
+    if (entry.attribute != attributes::kWorkday)
+        return DayEntry { entry.attribute, QStringLiteral("0"), QStringLiteral("00"), QStringLiteral("0"),
+            QStringLiteral("00"), QStringLiteral("0"), entry.changed };
+    const auto number = [](const QString& text) { return numbers::parseInt(text).value_or(-1); };
+    const auto minute = [](int m) { return m == 0 ? QStringLiteral("00") : QString::number(m); };
+    const DayEntry formed { entry.attribute, QString::number(number(entry.startHour)),
+        minute(number(entry.startMinute)), QString::number(number(entry.endHour)), minute(number(entry.endMinute)),
+        QString::number(number(entry.netMinutes)), entry.changed };
+    if (!entryFault(formed).isEmpty())
+        return std::nullopt;
+    return formed;
 }
 
 ReadResult read(const QByteArray& bytes)

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 class Table;
 
@@ -32,6 +33,13 @@ QByteArray serialize(const DayChanges& changes, const Table& master);
 // four values, hours "0" to "24", minutes as the master window's minute boxes offer them, net
 // minutes 1 to 4 digits, and a day that is not a working day has "0", "00", "0", "00", "0".
 QString entryFault(const DayEntry& entry);
+
+// The entry in the file's form, for an entry that comes from the employee master table, whose
+// checks accept other notations of the same day: leading zeros and signs dropped, a minute 0 as
+// "00", a day that is not a working day with its times and net minutes "0". None when the entry
+// has no such form (an unknown attribute, an hour outside 0 to 24, a minute that the minute
+// boxes do not offer, negative net minutes): saved as a change, it would not be read back.
+std::optional<DayEntry> fileForm(const DayEntry& entry);
 
 // The message after start-up when lines were left out: which lines and why, the first ones.
 QString rejectedLinesMessage(const QList<RejectedLine>& rejected);

@@ -1,5 +1,6 @@
 #include "changes/EffectiveSchedule.h"
 
+#include "changes/ChangeFile.h"
 #include "data/Unitdata.h"
 #include "master/MasterRecord.h"
 #include "period/PeriodRule.h"
@@ -182,21 +183,23 @@ int EffectiveSchedule::changeCount() const
     return n;
 }
 
-bool swapDay(DayChanges& changes, const EffectiveSchedule& schedule, int rowA, int rowB, int day)
+SwapOutcome swapDay(DayChanges& changes, const EffectiveSchedule& schedule, int rowA, int rowB, int day)
 {
     const auto registered = [&schedule](int row) { return row >= 0 && row < schedule.employees(); };
     if (!registered(rowA) || !registered(rowB) || day < 0 || day >= schedule.dates().size())
-        return false;
+        return SwapOutcome::NotTwoEmployees;
     const QString nameA = schedule.master().cell(0, rowA);
     const QString nameB = schedule.master().cell(0, rowB);
     if (nameA == nameB)
-        return false;
-    const DayEntry a = schedule.entry(rowA, day);
-    const DayEntry b = schedule.entry(rowB, day);
+        return SwapOutcome::NotTwoEmployees;
+    const auto a = changefile::fileForm(schedule.entry(rowA, day));
+    const auto b = changefile::fileForm(schedule.entry(rowB, day));
+    if (!a || !b)
+        return SwapOutcome::NotStorable;
     const QDate date = schedule.dates()[day];
-    changes.set(nameA, date, b);
-    changes.set(nameB, date, a);
-    return true;
+    changes.set(nameA, date, *b);
+    changes.set(nameB, date, *a);
+    return SwapOutcome::Swapped;
 }
 
 } // namespace daychanges

@@ -108,9 +108,14 @@ private:
     QSet<QString> names_;
 };
 
-// Swaps two employees on a period day: each gets the other's entry of that day as a change. No
-// swap (false) for the same row twice, two rows of one name, a row that is not registered or a
-// day outside the period's dates.
-bool swapDay(DayChanges& changes, const EffectiveSchedule& schedule, int rowA, int rowB, int day);
+// Swaps two employees on a period day: each gets the other's entry of that day in effect as a
+// change, in the change file's form.
+enum class SwapOutcome {
+    Swapped,
+    NotTwoEmployees, // the same row twice, two rows of one name, a row that is not registered
+    NotStorable, // an entry of the master has no form a change can be saved in
+};
+// Nothing changes unless it swaps; also not for a day outside the period's dates.
+SwapOutcome swapDay(DayChanges& changes, const EffectiveSchedule& schedule, int rowA, int rowB, int day);
 
 } // namespace daychanges

@@ -26,6 +26,7 @@ const QString kUsage = QStringLiteral("【勤務変更】\r\n\r\n■ セルを�
 const QString kNoCell = QStringLiteral("▼ 変更する従業員と日付のセルを選択してください．");
 const QString kSwapCells = QStringLiteral("▼ 入替は，同じ日付の２人のセルを選択して実行してください．");
 const QString kSwapSameName = QStringLiteral("▼ 同じ氏名の従業員同士は，入れ替えられません．");
+const QString kSwapNotStorable = QStringLiteral("▼ 従業員マスタの勤務に，勤務変更として保存できない時刻（５分刻みでない分など）があるため，入れ替えられません．従業員マスタ登録で勤務を登録し直してください．");
 // clang-format on
 
 const QColor kChangedBackground(255, 226, 170);
@@ -244,8 +245,14 @@ void TFormChange::NSwapClick()
     const QString nameA = schedule.master().cell(0, cells[0].row());
     const QString nameB = schedule.master().cell(0, cells[1].row());
     DayChanges swapped = forms_.FormData->dayChanges;
-    if (!daychanges::swapDay(swapped, schedule, cells[0].row(), cells[1].row(), day)) {
+    switch (daychanges::swapDay(swapped, schedule, cells[0].row(), cells[1].row(), day)) {
+    case daychanges::SwapOutcome::Swapped:
+        break;
+    case daychanges::SwapOutcome::NotTwoEmployees:
         dialogs::message(dialogs::Kind::Information, kSwapSameName, dialogs::Buttons::Ok, this);
+        return;
+    case daychanges::SwapOutcome::NotStorable:
+        dialogs::message(dialogs::Kind::Warning, kSwapNotStorable, dialogs::Buttons::Ok, this);
         return;
     }
     const QDate date = schedule.dates()[day];

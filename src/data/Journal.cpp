@@ -4,14 +4,22 @@
 #include <QFile>
 #include <QFileInfo>
 
+void Journal::loaded(const QString& name, const QByteArray& bytes)
+{
+    loaded_.insert(name, bytes);
+}
+
 std::optional<FileError> Journal::record(const QString& dir, const QList<FileBytes>& files)
 {
     std::optional<FileError> first;
     for (const FileBytes& file : files) {
         if (leftAlone_.contains(file.name)) // a journal of this table would replace a file the user may need
             continue;
-        const auto known = written_.constFind(file.name);
-        if (known != written_.cend() && *known == file.bytes)
+        if (const auto known = loaded_.constFind(file.name); known != loaded_.cend() && *known == file.bytes) {
+            remove(dir, file.name); // back to what was loaded: nothing to recover
+            continue;
+        }
+        if (const auto known = written_.constFind(file.name); known != written_.cend() && *known == file.bytes)
             continue;
         if (auto error = saveFile(dir, recoveryFileName(file.name), file.bytes, false)) {
             if (!first)
@@ -25,12 +33,19 @@ std::optional<FileError> Journal::record(const QString& dir, const QList<FileByt
 
 void Journal::leaveAlone(const QString& name)
 {
-    leftAlone_.append(name);
+    leftAlone_.insert(name);
 }
 
-void Journal::discard(const QString& dir, const QString& name)
+void Journal::remove(const QString& dir, const QString& name)
 {
     if (written_.remove(name) > 0)
+        QFile::remove(QDir(dir).filePath(recoveryFileName(name)));
+}
+
+void Journal::saved(const QString& dir, const QString& name)
+{
+    written_.remove(name);
+    if (!leftAlone_.contains(name))
         QFile::remove(QDir(dir).filePath(recoveryFileName(name)));
 }
 
@@ -39,10 +54,12 @@ RecoveryScan scanRecoveryFiles(const QString& dir, const QList<PersistedFile>& f
     RecoveryScan scan;
     const QDir directory(dir);
     for (const PersistedFile& file : files) {
+        const QFileInfo data(directory.filePath(file.name));
+        if (data.exists() && (!scan.lastClose.isValid() || data.lastModified() > scan.lastClose))
+            scan.lastClose = data.lastModified();
         const QFileInfo recovery(directory.filePath(recoveryFileName(file.name)));
         if (!recovery.exists())
             continue;
-        const QFileInfo data(directory.filePath(file.name));
         // File times of the same second cannot tell which was written first, and a normal close
         // writes its data file after the last journal: only a later second means a later write.
         if (data.exists() && recovery.lastModified().toSecsSinceEpoch() <= data.lastModified().toSecsSinceEpoch())
@@ -56,9 +73,11 @@ RecoveryScan scanRecoveryFiles(const QString& dir, const QList<PersistedFile>& f
             continue;
         }
         QFile current(data.filePath());
-        if (data.exists() && current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
+        const QByteArray saved = data.exists() && current.open(QIODevice::ReadOnly) ? current.readAll() : QByteArray();
+        if (current.isOpen() && saved == bytes)
             continue;
-        scan.newer.append({ file, recovery.lastModified(), data.exists() ? data.lastModified() : QDateTime(), bytes });
+        scan.newer.append(
+            { file, recovery.lastModified(), data.exists() ? data.lastModified() : QDateTime(), bytes, saved });
     }
     return scan;
 }

@@ -2,8 +2,87 @@
 
 #include "platform/Numbers.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+
+namespace {
+
+// A file beside the two data files: how the data holder takes its bytes in and gives them out,
+// how its problems are told, and what a recovery file of it brings back.
+struct Extension {
+    QString name;
+    QString label;
+    QByteArray (*serialize)(const TFormData&);
+    // Takes the file's bytes into the holder and returns the lines not taken.
+    QList<RejectedLine> (*read)(TFormData&, const QByteArray&);
+    QString (*rejectedLinesMessage)(const QList<RejectedLine>&);
+    QString (*openFailureMessage)(const FileError&);
+    // What the recovered bytes hold that the saved ones do not, in the user's words.
+    QString (*recoveryContent)(const QByteArray& saved, const QByteArray& recovered);
+};
+
+// How many keys two maps of one file's content disagree on: present in one only, or different.
+template <typename Map> int differingKeys(const Map& a, const Map& b)
+{
+    int n = 0;
+    for (auto it = a.cbegin(); it != a.cend(); ++it)
+        n += !b.contains(it.key()) || b.value(it.key()) != it.value() ? 1 : 0;
+    for (auto it = b.cbegin(); it != b.cend(); ++it)
+        n += a.contains(it.key()) ? 0 : 1;
+    return n;
+}
+
+QHash<QString, QList<QByteArray>> employeeLines(const QByteArray& bytes)
+{
+    Table table { 44, kMaxEmployees };
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    readTable(buffer, table, LoadLimit::IgnoreExtraRows);
+    QHash<QString, QList<QByteArray>> lines;
+    for (int row = 0; row < table.rowCount(); ++row)
+        if (!table.cell(0, row).isEmpty())
+            lines[table.cell(0, row)].append(serializeRow(table, row));
+    return lines;
+}
+
+QHash<QPair<QString, QDate>, DayEntry> changeEntries(const QByteArray& bytes)
+{
+    QHash<QPair<QString, QDate>, DayEntry> entries;
+    for (const DayChange& c : changefile::read(bytes).changes.list())
+        entries.insert({ c.name, c.date }, c.entry);
+    return entries;
+}
+
+const std::vector<Extension>& extensions()
+{
+    static const std::vector<Extension> files {
+        { TFormData::kChangeFile, QStringLiteral("勤務変更"),
+            [](const TFormData& data) { return changefile::serialize(data.dayChanges, data.StringGrid1); },
+            [](TFormData& data, const QByteArray& bytes) {
+                changefile::ReadResult read = changefile::read(bytes);
+                data.dayChanges = std::move(read.changes);
+                return read.rejected;
+            },
+            changefile::rejectedLinesMessage, changefile::openFailureMessage,
+            [](const QByteArray& saved, const QByteArray& recovered) {
+                return QStringLiteral("勤務変更 %1 件")
+                    .arg(differingKeys(changeEntries(saved), changeEntries(recovered)));
+            } },
+    };
+    return files;
+}
+
+const Extension* extensionNamed(const QString& name)
+{
+    const auto& files = extensions();
+    const auto it = std::find_if(files.begin(), files.end(), [&name](const Extension& e) { return e.name == name; });
+    return it != files.end() ? &*it : nullptr;
+}
+
+} // namespace
 
 int TFormData::employeeCount() const
 {
@@ -30,63 +109,91 @@ TFormData::Loaded TFormData::loadedFrom(const LoadResult& result)
     return result.takenCompletely ? Loaded::Completely : Loaded::Partly;
 }
 
+void TFormData::setLoaded(const QString& name, Loaded loaded, const QByteArray& bytes)
+{
+    loaded_.insert(name, loaded);
+    if (loaded != Loaded::No)
+        journal_.loaded(name, bytes);
+}
+
 std::optional<FileError> TFormData::loadMaster(const QString& dir, bool& capacityExceeded)
 {
     const LoadResult result = loadTableFile(dir, kMasterFile, StringGrid1, LoadLimit::CapacityFlag);
     capacityExceeded = result.capacityExceeded;
-    master_ = loadedFrom(result);
+    setLoaded(kMasterFile, loadedFrom(result), serializeTable(StringGrid1));
     return result.error;
 }
 
 std::optional<FileError> TFormData::loadSchedule(const QString& dir)
 {
     const LoadResult result = loadTableFile(dir, kScheduleFile, StringGrid2, LoadLimit::IgnoreExtraRows);
-    schedule_ = loadedFrom(result);
+    setLoaded(kScheduleFile, loadedFrom(result), serializeTable(StringGrid2));
     return result.error;
 }
 
-TFormData::ChangeLoad TFormData::loadChanges(const QString& dir)
+TFormData::FileLoad TFormData::loadExtension(const QString& dir, const QString& name)
 {
-    dayChanges = {};
-    QFile file(QDir(dir).filePath(kChangeFile));
+    const Extension* extension = extensionNamed(name);
+    if (!extension)
+        return { name, FileError { FileError::Kind::Open, name, QString() }, {}, QString() };
+    extension->read(*this, QByteArray()); // nothing until the file is read
+    QFile file(QDir(dir).filePath(name));
     if (!file.exists()) {
-        changes_ = Loaded::Missing;
-        return {};
+        setLoaded(name, Loaded::Missing, QByteArray());
+        return { name, std::nullopt, {}, QString() };
     }
-    const auto unreadable = [this, &file]() -> ChangeLoad {
-        changes_ = Loaded::No;
-        return { FileError { FileError::Kind::Open, kChangeFile, file.errorString() }, {} };
+    const auto unreadable = [this, extension, &file, &name]() -> FileLoad {
+        setLoaded(name, Loaded::No, QByteArray());
+        const FileError error { FileError::Kind::Open, name, file.errorString() };
+        return { name, error, {}, extension->openFailureMessage(error) };
     };
     if (!file.open(QIODevice::ReadOnly))
         return unreadable();
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return unreadable();
-    changefile::ReadResult read = changefile::read(bytes);
-    dayChanges = std::move(read.changes);
-    const bool whole = read.rejected.isEmpty() && changefile::serialize(dayChanges, StringGrid1) == bytes;
-    changes_ = whole ? Loaded::Completely : Loaded::Partly;
-    return { std::nullopt, read.rejected };
+    const QList<RejectedLine> rejected = extension->read(*this, bytes);
+    const QByteArray taken = extension->serialize(*this);
+    setLoaded(name, rejected.isEmpty() && taken == bytes ? Loaded::Completely : Loaded::Partly, taken);
+    return { name, std::nullopt, rejected, rejected.isEmpty() ? QString() : extension->rejectedLinesMessage(rejected) };
+}
+
+QList<TFormData::FileLoad> TFormData::loadExtensions(const QString& dir)
+{
+    QList<FileLoad> loads;
+    for (const Extension& extension : extensions())
+        loads.append(loadExtension(dir, extension.name));
+    return loads;
+}
+
+bool TFormData::isLoaded(const QString& name) const
+{
+    return loadedState(name) != Loaded::No;
 }
 
 std::vector<TFormData::Persisted> TFormData::persisted() const
 {
-    return {
-        { { kMasterFile, QStringLiteral("従業員マスタ") }, serializeTable(StringGrid1), master_ },
-        { { kScheduleFile, QStringLiteral("勤務期間") }, serializeTable(StringGrid2), schedule_ },
-        { { kChangeFile, QStringLiteral("勤務変更") }, changefile::serialize(dayChanges, StringGrid1), changes_ },
+    std::vector<Persisted> files {
+        { { kMasterFile, QStringLiteral("従業員マスタ") }, serializeTable(StringGrid1), loadedState(kMasterFile) },
+        { { kScheduleFile, QStringLiteral("勤務期間") }, serializeTable(StringGrid2), loadedState(kScheduleFile) },
     };
+    for (const Extension& extension : extensions())
+        files.push_back(
+            { { extension.name, extension.label }, extension.serialize(*this), loadedState(extension.name) });
+    return files;
 }
 
 std::optional<FileError> TFormData::saveAll(const QString& dir)
 {
     for (const Persisted& p : persisted()) {
-        // A file not taken whole keeps its bytes in the backup; so does a change file that
-        // appeared since start-up.
+        if (p.loaded == Loaded::No)
+            continue;
+        // A file not taken whole keeps its bytes in the backup; so does a file beside the data
+        // files that appeared since start-up.
         if (p.written())
             if (auto error = saveFile(dir, p.file.name, p.bytes, p.loaded != Loaded::Completely))
                 return error;
-        journal_.discard(dir, p.file.name);
+        journal_.saved(dir, p.file.name);
     }
     return std::nullopt;
 }
@@ -99,14 +206,24 @@ QList<PersistedFile> TFormData::persistedFiles() const
     return files;
 }
 
+QString TFormData::recoveryContent(const Recovery& recovery)
+{
+    if (recovery.file.name == kMasterFile) {
+        const int n = differingKeys(employeeLines(recovery.saved), employeeLines(recovery.bytes));
+        return QStringLiteral("従業員 %1 名の登録・変更").arg(n);
+    }
+    if (recovery.file.name == kScheduleFile)
+        return QStringLiteral("勤務期間の登録");
+    if (const Extension* extension = extensionNamed(recovery.file.name))
+        return extension->recoveryContent(recovery.saved, recovery.bytes);
+    return recovery.file.label;
+}
+
 std::optional<FileError> TFormData::writeJournal(const QString& dir)
 {
     QList<FileBytes> loaded;
-    for (const Persisted& p : persisted()) {
-        if (p.written())
+    for (const Persisted& p : persisted())
+        if (p.loaded != Loaded::No)
             loaded.append({ p.file.name, p.bytes });
-        else
-            journal_.discard(dir, p.file.name); // a missing change file with no change again
-    }
     return journal_.record(dir, loaded);
 }

@@ -5,6 +5,7 @@
 #include "data/Journal.h"
 #include "data/Table.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -38,26 +39,34 @@ public:
     // Loading: the master load reports whether a 31st line was met (the capacity flag).
     std::optional<FileError> loadMaster(const QString& dir, bool& capacityExceeded);
     std::optional<FileError> loadSchedule(const QString& dir);
-    // The change file, read after both data files passed their checks: a missing file means no
-    // changes and is not created. The lines not taken are returned; an error means the file
-    // could not be read, and it is then never written in this run.
-    struct ChangeLoad {
+    // A file beside the data files (the day changes, …), read after both data files passed
+    // their checks: a missing file means none and is not created. The lines not taken are
+    // returned with the message that names them; an error means the file could not be read
+    // (the message says so), and it is then never written in this run.
+    struct FileLoad {
+        QString name;
         std::optional<FileError> error;
         QList<RejectedLine> rejected;
+        QString message; // empty when the file was read whole or was missing
     };
-    ChangeLoad loadChanges(const QString& dir);
-    // The change file was read, or there was none: changes made now are saved at the close.
-    bool changesLoaded() const { return changes_ != Loaded::No; }
-    // Writes the master table, then the schedule table, then the changes; stops at the first
-    // failure. A file that was never read is not written, so it stays as the program found
-    // it; a change file that was missing is created only when there is a change to write. Once
-    // a file is saved, or has nothing to save, the recovery file its journal wrote is removed.
+    FileLoad loadExtension(const QString& dir, const QString& name);
+    // Every such file, in the order of their numbers.
+    QList<FileLoad> loadExtensions(const QString& dir);
+    // The file was read, or there was none: what the user enters for it now is saved at the close.
+    bool isLoaded(const QString& name) const;
+    // Writes the master table, then the schedule table, then the files beside them; stops at
+    // the first failure. A file that was never read is not written, so it stays as the program
+    // found it; a file beside them that was missing is created only when there is something to
+    // write. Once a file is saved, or has nothing to save, its recovery file is removed.
     std::optional<FileError> saveAll(const QString& dir);
 
     // The persisted tables' data files, in the order they are loaded.
     QList<PersistedFile> persistedFiles() const;
-    // Writes each loaded table whose file form changed since the journal last wrote it to its
-    // recovery file.
+    // What a recovery file would bring back compared with its data file, in the user's words
+    // ("従業員 3 名の登録・変更", "勤務変更 3 件").
+    static QString recoveryContent(const Recovery& recovery);
+    // Writes each loaded table whose file form differs from what was loaded and changed since
+    // the journal last wrote it to its recovery file.
     std::optional<FileError> writeJournal(const QString& dir);
     // The recovery file of the data file name is neither written nor removed in this run.
     void leaveRecoveryFileAlone(const QString& name) { journal_.leaveAlone(name); }
@@ -70,6 +79,8 @@ private:
         Missing, // there was no file to read
     };
     static Loaded loadedFrom(const LoadResult& result);
+    Loaded loadedState(const QString& name) const { return loaded_.value(name, Loaded::No); }
+    void setLoaded(const QString& name, Loaded loaded, const QByteArray& bytes);
 
     // A persisted file with its content in file form; a file joins the loading's order, the
     // saving and the journal here.
@@ -77,14 +88,12 @@ private:
         PersistedFile file;
         QByteArray bytes;
         Loaded loaded;
-        // Whether a save or the journal writes it: only what was read, and a file that was
-        // missing only once there is something to write.
+        // Whether a save writes it: only what was read, and a file that was missing only once
+        // there is something to write.
         bool written() const { return loaded != Loaded::No && !(loaded == Loaded::Missing && bytes.isEmpty()); }
     };
     std::vector<Persisted> persisted() const;
 
-    Loaded master_ = Loaded::No;
-    Loaded schedule_ = Loaded::No;
-    Loaded changes_ = Loaded::No;
+    QHash<QString, Loaded> loaded_;
     Journal journal_;
 };

@@ -188,14 +188,10 @@ void StartupSequence::offerRecovery()
     if (scan.newer.isEmpty())
         return;
 
-    QStringList labels;
-    QDateTime lastClose;
-    for (const Recovery& recovery : scan.newer) {
-        labels << recovery.file.label;
-        if (recovery.dataSaved.isValid() && (!lastClose.isValid() || recovery.dataSaved > lastClose))
-            lastClose = recovery.dataSaved;
-    }
-    const QString when = lastClose.isValid() ? japaneseDateTime(lastClose) : QStringLiteral("記録なし");
+    QStringList contents;
+    for (const Recovery& recovery : scan.newer)
+        contents << TFormData::recoveryContent(recovery);
+    const QString when = scan.lastClose.isValid() ? japaneseDateTime(scan.lastClose) : QStringLiteral("記録なし");
     const QString question = QStringLiteral(
         "▼ 前回はプログラムが正常に終了しなかったため，保存されていない入力内容があります．\r\n\r\n"
         "□ 前回の正常終了：%1\r\n\r\n"
@@ -203,13 +199,28 @@ void StartupSequence::offerRecovery()
         "□ それ以降の入力内容を復元しますか？\r\n\r\n"
         "□「はい」の場合，復元します．それまでのデータファイルはバックアップ（.bak）として残ります．\r\n\r\n"
         "□「いいえ」の場合，前回終了時のデータで起動します．入力内容は日付付きの別名ファイルとして残ります．\r\n");
-    const bool restore = dialogs::message(dialogs::Kind::Warning, question.arg(when, labels.join(QStringLiteral("，"))),
-                             dialogs::Buttons::YesNo, window_)
+    const bool restore = dialogs::message(dialogs::Kind::Warning,
+                             question.arg(when, contents.join(QStringLiteral("，"))), dialogs::Buttons::YesNo, window_)
         == dialogs::Answer::Yes;
+    // A recovery file that cannot be restored or set aside (a folder that takes no file, a full
+    // disk) stays as it is for the next start, and this run starts with its data file.
+    QStringList failures;
     for (const Recovery& recovery : scan.newer) {
-        if (auto error = restore ? restoreRecovery(startDir_, recovery) : setRecoveryAside(startDir_, recovery))
-            fileFailure(*error);
+        if (auto error = restore ? restoreRecovery(startDir_, recovery) : setRecoveryAside(startDir_, recovery)) {
+            data.leaveRecoveryFileAlone(recovery.file.name);
+            failures << QStringLiteral("%1（%2）").arg(recoveryFileName(recovery.file.name), error->systemError);
+        }
     }
+    if (!failures.isEmpty())
+        dialogs::message(dialogs::Kind::Warning,
+            QStringLiteral("▼ 復旧用ファイルを処理できませんでした．\r\n\r\n"
+                           "□ %1\r\n\r\n"
+                           "□ "
+                           "このファイルはそのまま残し，前回終了時のデータで起動します．次回の起動時に，もう一度お尋ね"
+                           "します．\r\n\r\n"
+                           "□ 今回は，このデータの控えを作成しません．終了時の保存はいつもどおり行われます．\r\n")
+                .arg(failures.join(QStringLiteral("\r\n□ "))),
+            dialogs::Buttons::Ok, window_);
 }
 
 // Step 2: the schedule file and the checks of its form.
@@ -288,20 +299,16 @@ void StartupSequence::Timer3Timer()
         finish(Outcome::DataError);
         return;
     }
-    loadChanges();
+    loadExtensions();
     finish(Outcome::Normal);
 }
 
-// The change file, read only over data that passed every check, before the windows compute
-// anything from it. A problem is told and the run goes on: without the lines left out, or
-// without any change when the file cannot be read (it is then left alone).
-void StartupSequence::loadChanges()
+// The files beside the data files, read only over data that passed every check, before the
+// windows compute anything from them. A problem is told and the run goes on: without the lines
+// left out, or without the file's content when it cannot be read (it is then left alone).
+void StartupSequence::loadExtensions()
 {
-    const TFormData::ChangeLoad load = forms_.FormData->loadChanges(startDir_);
-    if (load.error)
-        dialogs::message(
-            dialogs::Kind::Warning, changefile::openFailureMessage(*load.error), dialogs::Buttons::Ok, window_);
-    else if (!load.rejected.isEmpty())
-        dialogs::message(
-            dialogs::Kind::Warning, changefile::rejectedLinesMessage(load.rejected), dialogs::Buttons::Ok, window_);
+    for (const TFormData::FileLoad& load : forms_.FormData->loadExtensions(startDir_))
+        if (!load.message.isEmpty())
+            dialogs::message(dialogs::Kind::Warning, load.message, dialogs::Buttons::Ok, window_);
 }

@@ -12,7 +12,8 @@ class Timer;
 
 // The main window's start-up sequence: three chained one-shot steps that load the employee
 // master file and check it, load the schedule file and check its form, and check the period
-// against the start-up date (and, when everything passed, loads the day changes), with their
+// against the start-up date (and, when everything passed, loads the files beside the data files:
+// the day changes, …), with their
 // captions and pauses. Before loading it offers to restore what a run that did not close left in
 // the recovery files. It runs once per run. It tells
 // the window what to show through its signals and decides nothing about menus or panels; a
@@ -53,7 +54,7 @@ private:
     void caption(const QString& text);
     void progressCaption(int dots);
     void finish(Outcome outcome);
-    void loadChanges();
+    void loadExtensions();
 
     Forms& forms_;
     std::function<QDate()> startupDate_;

@@ -213,7 +213,7 @@ void TFormMain::setTopMenus(bool action, bool data, bool schedu, bool sum, bool 
     // The period labour cost computes over the checked period as the views do, and the changes
     // can be edited only when their file could be read, since it is never written otherwise.
     ui->NPeriodCost->setEnabled(action && schedu && sum);
-    ui->NscheChange->setEnabled(schedu && forms_.FormData->changesLoaded());
+    ui->NscheChange->setEnabled(schedu && forms_.FormData->isLoaded(TFormData::kChangeFile));
 }
 
 void TFormMain::enterSetupNeeded()

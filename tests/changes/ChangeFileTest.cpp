@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 const QString kFieldCount = "項目数が10ではありません";
@@ -117,4 +116,45 @@ TEST(ChangeFile, TheStartUpMessageListsTheFirstFifteenLinesAndCountsTheRest)
             "　6 行目：日付が存在しません" }));
     EXPECT_EQ(lines.mid(16, 3), QStringList({ "　30 行目：項目数が10ではありません", "　ほか 2 行", "" }));
     EXPECT_FALSE(changefile::rejectedLinesMessage(rejected.mid(0, 15)).contains("ほか"));
+}
+
+// Whatever notation of a day the master's checks accept, a change made from it (a swap copies the
+// partner's entry) is written in the file's form and read back as the same day.
+TEST(ChangeFile, AnEntryFromTheMasterIsWrittenInTheFilesFormAndReadBack)
+{
+    const auto entry = [](const QString& attribute, const QString& sh, const QString& sm, const QString& eh,
+                           const QString& em, const QString& net) {
+        return DayEntry { attribute, sh, sm, eh, em, net, true };
+    };
+    const struct {
+        DayEntry master;
+        std::optional<DayEntry> formed;
+    } cases[] = {
+        { entry("勤務日", "9", "00", "17", "30", "450"), entry("勤務日", "9", "00", "17", "30", "450") },
+        { entry("勤務日", "9", "0", "17", "30", "450"), entry("勤務日", "9", "00", "17", "30", "450") },
+        { entry("勤務日", "09", "05", "+17", "030", "0450"), entry("勤務日", "9", "5", "17", "30", "450") },
+        { entry("勤務日", "0", "00", "24", "00", "1380"), entry("勤務日", "0", "00", "24", "00", "1380") },
+        { entry("勤務日", "22", "30", "6", "0", "0"), entry("勤務日", "22", "30", "6", "00", "0") },
+        { entry("公休", "9", "00", "17", "30", "450"), entry("公休", "0", "00", "0", "00", "0") },
+        { entry("休み", "-1", "99", "x", "", ""), entry("休み", "0", "00", "0", "00", "0") },
+        { entry("勤務日", "25", "00", "17", "30", "450"), std::nullopt },
+        { entry("勤務日", "-1", "00", "17", "30", "450"), std::nullopt },
+        { entry("勤務日", "9", "07", "17", "30", "450"), std::nullopt },
+        { entry("勤務日", "9", "00", "17", "60", "450"), std::nullopt },
+        { entry("勤務日", "9", "00", "17", "30", "-5"), std::nullopt },
+        { entry("勤務", "9", "00", "17", "30", "450"), std::nullopt },
+    };
+    Table master { 44, 30 };
+    master.setCell(0, 0, "佐藤");
+    for (const auto& c : cases) {
+        const std::optional<DayEntry> formed = changefile::fileForm(c.master);
+        EXPECT_EQ(formed, c.formed) << c.master.startHour.toStdString() << " " << c.master.startMinute.toStdString();
+        if (!formed)
+            continue;
+        DayChanges changes;
+        changes.set("佐藤", QDate(2026, 5, 13), *formed);
+        const changefile::ReadResult back = changefile::read(changefile::serialize(changes, master));
+        EXPECT_TRUE(back.rejected.isEmpty()) << back.rejected.value(0).reason.toStdString();
+        EXPECT_EQ(back.changes, changes);
+    }
 }

@@ -23,7 +23,7 @@ protected:
 
 TEST_F(ChangeStore, AMissingFileIsCreatedOnlyWhenThereIsAChangeToWrite)
 {
-    const TFormData::ChangeLoad load = data.loadChanges(dir.path());
+    const TFormData::FileLoad load = data.loadExtension(dir.path(), TFormData::kChangeFile);
     EXPECT_FALSE(load.error);
     EXPECT_TRUE(load.rejected.isEmpty());
     ASSERT_FALSE(data.saveAll(dir.path()));
@@ -39,7 +39,7 @@ TEST_F(ChangeStore, LinesLeftOutKeepTheFilesBytesInTheBackup)
 {
     const QByteArray original = kLine + sjis("佐藤,2026,2,30,休み,0,00,0,00,0,\r\n");
     writeFileBytes(file(), original);
-    const TFormData::ChangeLoad load = data.loadChanges(dir.path());
+    const TFormData::FileLoad load = data.loadExtension(dir.path(), TFormData::kChangeFile);
     EXPECT_EQ(load.rejected, QList<RejectedLine>({ { 2, "日付が存在しません" } }));
     EXPECT_EQ(data.dayChanges.size(), 1);
 
@@ -51,7 +51,7 @@ TEST_F(ChangeStore, LinesLeftOutKeepTheFilesBytesInTheBackup)
 TEST_F(ChangeStore, AFileReadWholeIsRewrittenWithoutBackupAndEmptiedWhenNoChangeIsLeft)
 {
     writeFileBytes(file(), kLine);
-    ASSERT_FALSE(data.loadChanges(dir.path()).error);
+    ASSERT_FALSE(data.loadExtension(dir.path(), TFormData::kChangeFile).error);
     EXPECT_TRUE(data.dayChanges.remove("山田", kDate));
     ASSERT_FALSE(data.saveAll(dir.path()));
     EXPECT_TRUE(QFile::exists(file()));
@@ -61,7 +61,7 @@ TEST_F(ChangeStore, AFileReadWholeIsRewrittenWithoutBackupAndEmptiedWhenNoChange
     // A file in another order reads whole but is not the saver's form: its bytes are kept too.
     const QByteArray unsorted = sjis("佐藤,2026,5,13,休み,0,00,0,00,0,\r\n") + kLine;
     writeFileBytes(file(), unsorted);
-    ASSERT_TRUE(data.loadChanges(dir.path()).rejected.isEmpty());
+    ASSERT_TRUE(data.loadExtension(dir.path(), TFormData::kChangeFile).rejected.isEmpty());
     ASSERT_FALSE(data.saveAll(dir.path()));
     EXPECT_EQ(readFileBytes(backup()), unsorted);
     EXPECT_EQ(readFileBytes(file()), kLine + sjis("佐藤,2026,5,13,休み,0,00,0,00,0,\r\n"));
@@ -76,7 +76,7 @@ TEST_F(ChangeStore, AFileNotReadOrUnreadableIsNeverWritten)
 
     QFile::remove(file());
     ASSERT_TRUE(QDir(dir.path()).mkdir(TFormData::kChangeFile));
-    const TFormData::ChangeLoad load = data.loadChanges(dir.path());
+    const TFormData::FileLoad load = data.loadExtension(dir.path(), TFormData::kChangeFile);
     ASSERT_TRUE(load.error);
     EXPECT_EQ(load.error->kind, FileError::Kind::Open);
     EXPECT_TRUE(data.dayChanges.isEmpty());

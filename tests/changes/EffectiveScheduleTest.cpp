@@ -1,5 +1,6 @@
 #include "changes/EffectiveSchedule.h"
 #include "ChangesTestData.h"
+#include "master/MasterRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -101,8 +102,9 @@ TEST(EffectiveSchedule, AHeaderWithoutAValidStartOrDayCountGivesNoDatesAndNoChan
     }
 }
 
-TEST(EffectiveSchedule, ASwapGivesEachTheOthersEntryOfTheDayAsAChange)
+TEST(EffectiveSchedule, ASwapGivesEachTheOthersEntryOfTheDayInEffectAsAChange)
 {
+    using daychanges::SwapOutcome;
     Shop shop;
     const QDate saturday(2026, 5, 16);
     shop.data.dayChanges.set("佐藤", saturday, shift("10", "00", "15", "00", "300"));
@@ -111,19 +113,30 @@ TEST(EffectiveSchedule, ASwapGivesEachTheOthersEntryOfTheDayAsAChange)
 
     DayChanges& changes = shop.data.dayChanges;
     const DayChanges before = changes;
-    EXPECT_FALSE(daychanges::swapDay(changes, schedule, 1, 1, day));
-    EXPECT_FALSE(daychanges::swapDay(changes, schedule, 0, 2, day)) << "one name";
-    EXPECT_FALSE(daychanges::swapDay(changes, schedule, 1, 3, day)) << "row 3 is not registered";
-    EXPECT_FALSE(daychanges::swapDay(changes, schedule, 0, 1, schedule.dates().size()));
-    EXPECT_FALSE(daychanges::swapDay(changes, schedule, 0, 1, -1));
+    EXPECT_EQ(daychanges::swapDay(changes, schedule, 1, 1, day), SwapOutcome::NotTwoEmployees);
+    EXPECT_EQ(daychanges::swapDay(changes, schedule, 0, 2, day), SwapOutcome::NotTwoEmployees) << "one name";
+    EXPECT_EQ(daychanges::swapDay(changes, schedule, 1, 3, day), SwapOutcome::NotTwoEmployees) << "row 3 is empty";
+    EXPECT_EQ(daychanges::swapDay(changes, schedule, 0, 1, schedule.dates().size()), SwapOutcome::NotTwoEmployees);
+    EXPECT_EQ(daychanges::swapDay(changes, schedule, 0, 1, -1), SwapOutcome::NotTwoEmployees);
     EXPECT_EQ(changes, before);
 
-    ASSERT_TRUE(daychanges::swapDay(changes, schedule, 0, 1, day));
-    EXPECT_EQ(changes.find("山田", saturday), shift("10", "00", "15", "00", "300"));
+    // Either of the two may be the one with the change (the first cell selected, or the second).
     DayEntry weekend = kWeekend;
     weekend.changed = true;
-    EXPECT_EQ(changes.find("佐藤", saturday), weekend);
-    EXPECT_EQ(changes.size(), 2);
+    for (const auto& [first, second] : { std::pair { 0, 1 }, std::pair { 1, 0 } }) {
+        changes = before;
+        ASSERT_EQ(daychanges::swapDay(changes, schedule, first, second, day), SwapOutcome::Swapped);
+        EXPECT_EQ(changes.find("山田", saturday), shift("10", "00", "15", "00", "300")) << first;
+        EXPECT_EQ(changes.find("佐藤", saturday), weekend) << first;
+        EXPECT_EQ(changes.size(), 2);
+    }
+
+    // An entry of the master with no form a change can be saved in is not swapped.
+    shop.data.StringGrid1.setCell(master::blockColumn(5) + 2, 0, "7"); // 山田's Saturday minute
+    shop.data.StringGrid1.setCell(master::blockColumn(5), 0, "勤務日");
+    changes = {};
+    EXPECT_EQ(daychanges::swapDay(changes, EffectiveSchedule(shop.data), 0, 1, day), SwapOutcome::NotStorable);
+    EXPECT_TRUE(changes.isEmpty());
 }
 
 TEST(DayChanges, ARenameMovesTheChangesThatDoNotMeetOnesOfTheNewNameUnlessAnotherRowKeepsTheOldName)
@@ -159,8 +172,8 @@ TEST(DayChanges, ARenameMovesTheChangesThatDoNotMeetOnesOfTheNewNameUnlessAnothe
 TEST(EffectiveSchedule, TheNextPeriodStartsTheDayAfterTheLastAndIsWhatRegisteringThatDayGives)
 {
     // Every start day of a 28-, 29-, 30- and 31-day month and of December.
-    for (const QDate month : { QDate(2023, 2, 1), QDate(2024, 2, 1), QDate(2026, 4, 1), QDate(2026, 3, 1),
-             QDate(2026, 12, 1) }) {
+    for (const QDate month :
+        { QDate(2023, 2, 1), QDate(2024, 2, 1), QDate(2026, 4, 1), QDate(2026, 3, 1), QDate(2026, 12, 1) }) {
         for (int day = 1; day <= month.daysInMonth(); ++day) {
             const QDate start(month.year(), month.month(), day);
             PeriodData shop(start, { employee("山田") });

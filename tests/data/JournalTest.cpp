@@ -74,33 +74,38 @@ TEST(RecoveryScan, OnlyALaterSecondWithOtherContentIsOffered)
     }
 }
 
-// The journal writes a file again only when its table changed, and takes back only its own files.
-TEST(Journal, WritesWhatChangedAndRemovesOnlyWhatItWrote)
+// The journal writes a file only when its table differs from what was loaded and changed since
+// its last write; a save takes the recovery file away, whichever run wrote it, unless it is left
+// alone.
+TEST(Journal, WritesWhatDiffersFromTheLoadedTableAndASaveTakesTheRecoveryFileAway)
 {
     StartDirectory dir;
     const QString schedule = TFormData::kScheduleFile;
     const QString other = QStringLiteral("zelrotandata3.zel");
     Journal journal;
-    ASSERT_FALSE(journal.record(dir.path(), { { kName, "a1" }, { schedule, "b1" } }));
-    EXPECT_EQ(readFileBytes(dir.file(kRecovery)), "a1");
+    journal.loaded(kName, "a0");
+    journal.loaded(schedule, "b0");
+    ASSERT_FALSE(journal.record(dir.path(), { { kName, "a0" }, { schedule, "b1" } }));
+    EXPECT_FALSE(QFile::exists(dir.file(kRecovery))) << "a table as it was loaded has nothing to recover";
     EXPECT_EQ(readFileBytes(dir.file(recoveryFileName(schedule))), "b1");
 
+    ASSERT_FALSE(journal.record(dir.path(), { { kName, "a1" } }));
     writeFileBytes(dir.file(kRecovery), "touched");
     writeFileBytes(dir.file(recoveryFileName(other)), "kept");
     journal.leaveAlone(other);
-    ASSERT_FALSE(journal.record(dir.path(), { { kName, "a1" }, { schedule, "b2" }, { other, "c" } }));
+    ASSERT_FALSE(journal.record(dir.path(), { { kName, "a1" }, { schedule, "b0" }, { other, "c" } }));
     EXPECT_EQ(readFileBytes(dir.file(kRecovery)), "touched") << "an unchanged table is not written again";
-    EXPECT_EQ(readFileBytes(dir.file(recoveryFileName(schedule))), "b2");
+    EXPECT_FALSE(QFile::exists(dir.file(recoveryFileName(schedule)))) << "back to what was loaded";
     EXPECT_EQ(readFileBytes(dir.file(recoveryFileName(other))), "kept");
 
-    journal.discard(dir.path(), schedule);
-    journal.discard(dir.path(), other);
-    EXPECT_FALSE(QFile::exists(dir.file(recoveryFileName(schedule))));
+    writeFileBytes(dir.file(recoveryFileName(schedule)), "an earlier run's");
+    for (const QString& name : { kName, schedule, other })
+        journal.saved(dir.path(), name);
+    EXPECT_FALSE(QFile::exists(dir.file(kRecovery)));
+    EXPECT_FALSE(QFile::exists(dir.file(recoveryFileName(schedule)))) << "a saved file leaves no recovery file";
     EXPECT_TRUE(QFile::exists(dir.file(recoveryFileName(other)))) << "a file left alone is not removed";
-
-    Journal later;
-    later.discard(dir.path(), kName);
-    EXPECT_TRUE(QFile::exists(dir.file(kRecovery))) << "a journal removes only what it wrote";
+    ASSERT_FALSE(journal.record(dir.path(), { { kName, "a2" } }));
+    EXPECT_EQ(readFileBytes(dir.file(kRecovery)), "a2") << "a later change writes it anew";
 }
 
 // A recovery file set aside never replaces an earlier one.
@@ -150,7 +155,7 @@ TEST(Journal, AMissingChangeFileWithNoChangeLeftHasNoRecoveryFile)
     StartDirectory dir;
     const QString recovery = dir.file(recoveryFileName(TFormData::kChangeFile));
     TFormData data;
-    ASSERT_FALSE(data.loadChanges(dir.path()).error);
+    ASSERT_FALSE(data.loadExtension(dir.path(), TFormData::kChangeFile).error);
     const QDate day(2024, 5, 7);
     const DayEntry off { QStringLiteral("休み"), QStringLiteral("0"), QStringLiteral("00"), QStringLiteral("0"),
         QStringLiteral("00"), QStringLiteral("0"), true };

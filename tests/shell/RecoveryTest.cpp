@@ -3,6 +3,7 @@
 #include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"
 #include "period/Unitterm.h"
+#include "support/ClosedFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,14 +74,23 @@ protected:
     std::unique_ptr<ProgramRun> run;
 };
 
-// The question names the last close and only the table that has something to restore.
+// The question names the last close and what comes back, only of the table that has something
+// to restore.
 void expectQuestion(const QList<dialogs::Shown>& shown)
 {
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].buttons, dialogs::Buttons::YesNo);
-    EXPECT_TRUE(shown[0].text.contains(QStringLiteral("2024年5月6日 18:30"))) << shown[0].text.toStdString();
-    EXPECT_TRUE(shown[0].text.contains(QStringLiteral("従業員マスタ"))) << shown[0].text.toStdString();
-    EXPECT_FALSE(shown[0].text.contains(QStringLiteral("勤務期間"))) << "the schedule's journal holds its file's bytes";
+    EXPECT_TRUE(shown[0].text.contains(QStringLiteral("前回の正常終了：2024年5月6日 18:30\r\n")))
+        << shown[0].text.toStdString();
+    EXPECT_TRUE(shown[0].text.contains(QStringLiteral("内容：従業員 1 名の登録・変更\r\n")))
+        << shown[0].text.toStdString();
+}
+
+// The names of the recovery files in dir, aside ones included.
+QStringList recoveryFiles(const StartDirectory& dir)
+{
+    return QDir(dir.path())
+        .entryList({ QStringLiteral("*.recover*") }, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
 } // namespace
@@ -88,6 +98,9 @@ void expectQuestion(const QList<dialogs::Shown>& shown)
 TEST_F(RecoveryJournal, YesRestoresWhatTheKilledRunEnteredAndKeepsTheDataFileAsBackup)
 {
     runAndKill();
+    EXPECT_EQ(recoveryFiles(dir), QStringList { kMasterRecovery }) << "only the changed table has a journal";
+    // An earlier version journalled the unchanged table too.
+    writeFileBytes(dir.file(kScheduleRecovery), schedule);
     startAgain(dialogs::Answer::Yes);
     expectQuestion(run->dialogs().shown);
     EXPECT_EQ(run->forms().FormMain->state(), TFormMain::State::Normal);
@@ -99,7 +112,7 @@ TEST_F(RecoveryJournal, YesRestoresWhatTheKilledRunEnteredAndKeepsTheDataFileAsB
 
     run->forms().FormMain->close();
     EXPECT_EQ(readFileBytes(dir.file(TFormData::kMasterFile)), journal);
-    EXPECT_FALSE(QFile::exists(dir.file(kMasterRecovery)));
+    EXPECT_EQ(recoveryFiles(dir), QStringList()) << "a normal close leaves no recovery file of what it saved";
 }
 
 TEST_F(RecoveryJournal, NoKeepsTheDataFileAndSetsTheJournalAsideUnderItsDate)
@@ -116,8 +129,71 @@ TEST_F(RecoveryJournal, NoKeepsTheDataFileAndSetsTheJournalAsideUnderItsDate)
     // What was set aside stays through a run that changes the table and closes.
     registerThroughMasterWindow(*run, QStringLiteral("江藤"));
     run->forms().FormMain->close();
+    EXPECT_EQ(recoveryFiles(dir), QStringList { kMasterRecovery + QStringLiteral("-20240507-084512") });
     EXPECT_EQ(readFileBytes(dir.file(kMasterRecovery + QStringLiteral("-20240507-084512"))), journal);
-    EXPECT_FALSE(QFile::exists(dir.file(kMasterRecovery)));
+}
+
+// A folder that takes no new file and no rename: neither answer can act on the recovery file.
+// The run starts with the data files, names the file and the reason, and leaves the recovery file
+// for the next start.
+TEST_F(RecoveryJournal, ARecoveryFileThatCannotBeRestoredOrSetAsideIsNamedAndTheRunStartsWithTheDataFiles)
+{
+    runAndKill();
+    for (const dialogs::Answer answer : { dialogs::Answer::Yes, dialogs::Answer::No }) {
+        {
+            const FolderClosedToNewFiles closed(dir.path());
+            startAgain(answer);
+        }
+        const QList<dialogs::Shown> shown = run->dialogs().shown;
+        ASSERT_EQ(shown.size(), 2);
+        EXPECT_TRUE(shown[1].text.contains(kMasterRecovery + QStringLiteral("（"))) << shown[1].text.toStdString();
+        EXPECT_EQ(run->forms().FormMain->state(), TFormMain::State::Normal);
+        EXPECT_EQ(run->forms().FormData->employeeCount(), 2);
+        registerThroughMasterWindow(*run, QStringLiteral("江藤"));
+        EXPECT_EQ(readFileBytes(dir.file(kMasterRecovery)), journal) << "the journal leaves it alone";
+        run->forms().FormMaster->close();
+        run->forms().FormMain->close();
+        run.reset();
+        EXPECT_EQ(readFileBytes(dir.file(kMasterRecovery)), journal);
+        EXPECT_EQ(recoveryFiles(dir), QStringList { kMasterRecovery });
+        writeFileBytes(dir.file(TFormData::kMasterFile), master);
+        setModified(dir.file(TFormData::kMasterFile), kLastClose);
+    }
+}
+
+// The question tells the latest close of any data file, also when the file that has something to
+// restore had none, and says what will come back of each.
+TEST_F(RecoveryJournal, TheQuestionNamesTheLatestCloseAndWhatComesBack)
+{
+    const QDateTime morning(kToday, QTime(8, 45));
+    const auto changeLine = [](const char* name, int day) {
+        return sjis(QStringLiteral("%1,2024,5,%2,休み,0,00,0,00,0,\r\n").arg(name).arg(day));
+    };
+    writeFileBytes(dir.file(recoveryFileName(TFormData::kChangeFile)),
+        changeLine("青木", 8) + changeLine("井上", 8) + changeLine("青木", 9));
+    setModified(dir.file(recoveryFileName(TFormData::kChangeFile)), morning);
+    startAgain(dialogs::Answer::No);
+    ASSERT_EQ(run->dialogs().shown.size(), 1);
+    EXPECT_TRUE(run->dialogs().shown[0].text.contains(QStringLiteral("前回の正常終了：2024年5月6日 18:30\r\n")));
+    EXPECT_TRUE(run->dialogs().shown[0].text.contains(QStringLiteral("内容：勤務変更 3 件\r\n")));
+    run.reset();
+
+    // Several recovery files of data files closed at different times: the latest close.
+    const QByteArray inoue = fileLine(sampleEmployee(QStringLiteral("井上")));
+    writeFileBytes(dir.file(kMasterRecovery), inoue + fileLine(sampleEmployee(QStringLiteral("青木"))) + inoue);
+    setModified(dir.file(TFormData::kScheduleFile), kLastClose.addSecs(3600));
+    Table other { 40, 5 };
+    registerPeriod(other, kToday, 8);
+    writeFileBytes(dir.file(kScheduleRecovery), serializeTable(other));
+    for (const QString& name : { kMasterRecovery, kScheduleRecovery })
+        setModified(dir.file(name), morning);
+    startAgain(dialogs::Answer::No);
+    ASSERT_EQ(run->dialogs().shown.size(), 1);
+    EXPECT_TRUE(run->dialogs().shown[0].text.contains(QStringLiteral("前回の正常終了：2024年5月6日 19:30\r\n")))
+        << run->dialogs().shown[0].text.toStdString();
+    EXPECT_TRUE(
+        run->dialogs().shown[0].text.contains(QStringLiteral("内容：従業員 1 名の登録・変更，勤務期間の登録\r\n")))
+        << run->dialogs().shown[0].text.toStdString();
 }
 
 TEST_F(RecoveryJournal, AnUnreadableRecoveryFileIsReportedAndLeftAloneForTheWholeRun)
@@ -133,7 +209,6 @@ TEST_F(RecoveryJournal, AnUnreadableRecoveryFileIsReportedAndLeftAloneForTheWhol
     registerThroughMasterWindow(*run, QStringLiteral("上田"));
     EXPECT_TRUE(QFileInfo(dir.file(kMasterRecovery)).isDir());
     EXPECT_EQ(run->dialogs().shown.size(), 2) << "the registration's own question; the journal tried nothing";
-    EXPECT_TRUE(QFile::exists(dir.file(kScheduleRecovery))) << "the other table's journal goes on";
     run->forms().FormMain->close();
     EXPECT_TRUE(QFileInfo(dir.file(kMasterRecovery)).isDir());
     EXPECT_FALSE(QFile::exists(dir.file(kScheduleRecovery)));

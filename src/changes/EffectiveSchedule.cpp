@@ -117,14 +117,13 @@ DayEntry EffectiveSchedule::entryOn(int row, QDate date) const
 {
     if (const int day = dayOf(date); day >= 0)
         return entry(row, day);
-    const qint64 other = otherDates_.isEmpty() ? -1 : otherDates_.first().daysTo(date);
-    const bool planned = other >= 0 && other < otherDates_.size();
+    const bool planned = inOtherPeriod(date);
     if (planned && row >= 0 && row < employees_)
         if (const auto c = changes_.find(master_.cell(0, row), date))
             return *c;
     // The registered period's weekdays are the schedule table's, as entry() reads them there.
     const int code = planned && choice_ == PeriodChoice::Next
-        ? numbers::parseInt(schedule_.cell(static_cast<int>(other), 2)).value_or(0)
+        ? numbers::parseInt(schedule_.cell(static_cast<int>(otherDates_.first().daysTo(date)), 2)).value_or(0)
         : clock_::weekdayCode(date);
     return standardEntry(master_, row, code).value_or(DayEntry {});
 }
@@ -155,11 +154,16 @@ bool EffectiveSchedule::takesEffect(const DayChange& change) const
     return names_.contains(change.name) && dayOf(change.date) >= 0;
 }
 
+bool EffectiveSchedule::inOtherPeriod(QDate date) const
+{
+    return !otherDates_.isEmpty() && otherDates_.first() <= date && date <= otherDates_.last();
+}
+
 QList<DayChange> EffectiveSchedule::apart() const
 {
     QList<DayChange> out;
     for (const DayChange& c : changes_.list())
-        if (!takesEffect(c))
+        if (!takesEffect(c) && !(names_.contains(c.name) && inOtherPeriod(c.date)))
             out.append(c);
     return out;
 }

@@ -45,9 +45,9 @@ enum class PeriodChoice {
 // A period as the views see it: each registered employee's entry on each period day, which is
 // that date's change of the employee's name when there is one, else the standard week's block
 // of the day's weekday (for the registered period as the schedule table gives it in row 2, for
-// the next period the date's own weekday). It also tells which
-// changes take no effect (listed apart: a name without a master row, a date outside the period)
-// and which names two master rows share (they share the changes of that name). It reads the
+// the next period the date's own weekday). It also tells which changes take no effect in either
+// planned period (listed apart: a name without a master row, a date in neither the registered
+// nor the next period) and which names two master rows share (they share the changes of that name). It reads the
 // tables and the changes of the data holder, which must outlive it, and changes nothing; the
 // views and reports turn what it gives into lines.
 class EffectiveSchedule {
@@ -87,7 +87,8 @@ public:
     // The changes of a date by row; none when the date is not a day of the period.
     RowChanges changesOn(QDate date) const;
 
-    // The changes that take no effect, by date and name.
+    // The changes that take effect in neither the registered nor the next period, by date and
+    // name.
     QList<DayChange> apart() const;
     // Names that two or more registered rows carry, in master order.
     QStringList sharedNames() const;
@@ -96,6 +97,7 @@ public:
 
 private:
     bool takesEffect(const DayChange& change) const;
+    bool inOtherPeriod(QDate date) const;
 
     const Table& master_;
     const Table& schedule_;

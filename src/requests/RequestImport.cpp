@@ -4,8 +4,8 @@
 #include "platform/TextCodec.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 #include <variant>
 
@@ -109,27 +109,42 @@ bool undecodable(const QStringList& fields)
 }
 
 // A cell of a date or a kind as an ASCII-minded reader sees it: full-width digits, letters and
-// signs as their half-width forms.
+// signs as their half-width forms (NFKC, which leaves ASCII as it is).
 QString folded(const QString& cell)
 {
-    return cell.normalized(QString::NormalizationForm_KC).trimmed();
+    const bool ascii = std::all_of(cell.begin(), cell.end(), [](QChar c) { return c.unicode() < 0x80; });
+    return (ascii ? cell : cell.normalized(QString::NormalizationForm_KC)).trimmed();
+}
+
+// The decimal number of minLength to maxLength ASCII digits (leading zeros allowed); -1 otherwise.
+int number(QStringView text, int minLength, int maxLength)
+{
+    const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return digits && text.size() >= minLength && text.size() <= maxLength ? text.toInt() : -1;
 }
 
 // The date of a cell, or the reason it is refused.
 std::variant<QDate, QString> dateOf(const QString& cell, const QList<QDate>& dates)
 {
-    static const QRegularExpression full(QStringLiteral("^(\\d{4})([/-])(\\d{1,2})\\2(\\d{1,2})$"));
-    static const QRegularExpression monthDay(QStringLiteral("^(\\d{1,2})/(\\d{1,2})$"));
     const QString text = folded(cell);
-    if (const QRegularExpressionMatch m = full.match(text); m.hasMatch()) {
-        const QDate date(m.captured(1).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
+    const QChar separator = text.contains(u'/') ? u'/' : u'-';
+    const QList<QStringView> parts = QStringView(text).split(separator);
+    if (parts.size() == 3) {
+        const int year = number(parts[0], 4, 4);
+        const int month = number(parts[1], 1, 2);
+        const int day = number(parts[2], 1, 2);
+        if (year < 0 || month < 0 || day < 0)
+            return kBadDate;
+        const QDate date(year, month, day);
         if (!date.isValid())
             return kNoSuchDate;
         return dates.contains(date) ? std::variant<QDate, QString>(date) : kOutsidePeriod;
     }
-    if (const QRegularExpressionMatch m = monthDay.match(text); m.hasMatch()) {
-        const int month = m.captured(1).toInt();
-        const int day = m.captured(2).toInt();
+    if (parts.size() == 2 && separator == u'/') {
+        const int month = number(parts[0], 1, 2);
+        const int day = number(parts[1], 1, 2);
+        if (month < 0 || day < 0)
+            return kBadDate;
         if (!QDate(2000, month, day).isValid()) // a leap year: 2/29 exists
             return kNoSuchDate;
         for (const QDate date : dates)
@@ -155,8 +170,12 @@ std::optional<Kind> importedKind(const QString& cell)
         { QStringLiteral("◯"), Kind::WantsWork },
         { QStringLiteral("o"), Kind::WantsWork },
     };
-    const QString text = folded(cell);
-    const auto it = kinds.constFind(text.size() == 1 ? text.toLower() : text);
+    // Most cells give a kind as written; only the others are folded.
+    auto it = kinds.constFind(cell.trimmed());
+    if (it == kinds.cend()) {
+        const QString text = folded(cell);
+        it = kinds.constFind(text.size() == 1 ? text.toLower() : text);
+    }
     return it == kinds.cend() ? std::nullopt : std::optional(*it);
 }
 
@@ -189,6 +208,7 @@ ImportPreview parseImport(
     const auto [text, encoding] = decoded(csv);
     preview.encoding = encoding;
     QHash<std::pair<QString, QDate>, int> firstRow;
+    QHash<QString, QString> noteFaults;
     bool first = true;
     for (const Record& record : recordsOf(text)) {
         if (isBlank(record))
@@ -228,9 +248,12 @@ ImportPreview parseImport(
             refuse(kUnknownKind);
             continue;
         }
-        const QString note = columns->value(3).trimmed();
-        if (const QString fault = noteFault(note); !fault.isEmpty()) {
-            refuse(fault);
+        const QString note = storableNote(columns->value(3).trimmed());
+        auto fault = noteFaults.constFind(note); // a form's notes repeat, and judging one is slow
+        if (fault == noteFaults.cend())
+            fault = noteFaults.insert(note, noteFault(note));
+        if (!fault->isEmpty()) {
+            refuse(*fault);
             continue;
         }
         const QDate day = std::get<QDate>(date);

@@ -43,6 +43,16 @@ QString noteFault(const QString& note)
     return {};
 }
 
+QString storableNote(QString note)
+{
+    static const std::pair<char16_t, char16_t> forms[]
+        = { { u'\u301C', u'\uFF5E' }, { u'\u2212', u'\uFF0D' }, { u'\u2016', u'\u2225' }, { u'\u00A2', u'\uFFE0' },
+              { u'\u00A3', u'\uFFE1' }, { u'\u00AC', u'\uFFE2' }, { u'\u2014', u'\u2015' } };
+    for (const auto& [unicode, shiftJis] : forms)
+        note.replace(QChar(unicode), QChar(shiftJis));
+    return note;
+}
+
 void Requests::set(const QString& name, QDate date, Wish wish)
 {
     wishes_[{ date, name }] = std::move(wish);

@@ -31,6 +31,11 @@ inline constexpr int kNoteCharacters = 40;
 // Shift-JIS can store. The empty note is valid.
 QString noteFault(const QString& note);
 
+// The note with the characters that Unicode spells twice and Shift-JIS stores in one form only
+// (wave dash "〜", minus "−", "‖", "¢", "£", "¬", dash "—"), as input methods and other systems
+// give them, turned into the form Shift-JIS stores ("～", "－", "∥", "￠", "￡", "￢", "―").
+QString storableNote(QString note);
+
 struct Wish {
     Kind kind = Kind::DayOff;
     QString note;

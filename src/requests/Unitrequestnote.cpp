@@ -32,7 +32,7 @@ void TFormRequestNote::edit(const QString& who, const QString& note)
 
 void TFormRequestNote::BtnRegisterClick()
 {
-    const QString note = ui->EditNote->text();
+    const QString note = requests::storableNote(ui->EditNote->text());
     if (const QString fault = requests::noteFault(note); !fault.isEmpty()) {
         dialogs::message(
             dialogs::Kind::Plain, QStringLiteral("▼ ") + fault + QStringLiteral("．"), dialogs::Buttons::Ok, this);

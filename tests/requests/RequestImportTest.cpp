@@ -80,30 +80,48 @@ TEST(RequestImport, EveryRowIsTakenOrRefusedWithItsRowNumberAndReason)
     const QString quoting = "引用符（\"）の使い方が正しくありません";
     const QString undecodable = "読み取れない文字があります（文字コード）";
     const QString skipped = "-"; // neither taken nor refused
+    // One row per line.
+    // clang-format off
     const struct {
         QByteArray record;
         QString reason; // empty: taken
     } cases[] = {
         { "\"氏名\",日付,種類,\"メモ\n（任意）\"", skipped }, // a heading of two lines
-        { "山田,2026/5/12,希望休,", {} }, { "山田,2026-05-13,出勤不可", {} }, { "山田,6/1,出勤希望,早番", {} },
+        { "山田,2026/5/12,希望休,", {} },
+        { "山田,2026-05-13,出勤不可", {} },
+        { "山田,6/1,出勤希望,早番", {} },
         { "山田,５／１４,休", {} }, // full-width digits and slash
-        { "佐藤,2026/5/15,ｘ", {} }, { "佐藤,2026/5/16,〇,,,", {} }, // empty columns after the last
-        { "\"佐藤\",\"2026/5/17\",\"◯\",\"\"\"特急\"\"で帰省\"", {} }, { " 鈴木　,2026/5/18 ,O, 午前のみ ", {} },
-        { "", skipped }, { ",,,", skipped }, { "高橋,2026/5/12,希望休", unknownName }, { ",2026/5/12,希望休", noName },
-        { "山田,2026/5/32,希望休", noSuchDate }, { "山田,2/30,希望休", noSuchDate },
-        { "山田,2026/6/21,希望休", outside }, { "山田,5/11,希望休", outside }, { "山田,2026.5.19,希望休", badDate },
-        { "山田,26/5/19,希望休", badDate }, { "山田,2026/5-19,希望休", badDate }, { "山田,,希望休", badDate },
-        { "山田,2026/5/19,休み", badKind }, { "山田,2026/5/19,", badKind },
+        { "佐藤,2026/5/15,ｘ", {} },
+        { "佐藤,2026/5/16,〇,,,", {} }, // empty columns after the last
+        { "\"佐藤\",\"2026/5/17\",\"◯\",\"\"\"特急\"\"で帰省\"", {} },
+        { " 鈴木　,2026/5/18 ,O, 9時〜12時 ", {} }, // the wave dash as Shift-JIS stores it
+        { "", skipped },
+        { ",,,", skipped },
+        { "高橋,2026/5/12,希望休", unknownName },
+        { ",2026/5/12,希望休", noName },
+        { "山田,2026/5/32,希望休", noSuchDate },
+        { "山田,2/30,希望休", noSuchDate },
+        { "山田,2026/6/21,希望休", outside },
+        { "山田,5/11,希望休", outside },
+        { "山田,2026.5.19,希望休", badDate },
+        { "山田,26/5/19,希望休", badDate },
+        { "山田,2026/5-19,希望休", badDate },
+        { "山田,,希望休", badDate },
+        { "山田,2026/5/19,休み", badKind },
+        { "山田,2026/5/19,", badKind },
         { "山田,2026/5/19,希望休," + QString(41, u'あ').toUtf8(), longNote },
         { "山田,2026/5/19,希望休,\"午前,午後\"", noteCharacter },
         { "山田,2026/5/19,希望休,\"1行目\r\n2行目\"", noteCharacter },
         { "山田,2026/5/19,希望休,😀", noteCharacter }, // no Shift-JIS form
-        { "山田,2026/5/19", columns }, { "山田,2026/5/19,希望休,メモ,余分", columns },
-        { "山田,2026/5/19,希\"望休", quoting }, { "\"山田\"x,2026/5/19,希望休", quoting },
+        { "山田,2026/5/19", columns },
+        { "山田,2026/5/19,希望休,メモ,余分", columns },
+        { "山田,2026/5/19,希\"望休", quoting },
+        { "\"山田\"x,2026/5/19,希望休", quoting },
         { "山田,2026/5/19,希望休,\xFF", undecodable },
         { "山田,2026/5/12,出勤希望", "同じ氏名・日付の行が 2 行目にあります" },
         { "山田,2026/5/19,\"希望休", quoting }, // open to the end of the file
     };
+    // clang-format on
     QByteArray csv = "\xEF\xBB\xBF";
     QList<RejectedLine> refused;
     QList<int> taken;
@@ -130,7 +148,7 @@ TEST(RequestImport, EveryRowIsTakenOrRefusedWithItsRowNumberAndReason)
     EXPECT_EQ(preview.taken[3].date, QDate(2026, 5, 14));
     EXPECT_EQ(preview.taken[6].wish, (Wish { Kind::WantsWork, "\"特急\"で帰省" }));
     EXPECT_EQ(preview.taken[7].name, "鈴木");
-    EXPECT_EQ(preview.taken[7].wish, (Wish { Kind::WantsWork, "午前のみ" }));
+    EXPECT_EQ(preview.taken[7].wish, (Wish { Kind::WantsWork, "9時～12時" }));
     EXPECT_EQ(requests::takenRowText(preview.taken[5]), "7 行目　佐藤　2026年5月16日（土）　出勤希望");
     EXPECT_EQ(requests::takenRowText(preview.taken[4]), "6 行目　佐藤　2026年5月15日（金）　出勤不可　［置き換え］");
 }

@@ -40,7 +40,7 @@ QList<Record> recordsOf(QStringView text)
     QString field;
     bool quoted = false; // inside a quoted field
     bool closed = false; // after the closing quote of a field
-    bool started = false; // the record has a character
+    bool started = false; // the record has a character (an opening quote counts)
     const auto endField = [&] {
         record.fields.append(field);
         field.clear();
@@ -84,7 +84,7 @@ QList<Record> recordsOf(QStringView text)
     }
     if (quoted)
         record.badQuoting = true;
-    if (started || quoted)
+    if (started)
         endRecord();
     return records;
 }

@@ -4,6 +4,7 @@
 #include "data/DataFiles.h"
 #include "data/Journal.h"
 #include "data/Table.h"
+#include "requests/Requests.h"
 
 #include <QHash>
 #include <QList>
@@ -28,6 +29,7 @@ public:
     Table StringGrid3 { 41, kMaxEmployees }; // work table
     Table StringGrid4 { 40, 2 }; // weekday table
     DayChanges dayChanges; // leave, swapped shifts and extra days on single dates
+    requests::Requests staffRequests; // days off wished for, days someone cannot or wants to work
 
     // Rows 0 to 29 of the employee master table whose name is not empty.
     int employeeCount() const;

@@ -1,0 +1,149 @@
+#include "requests/RequestView.h"
+
+#include "changes/DayShift.h"
+#include "changes/DayText.h"
+#include "changes/EffectiveSchedule.h"
+#include "data/Table.h"
+#include "views/Calendar.h"
+
+#include <QSet>
+
+namespace requests {
+namespace {
+
+QSet<QString> registeredNames(const daychanges::EffectiveSchedule& schedule)
+{
+    QSet<QString> names;
+    for (int row = 0; row < schedule.employees(); ++row)
+        names.insert(schedule.master().cell(0, row));
+    return names;
+}
+
+// The effective entry as the report names it: the times of a working day, else the attribute.
+QString entryText(const DayEntry& entry)
+{
+    if (!daychanges::isWorkingDay(entry))
+        return entry.attribute;
+    return entry.startHour + u':' + entry.startMinute + u'～' + entry.endHour + u':' + entry.endMinute;
+}
+
+QString dateText(QDate date)
+{
+    return QStringLiteral("%1/%2/%3").arg(date.year()).arg(date.month()).arg(date.day());
+}
+
+} // namespace
+
+bool honoured(Kind kind, const DayEntry& entry)
+{
+    return daychanges::isWorkingDay(entry) == (kind == Kind::WantsWork);
+}
+
+QString wishText(const Wish& wish)
+{
+    QString text = QStringLiteral("希望：") + kindText(wish.kind);
+    if (!wish.note.isEmpty())
+        text += QStringLiteral("（") + wish.note + QStringLiteral("）");
+    return text;
+}
+
+std::optional<CellWish> cellWish(
+    const daychanges::EffectiveSchedule& schedule, const Requests& requests, int row, int day)
+{
+    if (row < 0 || row >= schedule.employees() || day < 0 || day >= schedule.dates().size())
+        return std::nullopt;
+    const auto wish = requests.find(schedule.master().cell(0, row), schedule.dates()[day]);
+    if (!wish)
+        return std::nullopt;
+    return CellWish { *wish, !honoured(wish->kind, schedule.entry(row, day)) };
+}
+
+QString markText(const CellWish& cell)
+{
+    QString mark;
+    switch (cell.wish.kind) {
+    case Kind::DayOff:
+        mark = QStringLiteral("休");
+        break;
+    case Kind::CannotWork:
+        mark = QStringLiteral("不");
+        break;
+    case Kind::WantsWork:
+        mark = QStringLiteral("出");
+        break;
+    }
+    return cell.against ? mark + QStringLiteral("！") : mark;
+}
+
+QStringList cellNotes(const CellWish& cell)
+{
+    QStringList notes { wishText(cell.wish) };
+    if (cell.against)
+        notes.append(QStringLiteral("希望と異なる"));
+    return notes;
+}
+
+QList<Request> apart(const daychanges::EffectiveSchedule& schedule, const Requests& requests)
+{
+    const QSet<QString> names = registeredNames(schedule);
+    QList<Request> out;
+    for (const Request& request : requests.list())
+        if (!names.contains(request.name) || schedule.dayOf(request.date) < 0)
+            out.append(request);
+    return out;
+}
+
+QString apartText(const daychanges::EffectiveSchedule& schedule, const Request& request)
+{
+    const bool registered = registeredNames(schedule).contains(request.name);
+    return changes::dateText(request.date) + QStringLiteral("　") + request.name + QStringLiteral("　")
+        + wishText(request.wish)
+        + (registered ? QStringLiteral("（勤務期間外の日付）") : QStringLiteral("（マスタにない氏名）"));
+}
+
+QStringList reportLines(const daychanges::EffectiveSchedule& schedule, const Requests& requests)
+{
+    const QList<QDate>& dates = schedule.dates();
+    QStringList lines { QStringLiteral("【希望の反映状況】"),
+        QStringLiteral("期間：%1～%2（%3日間）")
+            .arg(dateText(dates.value(0)), dateText(dates.value(dates.size() - 1)), QString::number(schedule.days())),
+        QString() };
+    int wishes = 0;
+    int kept = 0;
+    for (int row = 0; row < schedule.employees(); ++row) {
+        const QString name = schedule.master().cell(0, row);
+        QStringList missed;
+        int count = 0;
+        for (int day = 0; day < dates.size(); ++day) {
+            const auto wish = requests.find(name, dates[day]);
+            if (!wish)
+                continue;
+            ++count;
+            const DayEntry entry = schedule.entry(row, day);
+            if (honoured(wish->kind, entry))
+                continue;
+            // One arg() call: a text that holds "%1" is not taken for a place to fill.
+            missed.append(
+                QStringLiteral("　%1/%2（%3） %4 ⇒ %5")
+                    .arg(QString::number(dates[day].month()), QString::number(dates[day].day()),
+                        views::weekdayKanji(schedule.weekdayCode(day)), kindText(wish->kind), entryText(entry)));
+        }
+        if (count == 0)
+            continue;
+        const int honouredCount = count - static_cast<int>(missed.size());
+        lines.append(QStringLiteral("■ %1 ： 希望 %2 件，反映 %3 件")
+                         .arg(name, QString::number(count), QString::number(honouredCount)));
+        lines.append(missed);
+        wishes += count;
+        kept += honouredCount;
+    }
+    if (wishes == 0) {
+        lines.append(QStringLiteral("　期間中の希望はありません．"));
+        return lines;
+    }
+    lines.append(QString());
+    lines.append(QStringLiteral("◆ 反映率 %1%（%2／%3 件）").arg(100 * kept / wishes).arg(kept).arg(wishes));
+    return lines;
+}
+
+} // namespace requests

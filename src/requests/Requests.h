@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <map>
+#include <optional>
+#include <utility>
+
+class Table;
+
+namespace requests {
+
+// What an employee asked for on one date.
+enum class Kind {
+    DayOff, // "希望休": wishes the day off
+    CannotWork, // "出勤不可": cannot work that day
+    WantsWork, // "出勤希望": wants to work that day
+};
+
+// The kind as the file, the menu and the reports name it.
+QString kindText(Kind kind);
+// The kind of its exact name; none for any other text.
+std::optional<Kind> kindOf(QStringView text);
+
+// Longest note, in characters (a full-width character counts 1, as the user sees it).
+inline constexpr int kNoteCharacters = 40;
+
+// Why a note cannot be kept, or the empty text: at most kNoteCharacters characters, no ",", no
+// control character (the file has no quoting and one line per wish), and only characters that
+// Shift-JIS can store. The empty note is valid.
+QString noteFault(const QString& note);
+
+// The note with the characters that Unicode spells twice and Shift-JIS stores in one form only
+// (wave dash "〜", minus "−", "‖", "¢", "£", "¬", dash "—"), as input methods and other systems
+// give them, turned into the form Shift-JIS stores ("～", "－", "∥", "￠", "￡", "￢", "―").
+QString storableNote(QString note);
+
+struct Wish {
+    Kind kind = Kind::DayOff;
+    QString note;
+
+    bool operator==(const Wish&) const = default;
+};
+
+struct Request {
+    QString name;
+    QDate date;
+    Wish wish;
+
+    bool operator==(const Request&) const = default;
+};
+
+// The staff's requests of the run, keyed by employee name and date, at most one per pair. Like
+// the day changes, it keeps whatever it is given, also for names that are not registered and
+// dates outside the period: what a request means for the period is decided over the effective
+// schedule, and the file form by requestfile. It knows nothing of the tables.
+class Requests {
+public:
+    // Sets the wish of name on date, replacing the one there.
+    void set(const QString& name, QDate date, Wish wish);
+    // Adds the wish as set() does, unless there is one already; false then.
+    bool add(const QString& name, QDate date, Wish wish);
+    // Removes the wish of name on date; false when there was none.
+    bool remove(const QString& name, QDate date);
+    std::optional<Wish> find(const QString& name, QDate date) const;
+
+    // Gives every wish of from to the name to. Where to already has a wish on the same date,
+    // both are kept: that one of from stays under the old name, where it can be seen and
+    // deleted. Returns how many wishes moved.
+    int rename(const QString& from, const QString& to);
+
+    // Every wish, by date and then by name.
+    QList<Request> list() const;
+    int size() const { return static_cast<int>(wishes_.size()); }
+    bool isEmpty() const { return wishes_.empty(); }
+
+    bool operator==(const Requests&) const = default;
+
+private:
+    std::map<std::pair<QDate, QString>, Wish> wishes_;
+};
+
+// After the employee master window renamed an employee from oldName to newName: the wishes
+// follow the new name, unless another master row still carries the old name and so keeps them.
+void followRename(Requests& requests, const Table& master, const QString& oldName, const QString& newName);
+
+} // namespace requests

@@ -1,5 +1,6 @@
 #include "changes/ChangeFile.h"
 
+#include "data/DatedLines.h"
 #include "data/Table.h"
 #include "data/WorkAttributes.h"
 #include "platform/Numbers.h"
@@ -17,32 +18,19 @@
 namespace changefile {
 namespace {
 
+using datedlines::plainNumber;
+
 constexpr int kFields = 10;
-constexpr int kNameBytes = 24;
 
 const QString kFieldCount = QStringLiteral("項目数が10ではありません");
-const QString kBadName = QStringLiteral("氏名が不正です");
-const QString kBadYear = QStringLiteral("年が不正です");
-const QString kBadMonth = QStringLiteral("月が不正です");
-const QString kBadDay = QStringLiteral("日が不正です");
-const QString kNoSuchDate = QStringLiteral("日付が存在しません");
 const QString kBadAttribute = QStringLiteral("勤務区分が不正です");
 const QString kBadTime = QStringLiteral("時刻が不正です");
 const QString kBadMinutes = QStringLiteral("実労働分が不正です");
 const QString kDayOffNotZero = QStringLiteral("勤務日以外の時刻・実労働分が0ではありません");
-const QString kSecondLine = QStringLiteral("同じ氏名・日付の2行目です");
 
 bool isDigits(QStringView text)
 {
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
-// Decimal digits without a leading zero and with at most maxLength characters; -1 otherwise.
-int plainNumber(QStringView text, int maxLength)
-{
-    if (!isDigits(text) || text.size() > maxLength || (text.size() > 1 && text[0] == u'0'))
-        return -1;
-    return text.toInt();
 }
 
 bool isHour(QStringView text)
@@ -58,13 +46,6 @@ bool isMinute(QStringView text)
         return true;
     const int minute = plainNumber(text, 2);
     return minute >= 5 && minute <= 55 && minute % 5 == 0;
-}
-
-bool isName(const QString& name)
-{
-    if (name.isEmpty() || std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20; }))
-        return false;
-    return cp932::canEncode(name) && cp932::byteCount(name) <= kNameBytes;
 }
 
 struct Line {
@@ -86,7 +67,7 @@ public:
     bool isValidName(const QString& name)
     {
         const auto known = names_.constFind(name);
-        return known != names_.cend() ? *known : *names_.insert(name, isName(name));
+        return known != names_.cend() ? *known : *names_.insert(name, datedlines::isName(name));
     }
 
 private:
@@ -94,48 +75,23 @@ private:
     QHash<QString, bool> names_;
 };
 
-// The fields of a line of exactly ten fields, each followed by ","; nothing for any other line.
-std::optional<std::array<QStringView, kFields>> fieldsOf(QStringView line)
-{
-    std::array<QStringView, kFields> fields;
-    qsizetype start = 0;
-    for (QStringView& field : fields) {
-        const qsizetype comma = line.indexOf(u',', start);
-        if (comma < 0)
-            return std::nullopt;
-        field = line.sliced(start, comma - start);
-        start = comma + 1;
-    }
-    return start == line.size() ? std::optional(fields) : std::nullopt;
-}
-
 // The change of one line, or the reason it is not taken.
 std::variant<Line, QString> parseLine(QStringView text, FieldTexts& texts)
 {
-    const auto fields = fieldsOf(text);
-    if (!fields)
+    std::array<QStringView, kFields> f;
+    if (!datedlines::splitFields(text, f.data(), kFields))
         return kFieldCount;
-    const std::array<QStringView, kFields>& f = *fields;
     const QString name = texts.text(f[0]);
     if (!texts.isValidName(name))
-        return kBadName;
-    const int year = plainNumber(f[1], 4);
-    if (year < 1000)
-        return kBadYear;
-    const int month = plainNumber(f[2], 2);
-    if (month < 1 || month > 12)
-        return kBadMonth;
-    const int day = plainNumber(f[3], 2);
-    if (day < 1)
-        return kBadDay;
-    const QDate date(year, month, day);
-    if (!date.isValid())
-        return kNoSuchDate;
+        return datedlines::kBadName;
+    const auto date = datedlines::dateOf(f[1], f[2], f[3]);
+    if (const QString* reason = std::get_if<QString>(&date))
+        return *reason;
     const DayEntry entry { texts.text(f[4]), texts.text(f[5]), texts.text(f[6]), texts.text(f[7]), texts.text(f[8]),
         texts.text(f[9]), true };
     if (const QString fault = entryFault(entry); !fault.isEmpty())
         return fault;
-    return Line { name, date, entry };
+    return Line { name, std::get<QDate>(date), entry };
 }
 
 } // namespace
@@ -179,52 +135,35 @@ ReadResult read(const QByteArray& bytes)
     ReadResult out;
     // Decoded at once: a line feed byte is never part of a two-byte character.
     const QString text = cp932::decode(bytes);
-    QList<QStringView> lines = QStringView(text).split(u'\n');
-    if (lines.last().isEmpty())
-        lines.removeLast(); // the line end of the last line
+    const QList<QStringView> lines = datedlines::lines(text);
     FieldTexts texts;
     for (int i = 0; i < lines.size(); ++i) {
-        QStringView line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        const auto parsed = parseLine(line, texts);
+        const auto parsed = parseLine(lines[i], texts);
         if (const QString* reason = std::get_if<QString>(&parsed)) {
             out.rejected.append({ i + 1, *reason });
             continue;
         }
         const Line& change = std::get<Line>(parsed);
         if (!out.changes.add(change.name, change.date, change.entry))
-            out.rejected.append({ i + 1, kSecondLine });
+            out.rejected.append({ i + 1, datedlines::kSecondLine });
     }
     return out;
 }
 
 QByteArray serialize(const DayChanges& changes, const Table& master)
 {
-    QHash<QString, int> rowOf;
-    for (int row = master.rowCount() - 1; row >= 0; --row)
-        if (!master.cell(0, row).isEmpty())
-            rowOf.insert(master.cell(0, row), row); // the first row of a shared name wins
-    // The list comes by date and name: sorting positions by date, row and position keeps the
-    // names of one row (or of no row) in order.
     const QList<DayChange> list = changes.list();
-    std::vector<std::tuple<qint64, int, int>> order;
-    order.reserve(list.size());
-    for (int i = 0; i < list.size(); ++i)
-        order.emplace_back(list[i].date.toJulianDay(), rowOf.value(list[i].name, master.rowCount()), i);
-    std::sort(order.begin(), order.end());
-
+    QList<std::pair<QDate, QString>> keys;
+    keys.reserve(list.size());
+    for (const DayChange& c : list)
+        keys.append({ c.date, c.name });
     QString text;
     text.reserve(list.size() * 64); // a line of a long name and a shift, in characters
-    for (const auto& [julian, row, i] : order) {
+    for (const int i : datedlines::writingOrder(keys, master)) {
         const DayChange& c = list[i];
         const DayEntry& e = c.entry;
-        int year = 0;
-        int month = 0;
-        int day = 0;
-        c.date.getDate(&year, &month, &day);
-        for (const QString& field : { c.name, QString::number(year), QString::number(month), QString::number(day),
-                 e.attribute, e.startHour, e.startMinute, e.endHour, e.endMinute, e.netMinutes }) {
+        text += c.name + u',' + datedlines::dateFields(c.date);
+        for (const QString& field : { e.attribute, e.startHour, e.startMinute, e.endHour, e.endMinute, e.netMinutes }) {
             text += field;
             text += u',';
         }

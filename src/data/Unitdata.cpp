@@ -56,6 +56,14 @@ QHash<QPair<QString, QDate>, DayEntry> changeEntries(const QByteArray& bytes)
     return entries;
 }
 
+QHash<QPair<QString, QDate>, requests::Wish> wishes(const QByteArray& bytes)
+{
+    QHash<QPair<QString, QDate>, requests::Wish> out;
+    for (const requests::Request& r : requestfile::read(bytes).requests.list())
+        out.insert({ r.name, r.date }, r.wish);
+    return out;
+}
+
 const std::vector<Extension>& extensions()
 {
     static const std::vector<Extension> files {
@@ -70,6 +78,17 @@ const std::vector<Extension>& extensions()
             [](const QByteArray& saved, const QByteArray& recovered) {
                 return QStringLiteral("勤務変更 %1 件")
                     .arg(differingKeys(changeEntries(saved), changeEntries(recovered)));
+            } },
+        { TFormData::kRequestFile, QStringLiteral("希望"),
+            [](const TFormData& data) { return requestfile::serialize(data.staffRequests, data.StringGrid1); },
+            [](TFormData& data, const QByteArray& bytes) {
+                requestfile::ReadResult read = requestfile::read(bytes);
+                data.staffRequests = std::move(read.requests);
+                return read.rejected;
+            },
+            requestfile::rejectedLinesMessage, requestfile::openFailureMessage,
+            [](const QByteArray& saved, const QByteArray& recovered) {
+                return QStringLiteral("希望 %1 件").arg(differingKeys(wishes(saved), wishes(recovered)));
             } },
     };
     return files;

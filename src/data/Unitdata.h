@@ -4,7 +4,7 @@
 #include "data/DataFiles.h"
 #include "data/Journal.h"
 #include "data/Table.h"
-#include "requests/Requests.h"
+#include "requests/RequestFile.h"
 
 #include <QHash>
 #include <QList>
@@ -23,6 +23,7 @@ public:
     static inline const QString kMasterFile = QStringLiteral("zelrotandata.zel");
     static inline const QString kScheduleFile = QStringLiteral("zelrotandata2.zel");
     static inline const QString kChangeFile = QStringLiteral("zelrotandata3.zel");
+    static inline const QString kRequestFile = requestfile::kFileName;
 
     Table StringGrid1 { 44, kMaxEmployees }; // employee master table
     Table StringGrid2 { 40, 5 }; // schedule table

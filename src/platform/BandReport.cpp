@@ -65,7 +65,7 @@ QList<Page> BandReport::run()
     const qreal bottom = page.printableHeight();
     qreal y = 0;
     const auto newPage = [&] {
-        pages.append(Page { static_cast<int>(pages.size()) + 1, {}, {} });
+        pages.append(Page { static_cast<int>(pages.size()) + 1, {}, {}, {} });
         pageNumber_ = pages.size();
         y = 0;
     };

@@ -37,6 +37,8 @@ struct FieldStyle {
     // A text wider than the field prints smaller so that it fits (else it runs on past the
     // field's right edge, off the paper at the page's edge).
     bool shrinkToFit = false;
+    // The smallest size a shrinking text takes; a text still too wide there prints condensed.
+    qreal minPointSize = 1;
 };
 
 // A text field of a band; its text is asked for each time the band prints.
@@ -67,6 +69,7 @@ struct Page {
     int number = 0;
     QList<PrintedField> fields;
     QList<QLineF> rules;
+    QList<QRectF> shades; // light grey backgrounds under the rules and fields
 
     // The first field of that name on the page, or null.
     const PrintedField* field(const QString& name) const;

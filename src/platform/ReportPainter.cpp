@@ -44,9 +44,17 @@ QFont printedFont(const PrintedField& field, const QPaintDevice& device)
     const qreal room = field.rect.width() * device.logicalDpiX() / kDesignDpi;
     const auto width = [&] { return QFontMetricsF(font, &device).horizontalAdvance(field.text); };
     // The width follows the type size closely but not exactly (each glyph's advance is
-    // rounded), so a second step may be needed; at 1 point the text is printed as it then is.
-    for (qreal w = width(); w > room && font.pointSizeF() > 1; w = width())
-        font.setPointSizeF(smallerSize(font.pointSizeF(), room, w));
+    // rounded), so a second step may be needed.
+    for (qreal w = width(); w > room && font.pointSizeF() > 1; w = width()) {
+        if (font.pointSizeF() <= field.style.minPointSize)
+            break;
+        font.setPointSizeF(std::max(field.style.minPointSize, smallerSize(font.pointSizeF(), room, w)));
+    }
+    // At its smallest size a text still too wide prints condensed, so that it is printed whole.
+    for (qreal w = width(); w > room && font.stretch() != 1; w = width()) {
+        const int stretch = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
+        font.setStretch(std::max(1, std::min(stretch - 1, static_cast<int>(std::floor(stretch * room / w)))));
+    }
     return font;
 }
 
@@ -73,9 +81,12 @@ bool paint(const QList<Page>& pages, QPagedPaintDevice& device)
     const qreal sx = device.logicalDpiX() / kDesignDpi;
     const qreal sy = device.logicalDpiY() / kDesignDpi;
     painter.setPen(QPen(Qt::black, 0.5 * device.logicalDpiY() / 72.0)); // half-point rules
+    const QColor shade(224, 224, 224); // light enough for black text, printed as a fine screen
     for (const Page& page : pages) {
         if (page.number > 1 && !device.newPage())
             return false;
+        for (const QRectF& r : page.shades)
+            painter.fillRect(onDevice(r, sx, sy), shade);
         for (const QLineF& rule : page.rules)
             painter.drawLine(QLineF(rule.x1() * sx, rule.y1() * sy, rule.x2() * sx, rule.y2() * sy));
         for (const PrintedField& field : page.fields) {
@@ -94,8 +105,12 @@ bool print(const QList<Page>& pages, const PageSetup& setup, QPrinter& printer, 
     // Printing into a file replaces it: the setup chose the file once, every print writes it.
     if (!dialogs::confirmReplace(printer.outputFileName(), parent))
         return false;
+    // The report prints on its own paper; the printer keeps the paper the setup chose for the next.
+    const QPageLayout chosen = printer.pageLayout();
     printer.setPageLayout(pageLayout(setup));
-    if (!paint(pages, printer) || printer.printerState() == QPrinter::Error) {
+    const bool painted = paint(pages, printer) && printer.printerState() != QPrinter::Error;
+    printer.setPageLayout(chosen);
+    if (!painted) {
         dialogs::message(dialogs::Kind::Error, kPrintFailed, dialogs::Buttons::Ok, parent);
         return false;
     }

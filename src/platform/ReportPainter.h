@@ -18,7 +18,8 @@ namespace report {
 QFont fieldFont(const FieldStyle& style);
 
 // The font a field prints in on device: its style's, made smaller when the field shrinks to
-// fit and its text is wider than the field.
+// fit and its text is wider than the field, and condensed when it is still too wide at the
+// style's smallest size.
 QFont printedFont(const PrintedField& field, const QPaintDevice& device);
 
 // One shrinking step of a text width wide in room: the size in hundredths of a point that
@@ -32,10 +33,11 @@ QPageLayout pageLayout(const PageSetup& setup);
 // device cannot be painted on.
 bool paint(const QList<Page>& pages, QPagedPaintDevice& device);
 
-// Prints the pages on the printer in the report's page layout. A printer that writes a file
-// that exists asks first, and prints nothing unless the user agrees. When the printer writes
-// a PDF file, the file's text is made to extract exactly as printed. A printer that cannot
-// print gets an error message; returns whether the pages were printed.
+// Prints the pages on the printer in the report's page layout; the printer keeps its own
+// layout (the paper the setup chose) for the next print. A printer that writes a file that
+// exists asks first, and prints nothing unless the user agrees. When the printer writes a PDF
+// file, the file's text is made to extract exactly as printed. A printer that cannot print gets
+// an error message; returns whether the pages were printed.
 bool print(const QList<Page>& pages, const PageSetup& setup, QPrinter& printer, QWidget* parent);
 
 } // namespace report

@@ -1,0 +1,149 @@
+#include "wallchart/WallChart.h"
+
+#include "changes/DayShift.h"
+#include "changes/EffectiveSchedule.h"
+#include "data/Table.h"
+#include "data/WorkAttributes.h"
+#include "platform/Clock.h"
+#include "views/Calendar.h"
+#include "views/ScheduleView.h"
+
+namespace wallchart {
+
+namespace {
+
+// "5/9（木）", the date as the day change lists name it.
+QString shortDate(QDate date)
+{
+    return QStringLiteral("%1/%2（%3）")
+        .arg(date.month())
+        .arg(date.day())
+        .arg(views::weekdayKanji(clock_::weekdayCode(date)));
+}
+
+QString requestLine(const StaffRequest& request)
+{
+    QString line = QStringLiteral("　") + shortDate(request.date) + QStringLiteral("　") + request.kind;
+    if (!request.note.isEmpty())
+        line += QStringLiteral("（") + request.note + QStringLiteral("）");
+    return line + (request.honoured ? QStringLiteral("　⇒ 〇 希望どおり") : QStringLiteral("　⇒ × 希望に添えず"));
+}
+
+} // namespace
+
+QString clockText(int hour, int minute)
+{
+    return QStringLiteral("%1:%2").arg(hour).arg(minute, 2, 10, QLatin1Char('0'));
+}
+
+QString durationText(int minutes)
+{
+    return clockText(minutes / 60, minutes % 60);
+}
+
+Cell cellOf(const DayEntry& entry)
+{
+    Cell cell;
+    cell.changed = entry.changed;
+    if (daychanges::isWorkingDay(entry)) {
+        cell.kind = CellKind::Work;
+        if (const auto shift = daychanges::shiftOf(entry)) {
+            cell.top = clockText(shift->startHour, shift->startMinute);
+            cell.bottom = (shift->endsNextDay() ? QStringLiteral("翌") : QString())
+                + clockText(shift->endHour, shift->endMinute);
+        } else {
+            cell.top = scheduleview::symbolOf(entry.attribute);
+        }
+    } else if (entry.attribute == attributes::kRegularDayOff) {
+        cell.kind = CellKind::RegularDayOff;
+        cell.top = QStringLiteral("公");
+    } else if (entry.attribute == attributes::kDayOfRest) {
+        cell.kind = CellKind::DayOfRest;
+        cell.top = QStringLiteral("休");
+    } else if (entry.attribute == attributes::kOther) {
+        cell.kind = CellKind::Other;
+        cell.top = QStringLiteral("他");
+    }
+    return cell;
+}
+
+QString dayLine(const Cell& cell)
+{
+    switch (cell.kind) {
+    case CellKind::Work:
+        return cell.bottom.isEmpty() ? attributes::kWorkday : cell.top + u'～' + cell.bottom;
+    case CellKind::RegularDayOff:
+        return attributes::kRegularDayOff;
+    case CellKind::DayOfRest:
+        return attributes::kDayOfRest;
+    case CellKind::Other:
+        return attributes::kOther;
+    case CellKind::None:
+        break;
+    }
+    return {};
+}
+
+Chart chart(const daychanges::EffectiveSchedule& schedule, const Extras& extras)
+{
+    Chart chart;
+    const QList<QDate>& dates = schedule.dates();
+    chart.title = QStringLiteral("勤務シフト表　");
+    if (!dates.isEmpty()) {
+        const QDate first = dates.first();
+        const QDate last = dates.last();
+        chart.title += QStringLiteral("%1年%2月%3日～%4年%5月%6日")
+                           .arg(first.year())
+                           .arg(first.month())
+                           .arg(first.day())
+                           .arg(last.year())
+                           .arg(last.month())
+                           .arg(last.day());
+    }
+    chart.shopTitle = extras.shopTitle;
+    chart.printed = clock_::now();
+
+    for (int d = 0; d < dates.size(); ++d) {
+        const QDate date = dates[d];
+        const int code = schedule.weekdayCode(d);
+        Day& day = chart.days.emplaceBack();
+        day.date = date;
+        day.monthStart = d > 0 && date.day() == 1;
+        day.dayText = d == 0 || day.monthStart ? QStringLiteral("%1/%2").arg(date.month()).arg(date.day())
+                                               : QString::number(date.day());
+        day.weekday = views::weekdayKanji(code);
+        day.holiday = extras.isHoliday && extras.isHoliday(date);
+        day.shaded = code == 1 || code == 7 || day.holiday;
+    }
+
+    chart.headCount = QList<int>(dates.size(), 0);
+    for (int r = 0; r < schedule.employees(); ++r) {
+        Row& row = chart.rows.emplaceBack();
+        row.name = schedule.master().cell(0, r);
+        for (int d = 0; d < dates.size(); ++d) {
+            const DayEntry entry = schedule.entry(r, d);
+            row.cells.append(cellOf(entry));
+            if (!daychanges::isWorkingDay(entry))
+                continue;
+            ++row.workingDays;
+            ++chart.headCount[d];
+            // A working day whose times cannot be read counts as a day without hours.
+            if (const auto shift = daychanges::shiftOf(entry))
+                row.netMinutes += shift->netMinutes;
+        }
+        for (int d = 0; d < dates.size(); ++d) {
+            if (const auto change = schedule.change(r, d))
+                row.changes << QStringLiteral("　") + shortDate(dates[d]) + QStringLiteral("　")
+                        + dayLine(cellOf(schedule.standard(r, d))) + QStringLiteral(" ⇒ ") + dayLine(cellOf(*change));
+        }
+        if (extras.requests)
+            for (const StaffRequest& request : extras.requests->value(r))
+                row.requests << requestLine(request);
+    }
+    chart.shortMinutes = extras.shortMinutes;
+    chart.changeLines = scheduleview::changeLines(schedule);
+    chart.withRequests = extras.requests.has_value();
+    return chart;
+}
+
+} // namespace wallchart

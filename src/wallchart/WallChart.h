@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+struct DayEntry;
+namespace daychanges {
+class EffectiveSchedule;
+}
+
+// The month chart for the wall: every registered employee's times on every day of a period,
+// with the day's head-count, and a sheet per employee with their own month. This part says what
+// the sheets show, cell by cell, from the effective schedule and what the schedule does not
+// hold (the shop's title, the holidays, the staffing shortfall, the staff's requests); where it
+// stands on paper is WallChartPages' business, and printing is WallChartPrint's.
+namespace wallchart {
+
+// A wish of an employee for a date and whether the schedule honours it.
+struct StaffRequest {
+    QDate date;
+    QString kind; // the wish, as the requests name it
+    QString note;
+    bool honoured = false;
+};
+
+// What the sheets need beyond the schedule.
+struct Extras {
+    QString shopTitle;
+    // Tells the national holidays; none: no date is one.
+    std::function<bool(QDate)> isHoliday;
+    // The day's short person-hours in minutes, by period day; none: the shop has no staffing
+    // targets, and the chart has no "不足" row.
+    std::optional<QList<int>> shortMinutes;
+    // Each employee's requests, by master row; none: the employee sheets leave requests out.
+    std::optional<QList<QList<StaffRequest>>> requests;
+};
+
+enum class CellKind { Work, RegularDayOff, DayOfRest, Other, None };
+
+// One employee's day: a working day's start over its end ("9:00" over "17:30", "翌6:00" for an
+// end on the next day), the short form of a day off ("公", "休", "他") alone, the symbol "〇"
+// alone for a working day whose times cannot be read, nothing for an unknown attribute.
+struct Cell {
+    CellKind kind = CellKind::None;
+    QString top;
+    QString bottom;
+    bool changed = false; // a day change applies
+
+    bool operator==(const Cell&) const = default;
+};
+
+struct Day {
+    QDate date;
+    QString dayText; // the day of month; "6/1" on the first day and where a month begins
+    QString weekday; // "日" … "土" as the schedule gives the day's weekday
+    bool holiday = false;
+    bool shaded = false; // Saturday, Sunday or a holiday
+    bool monthStart = false; // a month begins on this day after the first
+};
+
+struct Row {
+    QString name;
+    QList<Cell> cells; // by period day
+    int workingDays = 0;
+    int netMinutes = 0;
+    QStringList changes; // the employee's day changes, a line each
+    QStringList requests; // the employee's requests and whether each was honoured, a line each
+};
+
+struct Chart {
+    QString title;
+    QString shopTitle;
+    QDateTime printed;
+    QList<Day> days;
+    QList<Row> rows; // registered employees in master order
+    QList<int> headCount; // employees at work, by period day
+    std::optional<QList<int>> shortMinutes; // by period day
+    QStringList changeLines; // the day changes as the schedule report lists them
+    bool withRequests = false;
+};
+
+// The chart of the schedule's period (registered or next), printed now.
+Chart chart(const daychanges::EffectiveSchedule& schedule, const Extras& extras);
+
+// The cell of an entry.
+Cell cellOf(const DayEntry& entry);
+// A cell on one line for an employee's own sheet: "9:00～翌6:00", or the attribute ("公休").
+QString dayLine(const Cell& cell);
+
+// "9:00", "17:05".
+QString clockText(int hour, int minute);
+// Minutes as hours and minutes: "176:30", "0:45".
+QString durationText(int minutes);
+
+} // namespace wallchart

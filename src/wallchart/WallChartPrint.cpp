@@ -1,0 +1,38 @@
+#include "wallchart/WallChartPrint.h"
+
+#include "platform/ReportPainter.h"
+#include "reports/ViewOutput.h"
+
+#include <QMenu>
+#include <QPrinter>
+
+namespace wallchart {
+
+Paper paperOf(const QPrinter& printer)
+{
+    return printer.pageLayout().pageSize().id() == QPageSize::A3 ? Paper::A3 : Paper::A4;
+}
+
+bool print(ViewOutput& output, Sheets sheets, const daychanges::EffectiveSchedule& schedule, const Extras& extras,
+    QWidget* parent)
+{
+    if (!output.checkPrinter(parent))
+        return false;
+    QPrinter& printer = output.printer();
+    const Paper paper = paperOf(printer);
+    const Chart month = chart(schedule, extras);
+    const QList<report::Page> pages = sheets == Sheets::Month ? monthPages(month, paper) : employeePages(month, paper);
+    return !pages.isEmpty() && report::print(pages, pageSetup(paper), printer, parent);
+}
+
+MenuItems addMenuItems(QMenu* menu)
+{
+    MenuItems items;
+    items.month = menu->addAction(QStringLiteral("月間シフト表"));
+    items.month->setObjectName(QStringLiteral("NShiftChart"));
+    items.perEmployee = menu->addAction(QStringLiteral("個人別に印刷"));
+    items.perEmployee->setObjectName(QStringLiteral("NShiftChartEach"));
+    return items;
+}
+
+} // namespace wallchart

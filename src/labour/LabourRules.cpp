@@ -16,7 +16,7 @@ namespace {
 using daychanges::Shift;
 
 constexpr int kDayMinutes = 24 * 60;
-constexpr int kLookBack = 31; // days before the period that a run of working days counts
+constexpr int kLookBack = 31; // days before the period that a run of working days counts, at most
 constexpr int kDailyLimit = 8 * 60;
 constexpr qint64 kMonthlyLimit = 60 * 60;
 // Net minutes as the table stores them have at most four digits; a damaged cell is bounded so
@@ -86,14 +86,15 @@ EmployeeCheck checkEmployee(const daychanges::EffectiveSchedule& schedule, int r
         return out;
     const int periodDays = static_cast<int>(dates.size());
 
-    // The days from the look-back before the period to the end of the week of its last date;
-    // day i is the period day i − kLookBack.
-    const QDate first = dates.first().addDays(-kLookBack);
+    // The days of the weeks the period touches and the day before it; day i is the period day
+    // i − before.
+    const QDate first = std::min(weekStartOf(dates.first(), settings.weekStart()), dates.first().addDays(-1));
     const QDate last = weekStartOf(dates.last(), settings.weekStart()).addDays(6);
+    const int before = static_cast<int>(first.daysTo(dates.first()));
     std::vector<Day> days;
     days.reserve(static_cast<std::size_t>(first.daysTo(last) + 1));
     for (QDate date = first; date <= last; date = date.addDays(1)) {
-        const int p = static_cast<int>(days.size()) - kLookBack;
+        const int p = static_cast<int>(days.size()) - before;
         const DayEntry entry = p >= 0 && p < periodDays ? schedule.entry(row, p) : schedule.entryOn(row, date);
         days.push_back({ daychanges::isWorkingDay(entry), daychanges::shiftOf(entry) });
     }
@@ -110,10 +111,10 @@ EmployeeCheck checkEmployee(const daychanges::EffectiveSchedule& schedule, int r
             const Day& day = days[static_cast<std::size_t>(i)];
             dayOff = dayOff || !day.working;
             const int daily = std::max(0, day.net() - kDailyLimit);
-            const qint64 before = worked;
+            const qint64 weekBefore = worked;
             worked += day.net() - daily;
-            const qint64 weekly = std::max<qint64>(0, worked - weekLimit) - std::max<qint64>(0, before - weekLimit);
-            const int p = i - kLookBack;
+            const qint64 weekly = std::max<qint64>(0, worked - weekLimit) - std::max<qint64>(0, weekBefore - weekLimit);
+            const int p = i - before;
             if (p >= 0 && p < periodDays) {
                 out.minutes.dailyOvertime += daily;
                 out.minutes.weeklyOvertime += weekly;
@@ -121,31 +122,36 @@ EmployeeCheck checkEmployee(const daychanges::EffectiveSchedule& schedule, int r
             }
         }
         if (!dayOff)
-            noDayOff[static_cast<std::size_t>(std::max(0, base - kLookBack))] = true;
+            noDayOff[static_cast<std::size_t>(std::max(0, base - before))] = true;
     }
 
     // Overtime of a calendar month beyond 60 hours, counted on the period's dates.
     qint64 month = 0;
     for (int p = 0; p < periodDays; ++p) {
-        if (p > 0 && dates[p].month() != dates[p - 1].month())
+        if (dates[p].day() == 1)
             month = 0;
-        const qint64 before = month;
+        const qint64 monthBefore = month;
         month += overtime[static_cast<std::size_t>(p)];
         out.minutes.overSixty
-            += std::max<qint64>(0, month - kMonthlyLimit) - std::max<qint64>(0, before - kMonthlyLimit);
+            += std::max<qint64>(0, month - kMonthlyLimit) - std::max<qint64>(0, monthBefore - kMonthlyLimit);
+    }
+
+    // The working days in a row up to the period, looking back as far as the run goes.
+    int run = 0;
+    for (int i = before - 1; run < kLookBack; --i, ++run) {
+        const bool working = i >= 0 ? days[static_cast<std::size_t>(i)].working
+                                    : daychanges::isWorkingDay(schedule.entryOn(row, first.addDays(i)));
+        if (!working)
+            break;
     }
 
     // The findings of each date in the order of the rules, and the night.
-    int run = 0;
     bool runTold = false;
-    for (int i = 0; i < kLookBack + periodDays; ++i) {
-        const Day& day = days[static_cast<std::size_t>(i)];
+    for (int p = 0; p < periodDays; ++p) {
+        const QDate date = dates[p];
+        const Day& day = days[static_cast<std::size_t>(p + before)];
         run = day.working ? run + 1 : 0;
         runTold = runTold && day.working;
-        if (i < kLookBack)
-            continue;
-        const int p = i - kLookBack;
-        const QDate date = dates[p];
         if (day.shift) {
             out.minutes.night += nightMinutes(*day.shift);
             const int w = day.net();
@@ -161,9 +167,9 @@ EmployeeCheck checkEmployee(const daychanges::EffectiveSchedule& schedule, int r
             add(date, FindingKind::DaysInARow, QStringLiteral("連続勤務 %1日").arg(run));
             runTold = true;
         }
-        const std::optional<Shift>& before = days[static_cast<std::size_t>(i - 1)].shift;
-        if (settings.restMinutes() > 0 && day.shift && before) {
-            const int rest = std::max(0, kDayMinutes + day.shift->start() - (before->start() + before->span()));
+        const std::optional<Shift>& previous = days[static_cast<std::size_t>(p + before - 1)].shift;
+        if (settings.restMinutes() > 0 && day.shift && previous) {
+            const int rest = std::max(0, kDayMinutes + day.shift->start() - (previous->start() + previous->span()));
             if (rest < settings.restMinutes())
                 add(date, FindingKind::ShortRest,
                     QStringLiteral("勤務間インターバル不足（%1時間%2分）").arg(rest / 60).arg(rest % 60));

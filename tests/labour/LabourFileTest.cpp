@@ -99,16 +99,3 @@ TEST(LabourFile, AFileTakenWholeIsWrittenBackAsItWasAndAMissingKeyMeansItsDefaul
     EXPECT_TRUE(labourfile::serialize({}).isEmpty());
     EXPECT_EQ(labourfile::read({}).settings, labour::Settings());
 }
-
-TEST(LabourFile, TheMessagesNameTheFileTheLinesAndWhatHappensNext)
-{
-    const QString message = labourfile::rejectedLinesMessage({ { 2, kUnknown } });
-    EXPECT_EQ(message.split("\r\n").mid(0, 3),
-        QStringList({ "▼ 労務設定ファイル zelrotandata5.zel の次の行は読み込めませんでした．", "",
-            "　2 行目：設定名が不明です" }));
-    EXPECT_TRUE(message.contains("zelrotandata5.zel.bak"));
-    const QString failure
-        = labourfile::openFailureMessage({ FileError::Kind::Open, labourfile::kFileName, "Permission denied" });
-    EXPECT_TRUE(failure.contains("Permission denied"));
-    EXPECT_TRUE(failure.contains("労務設定の登録はできません"));
-}

@@ -241,9 +241,6 @@ TEST(LabourRules, ThePremiumIsExactAndRoundedHalfUpOnceForTheEmployee)
     EXPECT_EQ(labour::premiumYen(1000, { 0, 60, 60, 60 }, rates), 500 + 350); // 25 % on 120, 35 % more on 60
     EXPECT_EQ(labour::premiumYen(1, { 0, 120, 0, 0 }, {}), 1); // ¥0.5
     EXPECT_EQ(labour::premiumYen(1, { 0, 119, 0, 0 }, {}), 0); // ¥0.4958…
-    EXPECT_EQ(labour::premiumYen(99999, { 57600, 399960, 0, 399960 },
-                  settingsWith({ { Key::NightRate, 100 }, { Key::OvertimeRate, 50 }, { Key::OverSixtyRate, 100 } })),
-        99999LL * (5760000 + 19998000 + 19998000) / 6000);
 
     // Two nights of 1 minute at ¥96: ¥0.4 each would round to nothing each; once, ¥0.8 is ¥1.
     Shop shop(kStart, { week("山田", off(), {}, "96") });

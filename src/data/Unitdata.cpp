@@ -79,6 +79,15 @@ const std::vector<Extension>& extensions()
                 return QStringLiteral("勤務変更 %1 件")
                     .arg(differingKeys(changeEntries(saved), changeEntries(recovered)));
             } },
+        { TFormData::kLabourFile, QStringLiteral("労務設定"),
+            [](const TFormData& data) { return labourfile::serialize(data.labourSettings); },
+            [](TFormData& data, const QByteArray& bytes) {
+                labourfile::ReadResult read = labourfile::read(bytes);
+                data.labourSettings = std::move(read.settings);
+                return read.rejected;
+            },
+            labourfile::rejectedLinesMessage, labourfile::openFailureMessage,
+            [](const QByteArray&, const QByteArray&) { return QStringLiteral("労務設定の変更"); } },
         { TFormData::kRequestFile, QStringLiteral("希望"),
             [](const TFormData& data) { return requestfile::serialize(data.staffRequests, data.StringGrid1); },
             [](TFormData& data, const QByteArray& bytes) {

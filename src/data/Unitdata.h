@@ -4,6 +4,7 @@
 #include "data/DataFiles.h"
 #include "data/Journal.h"
 #include "data/Table.h"
+#include "labour/LabourFile.h"
 #include "requests/RequestFile.h"
 
 #include <QHash>
@@ -23,6 +24,7 @@ public:
     static inline const QString kMasterFile = QStringLiteral("zelrotandata.zel");
     static inline const QString kScheduleFile = QStringLiteral("zelrotandata2.zel");
     static inline const QString kChangeFile = QStringLiteral("zelrotandata3.zel");
+    static inline const QString kLabourFile = labourfile::kFileName;
     static inline const QString kRequestFile = requestfile::kFileName;
 
     Table StringGrid1 { 44, kMaxEmployees }; // employee master table
@@ -31,6 +33,7 @@ public:
     Table StringGrid4 { 40, 2 }; // weekday table
     DayChanges dayChanges; // leave, swapped shifts and extra days on single dates
     requests::Requests staffRequests; // days off wished for, days someone cannot or wants to work
+    labour::Settings labourSettings; // the labour rules' figures
 
     // Rows 0 to 29 of the employee master table whose name is not empty.
     int employeeCount() const;

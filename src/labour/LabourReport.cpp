@@ -1,0 +1,96 @@
+#include "labour/LabourReport.h"
+
+#include "changes/DayShift.h"
+#include "changes/EffectiveSchedule.h"
+#include "data/Table.h"
+#include "labour/LabourRules.h"
+#include "platform/Numbers.h"
+#include "views/Calendar.h"
+
+namespace labour {
+namespace {
+
+// The cells the period labour cost reads as numbers: the wage and each working day's net
+// minutes. The report stops where that one does.
+void requireNumbers(const daychanges::EffectiveSchedule& schedule, int row)
+{
+    numbers::toInt(schedule.master().cell(1, row));
+    for (int day = 0; day < schedule.days(); ++day)
+        if (const DayEntry entry = schedule.entry(row, day); daychanges::isWorkingDay(entry))
+            numbers::toInt(entry.netMinutes);
+}
+
+} // namespace
+
+QStringList reportHeading(const daychanges::EffectiveSchedule& schedule)
+{
+    const QList<QDate>& dates = schedule.dates();
+    const QString period = dates.isEmpty() ? QString()
+                                           : QStringLiteral("%1年%2月%3日 ～ %4年%5月%6日  ＜%7 日間＞")
+                                                 .arg(dates.first().year())
+                                                 .arg(dates.first().month())
+                                                 .arg(dates.first().day())
+                                                 .arg(dates.last().year())
+                                                 .arg(dates.last().month())
+                                                 .arg(dates.last().day())
+                                                 .arg(dates.size());
+    return { QString(), QStringLiteral("【労務チェック】 ") + period, QString() };
+}
+
+QStringList reportLines(
+    const daychanges::EffectiveSchedule& schedule, int row, const Settings& settings, ReportTotals& totals)
+{
+    requireNumbers(schedule, row);
+    const EmployeeCheck check = checkEmployee(schedule, row, settings);
+    const QString name = schedule.master().cell(0, row);
+    QStringList lines;
+    if (!check.findings.isEmpty()) {
+        lines << QStringLiteral("■ ") + name;
+        for (const Finding& finding : check.findings) {
+            if (!finding.date.isValid()) {
+                lines << QStringLiteral("　") + finding.text;
+                continue;
+            }
+            const int code = schedule.weekdayCode(schedule.dayOf(finding.date));
+            lines << QStringLiteral("　%1/%2（%3） %4")
+                         .arg(QString::number(finding.date.month()), QString::number(finding.date.day()),
+                             views::weekdayKanji(code), finding.text);
+        }
+        totals.findings += static_cast<int>(check.findings.size());
+        ++totals.employees;
+    }
+    if (check.minutes.night > 0 || check.minutes.overtime() > 0) {
+        const qint64 night = check.minutes.night;
+        const qint64 overtime = check.minutes.overtime();
+        totals.premiumLines << QStringLiteral("■ %1 ： 深夜 %2 時間 %3 分，時間外 %4 時間 %5 分，割増 ¥%6")
+                                   .arg(name, QString::number(night / 60), QString::number(night % 60),
+                                       QString::number(overtime / 60), QString::number(overtime % 60),
+                                       QString::number(check.premium));
+        totals.premiumSum += check.premium;
+    }
+    return lines;
+}
+
+QStringList reportClosing(const ReportTotals& totals)
+{
+    QStringList lines { QString(),
+        totals.findings > 0 ? QStringLiteral("◆ 指摘 %1 件（%2 名）").arg(totals.findings).arg(totals.employees)
+                            : QStringLiteral("◆ 指摘はありません．"),
+        QString(), QStringLiteral("【法定割増の概算】") };
+    if (totals.premiumLines.isEmpty())
+        lines << QStringLiteral("　深夜・時間外の勤務はありません．");
+    lines += totals.premiumLines;
+    lines << QString() << QStringLiteral("◆ [割増合計]⇒ ¥%1").arg(totals.premiumSum);
+    return lines;
+}
+
+QStringList periodCostPremiumLines(qint64 premiumSum, qint64 periodCostTotal)
+{
+    if (premiumSum <= 0)
+        return {};
+    return {
+        QStringLiteral("◆ [法定割増の概算]⇒ ¥%1  （割増込み ¥%2）").arg(premiumSum).arg(periodCostTotal + premiumSum)
+    };
+}
+
+} // namespace labour

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "labour/LabourSettings.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace daychanges {
+class EffectiveSchedule;
+}
+
+// The report "労務チェック" of the main window: the findings of each registered employee over
+// the period, then the estimate of the statutory premiums. It is built one employee at a time,
+// as the main window's other reports are: the heading, the lines of each employee, the closing
+// lines, which carry the premium section gathered on the way. As in the period labour cost, a
+// wage or a working day's net minutes that is not a number raises numbers::ConversionError.
+namespace labour {
+
+struct ReportTotals {
+    int findings = 0;
+    int employees = 0; // with at least one finding
+    QStringList premiumLines; // one per employee with night or overtime minutes
+    qint64 premiumSum = 0;
+};
+
+// An empty line, the period with its day count, an empty line.
+QStringList reportHeading(const daychanges::EffectiveSchedule& schedule);
+// The finding lines of the employee in master row (none without a finding); keeps the
+// employee's premium line and premium in the totals.
+QStringList reportLines(
+    const daychanges::EffectiveSchedule& schedule, int row, const Settings& settings, ReportTotals& totals);
+// The count of findings, then the premium section with its sum.
+QStringList reportClosing(const ReportTotals& totals);
+
+// The period labour cost's line of the premiums after its total line: none when the sum is 0.
+QStringList periodCostPremiumLines(qint64 premiumSum, qint64 periodCostTotal);
+
+} // namespace labour

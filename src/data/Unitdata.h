@@ -4,6 +4,7 @@
 #include "data/DataFiles.h"
 #include "data/Journal.h"
 #include "data/Table.h"
+#include "targets/TargetTable.h"
 
 #include <QList>
 #include <QString>
@@ -27,6 +28,7 @@ public:
     Table StringGrid3 { 41, kMaxEmployees }; // work table
     Table StringGrid4 { 40, 2 }; // weekday table
     DayChanges dayChanges; // leave, swapped shifts and extra days on single dates
+    targets::TargetTable staffTargets; // how many people each hour needs
 
     // Rows 0 to 29 of the employee master table whose name is not empty.
     int employeeCount() const;

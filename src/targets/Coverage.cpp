@@ -17,10 +17,10 @@ constexpr int kCountedMinutes = 30;
 // of days[day] and of the next date.
 void count(QList<DayCoverage>& days, int day, const DayEntry& entry)
 {
-    const std::bitset<2 * kHours> hours = coveredHours(entry);
-    for (int h = 0; h < 2 * kHours; ++h) {
+    const HourSpan hours = coveredHours(entry);
+    for (int h = hours.first; h <= hours.last; ++h) {
         const int target = day + h / kHours;
-        if (hours.test(static_cast<std::size_t>(h)) && target >= 0 && target < days.size())
+        if (target >= 0 && target < days.size())
             ++days[target].hours[h % kHours].count;
     }
 }
@@ -47,19 +47,21 @@ const TargetRow& rowFor(const TargetTable& table, QDate date)
     return table.weekday(clock_::weekdayCode(date));
 }
 
-std::bitset<2 * kHours> coveredHours(const DayEntry& entry)
+HourSpan coveredHours(const DayEntry& entry)
 {
-    std::bitset<2 * kHours> hours;
     const auto shift = daychanges::shiftOf(entry);
     if (!shift || shift->end() == shift->start())
-        return hours;
+        return {};
     const int start = shift->start();
     const int end = shift->endsNextDay() ? shift->end() + kDayMinutes : shift->end();
-    for (int h = 0; h < 2 * kHours; ++h) {
-        const int worked = std::min(end, (h + 1) * 60) - std::max(start, h * 60);
-        hours.set(static_cast<std::size_t>(h), worked >= kCountedMinutes);
-    }
-    return hours;
+    // The hours between the first and the last are whole; those two count with 30 minutes.
+    HourSpan span { start / 60, (end - 1) / 60 };
+    if (std::min(end, (span.first + 1) * 60) - start < kCountedMinutes)
+        ++span.first;
+    if (end - std::max(start, span.last * 60) < kCountedMinutes)
+        --span.last;
+    span.last = std::min(span.last, 2 * kHours - 1);
+    return span;
 }
 
 Status statusOf(int count, const HourTarget& target)

@@ -6,7 +6,6 @@
 #include <QDate>
 #include <QList>
 #include <array>
-#include <bitset>
 
 namespace daychanges {
 class EffectiveSchedule;
@@ -21,11 +20,17 @@ namespace targets {
 // holiday and that row has a target, else the row of the date's weekday.
 const TargetRow& rowFor(const TargetTable& table, QDate date);
 
-// The hours a day's entry covers for at least 30 minutes: bit h for hour h of its own date,
-// bit 24 + h for hour h of the next date. A working day from start S to end U covers [S, U),
-// or, when U is before S, [S, 24:00) and the next date's [0:00, U). A day that is not a
-// working day, whose times cannot be read or that ends when it starts covers nothing.
-std::bitset<2 * kHours> coveredHours(const DayEntry& entry);
+// The hours a day's entry covers for at least 30 minutes, counted from 0:00 of its date: hours
+// 24 to 47 are the next date's 0 to 23. A working day from start S to end U covers [S, U), or,
+// when U is before S, [S, 24:00) and the next date's [0:00, U). A day that is not a working
+// day, whose times cannot be read or that ends when it starts covers nothing.
+struct HourSpan {
+    int first = 0;
+    int last = -1;
+
+    bool isEmpty() const { return first > last; }
+};
+HourSpan coveredHours(const DayEntry& entry);
 
 enum class Status {
     None, // no target

@@ -70,10 +70,11 @@ std::variant<Line, QString> parseLine(QStringView line)
         return *fault;
     Line out { std::get<Key>(key), {} };
     for (int h = 0; h < kHours; ++h) {
-        const QStringView field = fields[h + 1];
-        if (const QString fault = targets::fieldFault(field); !fault.isEmpty())
+        QString fault;
+        const auto target = targets::parseField(fields[h + 1], &fault);
+        if (!target)
             return QStringLiteral("%1時：%2").arg(h).arg(fault);
-        out.row[h] = targets::parseField(field);
+        out.row[h] = *target;
     }
     return out;
 }

@@ -10,41 +10,38 @@ const QString kLeadingZero = QStringLiteral("先頭に0のある数は使えま�
 const QString kOverMax = QStringLiteral("人数は0から30までです");
 const QString kLeastOverMost = QStringLiteral("下限が上限を超えています");
 
-struct Parsed {
-    HourTarget target;
-    QString fault;
-};
-
-// A count of people: ASCII digits without a leading zero, 0 to 30.
-Parsed count(QStringView text, int HourTarget::*bound)
+// A count of people: ASCII digits without a leading zero, 0 to 30; −1 with the fault otherwise.
+int count(QStringView text, QString& fault)
 {
-    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
-        return { {}, kBadForm };
-    if (text.size() > 1 && text[0] == u'0')
-        return { {}, kLeadingZero };
-    if (text.size() > 2 || text.toInt() > kMaxPeople)
-        return { {}, kOverMax };
-    Parsed out;
-    out.target.*bound = text.toInt();
-    return out;
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        fault = kBadForm;
+        return -1;
+    }
+    if (text.size() > 1 && text[0] == u'0') {
+        fault = kLeadingZero;
+        return -1;
+    }
+    int n = 0;
+    for (const QChar c : text) {
+        n = n * 10 + (c.unicode() - u'0');
+        if (n > kMaxPeople) {
+            fault = kOverMax;
+            return -1;
+        }
+    }
+    return n;
 }
 
-Parsed parse(QStringView text)
+// The text of a count; those of 0 to 30 are made once, since a file repeats them many times.
+QString numberText(int n)
 {
-    const qsizetype dash = text.indexOf(u'-');
-    if (dash < 0)
-        return text.isEmpty() ? Parsed {} : count(text, &HourTarget::least);
-    const QStringView leastText = text.first(dash);
-    Parsed most = count(text.sliced(dash + 1), &HourTarget::most);
-    if (leastText.isEmpty() || !most.fault.isEmpty())
-        return most;
-    const Parsed least = count(leastText, &HourTarget::least);
-    if (!least.fault.isEmpty())
-        return least;
-    if (least.target.least > most.target.most)
-        return { {}, kLeastOverMost };
-    most.target.least = least.target.least;
-    return most;
+    static const std::array<QString, kMaxPeople + 1> kTexts = [] {
+        std::array<QString, kMaxPeople + 1> texts;
+        for (int i = 0; i <= kMaxPeople; ++i)
+            texts[static_cast<std::size_t>(i)] = QString::number(i);
+        return texts;
+    }();
+    return n >= 0 && n <= kMaxPeople ? kTexts[static_cast<std::size_t>(n)] : QString::number(n);
 }
 
 } // namespace
@@ -56,18 +53,31 @@ bool isEmptyRow(const TargetRow& row)
 
 QString fieldText(const HourTarget& target)
 {
-    const QString least = target.least >= 0 ? QString::number(target.least) : QString();
-    return target.most >= 0 ? least + u'-' + QString::number(target.most) : least;
+    const QString least = target.least >= 0 ? numberText(target.least) : QString();
+    return target.most >= 0 ? least + u'-' + numberText(target.most) : least;
 }
 
-QString fieldFault(QStringView text)
+std::optional<HourTarget> parseField(QStringView text, QString* fault)
 {
-    return parse(text).fault;
-}
-
-HourTarget parseField(QStringView text)
-{
-    return parse(text).target;
+    QString why;
+    HourTarget target;
+    const qsizetype dash = text.indexOf(u'-');
+    if (dash < 0) {
+        if (!text.isEmpty())
+            target.least = count(text, why);
+    } else {
+        target.most = count(text.sliced(dash + 1), why);
+        if (dash > 0 && why.isEmpty()) {
+            target.least = count(text.first(dash), why);
+            if (why.isEmpty() && target.least > target.most)
+                why = kLeastOverMost;
+        }
+    }
+    if (why.isEmpty())
+        return target;
+    if (fault)
+        *fault = why;
+    return std::nullopt;
 }
 
 bool TargetTable::isEmpty() const

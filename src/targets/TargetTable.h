@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <optional>
 
 // The staffing targets of the shop: how many people each hour of a day needs. The data holder
 // owns one table; which row a date takes, who counts in an hour and where the period falls
@@ -31,12 +32,9 @@ bool isEmptyRow(const TargetRow& row);
 // The text of an hour's target: "", "3" (at least 3), "3-5" (3 to 5) or "-5" (at most 5).
 QString fieldText(const HourTarget& target);
 
-// Why a text is not an hour's target, or the empty text: it is empty or "n", "n-m" or "-m"
-// with 0 ≤ n ≤ m ≤ 30 in ASCII digits without leading zeros.
-QString fieldFault(QStringView text);
-
-// The target a text gives; fieldFault() must be empty for it.
-HourTarget parseField(QStringView text);
+// The target of a text: empty, "n", "n-m" or "-m" with 0 ≤ n ≤ m ≤ 30 in ASCII digits without
+// leading zeros. For any other text none, and fault (when given) tells why in Japanese.
+std::optional<HourTarget> parseField(QStringView text, QString* fault = nullptr);
 
 // The table: a row per weekday, the row of national holidays and rows for single dates. A
 // date's row is never empty: a date without any target has no row.

@@ -307,13 +307,13 @@ std::optional<HourTarget> TFormTarget::targetOf(const QString& typed)
     QString text = numbers::asciiDigits(typed).trimmed();
     for (const QChar dash : { u'－', u'−', u'ー', u'‐' })
         text.replace(dash, u'-');
-    if (const QString fault = targets::fieldFault(text); !fault.isEmpty()) {
+    QString fault;
+    const auto target = targets::parseField(text, &fault);
+    if (!target)
         dialogs::message(dialogs::Kind::Warning,
             QStringLiteral("▼ 「%1」は必要人数に使えません：%2．\r\n\r\n").arg(typed, fault) + kFieldHelp,
             dialogs::Buttons::Ok, this);
-        return std::nullopt;
-    }
-    return targets::parseField(text);
+    return target;
 }
 
 void TFormTarget::setCells(const QString& text, const QList<std::pair<QModelIndex, HourTarget>>& cells)

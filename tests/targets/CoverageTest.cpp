@@ -12,13 +12,12 @@ using targets::Status;
 
 namespace {
 
-// The hours of a bit set of coveredHours(), "next 0" for hour 0 of the next date.
-QStringList hoursOf(const std::bitset<2 * targets::kHours>& hours)
+// The hours of coveredHours(), "next 0" for hour 0 of the next date.
+QStringList hoursOf(const targets::HourSpan& hours)
 {
     QStringList out;
-    for (int h = 0; h < 2 * targets::kHours; ++h)
-        if (hours.test(static_cast<std::size_t>(h)))
-            out << (h < targets::kHours ? QString::number(h) : QStringLiteral("next %1").arg(h - targets::kHours));
+    for (int h = hours.first; h <= hours.last; ++h)
+        out << (h < targets::kHours ? QString::number(h) : QStringLiteral("next %1").arg(h - targets::kHours));
     return out;
 }
 

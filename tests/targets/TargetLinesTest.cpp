@@ -21,7 +21,7 @@ protected:
         const QStringList fields { "", "", "", "", "", "", "", "", "1", "3", "3", "3-5", "4", "-1", "-1", "0-2", "",
             "-1" };
         for (int h = 0; h < fields.size(); ++h)
-            april28[h] = targets::parseField(fields[h]);
+            april28[h] = *targets::parseField(fields[h]);
         table.setDate(QDate(2026, 4, 28), april28);
         table.holiday[9] = { 2, -1 };
         table.setDate(QDate(2026, 5, 5), { targets::HourTarget(), {}, {}, {}, {}, {}, {}, {}, {}, { -1, 1 } });

@@ -191,7 +191,7 @@ void TFormTarget::hideEvent(QHideEvent* event)
 
 void TFormTarget::closeEvent(QCloseEvent* event)
 {
-    if (!(sheet_.table == forms_.FormData->staffTargets)
+    if (sheet_.table != forms_.FormData->staffTargets
         && dialogs::message(dialogs::Kind::Warning, kUnregistered, dialogs::Buttons::YesNo, this)
             != dialogs::Answer::Yes) {
         event->ignore();
@@ -231,7 +231,7 @@ void TFormTarget::setSheet(const Sheet& sheet)
 
 void TFormTarget::apply(const QString& text, const Sheet& after)
 {
-    if (!(after == sheet_))
+    if (after != sheet_)
         undo_.push(new SheetCommand(*this, text, sheet_, after)); // carries the edit out at once
 }
 

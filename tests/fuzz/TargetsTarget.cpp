@@ -23,7 +23,7 @@ void fuzzTargets(const QByteArray& fourthFile, const TFormData& data)
     const targetfile::ReadResult read = targetfile::read(fourthFile);
     const QByteArray saved = targetfile::serialize(read.table);
     const targetfile::ReadResult again = targetfile::read(saved);
-    if (!again.rejected.isEmpty() || !(again.table == read.table))
+    if (!again.rejected.isEmpty() || again.table != read.table)
         fail("the saved file does not read back into the same table");
     if (targetfile::serialize(again.table) != saved)
         fail("the saved file does not save again into the same bytes");

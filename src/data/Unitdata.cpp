@@ -79,6 +79,15 @@ const std::vector<Extension>& extensions()
                 return QStringLiteral("勤務変更 %1 件")
                     .arg(differingKeys(changeEntries(saved), changeEntries(recovered)));
             } },
+        { TFormData::kTargetFile, QStringLiteral("必要人数"),
+            [](const TFormData& data) { return targetfile::serialize(data.staffTargets); },
+            [](TFormData& data, const QByteArray& bytes) {
+                targetfile::ReadResult read = targetfile::read(bytes);
+                data.staffTargets = std::move(read.table);
+                return read.rejected;
+            },
+            targetfile::rejectedLinesMessage, targetfile::openFailureMessage,
+            [](const QByteArray&, const QByteArray&) { return QStringLiteral("必要人数の設定"); } },
         { TFormData::kLabourFile, QStringLiteral("労務設定"),
             [](const TFormData& data) { return labourfile::serialize(data.labourSettings); },
             [](TFormData& data, const QByteArray& bytes) {

@@ -6,6 +6,7 @@
 #include "data/Table.h"
 #include "labour/LabourFile.h"
 #include "requests/RequestFile.h"
+#include "targets/TargetFile.h"
 
 #include <QHash>
 #include <QList>
@@ -24,6 +25,7 @@ public:
     static inline const QString kMasterFile = QStringLiteral("zelrotandata.zel");
     static inline const QString kScheduleFile = QStringLiteral("zelrotandata2.zel");
     static inline const QString kChangeFile = QStringLiteral("zelrotandata3.zel");
+    static inline const QString kTargetFile = targetfile::kFileName;
     static inline const QString kLabourFile = labourfile::kFileName;
     static inline const QString kRequestFile = requestfile::kFileName;
 
@@ -32,6 +34,7 @@ public:
     Table StringGrid3 { 41, kMaxEmployees }; // work table
     Table StringGrid4 { 40, 2 }; // weekday table
     DayChanges dayChanges; // leave, swapped shifts and extra days on single dates
+    targets::TargetTable staffTargets; // how many people each hour needs
     requests::Requests staffRequests; // days off wished for, days someone cannot or wants to work
     labour::Settings labourSettings; // the labour rules' figures
 

@@ -1,0 +1,150 @@
+#include "reports/Unitlines.h"
+#include "ui_Unitlines.h"
+
+#include "app/Forms.h"
+#include "app/WindowScaling.h"
+#include "platform/Dialogs.h"
+#include "platform/MenuItems.h"
+#include "platform/ReportPainter.h"
+#include "platform/RichEdit.h"
+#include "platform/Timer.h"
+#include "reports/QRListFormLinePrn.h"
+#include "reports/ViewOutput.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+
+namespace {
+const QString kHint = QStringLiteral("右ｸﾘｯｸ・ﾒﾆｭｰ");
+constexpr int kTickMs = 20;
+} // namespace
+
+TFormLines::TFormLines(Forms& forms, const QString& caption, QString usage, std::function<QStringList()> lines)
+    : ui(std::make_unique<Ui::TFormLines>())
+    , forms_(forms)
+    , title_(QStringLiteral("【") + caption + QStringLiteral("】"))
+    , usage_(std::move(usage))
+    , computeLines_(std::move(lines))
+{
+    ui->setupUi(this);
+    setWindowTitle(caption);
+    ui->RichEdit1->setAccessibleName(caption);
+    QPalette palette = ui->RichEdit1->palette();
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::Base, QColor(0, 0, 96));
+    ui->RichEdit1->setPalette(palette);
+    attachFormetry(this);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->setAccessibleName(QStringLiteral("テキストのメニュー"));
+    PopupMenu1->addActions({ ui->NAllSelect, ui->NAllCopy });
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(ui->NSave);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions({ ui->NPrnSet, ui->NPrnOut });
+    attachPopupMenu(ui->RichEdit1, PopupMenu1);
+
+    RichEdit* text = ui->RichEdit1;
+    connect(ui->NAllSelect, &QAction::triggered, text, &RichEdit::selectAll);
+    connect(ui->NAllCopy, &QAction::triggered, text, &RichEdit::copy);
+    connect(ui->NSave, &QAction::triggered, this, [this] { forms_.Output->saveText(this, *ui->RichEdit1); });
+    connect(ui->NPrnSet, &QAction::triggered, this, [this] { forms_.Output->printerSetup(this); });
+    connect(ui->NPrnOut, &QAction::triggered, this, &TFormLines::printClick);
+    connect(ui->N1, &QAction::triggered, this, &QWidget::close);
+    connect(ui->N12, &QAction::triggered, this,
+        [this] { dialogs::message(dialogs::Kind::Plain, usage_, dialogs::Buttons::Ok, this); });
+    Timer1 = new Timer(this, kTickMs, [this] { Timer1Timer(); });
+}
+
+TFormLines::~TFormLines() = default;
+
+QList<QAction*> TFormLines::commandItems() const
+{
+    return { ui->NAllSelect, ui->NAllCopy, ui->NSave, ui->NPrnSet, ui->NPrnOut };
+}
+
+bool TFormLines::isReady() const
+{
+    return ui->NSave->isEnabled();
+}
+
+// ---- Writing the lines ----
+
+void TFormLines::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        dialogs::guard([this] { FormShow(); });
+}
+
+void TFormLines::FormShow()
+{
+    ui->RichEdit1->clearLines();
+    lines_ = computeLines_();
+    written_ = 0;
+    ui->ProgressBar1->setRange(0, static_cast<int>(lines_.size()));
+    ui->ProgressBar1->setValue(0);
+    ui->Panel2->show();
+    Timer1->start();
+}
+
+void TFormLines::Timer1Timer()
+{
+    for (int n = 0; n < kLinesPerTick && written_ < lines_.size(); ++n)
+        ui->RichEdit1->appendLine(lines_[written_++]);
+    ui->ProgressBar1->setValue(written_);
+    if (written_ < lines_.size())
+        return;
+    Timer1->stop();
+    ui->Panel2->hide();
+    ui->Panel1->setFocus();
+    for (QAction* item : commandItems())
+        item->setEnabled(true);
+    ui->RichEdit1->setToolTip(kHint);
+    Q_EMIT completed();
+}
+
+// ---- Commands ----
+
+void TFormLines::printClick()
+{
+    ui->NPrnOut->setEnabled(false);
+    if (forms_.Output->checkPrinter(this)) {
+        if (!QRListFormLinePrn)
+            QRListFormLinePrn = std::make_unique<TQRListFormLinePrn>();
+        // The report titles only the main window's panels; this list's title goes in its place.
+        QList<report::Page> pages = QRListFormLinePrn->pages(
+            { QString(), ui->RichEdit1->palette().color(QPalette::Base), ui->RichEdit1->lines(), title_ });
+        for (report::Page& page : pages)
+            for (report::PrintedField& field : page.fields)
+                if (field.name == QLatin1String("QRLabelStrg"))
+                    field.text = title_;
+        report::print(pages, QRListFormLinePrn->QuickRepLinePrn.page, forms_.Output->printer(), this);
+    }
+    ui->NPrnOut->setEnabled(true);
+}
+
+// ---- Hide and close ----
+
+void TFormLines::hideEvent(QHideEvent* event)
+{
+    QMainWindow::hideEvent(event);
+    if (event->spontaneous())
+        return; // minimising is not hiding
+    Timer1->stop();
+    PopupMenu1->hide();
+    ui->Panel2->hide();
+    ui->RichEdit1->clearLines();
+    ui->RichEdit1->setToolTip(QString());
+    lines_.clear();
+    for (QAction* item : commandItems())
+        item->setEnabled(false);
+}
+
+void TFormLines::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    hide();
+    Q_EMIT closed();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+struct Forms;
+class TQRListFormLinePrn;
+class Timer;
+class QMenu;
+namespace Ui {
+class TFormLines;
+}
+
+// A text report window: a list of lines computed at once when the window shows, written into a
+// read-only text under a progress bar of its own, then selected, copied, saved as RTF and printed
+// through the line print report, with every command in its menu and in the text's popup menu.
+// What the list says is given by its owner: the caption, the usage text and the function that
+// computes the lines. Closing hides it and tells the main window through closed().
+class TFormLines : public QMainWindow {
+    Q_OBJECT
+public:
+    TFormLines(Forms& forms, const QString& caption, QString usage, std::function<QStringList()> lines);
+    ~TFormLines() override;
+
+    // True once every line is written and the commands are enabled.
+    bool isReady() const;
+
+    // Lines written per step of the progress bar.
+    static constexpr int kLinesPerTick = 40;
+
+Q_SIGNALS:
+    // The text is complete and the commands are enabled.
+    void completed();
+    // The window was closed; the main window shows again.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormShow();
+    void Timer1Timer();
+    void printClick();
+    QList<QAction*> commandItems() const;
+
+    std::unique_ptr<Ui::TFormLines> ui;
+    Forms& forms_;
+    QString title_; // the print's title: the caption in 【】
+    QString usage_;
+    std::function<QStringList()> computeLines_;
+    std::unique_ptr<TQRListFormLinePrn> QRListFormLinePrn;
+    QMenu* PopupMenu1 = nullptr;
+    Timer* Timer1 = nullptr;
+    QStringList lines_; // the lines being written
+    int written_ = 0;
+};

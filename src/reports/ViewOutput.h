@@ -12,9 +12,9 @@ struct PeriodSchedule;
 // The two output services that every view shares, owned by the main window: saving a
 // view's text as a Rich Text Format file through one save dialog (and the period's schedule as
 // CSV or iCalendar through another, or as one calendar per employee into a chosen folder), and
-// the printer setup whose confirmation sets the printer
-// chosen flag that every print command asks for. It saves and sets up; printing itself belongs
-// to the print reports, and the export files are written by the export functions.
+// the printer setup whose confirmation sets the printer chosen flag that every print command
+// asks for. It saves and sets up; printing itself belongs to the print reports, and the export
+// files are written by the export functions.
 class ViewOutput {
 public:
     ViewOutput();

@@ -12,9 +12,12 @@
 namespace exports {
 namespace {
 
-// A field with a comma, a quote or a line break goes in quotes, its quotes doubled.
-QString field(const QString& text)
+// A field that a spreadsheet would take for a formula gets a leading apostrophe, which makes it
+// text; a field with a comma, a quote or a line break goes in quotes, its quotes doubled.
+QString field(QString text)
 {
+    if (!text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front()))
+        text.prepend(u'\'');
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
         return text;
     QString quoted = text;

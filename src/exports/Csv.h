@@ -4,7 +4,8 @@
 
 // The period's schedule as a spreadsheet: CSV in UTF-8 with a byte-order mark and CRLF line
 // ends, fields quoted as RFC 4180 says, so that spreadsheet programs open it in Japanese
-// without asking how to read it.
+// without asking how to read it. A cell that begins with "=", "+", "-", "@", a tab or a carriage
+// return is written with a leading "'", so that no spreadsheet runs it as a formula.
 namespace exports {
 
 struct PeriodSchedule;

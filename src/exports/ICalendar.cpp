@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTimeZone>
 #include <cstdlib>
+#include <optional>
 
 namespace exports {
 namespace {
@@ -118,11 +119,12 @@ QStringList timeZone(const QTimeZone& zone, const PeriodSchedule& period)
     return lines << QStringLiteral("END:VTIMEZONE");
 }
 
-// The same employee, date and times give the same UID on every export. A name that several
-// master rows share counts its rows from the second on, so that no two events of one file merge.
-QString uid(const QString& name, int row, const QString& start, const QString& end)
+// The same employee and date give the same UID on every export, whatever the times, so that a
+// changed shift replaces its event and a cancelled one finds it. A name that several master rows
+// share counts its rows from the second on, so that no two events of one file merge.
+QString uid(const QString& name, int row, QDate date)
 {
-    QString text = name + u'\n' + start + u'\n' + end;
+    QString text = name + u'\n' + date.toString(Qt::ISODate);
     if (row > 1)
         text += u'\n' + QString::number(row);
     const QByteArray key = text.toUtf8();
@@ -130,9 +132,32 @@ QString uid(const QString& name, int row, const QString& start, const QString& e
         + QStringLiteral("@rotandesk");
 }
 
+// A shift on the clock: its local start and end and its net minutes.
+struct Placed {
+    QString start;
+    QString end;
+    int netMinutes = 0;
+};
+
+// A working day's shift on the clock; none when its times cannot be read or it has no length.
+std::optional<Placed> placed(QDate date, const DayEntry& entry)
+{
+    const auto shift = daychanges::shiftOf(entry);
+    if (!shift)
+        return std::nullopt;
+    // The length by the program's own rule: an end hour before the start hour is the next day.
+    const int length = (shift->endHour - shift->startHour + (shift->endHour < shift->startHour ? 24 : 0)) * 60
+        + shift->endMinute - shift->startMinute;
+    if (length <= 0)
+        return std::nullopt;
+    const int startMinutes = shift->startHour * 60 + shift->startMinute;
+    return Placed { localTime(date, startMinutes), localTime(date, startMinutes + length), shift->netMinutes };
+}
+
 } // namespace
 
-QByteArray icalendar(const PeriodSchedule& period, const QTimeZone& zone, const QDateTime& stamp)
+QByteArray icalendar(
+    const PeriodSchedule& period, const QTimeZone& zone, const QDateTime& stamp, std::optional<int> employeeIndex)
 {
     const bool named = zone.isValid() && QTimeZone::isTimeZoneIdAvailable(zone.id());
     const QString timeParameter
@@ -140,7 +165,7 @@ QByteArray icalendar(const PeriodSchedule& period, const QTimeZone& zone, const 
     const QString dtstamp = QStringLiteral("DTSTAMP:") + stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
 
     QByteArray out;
-    out.reserve(1024 + 400 * period.days * period.employees.size());
+    out.reserve(1024 + 400 * period.days * (employeeIndex ? 1 : period.employees.size()));
     const auto add = [&out](const QString& line) { appendFolded(out, line); };
     for (const QString& line : { QStringLiteral("BEGIN:VCALENDAR"), QStringLiteral("VERSION:2.0"),
              QStringLiteral("PRODID:-//RotanDesk//RotanDesk//JA"), QStringLiteral("CALSCALE:GREGORIAN") })
@@ -151,32 +176,34 @@ QByteArray icalendar(const PeriodSchedule& period, const QTimeZone& zone, const 
     }
     QHash<QString, int> rowsOfName;
     QHash<int, QString> descriptions;
-    for (const EmployeeDays& employee : period.employees) {
-        const int row = ++rowsOfName[employee.name];
+    for (qsizetype e = 0; e < period.employees.size(); ++e) {
+        const EmployeeDays& employee = period.employees[e];
+        const int row = ++rowsOfName[employee.name]; // counted over every employee, for the same UIDs
+        if (employeeIndex && *employeeIndex != e)
+            continue;
         const QString summary = QStringLiteral("SUMMARY:") + escaped(employee.name);
         for (int d = 0; d < period.days; ++d) {
-            const auto shift = daychanges::shiftOf(employee.days.value(d));
-            if (!shift)
+            const QDate date = period.date(d);
+            // A day without a shift whose standard week has one cancels the standard event.
+            auto event = placed(date, employee.days.value(d));
+            const bool cancelled = !event;
+            if (cancelled)
+                event = placed(date, employee.standard.value(d));
+            if (!event)
                 continue;
-            // The length by the program's own rule: an end hour before the start hour is the next day.
-            const int length = (shift->endHour - shift->startHour + (shift->endHour < shift->startHour ? 24 : 0)) * 60
-                + shift->endMinute - shift->startMinute;
-            if (length <= 0)
-                continue;
-            const int startMinutes = shift->startHour * 60 + shift->startMinute;
-            const QString start = localTime(period.date(d), startMinutes);
-            const QString end = localTime(period.date(d), startMinutes + length);
             add(QStringLiteral("BEGIN:VEVENT"));
-            add(QStringLiteral("UID:") + uid(employee.name, row, start, end));
+            add(QStringLiteral("UID:") + uid(employee.name, row, date));
             add(dtstamp);
-            add(QStringLiteral("DTSTART") + timeParameter + start);
-            add(QStringLiteral("DTEND") + timeParameter + end);
+            add(QStringLiteral("DTSTART") + timeParameter + event->start);
+            add(QStringLiteral("DTEND") + timeParameter + event->end);
             add(summary);
-            auto description = descriptions.constFind(shift->netMinutes); // few shifts, many days
+            auto description = descriptions.constFind(event->netMinutes); // few shifts, many days
             if (description == descriptions.cend())
-                description = descriptions.insert(shift->netMinutes,
-                    QStringLiteral("DESCRIPTION:") + escaped(QStringLiteral("実労時間 %1分").arg(shift->netMinutes)));
+                description = descriptions.insert(event->netMinutes,
+                    QStringLiteral("DESCRIPTION:") + escaped(QStringLiteral("実労時間 %1分").arg(event->netMinutes)));
             add(*description);
+            if (cancelled)
+                add(QStringLiteral("STATUS:CANCELLED"));
             add(QStringLiteral("END:VEVENT"));
         }
     }

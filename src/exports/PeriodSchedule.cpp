@@ -12,10 +12,13 @@ PeriodSchedule periodSchedule(const daychanges::EffectiveSchedule& schedule)
     period.days = static_cast<int>(schedule.dates().size());
     const Table& master = schedule.master();
     for (int row = 0; row < schedule.employees(); ++row) {
-        EmployeeDays employee { master.cell(0, row), master.cell(1, row), {} };
+        EmployeeDays employee { master.cell(0, row), master.cell(1, row), {}, {} };
         employee.days.reserve(period.days);
-        for (int d = 0; d < period.days; ++d)
+        employee.standard.reserve(period.days);
+        for (int d = 0; d < period.days; ++d) {
             employee.days << schedule.entry(row, d);
+            employee.standard << schedule.standard(row, d);
+        }
         period.employees << employee;
     }
     return period;

@@ -20,6 +20,8 @@ struct EmployeeDays {
     QString name;
     QString wage; // as stored
     QList<DayEntry> days; // one entry per period day
+    // The standard week's entry of each period day; none when the standard week is not known.
+    QList<DayEntry> standard;
 };
 
 struct PeriodSchedule {
@@ -31,8 +33,8 @@ struct PeriodSchedule {
 };
 
 // The registered period with every registered employee and each day's effective entry (the day
-// change when there is one, else the standard week). A header that cannot be read as a start
-// date and a length of 1 to 40 days gives a period without days.
+// change when there is one, else the standard week) and standard entry. A header that cannot be
+// read as a start date and a length of 1 to 40 days gives a period without days.
 PeriodSchedule periodSchedule(const daychanges::EffectiveSchedule& schedule);
 
 } // namespace exports

@@ -1,9 +1,12 @@
 #include "period/PeriodRegistration.h"
 
+#include "changes/EffectiveSchedule.h"
+#include "data/Unitdata.h"
 #include "period/PeriodRule.h"
 #include "platform/Clock.h"
 
 #include <QRandomGenerator>
+#include <QSet>
 
 namespace {
 
@@ -70,4 +73,27 @@ RegistrationOutcome registerPeriod(Table& schedule, QDate start, quint32 seed)
         schedule.setCell(c, 4, num(static_cast<int>(random.generate() % 100)));
     }
     return { true, report(schedule) };
+}
+
+int changesLeftOut(const TFormData& data, QDate start)
+{
+    // The tables the effective schedule reads, with the new period registered.
+    TFormData after;
+    after.StringGrid1 = data.StringGrid1;
+    after.StringGrid2 = data.StringGrid2;
+    after.dayChanges = data.dayChanges;
+    registerPeriod(after.StringGrid2, start, 0);
+    const daychanges::EffectiveSchedule now(data);
+    const daychanges::EffectiveSchedule then(after);
+    QSet<std::pair<QDate, QString>> apartNow;
+    for (const DayChange& change : now.apart())
+        apartNow.insert({ change.date, change.name });
+    const bool ended = !now.dates().isEmpty() && now.dates().last() < start;
+    int count = 0;
+    for (const DayChange& change : then.apart()) {
+        const bool over = ended && now.dayOf(change.date) >= 0;
+        if (!over && !apartNow.contains({ change.date, change.name }))
+            ++count;
+    }
+    return count;
 }

@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QStringList>
 
+class TFormData;
+
 // Writes the period that starts on the start-up date into the schedule table: the header,
 // the day of month and weekday code of every day, and two rows of random filler.
 struct RegistrationOutcome {
@@ -16,3 +18,8 @@ struct RegistrationOutcome {
 
 // seed starts the random filler; each registration should pass a new one.
 RegistrationOutcome registerPeriod(Table& schedule, QDate start, quint32 seed);
+
+// How many day changes take effect now and would not once the period that starts on start is
+// registered, so that the user is asked before they fall outside. Changes on the days of a
+// registered period that ended before start are not counted: their time is over.
+int changesLeftOut(const TFormData& data, QDate start);

@@ -98,6 +98,13 @@ void TFormTerm::Timer1Timer()
 
 void TFormTerm::SpeedBtnClick()
 {
+    if (const int left = changesLeftOut(*forms_.FormData, startupDate_); left > 0) {
+        // clang-format off
+        const QString question = QStringLiteral("▼ 勤務変更 %1 件が，新しい勤務期間の外になります．\r\n\r\n▽ その勤務変更は削除されず，勤務変更画面に「勤務期間外の日付」として表示されます．\r\n\r\n□ この勤務期間を登録しますか？").arg(left);
+        // clang-format on
+        if (dialogs::message(dialogs::Kind::Warning, question, dialogs::Buttons::YesNo, this) != dialogs::Answer::Yes)
+            return;
+    }
     ui->ProgressBar1->show();
     ui->ProgressBar1->setValue(5);
     const RegistrationOutcome outcome

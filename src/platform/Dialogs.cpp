@@ -95,11 +95,21 @@ Answer message(Kind kind, const QString& text, Buttons buttons, QWidget* parent)
 
 bool confirmReplace(const QString& path, QWidget* parent)
 {
-    const QFileInfo target(path);
-    if (!target.exists() || target.isDir())
+    return confirmReplace(QStringList { path }, parent);
+}
+
+bool confirmReplace(const QStringList& paths, QWidget* parent)
+{
+    QStringList replaced;
+    for (const QString& path : paths) {
+        const QFileInfo target(path);
+        if (target.exists() && !target.isDir())
+            replaced << QStringLiteral("■ ") + target.fileName();
+    }
+    if (replaced.isEmpty())
         return true;
     return message(Kind::Warning,
-               QStringLiteral("■ ") + target.fileName()
+               replaced.join(QStringLiteral("\r\n"))
                    + QStringLiteral("\r\n\r\n▽ 同名のファイルが既に存在します．\r\n\r\n□ 上書きしてよろしいですか？"),
                Buttons::YesNo, parent)
         == Answer::Yes;
@@ -137,6 +147,24 @@ std::optional<SaveChoice> saveFile(
         return std::nullopt;
     return SaveChoice { dialog.selectedFiles().constFirst(),
         static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1 };
+}
+
+std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& folder)
+{
+    if (g_script) {
+        g_script->dialogsShown << QStringLiteral("folder");
+        g_script->saveTitle = title;
+        g_script->saveFolder = folder;
+        return next(g_script->folders_);
+    }
+    QFileDialog dialog(parent, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QColor> color(QWidget* parent, const QColor& initial)

@@ -28,6 +28,8 @@ Answer message(Kind kind, const QString& text, Buttons buttons = Buttons::Ok, QW
 // to replace it. True when nothing would be replaced (no path, no such file, or a folder,
 // which the write itself then fails on) or the user answered Yes.
 bool confirmReplace(const QString& path, QWidget* parent);
+// The same for several files at once: one question that names every file that would be replaced.
+bool confirmReplace(const QStringList& paths, QWidget* parent);
 
 // A confirmed save dialog: the file name as typed and the chosen file type, counted from 1.
 struct SaveChoice {
@@ -39,6 +41,8 @@ struct SaveChoice {
 // The save dialog opens in folder (the current folder when empty) with file type typeIndex.
 std::optional<SaveChoice> saveFile(
     QWidget* parent, const QString& title, const QStringList& filters, const QString& folder = {}, int typeIndex = 1);
+// The folder dialog: an existing folder, opening in folder (the current folder when empty).
+std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& folder = {});
 std::optional<QColor> color(QWidget* parent, const QColor& initial);
 std::optional<QFont> font(QWidget* parent, const QFont& initial);
 // The platform's printer setup for printer; true when the user confirmed it.
@@ -54,7 +58,7 @@ struct Shown {
 // appended to shown and answered by the next queued answer (Ok, or No for Yes/No, when
 // the queue is empty). An optional hook runs when a message is shown. The standard dialogs
 // take their answers from their own queues (an empty queue cancels) and are counted in
-// dialogsShown by kind ("save", "color", "font", "printer").
+// dialogsShown by kind ("save", "folder", "color", "font", "printer").
 class Script {
 public:
     Script();
@@ -65,6 +69,7 @@ public:
     void answer(Answer a) { answers_.append(a); }
     // Queued answers of the standard dialogs; std::nullopt cancels.
     void answerSave(std::optional<SaveChoice> choice) { saves_.append(std::move(choice)); }
+    void answerFolder(std::optional<QString> folder) { folders_.append(std::move(folder)); }
     void answerColor(std::optional<QColor> c) { colors_.append(std::move(c)); }
     void answerFont(std::optional<QFont> f) { fonts_.append(std::move(f)); }
     // A confirmed printer setup prints into a PDF file at pdfPath; std::nullopt cancels.
@@ -73,7 +78,8 @@ public:
 
     QList<Shown> shown;
     QStringList dialogsShown;
-    // Title, filters, folder and file type of the last save dialog.
+    // Title, filters, folder and file type of the last save dialog; title and folder also of the
+    // last folder dialog.
     QString saveTitle;
     QStringList saveFilters;
     QString saveFolder;
@@ -83,11 +89,13 @@ public:
 private:
     friend Answer message(Kind, const QString&, Buttons, QWidget*);
     friend std::optional<SaveChoice> saveFile(QWidget*, const QString&, const QStringList&, const QString&, int);
+    friend std::optional<QString> chooseFolder(QWidget*, const QString&, const QString&);
     friend std::optional<QColor> color(QWidget*, const QColor&);
     friend std::optional<QFont> font(QWidget*, const QFont&);
     friend bool printerSetup(QWidget*, QPrinter&);
     QList<Answer> answers_;
     QList<std::optional<SaveChoice>> saves_;
+    QList<std::optional<QString>> folders_;
     QList<std::optional<QColor>> colors_;
     QList<std::optional<QFont>> fonts_;
     QList<std::optional<QString>> printers_;

@@ -1,11 +1,14 @@
 #include "reports/ViewOutput.h"
 
 #include "exports/Csv.h"
+#include "exports/FileNames.h"
 #include "exports/ICalendar.h"
+#include "exports/PeriodSchedule.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/RtfWriter.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QSaveFile>
@@ -53,18 +56,40 @@ rtf::Style styleOf(const QTextEdit& view)
     return style;
 }
 
-bool writeAtomically(const QString& path, const QByteArray& bytes)
+// Writes the file whole or not at all; the reason when it failed.
+std::optional<QString> writeAtomically(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     // Unbuffered, so a short write (disk full) shows here instead of passing at commit.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+        return file.errorString();
     if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return reason;
     }
-    return file.commit();
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+// Writes the file; a failure is told with the file's name and the reason.
+bool writeOrTell(const QString& path, const QByteArray& bytes, QWidget* parent)
+{
+    const std::optional<QString> failure = writeAtomically(path, bytes);
+    if (failure)
+        dialogs::message(dialogs::Kind::Error,
+            kSaveFailed + QStringLiteral("\r\n\r\n■ ") + QFileInfo(path).fileName() + QStringLiteral("\r\n▽ ")
+                + *failure,
+            dialogs::Buttons::Ok, parent);
+    return !failure;
+}
+
+// The name with the type's extension, unless it already ends with it (in any case).
+QString withExtension(const QString& name, const QString& extension)
+{
+    return name.endsWith(extension, Qt::CaseInsensitive) ? name : name + extension;
 }
 
 } // namespace
@@ -95,6 +120,29 @@ void ViewOutput::saveExport(QWidget* parent, const exports::PeriodSchedule& peri
         });
 }
 
+void ViewOutput::saveExportPerEmployee(QWidget* parent, const exports::PeriodSchedule& period)
+{
+    const std::optional<QString> folder
+        = dialogs::chooseFolder(parent, QStringLiteral("個人別に書き出すフォルダの選択"), saveFolder_);
+    if (!folder)
+        return;
+    saveFolder_ = *folder;
+    QStringList names;
+    for (const exports::EmployeeDays& employee : period.employees)
+        names << employee.name;
+    QStringList paths;
+    for (const QString& name : exports::distinctFileNames(names, QStringLiteral(".ics")))
+        paths << QDir(*folder).filePath(name);
+    if (!dialogs::confirmReplace(paths, parent))
+        return;
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    const QDateTime stamp = clock_::now();
+    for (int e = 0; e < paths.size(); ++e) {
+        if (!writeOrTell(paths[e], exports::icalendar(period, zone, stamp, e), parent))
+            return;
+    }
+}
+
 void ViewOutput::save(QWidget* parent, const QString& title, const QList<FileType>& types, int& lastType,
     const std::function<QByteArray(int type)>& bytesOf)
 {
@@ -111,12 +159,11 @@ void ViewOutput::save(QWidget* parent, const QString& title, const QList<FileTyp
         dialogs::message(dialogs::Kind::Error, kSaveFailed, dialogs::Buttons::Ok, parent);
         return;
     }
-    const QString path = choice->fileName + types[choice->typeIndex - 1].extension;
-    // The dialog confirmed another name than the one written, so it never asked about this one.
+    const QString path = withExtension(choice->fileName, types[choice->typeIndex - 1].extension);
+    // The dialog does not ask before replacing: the name it confirms may lack the extension.
     if (!dialogs::confirmReplace(path, parent))
         return;
-    if (!writeAtomically(path, bytesOf(choice->typeIndex)))
-        dialogs::message(dialogs::Kind::Error, kSaveFailed, dialogs::Buttons::Ok, parent);
+    writeOrTell(path, bytesOf(choice->typeIndex), parent);
 }
 
 void ViewOutput::printerSetup(QWidget* parent)

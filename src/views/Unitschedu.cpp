@@ -27,8 +27,9 @@ TFormSchedu::TFormSchedu(Forms& forms)
     ui->RichEdit1->setPalette(palette);
     ui->CGauge1->setShape(Gauge::Shape::Pie);
     attach({ ui->RichEdit1, ui->CGauge1, ui->Panel2, ui->ProgressBar1, ui->Panel1, ui->NAction, ui->NPrnSet,
-        ui->NPrnOut, ui->N1, ui->N12, ui->NExport });
+        ui->NPrnOut, ui->N1, ui->N12, { ui->NExport, ui->NExportEach } });
     connect(ui->NExport, &QAction::triggered, this, &TFormSchedu::NExportClick);
+    connect(ui->NExportEach, &QAction::triggered, this, &TFormSchedu::NExportEachClick);
     attachFormetry(this);
 }
 
@@ -68,6 +69,12 @@ QStringList TFormSchedu::closingLines() const
 void TFormSchedu::NExportClick()
 {
     forms_.Output->saveExport(this, exports::periodSchedule(daychanges::EffectiveSchedule(*forms_.FormData)));
+}
+
+void TFormSchedu::NExportEachClick()
+{
+    forms_.Output->saveExportPerEmployee(
+        this, exports::periodSchedule(daychanges::EffectiveSchedule(*forms_.FormData)));
 }
 
 void TFormSchedu::printReport()

@@ -29,6 +29,8 @@ private:
     void printReport() override;
     // Saves the period's schedule as CSV or iCalendar.
     void NExportClick();
+    // Writes one iCalendar file per employee into a chosen folder.
+    void NExportEachClick();
 
     std::unique_ptr<TQRListFormDayLine> QRListFormDayLine;
     std::unique_ptr<Ui::TFormSchedu> ui;

@@ -36,8 +36,7 @@ void ViewWindow::attach(const Controls& controls)
     NAllCopy = item("NAllCopy", QStringLiteral("コピー"));
     PopupMenu1->addSeparator();
     NSave = item("NSave", QStringLiteral("ファイル保存"));
-    if (c_.exportItem)
-        PopupMenu1->addAction(c_.exportItem);
+    PopupMenu1->addActions(c_.exportItems);
     PopupMenu1->addSeparator();
     NPrintSet = item("NPrintSet", QStringLiteral("プリンタ設定"));
     NPrintOut = item("NPrintOut", QStringLiteral("印刷 - A4横 -"));
@@ -61,10 +60,8 @@ void ViewWindow::attach(const Controls& controls)
 
 QList<QAction*> ViewWindow::commandItems() const
 {
-    QList<QAction*> items { NAllSelect, NAllCopy, NSave, NPrintSet, NPrintOut, c_.printerSetup, c_.print };
-    if (c_.exportItem)
-        items << c_.exportItem;
-    return items;
+    return QList<QAction*> { NAllSelect, NAllCopy, NSave, NPrintSet, NPrintOut, c_.printerSetup, c_.print }
+    + c_.exportItems;
 }
 
 bool ViewWindow::isReady() const

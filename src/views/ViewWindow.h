@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -49,9 +50,9 @@ protected:
         QAction* print;
         QAction* close;
         QAction* usage;
-        // An item of the action menu that also stands in the popup menu after the save item and
-        // waits for the text like the other commands; the window connects what it does.
-        QAction* exportItem = nullptr;
+        // Items of the action menu that also stand in the popup menu after the save item and
+        // wait for the text like the other commands; the window connects what they do.
+        QList<QAction*> exportItems = {};
     };
 
     ViewWindow(Forms& forms, QString usage);

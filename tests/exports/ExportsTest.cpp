@@ -1,6 +1,7 @@
 #include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "exports/Csv.h"
+#include "exports/FileNames.h"
 #include "exports/ICalendar.h"
 #include "exports/PeriodSchedule.h"
 #include "period/PeriodRegistration.h"
@@ -32,9 +33,9 @@ PeriodSchedule twoDays()
 {
     return { QDate(2024, 5, 31), 2,
         { { QStringLiteral("山田,\"太郎\""), QStringLiteral("1000"),
-              { work("9", "5", "17", "30", "445"), off(QStringLiteral("休み")) } },
+              { work("9", "5", "17", "30", "445"), off(QStringLiteral("休み")) }, {} },
             { QStringLiteral("佐藤;夜勤"), QStringLiteral("1200"),
-                { off(QStringLiteral("公休")), work("22", "00", "6", "00", "420") } } } };
+                { off(QStringLiteral("公休")), work("22", "00", "6", "00", "420") }, {} } } };
 }
 
 // The content lines of a calendar with the folding undone.
@@ -98,7 +99,7 @@ TEST(Csv, WritesABomCrlfLinesQuotedFieldsAndTheTwoClosingRows)
     PeriodSchedule period = twoDays();
     // A damaged cell is written as stored, and a pay that cannot be read leaves its day's cost open.
     period.employees.append({ QStringLiteral("高\n橋"), QStringLiteral("900"),
-        { off(QStringLiteral("その他")), work("9", "x", "17", "30", "45O") } });
+        { off(QStringLiteral("その他")), work("9", "x", "17", "30", "45O") }, {} });
     const QByteArray expected = QStringLiteral("\xFEFF"
                                                "氏名,5/31（金）,6/1（土）\r\n"
                                                "\"山田,\"\"太郎\"\"\",9:05～17:30,休み\r\n"
@@ -110,12 +111,42 @@ TEST(Csv, WritesABomCrlfLinesQuotedFieldsAndTheTwoClosingRows)
     EXPECT_EQ(exports::csv(period), expected);
 }
 
+TEST(Csv, ACellASpreadsheetWouldRunAsAFormulaIsWrittenAsText)
+{
+    const QList<std::pair<QString, QString>> cases {
+        { "=1+1", "'=1+1" },
+        { "+81 3", "'+81 3" },
+        { "-田中", "'-田中" },
+        { "@SUM(A1)", "'@SUM(A1)" },
+        { "\tx", "'\tx" },
+        { "\rx", "\"'\rx\"" }, // guarded, then quoted for its line break
+        { "田中=1", "田中=1" }, // only the first character counts
+        { "＝全角", "＝全角" },
+    };
+    for (const auto& [name, cell] : cases) {
+        const PeriodSchedule period { QDate(2024, 5, 31), 1, { { name, "1000", { off("公休") }, {} } } };
+        const QStringList rows = QString::fromUtf8(exports::csv(period).mid(3)).split(QStringLiteral("\r\n"));
+        EXPECT_EQ(rows.value(1), cell + QStringLiteral(",公休")) << name.toStdString();
+    }
+}
+
+TEST(Exports, AShiftUntil24IsInTheCsvAndEndsAtMidnightInTheCalendar)
+{
+    const PeriodSchedule period { QDate(2024, 12, 31), 1,
+        { { QStringLiteral("田中"), QStringLiteral("1000"), { work("16", "00", "24", "00", "480") }, {} } } };
+    EXPECT_TRUE(QString::fromUtf8(exports::csv(period)).contains(QStringLiteral("\r\n田中,16:00～24:00\r\n")));
+    const auto found = events(exports::icalendar(period, QTimeZone("Asia/Tokyo"), kStamp));
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found[0].value("DTSTART;TZID=Asia/Tokyo"), QStringLiteral("20241231T160000"));
+    EXPECT_EQ(found[0].value("DTEND;TZID=Asia/Tokyo"), QStringLiteral("20250101T000000")) << "midnight, the next year";
+}
+
 TEST(ICalendar, WritesOneEventPerWorkingDayAndAShiftPastMidnightEndsTheNextDay)
 {
     PeriodSchedule period = twoDays();
     // Left out: times that are not numbers, and a shift without length.
     period.employees.append({ QStringLiteral("高橋"), QStringLiteral("900"),
-        { work("9", "x", "17", "30", "450"), work("9", "00", "9", "00", "0") } });
+        { work("9", "x", "17", "30", "450"), work("9", "00", "9", "00", "0") }, {} });
     const QByteArray ics = exports::icalendar(period, QTimeZone("Asia/Tokyo"), kStamp);
     const QStringList lines = unfolded(ics);
     EXPECT_EQ(lines.mid(0, 4),
@@ -155,7 +186,7 @@ TEST(ICalendar, FoldsLinesAt75OctetsBetweenUtf8CharactersWithCrlf)
     EXPECT_EQ(events(ics)[0].value("SUMMARY"), period.employees[0].name + u'\\');
 }
 
-TEST(ICalendar, UidsStayTheSameOnEveryExportAndChangeWithTheShift)
+TEST(ICalendar, UidsFollowTheEmployeeAndTheDateWhateverTheTimes)
 {
     PeriodSchedule period = twoDays();
     const auto uids = [](const PeriodSchedule& p, const QDateTime& stamp) {
@@ -169,11 +200,14 @@ TEST(ICalendar, UidsStayTheSameOnEveryExportAndChangeWithTheShift)
     EXPECT_NE(first[0], first[1]);
     EXPECT_EQ(uids(period, kStamp.addDays(3)), first) << "a later export updates the same events";
 
-    period.employees[1].days[1].endHour = QStringLiteral("7");
-    const QStringList changed = uids(period, kStamp);
-    EXPECT_EQ(changed[0], first[0]);
-    EXPECT_NE(changed[1], first[1]) << "a changed shift is another event";
-    period.employees[1].days[1].endHour = QStringLiteral("6");
+    period.employees[1].days[1] = work("13", "00", "21", "00", "420");
+    EXPECT_EQ(uids(period, kStamp), first) << "a changed shift replaces its event";
+    period.employees[1].days[0] = work("13", "00", "21", "00", "420");
+    const QStringList both = uids(period, kStamp);
+    ASSERT_EQ(both.size(), 3);
+    EXPECT_EQ(both[2], first[1]);
+    EXPECT_NE(both[1], both[2]) << "another date is another event";
+    period.employees[1].days[0] = off(QStringLiteral("公休"));
     period.employees[1].name = QStringLiteral("佐藤");
     EXPECT_NE(uids(period, kStamp)[1], first[1]) << "so is another employee's";
 
@@ -186,11 +220,69 @@ TEST(ICalendar, UidsStayTheSameOnEveryExportAndChangeWithTheShift)
     EXPECT_NE(shared[2], alone);
 }
 
+TEST(ICalendar, ADayOffInsteadOfTheStandardShiftCancelsItsEvent)
+{
+    // 山田's standard week works both days, 佐藤's only the second.
+    PeriodSchedule period = twoDays();
+    period.employees[0].standard = { work("9", "5", "17", "30", "445"), work("9", "00", "17", "00", "420") };
+    period.employees[1].standard = { off(QStringLiteral("公休")), work("22", "00", "6", "00", "420") };
+    PeriodSchedule standard = period;
+    for (auto& employee : standard.employees)
+        employee.days = employee.standard;
+    const auto standardEvents = events(exports::icalendar(standard, QTimeZone("Asia/Tokyo"), kStamp));
+    ASSERT_EQ(standardEvents.size(), 3);
+    EXPECT_FALSE(standardEvents[1].contains(QStringLiteral("STATUS")));
+
+    period.employees[1].days[0] = work("10", "00", "14", "00", "240"); // work on a standard day off
+    const auto found = events(exports::icalendar(period, QTimeZone("Asia/Tokyo"), kStamp));
+    ASSERT_EQ(found.size(), 4);
+    EXPECT_EQ(found[1].value("STATUS"), QStringLiteral("CANCELLED")) << "山田 is off on 1 June";
+    EXPECT_EQ(found[1].value("UID"), standardEvents[1].value("UID"));
+    EXPECT_EQ(found[1].value("DTSTART;TZID=Asia/Tokyo"), QStringLiteral("20240601T090000"));
+    EXPECT_EQ(found[1].value("DTEND;TZID=Asia/Tokyo"), QStringLiteral("20240601T170000"));
+    for (int e : { 0, 2, 3 })
+        EXPECT_FALSE(found[e].contains(QStringLiteral("STATUS"))) << e;
+
+    // One employee's calendar holds that employee's events with the UIDs of the whole calendar.
+    const auto sato = events(exports::icalendar(period, QTimeZone("Asia/Tokyo"), kStamp, 1));
+    ASSERT_EQ(sato.size(), 2);
+    EXPECT_EQ(sato[0], found[2]);
+    EXPECT_EQ(sato[1], found[3]);
+}
+
+TEST(FileNames, AnEmployeeNameBecomesAFileNameEverySystemAccepts)
+{
+    const QList<std::pair<QString, QString>> names {
+        { "山田 太郎", "山田 太郎" },
+        { "a\\b/c:d*e?f\"g<h>i|j", "a_b_c_d_e_f_g_h_i_j" },
+        { QStringLiteral("x\ty\x7F"
+                         "z")
+                + QChar(0),
+            "x_y_z_" },
+        { "田中. .", "田中" },
+        { " . ", "_" },
+        { "", "_" },
+        { "con", "_con" },
+        { "Com1", "_Com1" },
+        { "LPT9.txt", "_LPT9.txt" },
+        { "NUL ", "_NUL" },
+        { "CONSOLE", "CONSOLE" },
+        { "COM10", "COM10" },
+    };
+    for (const auto& [name, file] : names)
+        EXPECT_EQ(exports::fileNameOf(name), file) << name.toStdString();
+
+    // Names that give one file name, also in another case, are told apart in master order.
+    EXPECT_EQ(exports::distinctFileNames({ "田中", "山田", "田中", "abc", "ABC", "田中 (2)", "田中?" }, ".ics"),
+        QStringList(
+            { "田中.ics", "山田.ics", "田中 (2).ics", "abc.ics", "ABC (2).ics", "田中 (2) (2).ics", "田中_.ics" }));
+}
+
 TEST(ICalendar, TheTimeZoneMatchesTheTzidAcrossADaylightSavingChangeOrTimesFloat)
 {
     PeriodSchedule period { QDate(2024, 3, 30), 2,
         { { QStringLiteral("Anna"), QStringLiteral("1000"),
-            { work("22", "00", "6", "00", "420"), work("9", "00", "17", "00", "420") } } } };
+            { work("22", "00", "6", "00", "420"), work("9", "00", "17", "00", "420") }, {} } } };
     const QByteArray ics = exports::icalendar(period, QTimeZone("Europe/Berlin"), kStamp);
     const QStringList lines = unfolded(ics);
     const qsizetype begin = lines.indexOf(QStringLiteral("BEGIN:VTIMEZONE"));

@@ -1,4 +1,6 @@
+#include "data/DataFiles.h"
 #include "data/Unitdata.h"
+#include "period/PeriodRegistration.h"
 #include "period/Unitterm.h"
 #include "platform/Clock.h"
 #include "platform/RichEdit.h"
@@ -100,4 +102,49 @@ TEST_F(PeriodWindowPastMidnight, KeepsTheStartUpDateAndItsWeekdays)
     const Table& schedule = run.forms().FormData->StringGrid2;
     EXPECT_EQ(schedule.cell(2, 0), QStringLiteral("7"));
     EXPECT_EQ(schedule.cell(0, 2), QStringLiteral("3")) << "7 May 2024, a Tuesday, whatever the clock says now";
+}
+
+TEST(PeriodWindowAndChanges, AsksBeforeChangesFallOutsideTheNewPeriodAndNoRegistersNothing)
+{
+    // The period registered on 7 May runs to 15 June; on 20 May a change of 10 May would fall
+    // outside the new one.
+    StartDirectory dir;
+    Table schedule { 40, 5 };
+    registerPeriod(schedule, QDate(2024, 5, 7), 1);
+    writeFileBytes(dir.file(TFormData::kMasterFile), fileLine(sampleEmployee(QStringLiteral("山田"))));
+    writeFileBytes(dir.file(TFormData::kScheduleFile), serializeTable(schedule));
+    writeFileBytes(dir.file(TFormData::kChangeFile), sjis(QStringLiteral("山田,2024,5,10,休み,0,00,0,00,0,\r\n")));
+    ProgramRun run(QDate(2024, 5, 20));
+    run.startUp();
+    ASSERT_EQ(run.forms().FormMain->state(), TFormMain::State::Normal);
+    TFormTerm* term = run.forms().FormTerm;
+    auto* execute = term->findChild<QPushButton*>(QStringLiteral("SpeedBtn"));
+    const Table& table = run.forms().FormData->StringGrid2;
+    const auto open = [&] {
+        run.forms().FormMain->handOverTo(term);
+        ASSERT_TRUE(waitFor([&] { return execute->isEnabled(); }));
+    };
+    const qsizetype messagesBefore = run.dialogs().shown.size();
+
+    open();
+    QTest::mouseClick(execute, Qt::LeftButton); // answered No
+    ASSERT_EQ(run.dialogs().shown.size(), messagesBefore + 1);
+    const dialogs::Shown question = run.dialogs().shown.last();
+    EXPECT_EQ(question.kind, dialogs::Kind::Warning);
+    EXPECT_EQ(question.buttons, dialogs::Buttons::YesNo);
+    EXPECT_TRUE(question.text.startsWith(QStringLiteral("▼ 勤務変更 1 件が，新しい勤務期間の外になります．")));
+    EXPECT_EQ(table, schedule) << "No registers nothing";
+    EXPECT_TRUE(execute->isEnabled());
+
+    run.dialogs().answer(dialogs::Answer::Yes);
+    QTest::mouseClick(execute, Qt::LeftButton);
+    EXPECT_EQ(table.cell(2, 0), QStringLiteral("20"));
+    EXPECT_FALSE(execute->isEnabled());
+
+    // The change is outside already: registering again asks nothing.
+    term->close();
+    open();
+    QTest::mouseClick(execute, Qt::LeftButton);
+    EXPECT_EQ(run.dialogs().shown.size(), messagesBefore + 2);
+    EXPECT_FALSE(execute->isEnabled()) << "registered";
 }

@@ -1,5 +1,7 @@
+#include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"
 #include "platform/Clock.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -87,4 +89,38 @@ TEST(Registration, ReplacesWhateverTheTableHeld)
     registerPeriod(t, QDate(2024, 4, 30), 1);
     for (int r = 0; r < 5; ++r)
         EXPECT_FALSE(row(t, r).contains(QStringLiteral("junk")));
+}
+
+TEST(Registration, CountsTheChangesThatANewPeriodLeavesOutside)
+{
+    // Changes of 山田 on 14 May, 1 June and 20 June 2024, and of a name not registered on 14 May.
+    TFormData data;
+    const QStringList yamada = sampleEmployee(QStringLiteral("山田"));
+    for (int c = 0; c < yamada.size(); ++c)
+        data.StringGrid1.setCell(c, 0, yamada[c]);
+    const DayEntry leave { QStringLiteral("休み"), "0", "00", "0", "00", "0", true };
+    for (const QDate date : { QDate(2024, 5, 14), QDate(2024, 6, 1), QDate(2024, 6, 20) })
+        data.dayChanges.set(QStringLiteral("山田"), date, leave);
+    data.dayChanges.set(QStringLiteral("退職者"), QDate(2024, 5, 14), leave);
+
+    struct Case {
+        QDate registered; // start of the registered period; none: no period yet
+        QDate start;
+        int left;
+        const char* why;
+    };
+    for (const Case& c : std::initializer_list<Case> {
+             { QDate(2024, 5, 7), QDate(2024, 5, 20), 1, "14 May falls outside; 20 June comes in" },
+             { QDate(2024, 5, 7), QDate(2024, 5, 7), 0, "the same period again" },
+             { QDate(2024, 4, 7), QDate(2024, 5, 15), 1, "registered on its last day, 15 May" },
+             { QDate(2024, 4, 7), QDate(2024, 5, 16), 0, "the registered period has ended" },
+             { QDate(), QDate(2024, 5, 20), 0, "no period registered" },
+         }) {
+        data.StringGrid2.clear();
+        if (c.registered.isValid())
+            registerPeriod(data.StringGrid2, c.registered, 1);
+        const Table before = data.StringGrid2;
+        EXPECT_EQ(changesLeftOut(data, c.start), c.left) << c.why;
+        EXPECT_EQ(data.StringGrid2, before) << "the count registers nothing";
+    }
 }

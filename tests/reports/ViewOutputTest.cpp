@@ -1,4 +1,5 @@
 #include "reports/ViewOutput.h"
+#include "exports/PeriodSchedule.h"
 #include "platform/Dialogs.h"
 #include "support/TestSupport.h"
 
@@ -46,19 +47,49 @@ protected:
 
 } // namespace
 
-TEST_F(Saving, AppendsTheExtensionOfTheChosenTypeAlways)
+TEST_F(Saving, AppendsTheExtensionOfTheChosenTypeUnlessTheNameEndsWithIt)
 {
-    EXPECT_TRUE(save(QStringLiteral("plan"), 1).isEmpty());
-    EXPECT_TRUE(save(QStringLiteral("plan.doc"), 2).isEmpty());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase),
-        QStringList({ "plan.doc.DOC", "plan.RTF" }));
+    const exports::PeriodSchedule period { QDate(2024, 5, 31), 1, {} };
+    struct Case {
+        bool exported;
+        const char* typed;
+        int type;
+        const char* written;
+    };
+    for (const Case& c : std::initializer_list<Case> {
+             { false, "plan", 1, "plan.RTF" },
+             { false, "plan.rtf", 1, "plan.rtf" },
+             { false, "PLAN.RTF", 1, "PLAN.RTF" },
+             { false, "plan.doc", 1, "plan.doc.RTF" },
+             { false, "plan.rtf", 2, "plan.rtf.DOC" },
+             { false, "Plan.Doc", 2, "Plan.Doc" },
+             { true, "plan.csv", 1, "plan.csv" },
+             { true, "PLAN.CSV", 1, "PLAN.CSV" },
+             { true, "plan.ics", 1, "plan.ics.csv" },
+             { true, "plan", 2, "plan.ics" },
+             { true, "plan.csv", 2, "plan.csv.ics" },
+             { true, "plan.", 2, "plan..ics" },
+         }) {
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+        dialogs::Script script;
+        script.answerSave(dialogs::SaveChoice { dir.file(QString::fromUtf8(c.typed)), c.type });
+        if (c.exported)
+            output.saveExport(nullptr, period);
+        else
+            output.saveText(nullptr, view);
+        EXPECT_TRUE(script.shown.isEmpty()) << c.typed;
+        QStringList added = QDir(dir.path()).entryList(QDir::Files);
+        added.removeIf([&before](const QString& name) { return before.contains(name); });
+        EXPECT_EQ(added, QStringList { QString::fromUtf8(c.written) }) << c.typed << " as type " << c.type;
+    }
     const QByteArray rtf = readFileBytes(dir.file(QStringLiteral("plan.RTF")));
     EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
     EXPECT_TRUE(rtf.contains("\\uc2\\u23665\\'8e\\'52"));
     EXPECT_TRUE(rtf.contains("\\fs20\\cf1 ")) << "13 pixels are 9.75 points, written as 10";
     EXPECT_TRUE(rtf.contains("{\\colortbl ;\\red0\\green0\\blue0;}")) << "a white background adds no colour";
     EXPECT_FALSE(rtf.contains("\\cbpat")) << "and no paragraph shading";
-    EXPECT_EQ(rtf, readFileBytes(dir.file(QStringLiteral("plan.doc.DOC"))));
+    EXPECT_EQ(rtf, readFileBytes(dir.file(QStringLiteral("plan.doc.RTF"))));
+    EXPECT_TRUE(readFileBytes(dir.file(QStringLiteral("PLAN.CSV"))).startsWith("\xEF\xBB\xBF"));
 }
 
 TEST_F(Saving, TheDialogOpensWhereTheLastSaveOfTheRunWent)
@@ -100,12 +131,72 @@ TEST_F(Saving, AsksBeforeReplacingTheFileItWrites)
     EXPECT_TRUE(readFileBytes(path).startsWith("{\\rtf1"));
 }
 
-TEST_F(Saving, AFailedWriteIsReportedAndLeavesNoFile)
+TEST_F(Saving, AFailedWriteNamesTheFileAndTheReasonAndLeavesNoFile)
 {
     QDir(dir.path()).mkdir(QStringLiteral("plan.RTF")); // a folder where the file should go
-    EXPECT_EQ(save(QStringLiteral("plan"), 1), QStringList { kSaveFailed });
+    const QStringList told = save(QStringLiteral("plan"), 1);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith(kSaveFailed + QStringLiteral("\r\n\r\n■ plan.RTF\r\n▽ "))) << told[0].toStdString();
+    EXPECT_GT(told[0].size(), kSaveFailed.size() + 17) << "a reason follows";
     EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("plan.RTF"))).isDir());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST(ExportPerEmployee, OneCalendarPerEmployeeNamedAfterThemAskingOnceBeforeReplacing)
+{
+    StartDirectory dir;
+    ViewOutput output;
+    const DayEntry shift { QStringLiteral("勤務日"), "9", "00", "17", "30", "450", false };
+    const exports::PeriodSchedule period { QDate(2024, 5, 31), 1,
+        { { "山田", "1000", { shift }, {} }, { "田中/営業", "1000", { shift }, {} },
+            { "山田", "900", { shift }, {} } } };
+    const QString folder = dir.file(QStringLiteral("out"));
+    QDir(dir.path()).mkdir(QStringLiteral("out"));
+    const auto file = [&folder](const char* name) { return QDir(folder).filePath(QString::fromUtf8(name)); };
+    const QStringList files { "山田 (2).ics", "山田.ics", "田中_営業.ics" };
+    const auto run = [&](std::optional<QString> chosen, std::optional<dialogs::Answer> replace = std::nullopt) {
+        dialogs::Script script;
+        script.answerFolder(std::move(chosen));
+        if (replace)
+            script.answer(*replace);
+        output.saveExportPerEmployee(nullptr, period);
+        EXPECT_EQ(script.dialogsShown, QStringList { QStringLiteral("folder") });
+        return script.texts();
+    };
+
+    EXPECT_TRUE(run(std::nullopt).isEmpty());
+    EXPECT_TRUE(QDir(folder).isEmpty()) << "cancelled";
+    EXPECT_TRUE(run(folder).isEmpty());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name), files);
+    const QString yamada = QString::fromUtf8(readFileBytes(file("山田.ics")));
+    const QString second = QString::fromUtf8(readFileBytes(file("山田 (2).ics")));
+    EXPECT_EQ(yamada.count(QStringLiteral("BEGIN:VEVENT")), 1);
+    EXPECT_TRUE(yamada.contains(QStringLiteral("SUMMARY:山田\r\n")));
+    EXPECT_EQ(second.count(QStringLiteral("BEGIN:VEVENT")), 1);
+    EXPECT_NE(
+        yamada.section(QStringLiteral("UID:"), 1, 1).left(40), second.section(QStringLiteral("UID:"), 1, 1).left(40))
+        << "two rows of one name are two employees";
+    EXPECT_TRUE(readFileBytes(file("田中_営業.ics")).contains("SUMMARY:田中/営業\r\n"));
+
+    // Existing files: one question names them all; No writes nothing.
+    writeFileBytes(file("山田.ics"), "kept");
+    const QStringList asked = run(folder, dialogs::Answer::No);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].startsWith(QStringLiteral("■ 山田.ics\r\n■ 田中_営業.ics\r\n■ 山田 (2).ics\r\n\r\n")));
+    EXPECT_EQ(readFileBytes(file("山田.ics")), "kept");
+    EXPECT_EQ(run(folder, dialogs::Answer::Yes).size(), 1);
+    EXPECT_EQ(QString::fromUtf8(readFileBytes(file("山田.ics"))), yamada);
+
+    // A file that cannot be written is named with the reason; no file is left half written.
+    writeFileBytes(file("山田 (2).ics"), "kept");
+    QFile::remove(file("田中_営業.ics"));
+    QDir(folder).mkdir(QStringLiteral("田中_営業.ics"));
+    const QStringList failed = run(folder, dialogs::Answer::Yes);
+    ASSERT_EQ(failed.size(), 2);
+    EXPECT_TRUE(failed[1].startsWith(kSaveFailed + QStringLiteral("\r\n\r\n■ 田中_営業.ics\r\n▽ ")))
+        << failed[1].toStdString();
+    EXPECT_EQ(readFileBytes(file("山田 (2).ics")), "kept");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name), QStringList({ "山田 (2).ics", "山田.ics" }));
 }
 
 TEST(PrinterSetup, OnlyAConfirmationSetsTheFlagAndAFirstCancelWarns)

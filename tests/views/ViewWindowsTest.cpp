@@ -197,13 +197,19 @@ TEST_F(Views, TheScheduleIsExportedAsCsvAndICalendarOnceComplete)
 {
     TFormSchedu* view = run->forms().FormSchedu;
     QAction* exportItem = item(view, "NExport");
+    QAction* eachItem = item(view, "NExportEach");
     ASSERT_NE(exportItem, nullptr);
+    ASSERT_NE(eachItem, nullptr);
     EXPECT_FALSE(exportItem->isEnabled());
+    EXPECT_FALSE(eachItem->isEnabled());
     EXPECT_EQ(item(run->forms().FormTime, "NExport"), nullptr) << "the hour chart exports nothing";
     open("NscheManth", view);
-    EXPECT_TRUE(exportItem->isEnabled());
-    EXPECT_TRUE(view->findChild<QMenu*>(QStringLiteral("PopupMenu1"))->actions().contains(exportItem));
-    EXPECT_TRUE(view->findChild<QMenu*>(QStringLiteral("NAction"))->actions().contains(exportItem));
+    for (QAction* action : { exportItem, eachItem }) {
+        EXPECT_TRUE(action->isEnabled());
+        EXPECT_TRUE(view->findChild<QMenu*>(QStringLiteral("PopupMenu1"))->actions().contains(action));
+        EXPECT_TRUE(view->findChild<QMenu*>(QStringLiteral("NAction"))->actions().contains(action));
+    }
+    EXPECT_EQ(eachItem->text(), QStringLiteral("個人別に書き出す"));
 
     exportItem->trigger(); // cancelled
     EXPECT_EQ(script().saveFilters, QStringList({ "CSV (*.csv)", "iCalendar (*.ics)" }));
@@ -229,8 +235,22 @@ TEST_F(Views, TheScheduleIsExportedAsCsvAndICalendarOnceComplete)
     EXPECT_EQ(ics.count(QStringLiteral("BEGIN:VEVENT")), 5 * weekdays - 3 * tuesdays) << "three are off on Tuesdays";
     EXPECT_TRUE(ics.contains(QRegularExpression(QStringLiteral("DTEND[^:]*:20240508T060000\r\nSUMMARY:田中"))));
 
+    // One calendar per employee into a folder, with the events of the whole calendar.
+    QDir(dir.path()).mkdir(QStringLiteral("each"));
+    script().answerFolder(dir.file(QStringLiteral("each")));
+    eachItem->trigger();
+    EXPECT_TRUE(script().shown.isEmpty());
+    const QStringList files = QDir(dir.file(QStringLiteral("each"))).entryList(QDir::Files);
+    EXPECT_EQ(files.size(), 5);
+    int events = 0;
+    for (const QString& file : files)
+        events += QString::fromUtf8(readFileBytes(dir.file(QStringLiteral("each/") + file)))
+                      .count(QStringLiteral("BEGIN:VEVENT"));
+    EXPECT_EQ(events, 5 * weekdays - 3 * tuesdays);
+
     item(view, "N1")->trigger();
     EXPECT_FALSE(exportItem->isEnabled());
+    EXPECT_FALSE(eachItem->isEnabled());
 }
 
 TEST_F(Views, TheMainWindowsPrinterSetupSetsTheSharedFlag)

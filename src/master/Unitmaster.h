@@ -66,6 +66,7 @@ private:
 
     void SpeedBtnClick();
     void dayChange(int day);
+    void Edit1Change();
     void Edit2Change();
     void Edit1Exit();
     void Edit2Exit();

@@ -11,12 +11,12 @@
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Pace.h"
+#include "platform/Timer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QRegularExpression>
-#include <QToolTip>
 #include <QValidator>
 
 namespace {
@@ -35,7 +35,6 @@ const QString kDeleteWithoutSelection = QStringLiteral("▼ マウスで削除�
 const QString kConfirmDeleteTail = QStringLiteral("\r\n\r\n□ 当該従業員を，本当に削除してよろしいですか？\r\n\r\n□「はい」の場合，完全削除されます．\r\n");
 const QString kDeleteNotFound = QStringLiteral("▼ 削除すべき従業員が見つかりません．\r\n\r\n▼ 本ソフトウェアの実行中に，意図的にデータの改変等を行った可能性があります．");
 const QString kDeleted = QStringLiteral("▽ 従業員データを１件削除しました．");
-const QString kNameCut = QStringLiteral("▽ 氏名は全角１２文字（半角２４文字）まで．超えた分は切り捨てました．");
 // clang-format on
 
 // Up to five digits for the wage. Full-width digits, as a Japanese input method types them, are
@@ -94,6 +93,12 @@ TFormMaster::TFormMaster(Forms& forms)
         }
     }
     connect(ui->Edit1, &QLineEdit::textEdited, this, &TFormMaster::Edit1Change);
+    ui->LabelNameCut->setBackgroundRole(QPalette::ToolTipBase);
+    ui->LabelNameCut->setForegroundRole(QPalette::ToolTipText);
+    TimerNameCut = new Timer(this, 5000, [this] {
+        TimerNameCut->stop();
+        ui->LabelNameCut->hide();
+    });
     ui->Edit2->setValidator(new WageValidator(this));
     for (QWidget* w : std::initializer_list<QWidget*> { ui->Edit1, ui->Edit2, ui->Panel1 })
         w->installEventFilter(this);
@@ -145,6 +150,8 @@ void TFormMaster::hideEvent(QHideEvent* event)
     forms_.FormPerson->hide();
     inputReset();
     ui->Edit1->clear();
+    TimerNameCut->stop();
+    ui->LabelNameCut->hide();
 }
 
 void TFormMaster::closeEvent(QCloseEvent* event)
@@ -209,8 +216,9 @@ void TFormMaster::dayChange(int day)
         days_[day].set(ruled);
 }
 
-// A name typed, pasted or committed by an input method beyond the limit is cut back to it, and
-// a tip at the field says so: a message box would break off the typing.
+// A name typed, pasted or committed by an input method beyond the limit is cut back to it, and a
+// note under the field says so for a few seconds: a message box would break off the typing, and a
+// tool tip goes with the release of the key that brought it.
 void TFormMaster::Edit1Change()
 {
     const master::FittedName fitted = master::fitName(ui->Edit1->text(), ui->Edit1->cursorPosition());
@@ -218,7 +226,9 @@ void TFormMaster::Edit1Change()
         return;
     ui->Edit1->setText(fitted.name);
     ui->Edit1->setCursorPosition(fitted.cursor);
-    QToolTip::showText(ui->Edit1->mapToGlobal(QPoint(0, ui->Edit1->height())), kNameCut, ui->Edit1, QRect(), 5000);
+    ui->LabelNameCut->show();
+    ui->LabelNameCut->raise();
+    TimerNameCut->start();
 }
 
 void TFormMaster::Edit2Change()

@@ -277,6 +277,12 @@ TEST_F(MasterWindows, NameFieldCountsShiftJisBytesTellsOfACutAndRefusesCommas)
     EXPECT_EQ(edit("Edit1")->text(), QStringLiteral("あかきくけこさしすせいう"));
     EXPECT_EQ(edit("Edit1")->cursorPosition(), 10);
     EXPECT_TRUE(note->isVisible());
+    // A Japanese input method commits its text in one piece.
+    edit("Edit1")->setText(QStringLiteral("あいうえおかきくけこ"));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("さしすせ"));
+    QApplication::sendEvent(edit("Edit1"), &commit);
+    EXPECT_EQ(edit("Edit1")->text(), QStringLiteral("あいうえおかきくけこさし"));
     EXPECT_TRUE(run.dialogs().shown.isEmpty()) << "no message box breaks off the typing";
 
     enterEmployee(QStringLiteral("Smith,John"));

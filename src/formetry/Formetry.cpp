@@ -150,6 +150,11 @@ bool TFormetry::eventFilter(QObject* watched, QEvent* event)
             && d->client->size() != d->scaledSize)
             d->rescale(this);
     }
+    // A move by the program itself (the window system's moves come spontaneously, the user's
+    // dragging among them) keeps the window inside.
+    if (watched == window && event->type() == QEvent::Move && !event->spontaneous() && d->showSeen
+        && window->isVisible())
+        d->keepInside();
     if (watched == d->client && event->type() == QEvent::Resize && d->showSeen && !window->isMinimized())
         d->rescale(this);
     return false;

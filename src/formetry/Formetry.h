@@ -52,7 +52,8 @@ private:
 // change of the client size, moves, sizes and re-fonts those controls by the ratio of the
 // client size to the design client size stored in the window's dynamic properties
 // "DesignFrmW", "DesignFrmH", "DesignDpiW" and "DesignDpiH". It also places the window at
-// its first show and keeps it within the size limits of its properties.
+// its first show, keeps it within the size limits of its properties, and keeps the title bar of
+// a shown window that the program moves (not the user) inside the usable screen area.
 //
 // The client area is the central widget of a QMainWindow (its menu, tool and status bars
 // belong to the frame and keep their size and font) and the window itself otherwise. The

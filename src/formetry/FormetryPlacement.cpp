@@ -2,6 +2,7 @@
 #include "FormetryPrivate.h"
 
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 
@@ -62,12 +63,36 @@ void TFormetry::Private::place(QSize outer)
     outer = outer.boundedTo(usable.size());
     const QRect frame = window->frameGeometry();
     const QPoint corner = placement(formPos, usable, frame.topLeft(), outer);
-    const QSize inner = (outer - frameMargins()).expandedTo(QSize(0, 0));
+    window->resize((outer - frameMargins()).expandedTo(QSize(0, 0)));
     // A window left where the window system put it is not pinned there.
-    if (corner == frame.topLeft())
-        window->resize(inner);
-    else
-        window->setGeometry(QRect(corner + (window->geometry().topLeft() - frame.topLeft()), inner));
+    if (corner != frame.topLeft())
+        moveFrame(corner);
+}
+
+// Puts the top-left corner of the window's frame at corner. Until the window system has framed
+// the window, its frame is not known and a move would put the client area there, with the title
+// bar above it; the window system is then asked to put the frame there itself.
+void TFormetry::Private::moveFrame(QPoint corner)
+{
+    const bool wasMoving = std::exchange(moving, true);
+    window->move(corner);
+    QWindow* handle = window->windowHandle();
+    if (handle && window->frameGeometry() == window->geometry())
+        handle->setFramePosition(corner);
+    moving = wasMoving;
+}
+
+// Wherever the program moves a shown window, its title bar stays inside the usable area, and as
+// much of the window as fits.
+void TFormetry::Private::keepInside()
+{
+    if (moving || window->isMaximized() || window->isMinimized() || window->isFullScreen())
+        return;
+    const QRect frame = window->frameGeometry();
+    const QPoint corner = formetry::inside(frame, usableArea());
+    const bool frameUnknown = frame == window->geometry() && window->windowHandle();
+    if (corner != frame.topLeft() || frameUnknown)
+        moveFrame(corner);
 }
 
 // The dragging limits become the window's minimum and maximum size (outer sizes less the

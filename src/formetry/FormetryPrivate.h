@@ -57,6 +57,8 @@ struct TFormetry::Private {
     void applySizeLimits();
     void restoreSizeLimits();
     void place(QSize outer);
+    void moveFrame(QPoint corner);
+    void keepInside();
     QRect usableArea() const;
     QSize frameMargins() const { return window->frameGeometry().size() - window->size(); }
     bool excluded(const QWidget* control) const { return formetry::listed(noResizeNames, control->objectName()); }
@@ -100,6 +102,7 @@ struct TFormetry::Private {
     bool showSeen = false; // the window has been shown since the component attached
     bool shownOnce = false; // the first rescale has happened
     bool rescaling = false;
+    bool moving = false; // the component moves the window itself
     // The window's own size limits while the component overrides them.
     std::optional<QSize> ownMinimum;
     std::optional<QSize> ownMaximum;

@@ -2,6 +2,8 @@
 
 #include "platform/TextCodec.h"
 
+#include <algorithm>
+
 namespace master {
 namespace {
 
@@ -34,6 +36,19 @@ std::optional<Refusal> firstDay(Problem problem, std::span<const DayInput> days,
 bool nameFits(const QString& name)
 {
     return cp932::byteCount(name) <= kNameBytes;
+}
+
+FittedName fitName(const QString& name, int cursor)
+{
+    FittedName fitted { name, std::clamp(cursor, 0, int(name.size())), false };
+    while (fitted.cursor > 0 && !nameFits(fitted.name)) {
+        const int c = fitted.cursor;
+        const int width = c >= 2 && fitted.name[c - 1].isLowSurrogate() && fitted.name[c - 2].isHighSurrogate() ? 2 : 1;
+        fitted.name.remove(c - width, width);
+        fitted.cursor -= width;
+        fitted.cut = true;
+    }
+    return fitted;
 }
 
 std::optional<Refusal> checkRegistration(const Table& master, const EmployeeInput& input, Mode mode, int editedRow)

@@ -44,6 +44,18 @@ struct EmployeeInput {
 // True when the name takes at most kNameBytes bytes in Shift-JIS.
 bool nameFits(const QString& name);
 
+// A name field's text brought back within kNameBytes after an edit: the characters just before
+// the cursor, which end what was just typed or pasted, are dropped until the rest fits (a
+// character outside the basic plane goes whole). cut tells whether anything was dropped.
+struct FittedName {
+    QString name;
+    int cursor = 0;
+    bool cut = false;
+
+    bool operator==(const FittedName&) const = default;
+};
+FittedName fitName(const QString& name, int cursor);
+
 // The first check that the input fails, or none. In edit mode the edited row may keep
 // its own name, but no other row's name.
 std::optional<Refusal> checkRegistration(const Table& master, const EmployeeInput& input, Mode mode, int editedRow);

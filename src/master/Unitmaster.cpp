@@ -11,7 +11,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Pace.h"
-#include "platform/TextCodec.h"
+#include "platform/Timer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,27 +37,6 @@ const QString kDeleteNotFound = QStringLiteral("▼ 削除すべき従業員が�
 const QString kDeleted = QStringLiteral("▽ 従業員データを１件削除しました．");
 // clang-format on
 
-// Limits the name field to the byte length a name may take in the data file. A longer
-// name loaded from a damaged file may still be shortened.
-class NameBytesValidator : public QValidator {
-public:
-    explicit NameBytesValidator(QLineEdit* edit)
-        : QValidator(edit)
-        , edit_(edit)
-    {
-    }
-
-    State validate(QString& input, int&) const override
-    {
-        if (master::nameFits(input) || cp932::byteCount(input) < cp932::byteCount(edit_->text()))
-            return Acceptable;
-        return Invalid;
-    }
-
-private:
-    QLineEdit* edit_;
-};
-
 // Up to five digits for the wage. Full-width digits, as a Japanese input method types them, are
 // taken as their ASCII digits, so the stored wage is always ASCII.
 class WageValidator : public QValidator {
@@ -80,14 +59,13 @@ bool isEnterKey(const QEvent* event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-// The leave rules guide the user forward through the inputs; they follow Tab, Enter and
-// clicks, but not Shift+Tab (so the user can go back) nor the program's own focus moves.
-bool isLeftByUser(const QEvent* event)
+// The leave rules guide the user forward through the inputs when a click leaves one; Enter
+// applies them itself. Tab and Shift+Tab keep to the tab order, so that the keyboard reaches
+// every input in the order it is seen, also before a name is typed.
+bool isLeftByClick(const QEvent* event)
 {
-    if (event->type() != QEvent::FocusOut)
-        return false;
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason == Qt::TabFocusReason || reason == Qt::MouseFocusReason;
+    return event->type() == QEvent::FocusOut
+        && static_cast<const QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
 }
 
 } // namespace
@@ -114,7 +92,13 @@ TFormMaster::TFormMaster(Forms& forms)
             connect(box, &QComboBox::currentIndexChanged, this, [this, d] { dayChange(d); });
         }
     }
-    ui->Edit1->setValidator(new NameBytesValidator(ui->Edit1));
+    connect(ui->Edit1, &QLineEdit::textEdited, this, &TFormMaster::Edit1Change);
+    ui->LabelNameCut->setBackgroundRole(QPalette::ToolTipBase);
+    ui->LabelNameCut->setForegroundRole(QPalette::ToolTipText);
+    TimerNameCut = new Timer(this, 5000, [this] {
+        TimerNameCut->stop();
+        ui->LabelNameCut->hide();
+    });
     ui->Edit2->setValidator(new WageValidator(this));
     for (QWidget* w : std::initializer_list<QWidget*> { ui->Edit1, ui->Edit2, ui->Panel1 })
         w->installEventFilter(this);
@@ -166,6 +150,8 @@ void TFormMaster::hideEvent(QHideEvent* event)
     forms_.FormPerson->hide();
     inputReset();
     ui->Edit1->clear();
+    TimerNameCut->stop();
+    ui->LabelNameCut->hide();
 }
 
 void TFormMaster::closeEvent(QCloseEvent* event)
@@ -230,6 +216,21 @@ void TFormMaster::dayChange(int day)
         days_[day].set(ruled);
 }
 
+// A name typed, pasted or committed by an input method beyond the limit is cut back to it, and a
+// note under the field says so for a few seconds: a message box would break off the typing, and a
+// tool tip goes with the release of the key that brought it.
+void TFormMaster::Edit1Change()
+{
+    const master::FittedName fitted = master::fitName(ui->Edit1->text(), ui->Edit1->cursorPosition());
+    if (!fitted.cut)
+        return;
+    ui->Edit1->setText(fitted.name);
+    ui->Edit1->setCursorPosition(fitted.cursor);
+    ui->LabelNameCut->show();
+    ui->LabelNameCut->raise();
+    TimerNameCut->start();
+}
+
 void TFormMaster::Edit2Change()
 {
     const QString wage = master::normaliseWage(ui->Edit2->text());
@@ -259,10 +260,15 @@ void TFormMaster::Edit2Exit()
 bool TFormMaster::eventFilter(QObject* watched, QEvent* event)
 {
     if (isEnterKey(event)) {
-        focusNextChild();
+        // Enter goes on in tab order, except that the wage sends an unnamed employee back
+        // to the name.
+        if (watched == ui->Edit2 && ui->Edit1->text().isEmpty())
+            ui->Edit1->setFocus(Qt::OtherFocusReason);
+        else
+            focusNextChild();
         return true;
     }
-    if (isLeftByUser(event)) {
+    if (isLeftByClick(event)) {
         if (watched == ui->Edit1)
             Edit1Exit();
         else if (watched == ui->Edit2)

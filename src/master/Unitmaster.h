@@ -14,6 +14,7 @@ class TFormMaster;
 namespace master {
 struct Refusal;
 }
+class Timer;
 
 // The employee master window: takes one employee's name, wage and standard week, checks
 // them and writes the record into the employee master table (never a file). It carries out
@@ -66,6 +67,7 @@ private:
 
     void SpeedBtnClick();
     void dayChange(int day);
+    void Edit1Change();
     void Edit2Change();
     void Edit1Exit();
     void Edit2Exit();
@@ -77,5 +79,6 @@ private:
     std::unique_ptr<Ui::TFormMaster> ui;
     Forms& forms_;
     std::array<DayBoxes, master::kDays> days_;
+    Timer* TimerNameCut = nullptr; // hides the note of a cut name again
     bool placed_ = false;
 };

@@ -8,6 +8,7 @@
 #include "data/Unitdata.h"
 #include "master/Unitmaster.h"
 #include "period/Unitterm.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Gauge.h"
 #include "platform/JpegDecoder.h"
@@ -23,6 +24,7 @@
 #include "shell/PanelPopup.h"
 #include "shell/PeriodReminder.h"
 #include "shell/UsageState.h"
+#include "today/TodayLines.h"
 #include "today/Unitinfo.h"
 #include "views/Unitschedu.h"
 #include "views/Unittime.h"
@@ -213,6 +215,7 @@ void TFormMain::setTopMenus(bool action, bool data, bool schedu, bool sum, bool 
     // The period labour cost computes over the checked period as the views do, and the changes
     // can be edited only when their file could be read, since it is never written otherwise.
     ui->NPeriodCost->setEnabled(action && schedu && sum);
+    ui->NDutyList->setEnabled(action && schedu && sum);
     ui->NscheChange->setEnabled(schedu && forms_.FormData->isLoaded(TFormData::kChangeFile));
 }
 
@@ -428,6 +431,7 @@ void TFormMain::connectMenus()
     connect(ui->Ncost, &QAction::triggered, this, &TFormMain::NcostClick);
     connect(ui->NPeriodCost, &QAction::triggered, this, &TFormMain::NPeriodCostClick);
     connect(ui->NList, &QAction::triggered, this, &TFormMain::NListClick);
+    connect(ui->NDutyList, &QAction::triggered, this, &TFormMain::NDutyListClick);
     connect(ui->ListBox1, &QListWidget::itemDoubleClicked, this, &TFormMain::ListBox1DblClick);
 
     connectInformationMenu(this,
@@ -569,6 +573,17 @@ void TFormMain::NListClick()
     TimerList->start();
 }
 
+// Today's duty list from the menu: the list the today panel's "詳 細" gives, also after another
+// report has withdrawn that button.
+void TFormMain::NDutyListClick()
+{
+    const QDate today = forms_.FormTerm->startupDate();
+    setTopMenusEnabled(false);
+    growDutyPanel();
+    setTodayWeekdayCode(clock_::weekdayCode(today));
+    startDutyList(today::dateLine(today), forms_.FormData->employeeCount());
+}
+
 void TFormMain::growDutyPanel()
 {
     // The duty list takes the panel area and the employee counters for itself.
@@ -590,6 +605,7 @@ void TFormMain::startDutyList(const QString& dateLine, int employees)
     for (const QString& line : { QString(), dateLine, QString() })
         ui->RichEdit2->appendLine(line);
     TimerInfo->prepare(employees);
+    dutyTotals_ = {}; // the list may be asked for again
     hidePeriodReminder();
     TimerInfo->start();
     ui->CGauge5->show();

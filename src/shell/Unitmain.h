@@ -108,6 +108,7 @@ private:
     void NcostClick();
     void NPeriodCostClick();
     void NListClick();
+    void NDutyListClick();
     void ListBox1DblClick();
 
     // The start-up sequence's outcome.

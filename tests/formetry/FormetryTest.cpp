@@ -311,6 +311,45 @@ TEST(ScalingAlone, AFormSizeBeyondTheScreenIsCappedAtTheUsableAreaAtFirstShow)
     EXPECT_EQ(window.frameGeometry(), QRect(area.x(), area.bottom() - 299, area.width(), 300));
 }
 
+// A window that places itself as it is shown, as many of the program's windows do.
+class PlacedOnShow : public QWidget {
+public:
+    QPoint corner;
+
+protected:
+    void showEvent(QShowEvent*) override { move(corner); }
+};
+
+// Wherever the program moves a shown window, also from its show handler, the title bar stays
+// inside the usable area, with as much of the window as fits; a detached component lets it be.
+TEST(ScalingAlone, AWindowTheProgramMovesKeepsItsTitleBarInsideTheUsableArea)
+{
+    PlacedOnShow window;
+    window.resize(300, 200);
+    const QRect area = window.screen()->availableGeometry();
+    window.corner = area.topLeft() + QPoint(40, -60);
+    TFormetry* formetry = component(&window);
+    formetry->loaded();
+    window.show();
+    EXPECT_EQ(window.frameGeometry().topLeft(), area.topLeft() + QPoint(40, 0));
+    const QSize frame = window.frameGeometry().size();
+    const struct {
+        QPoint to;
+        QPoint frameAt;
+    } moves[] = {
+        { area.topLeft() + QPoint(-25, 100), area.topLeft() + QPoint(0, 100) },
+        { area.bottomRight() - QPoint(10, 10), area.bottomRight() + QPoint(1 - frame.width(), 1 - frame.height()) },
+        { area.topLeft() + QPoint(50, 60), area.topLeft() + QPoint(50, 60) },
+    };
+    for (const auto& m : moves) {
+        window.move(m.to);
+        EXPECT_EQ(window.frameGeometry().topLeft(), m.frameAt) << m.to.x() << "," << m.to.y();
+    }
+    formetry->setEnabled(false);
+    window.move(area.topLeft() + QPoint(-25, -25));
+    EXPECT_EQ(window.frameGeometry().topLeft(), area.topLeft() + QPoint(-25, -25));
+}
+
 TEST(SizeProperties, RejectInvalidValuesInTheUsersLanguageAndKeepTheOldValue)
 {
     enum { W, H, MaxW, MaxH, MinW, MinH };

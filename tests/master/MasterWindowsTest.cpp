@@ -10,9 +10,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -248,14 +250,40 @@ TEST_F(MasterWindows, ARefusalMarksTheBoxAndChangesNoTable)
     EXPECT_EQ(edit("Edit1")->text(), QStringLiteral("花子"));
 }
 
-TEST_F(MasterWindows, NameFieldCountsShiftJisBytesAndRefusesCommas)
+// The field names its limit in its tool tip (the description assistive tools read); what goes past
+// it, typed or pasted, is cut and a note under the field says so for a while.
+TEST_F(MasterWindows, NameFieldCountsShiftJisBytesTellsOfACutAndRefusesCommas)
 {
     open();
-    typeText(edit("Edit1"), QStringLiteral("あいうえおかきくけこさしすせそ"));
+    auto* note = in<QLabel>(master(), "LabelNameCut");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(edit("Edit1"))->text(QAccessible::Description),
+        QStringLiteral("氏名は全角１２文字まで（半角なら２４文字．全角１文字は半角２文字分）"));
+    typeText(edit("Edit1"), QStringLiteral("あいうえおかきくけこさし"));
+    EXPECT_FALSE(note->isVisible());
+    typeText(edit("Edit1"), QStringLiteral("すせそ"));
     EXPECT_EQ(edit("Edit1")->text(), QStringLiteral("あいうえおかきくけこさし"));
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), QStringLiteral("▽ 氏名は全角１２文字（半角２４文字）まで．超えた分は切り捨てました．"));
+    ASSERT_TRUE(waitFor([note] { return !note->isVisible(); })) << "the note goes after a while";
     edit("Edit1")->clear();
     typeText(edit("Edit1"), QStringLiteral("ｱｲｳｴｵabcdefghijklmnopqrstuvwxyz"));
     EXPECT_EQ(edit("Edit1")->text(), QStringLiteral("ｱｲｳｴｵabcdefghijklmnopqrs"));
+
+    // Pasted into the middle: what fits of the pasted text goes in, the rest is cut.
+    edit("Edit1")->setText(QStringLiteral("あいう"));
+    edit("Edit1")->setCursorPosition(1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("かきくけこさしすせそ"));
+    edit("Edit1")->paste();
+    EXPECT_EQ(edit("Edit1")->text(), QStringLiteral("あかきくけこさしすせいう"));
+    EXPECT_EQ(edit("Edit1")->cursorPosition(), 10);
+    EXPECT_TRUE(note->isVisible());
+    // A Japanese input method commits its text in one piece.
+    edit("Edit1")->setText(QStringLiteral("あいうえおかきくけこ"));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("さしすせ"));
+    QApplication::sendEvent(edit("Edit1"), &commit);
+    EXPECT_EQ(edit("Edit1")->text(), QStringLiteral("あいうえおかきくけこさし"));
+    EXPECT_TRUE(run.dialogs().shown.isEmpty()) << "no message box breaks off the typing";
 
     enterEmployee(QStringLiteral("Smith,John"));
     registerEmployee();
@@ -279,20 +307,55 @@ TEST_F(MasterWindows, WageFieldTakesDigitsOnlyFullWidthOnesAsAscii)
     EXPECT_EQ(edit("Edit2")->text(), QStringLiteral("0"));
 }
 
-TEST_F(MasterWindows, EnterMovesOnThroughTheInputs)
+// Tab and Shift+Tab follow the boxes in the order they are seen, also before a name is typed;
+// Enter moves on the same way but sends an unnamed employee back from the wage to the name.
+TEST_F(MasterWindows, TheKeyboardAloneFillsAndRegistersAnEmployee)
 {
     open();
-    edit("Edit1")->setFocus();
-    QTest::keyClick(edit("Edit1"), Qt::Key_Return);
-    EXPECT_EQ(master()->focusWidget(), edit("Edit2"));
-    QTest::keyClick(edit("Edit2"), Qt::Key_Enter);
-    EXPECT_EQ(master()->focusWidget(), box("ComBox", 0));
-    box("ComRest", 0)->setFocus();
-    QTest::keyClick(box("ComRest", 0), Qt::Key_Return);
-    EXPECT_EQ(master()->focusWidget(), box("ComBox", 1));
-    box("ComRest", 6)->setFocus();
-    QTest::keyClick(box("ComRest", 6), Qt::Key_Return);
-    EXPECT_EQ(master()->focusWidget(), in<QPushButton>(master(), "SpeedBtn"));
+    QApplication::setActiveWindow(master());
+    const auto focused = [] { return QApplication::focusWidget(); };
+    const auto focusedName = [] { return QApplication::focusWidget()->objectName(); };
+    const auto key = [&](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(focused(), Qt::Key(k), m);
+        QCoreApplication::processEvents(); // the leave rules move the focus once the move has finished
+    };
+    ASSERT_EQ(focusedName(), "Edit1");
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focusedName(), "ComBoxTwo") << "Tab passes the wage without a name";
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focusedName(), "Edit2");
+    key(Qt::Key_Return);
+    EXPECT_EQ(focusedName(), "Edit1") << "Enter sends an unnamed employee back to the name";
+
+    typeText(focused(), QStringLiteral("山田太郎"));
+    key(Qt::Key_Return);
+    QTest::keyClicks(focused(), QStringLiteral("1000"));
+    key(Qt::Key_Tab);
+    QStringList order, expected;
+    for (int d = 0; d < 7; ++d) {
+        for (const char* kind : { "ComBox", "Sh", "Sm", "Eh", "Em", "ComRest" })
+            expected << box(QLatin1String(kind), d)->objectName();
+        order << focusedName();
+        key(Qt::Key_Down); // the first entry, 勤務日
+        if (d >= 5)
+            key(Qt::Key_Down); // 公休: the day rule sets the times and the rest to their first entries
+        for (const char* entry : { "9", "00", "17", "30", "60" }) {
+            key(Qt::Key_Tab);
+            order << focusedName();
+            if (d < 5)
+                QTest::keyClicks(focused(), QLatin1String(entry));
+        }
+        key(Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, expected);
+    EXPECT_EQ(focusedName(), "SpeedBtn");
+    run.dialogs().answer(dialogs::Answer::No);
+    key(Qt::Key_Return);
+    const QStringList record = sampleEmployee(QStringLiteral("山田太郎"));
+    for (int c = 0; c < 44; ++c)
+        EXPECT_EQ(table().cell(c, 0), record[c]) << c;
+    EXPECT_EQ(focusedName(), "Edit1");
 }
 
 TEST_F(MasterWindows, EditingLoadsTheRecordAndStoresItUnchanged)

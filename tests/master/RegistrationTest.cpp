@@ -100,3 +100,24 @@ TEST(RegistrationChecks, TimeMessageNamesTheDay)
                        "勤務開始・終了の時間帯設定値が，不正な場合（非現実的な場合），以降無視されます。"));
     EXPECT_TRUE(refusalText({ Problem::TableFull }).contains(QStringLiteral("３０")));
 }
+
+// What was just typed or pasted ends at the cursor; its end goes until the name fits.
+TEST(RegistrationChecks, ANameBeyondTheLimitLosesTheEndOfWhatWasJustPutIn)
+{
+    const QString twelve = QStringLiteral("あいうえおかきくけこさし");
+    const struct {
+        QString name;
+        int cursor;
+        FittedName fitted;
+    } cases[] = {
+        { twelve, 12, { twelve, 12, false } }, // 24 bytes: fits
+        { twelve + QStringLiteral("す"), 13, { twelve, 12, true } }, // one typed at the end
+        { QStringLiteral("あかきくけこさしすせそいう"), 11, { QStringLiteral("あかきくけこさしすせいう"), 10, true } },
+        { QStringLiteral("abcdefghijklmnopqrstuvwｱｲ"), 25, { QStringLiteral("abcdefghijklmnopqrstuvwｱ"), 24, true } },
+        { QStringLiteral("ab") + twelve, 2, { twelve, 0, true } }, // typed before a full name
+        { twelve + QStringLiteral("😀"), 14, { twelve, 12, true } }, // a pair of UTF-16 units goes whole
+        { twelve + QStringLiteral("す"), 99, { twelve, 12, true } }, // a cursor past the end counts as the end
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(fitName(c.name, c.cursor), c.fitted) << c.name.toStdString();
+}

@@ -32,6 +32,7 @@ protected:
 TEST_F(MainWindow, UsageStateIsDisabledWhileTheViewsAreClosed)
 {
     ASSERT_EQ(main()->state(), TFormMain::State::SetupNeeded);
+    EXPECT_FALSE(item("NDutyList")->isEnabled()) << "no duty list before a normal start";
     item("NState")->setEnabled(true);
     Q_EMIT menu("NAction")->aboutToShow();
     EXPECT_FALSE(item("NState")->isEnabled());

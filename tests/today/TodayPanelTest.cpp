@@ -82,6 +82,29 @@ TEST_F(TodayPanel, StartListsTodaysWorkersAndDetailsGiveTheDutyListWithPay)
     EXPECT_TRUE(main()->findChild<QMenu*>("NSum")->menuAction()->isEnabled());
 }
 
+// "本日の勤務者一覧" gives the list of "詳 細" again, also once the button is gone for good, and
+// the totals count each list on its own.
+TEST_F(TodayPanel, TheMenuGivesTheSameDutyListAgainOnceTheButtonIsGone)
+{
+    start(kMonday);
+    button()->click();
+    ASSERT_TRUE(waitFor([this] { return listDone(); }));
+    const QStringList byButton = dutyPanel()->lines();
+    main()->findChild<QAction*>("Ncost")->trigger();
+    ASSERT_TRUE(waitFor([this] { return listDone(); }));
+    EXPECT_FALSE(dutyPanel()->isVisible());
+
+    QAction* item = main()->findChild<QAction*>("NDutyList");
+    ASSERT_TRUE(item->isEnabled());
+    item->trigger();
+    EXPECT_FALSE(main()->findChild<QMenu*>("NAction")->menuAction()->isEnabled()) << "the menus close while it runs";
+    EXPECT_EQ(dutyPanel()->height(), 260);
+    ASSERT_TRUE(waitFor([this] { return listDone(); }));
+    EXPECT_EQ(dutyPanel()->lines(), byButton);
+    EXPECT_TRUE(item->isEnabled());
+    EXPECT_FALSE(button()->isVisible());
+}
+
 TEST_F(TodayPanel, TheWeekdayIsThatOfTheStartUpDateEvenAfterMidnight)
 {
     // Started on Sunday; by the time the panel is built the clock has passed midnight.

@@ -131,6 +131,12 @@ TEST(TimeChart, TheCautionComesBeforeTheDateLine)
     registerPeriod(december, QDate(2024, 12, 25), 1);
     Table january { 40, 5 }; // 31 January to 28 February 2025: no 29th or 30th
     registerPeriod(january, QDate(2025, 1, 31), 1);
+    Table june { 40, 5 }; // 1 to 30 June 2024, within one month
+    const QStringList header = { "2024", "6", "1", "2024", "6", "30", "30" };
+    for (int c = 0; c < header.size(); ++c)
+        june.setCell(c, 0, header[c]);
+    for (int d = 0; d < 30; ++d)
+        june.setCell(d, 1, QString::number(d + 1));
     const struct {
         const Table& schedule;
         QDate startup;
@@ -143,6 +149,7 @@ TEST(TimeChart, TheCautionComesBeforeTheDateLine)
         { december, QDate(2024, 12, 26), 5, { "2024年12月26日（木）" } },
         { december, QDate(2025, 1, 5), 1, { "2025年1月5日（日）" } }, // the end year
         { january, QDate(2025, 1, 30), 5, {} }, // the day is not among the period's days
+        { june, QDate(2024, 6, 30), 1, { "2024年6月30日（日）" } }, // the period's last day
     };
     for (const auto& c : cases) {
         const timeview::PeriodCheck check = timeview::periodCheck(c.schedule, c.startup, c.code);

@@ -16,6 +16,29 @@ QString dateText(QDate date)
         .arg(views::weekdayKanji(clock_::weekdayCode(date)));
 }
 
+QString periodLine(const QList<QDate>& dates)
+{
+    if (dates.isEmpty())
+        return QString();
+    const auto slashed = [](QDate d) { return QStringLiteral("%1/%2/%3").arg(d.year()).arg(d.month()).arg(d.day()); };
+    return QStringLiteral("期間：") + slashed(dates.first()) + QStringLiteral("～") + slashed(dates.last())
+        + QStringLiteral("（") + QString::number(dates.size()) + QStringLiteral("日間）");
+}
+
+QString periodSpan(const QList<QDate>& dates)
+{
+    if (dates.isEmpty())
+        return QString();
+    return QStringLiteral("%1年%2月%3日 ～ %4年%5月%6日  ＜%7 日間＞")
+        .arg(dates.first().year())
+        .arg(dates.first().month())
+        .arg(dates.first().day())
+        .arg(dates.last().year())
+        .arg(dates.last().month())
+        .arg(dates.last().day())
+        .arg(dates.size());
+}
+
 QString entryText(const DayEntry& entry)
 {
     QString text = scheduleview::symbolOf(entry.attribute) + QLatin1Char(' ') + entry.attribute;

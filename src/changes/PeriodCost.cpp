@@ -1,5 +1,6 @@
 #include "changes/PeriodCost.h"
 
+#include "changes/DayText.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Table.h"
 #include "data/WorkAttributes.h"
@@ -10,11 +11,7 @@ namespace daychanges {
 
 QStringList periodCostHeading(const EffectiveSchedule& schedule)
 {
-    const auto h = [&schedule](int column) { return schedule.schedule().cell(column, 0); };
-    return { QString(),
-        QStringLiteral("【期間人件費】 %1年%2月%3日 ～ %4年%5月%6日  ＜%7 日間＞")
-            .arg(h(0), h(1), h(2), h(3), h(4), h(5), h(6)),
-        QString() };
+    return { QString(), QStringLiteral("【期間人件費】 ") + changes::periodSpan(schedule.dates()), QString() };
 }
 
 QString periodCostLine(const EffectiveSchedule& schedule, int row, PeriodCostTotals& totals)

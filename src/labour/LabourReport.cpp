@@ -1,6 +1,7 @@
 #include "labour/LabourReport.h"
 
 #include "changes/DayShift.h"
+#include "changes/DayText.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Table.h"
 #include "labour/LabourRules.h"
@@ -24,17 +25,7 @@ void requireNumbers(const daychanges::EffectiveSchedule& schedule, int row)
 
 QStringList reportHeading(const daychanges::EffectiveSchedule& schedule)
 {
-    const QList<QDate>& dates = schedule.dates();
-    const QString period = dates.isEmpty() ? QString()
-                                           : QStringLiteral("%1年%2月%3日 ～ %4年%5月%6日  ＜%7 日間＞")
-                                                 .arg(dates.first().year())
-                                                 .arg(dates.first().month())
-                                                 .arg(dates.first().day())
-                                                 .arg(dates.last().year())
-                                                 .arg(dates.last().month())
-                                                 .arg(dates.last().day())
-                                                 .arg(dates.size());
-    return { QString(), QStringLiteral("【労務チェック】 ") + period, QString() };
+    return { QString(), QStringLiteral("【労務チェック】 ") + changes::periodSpan(schedule.dates()), QString() };
 }
 
 QStringList reportLines(

@@ -27,11 +27,6 @@ QString entryText(const DayEntry& entry)
     return entry.startHour + u':' + entry.startMinute + u'～' + entry.endHour + u':' + entry.endMinute;
 }
 
-QString dateText(QDate date)
-{
-    return QStringLiteral("%1/%2/%3").arg(date.year()).arg(date.month()).arg(date.day());
-}
-
 } // namespace
 
 bool honoured(Kind kind, const DayEntry& entry)
@@ -104,10 +99,7 @@ QString apartText(const daychanges::EffectiveSchedule& schedule, const Request& 
 QStringList reportLines(const daychanges::EffectiveSchedule& schedule, const Requests& requests)
 {
     const QList<QDate>& dates = schedule.dates();
-    QStringList lines { QStringLiteral("【希望の反映状況】"),
-        QStringLiteral("期間：%1～%2（%3日間）")
-            .arg(dateText(dates.value(0)), dateText(dates.value(dates.size() - 1)), QString::number(schedule.days())),
-        QString() };
+    QStringList lines { QStringLiteral("【希望の反映状況】"), changes::periodLine(dates), QString() };
     int wishes = 0;
     int kept = 0;
     for (int row = 0; row < schedule.employees(); ++row) {

@@ -1,5 +1,6 @@
 #include "targets/TargetLines.h"
 
+#include "changes/DayText.h"
 #include "changes/EffectiveSchedule.h"
 #include "platform/Clock.h"
 #include "views/Calendar.h"
@@ -55,11 +56,6 @@ DayMark dayMark(const DayCoverage& day)
         mark.description
             += (mark.description.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("超過：") + overHours;
     return mark;
-}
-
-QString dateText(QDate date)
-{
-    return QStringLiteral("%1/%2/%3").arg(date.year()).arg(date.month()).arg(date.day());
 }
 
 // The line of a run of hours from..to − 1 that share the status, the count and the bound.
@@ -129,8 +125,7 @@ QStringList shortageLines(const TargetTable& table, const daychanges::EffectiveS
     const QList<QDate>& dates = schedule.dates();
     QStringList lines { QStringLiteral("【人員過不足一覧】") };
     if (!dates.isEmpty())
-        lines << QStringLiteral("期間：") + dateText(dates.first()) + QStringLiteral("～") + dateText(dates.last())
-                + QStringLiteral("（") + QString::number(dates.size()) + QStringLiteral("日間）");
+        lines << changes::periodLine(dates);
     lines << QString();
     int shortSum = 0;
     int overSum = 0;

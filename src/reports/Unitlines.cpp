@@ -3,6 +3,7 @@
 
 #include "app/Forms.h"
 #include "app/WindowScaling.h"
+#include "changes/PeriodChooser.h"
 #include "platform/Dialogs.h"
 #include "platform/MenuItems.h"
 #include "platform/ReportPainter.h"
@@ -19,7 +20,7 @@ const QString kHint = QStringLiteral("右ｸﾘｯｸ・ﾒﾆｭｰ");
 constexpr int kTickMs = 20;
 } // namespace
 
-TFormLines::TFormLines(Forms& forms, const QString& caption, QString usage, std::function<QStringList()> lines)
+TFormLines::TFormLines(Forms& forms, const QString& caption, QString usage, Lines lines)
     : ui(std::make_unique<Ui::TFormLines>())
     , forms_(forms)
     , title_(QStringLiteral("【") + caption + QStringLiteral("】"))
@@ -34,6 +35,8 @@ TFormLines::TFormLines(Forms& forms, const QString& caption, QString usage, std:
     palette.setColor(QPalette::Base, QColor(0, 0, 96));
     ui->RichEdit1->setPalette(palette);
     attachFormetry(this);
+    period_ = new PeriodChooser(*forms_.FormData, ui->NPeriod, ui->ComboPeriod, ui->LabelPeriod);
+    connect(period_, &PeriodChooser::chosen, this, [this] { dialogs::guard([this] { FormShow(); }); });
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -64,6 +67,15 @@ QList<QAction*> TFormLines::commandItems() const
     return { ui->NAllSelect, ui->NAllCopy, ui->NSave, ui->NPrnSet, ui->NPrnOut };
 }
 
+void TFormLines::showPeriod(daychanges::PeriodChoice choice)
+{
+    period_->setChoice(choice);
+    if (isVisible())
+        dialogs::guard([this] { FormShow(); });
+    else
+        show();
+}
+
 bool TFormLines::isReady() const
 {
     return ui->NSave->isEnabled();
@@ -80,8 +92,12 @@ void TFormLines::showEvent(QShowEvent* event)
 
 void TFormLines::FormShow()
 {
+    Timer1->stop();
+    for (QAction* item : commandItems())
+        item->setEnabled(false);
+    period_->refresh();
     ui->RichEdit1->clearLines();
-    lines_ = computeLines_();
+    lines_ = computeLines_(period_->choice());
     written_ = 0;
     ui->ProgressBar1->setRange(0, static_cast<int>(lines_.size()));
     ui->ProgressBar1->setValue(0);

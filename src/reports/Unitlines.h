@@ -1,11 +1,14 @@
 #pragma once
 
+#include "changes/EffectiveSchedule.h"
+
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
 struct Forms;
+class PeriodChooser;
 class TQRListFormLinePrn;
 class Timer;
 class QMenu;
@@ -13,16 +16,21 @@ namespace Ui {
 class TFormLines;
 }
 
-// A text report window: a list of lines computed at once when the window shows, written into a
-// read-only text under a progress bar of its own, then selected, copied, saved as RTF and printed
-// through the line print report, with every command in its menu and in the text's popup menu.
-// What the list says is given by its owner: the caption, the usage text and the function that
-// computes the lines. Closing hides it and tells the main window through closed().
+// A text report window over a period: a list of lines computed at once when the window shows or
+// another period is chosen ("今の期間" or "次の期間"), written into a read-only text under a
+// progress bar of its own, then selected, copied, saved as RTF and printed through the line print
+// report, with every command in its menu and in the text's popup menu. What the list says is given
+// by its owner: the caption, the usage text and the function that computes the lines of a period.
+// Closing hides it and tells the main window through closed().
 class TFormLines : public QMainWindow {
     Q_OBJECT
 public:
-    TFormLines(Forms& forms, const QString& caption, QString usage, std::function<QStringList()> lines);
+    using Lines = std::function<QStringList(daychanges::PeriodChoice)>;
+    TFormLines(Forms& forms, const QString& caption, QString usage, Lines lines);
     ~TFormLines() override;
+
+    // Shows the window on the given period, or computes the lines anew when it is shown.
+    void showPeriod(daychanges::PeriodChoice choice);
 
     // True once every line is written and the commands are enabled.
     bool isReady() const;
@@ -51,7 +59,8 @@ private:
     Forms& forms_;
     QString title_; // the print's title: the caption in 【】
     QString usage_;
-    std::function<QStringList()> computeLines_;
+    Lines computeLines_;
+    PeriodChooser* period_ = nullptr;
     std::unique_ptr<TQRListFormLinePrn> QRListFormLinePrn;
     QMenu* PopupMenu1 = nullptr;
     Timer* Timer1 = nullptr;

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -179,6 +180,17 @@ TEST_F(TargetWindow, TargetsEditedUndoneAndRegistered)
             "　10時～14時　2名／必要3名　1名不足" }));
     EXPECT_TRUE(lines.contains("5/18（月）"));
     EXPECT_EQ(lines.last(), "不足合計：77人時　超過合計：0人時");
+
+    // The next period, chosen by its menu item, and back by the box.
+    list->findChild<QAction*>("NPeriodNext")->trigger();
+    ASSERT_TRUE(waitFor([&list] { return list->isReady(); }));
+    EXPECT_EQ(text->lines().value(1), "期間：2026/6/21～2026/7/30（40日間）");
+    EXPECT_EQ(list->findChild<QLabel*>("LabelPeriod")->text(), "期間：2026/6/21～2026/7/30（40日間）");
+    auto* box = list->findChild<QComboBox*>("ComboPeriod");
+    EXPECT_EQ(box->currentText(), "次の期間");
+    box->activated(0);
+    ASSERT_TRUE(waitFor([&list] { return list->isReady(); }));
+    EXPECT_EQ(text->lines(), lines);
 
     run->dialogs().answerPrinter(dir.file("list.pdf"));
     list->findChild<QAction*>("NPrnSet")->trigger();

@@ -28,7 +28,7 @@ struct FullMonth {
             data.dayChanges.set(data.StringGrid1.cell(0, d % 30), kStart.addDays(d), night);
         extras.shopTitle = QStringLiteral("ZEL Rotan QX-30");
         extras.isHoliday = [](QDate date) { return date.month() == 5 && date.day() >= 3 && date.day() <= 6; };
-        extras.shortMinutes = QList<int>(40, 90);
+        extras.shortHours = QList<int>(40, 2);
     }
     TFormData data;
     wallchart::Extras extras;

@@ -24,4 +24,9 @@ PeriodSchedule periodSchedule(const daychanges::EffectiveSchedule& schedule)
     return period;
 }
 
+PeriodSchedule periodExport(const TFormData& data, daychanges::PeriodChoice choice)
+{
+    return periodSchedule(daychanges::EffectiveSchedule(data, choice));
+}
+
 } // namespace exports

@@ -6,9 +6,11 @@
 #include <QList>
 #include <QString>
 
+class TFormData;
 namespace daychanges {
 class EffectiveSchedule;
-}
+enum class PeriodChoice;
+} // namespace daychanges
 
 // The registered period as the exports hand it on: every day of the period and, for each
 // registered employee in master order, what the employee does on each of those days. The
@@ -36,5 +38,9 @@ struct PeriodSchedule {
 // change when there is one, else the standard week) and standard entry. A header that cannot be
 // read as a start date and a length of 1 to 40 days gives a period without days.
 PeriodSchedule periodSchedule(const daychanges::EffectiveSchedule& schedule);
+
+// The period chosen, as the exports write it: the schedule of the data holder's tables and day
+// changes over the registered or the next period.
+PeriodSchedule periodExport(const TFormData& data, daychanges::PeriodChoice choice);
 
 } // namespace exports

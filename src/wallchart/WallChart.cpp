@@ -3,10 +3,16 @@
 #include "changes/DayShift.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Table.h"
+#include "data/Unitdata.h"
 #include "data/WorkAttributes.h"
 #include "platform/Clock.h"
+#include "requests/RequestView.h"
+#include "targets/Holidays.h"
+#include "targets/TargetLines.h"
 #include "views/Calendar.h"
 #include "views/ScheduleView.h"
+
+#include <QCoreApplication>
 
 namespace wallchart {
 
@@ -140,10 +146,31 @@ Chart chart(const daychanges::EffectiveSchedule& schedule, const Extras& extras)
             for (const StaffRequest& request : extras.requests->value(r))
                 row.requests << requestLine(request);
     }
-    chart.shortMinutes = extras.shortMinutes;
+    chart.shortHours = extras.shortHours;
     chart.changeLines = scheduleview::changeLines(schedule);
     chart.withRequests = extras.requests.has_value();
     return chart;
+}
+
+Extras extrasOf(const TFormData& data, const daychanges::EffectiveSchedule& schedule)
+{
+    Extras extras { QCoreApplication::applicationName(), holidays::isNationalHoliday, std::nullopt,
+        QList<QList<StaffRequest>>() };
+    if (!data.staffTargets.isEmpty()) {
+        QList<int> hours;
+        for (const targets::PersonHours& day : targets::personHoursByDay(data.staffTargets, schedule))
+            hours << day.shortHours;
+        extras.shortHours = hours;
+    }
+    for (int row = 0; row < schedule.employees(); ++row) {
+        QList<StaffRequest>& wishes = extras.requests->emplaceBack();
+        const QString name = schedule.master().cell(0, row);
+        for (int day = 0; day < schedule.days(); ++day)
+            if (const auto wish = data.staffRequests.find(name, schedule.dates()[day]))
+                wishes << StaffRequest { schedule.dates()[day], requests::kindText(wish->kind), wish->note,
+                    requests::honoured(wish->kind, schedule.entry(row, day)) };
+    }
+    return extras;
 }
 
 } // namespace wallchart

@@ -9,6 +9,7 @@
 #include <optional>
 
 struct DayEntry;
+class TFormData;
 namespace daychanges {
 class EffectiveSchedule;
 }
@@ -33,12 +34,17 @@ struct Extras {
     QString shopTitle;
     // Tells the national holidays; none: no date is one.
     std::function<bool(QDate)> isHoliday;
-    // The day's short person-hours in minutes, by period day; none: the shop has no staffing
-    // targets, and the chart has no "不足" row.
-    std::optional<QList<int>> shortMinutes;
+    // The day's short person-hours (the people missing, summed over the hours), by period day;
+    // none: the shop has no staffing targets, and the chart has no "不足" row.
+    std::optional<QList<int>> shortHours;
     // Each employee's requests, by master row; none: the employee sheets leave requests out.
     std::optional<QList<QList<StaffRequest>>> requests;
 };
+
+// What the program holds beyond the schedule, for a period: its title, the national holidays, the
+// short person-hours against the staffing targets (when there are targets) and the registered
+// employees' requests in the period with whether each is honoured.
+Extras extrasOf(const TFormData& data, const daychanges::EffectiveSchedule& schedule);
 
 enum class CellKind { Work, RegularDayOff, DayOfRest, Other, None };
 
@@ -79,7 +85,7 @@ struct Chart {
     QList<Day> days;
     QList<Row> rows; // registered employees in master order
     QList<int> headCount; // employees at work, by period day
-    std::optional<QList<int>> shortMinutes; // by period day
+    std::optional<QList<int>> shortHours; // by period day
     QStringList changeLines; // the day changes as the schedule report lists them
     bool withRequests = false;
 };

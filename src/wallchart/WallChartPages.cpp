@@ -163,7 +163,7 @@ MonthGrid monthGrid(const Chart& chart, Paper paper)
     g.top = kHeadingHeight;
     g.days = static_cast<int>(chart.days.size());
     g.rows = static_cast<int>(chart.rows.size());
-    g.footRows = chart.shortMinutes ? 2 : 1;
+    g.footRows = chart.shortHours ? 2 : 1;
     // The longest name, 12 full-width characters, fits at 6 points.
     g.nameWidth = 102;
     g.totalWidth = 34;
@@ -241,15 +241,15 @@ QList<report::Page> monthPages(const Chart& chart, Paper paper)
         personDays += n;
     }
     addFootRow(g.rows, QStringLiteral("出勤"), counts, QStringLiteral("%1日").arg(personDays));
-    if (chart.shortMinutes) {
+    if (chart.shortHours) {
         QStringList shortTexts;
         int shortTotal = 0;
         for (int d = 0; d < g.days; ++d) {
-            const int minutes = std::max(0, chart.shortMinutes->value(d));
-            shortTexts << (minutes > 0 ? durationText(minutes) : QString());
-            shortTotal += minutes;
+            const int hours = std::max(0, chart.shortHours->value(d));
+            shortTexts << (hours > 0 ? QString::number(hours) : QString());
+            shortTotal += hours;
         }
-        addFootRow(g.rows + 1, QStringLiteral("不足"), shortTexts, durationText(shortTotal));
+        addFootRow(g.rows + 1, QStringLiteral("不足"), shortTexts, QString::number(shortTotal));
     }
 
     // Thin grid lines; a month's first day has a second line before it.

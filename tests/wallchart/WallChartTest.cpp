@@ -1,5 +1,6 @@
 // The month chart and the employees' sheets as page models, checked without printing (the type
 // sizes that the printer would use are measured on a PDF printer, which paints nothing).
+#include "wallchart/WallChart.h"
 #include "changes/ChangesTestData.h"
 #include "changes/EffectiveSchedule.h"
 #include "platform/ReportPainter.h"
@@ -51,10 +52,9 @@ protected:
     }
     ~WallChartModel() override { clock_::useSystemClock(); }
 
-    Chart build(std::optional<QList<int>> shortMinutes = std::nullopt)
+    Chart build(std::optional<QList<int>> shortHours = std::nullopt)
     {
-        return chart(
-            daychanges::EffectiveSchedule(data), { "ZEL Rotan QX-30", isHoliday, std::move(shortMinutes), {} });
+        return chart(daychanges::EffectiveSchedule(data), { "ZEL Rotan QX-30", isHoliday, std::move(shortHours), {} });
     }
     void addEmployees(int total, const QString& prefix)
     {
@@ -198,8 +198,7 @@ TEST_F(WallChartModel, DaysShadeWeekendsAndHolidaysAndMarkEachNewMonth)
 
 TEST_F(WallChartModel, TitleTotalsHeadCountAndShortfall)
 {
-    const QList<int> shortMinutes { 90, 0, 45 };
-    const Chart c = build(shortMinutes);
+    const Chart c = build(QList<int> { 3, 0, 2 });
     EXPECT_EQ(c.title, "勤務シフト表　2024年4月25日～2024年6月3日");
     const report::Page page = monthPages(c, Paper::A4)[0];
     EXPECT_EQ(page.texts("title"), QStringList { c.title });
@@ -220,9 +219,9 @@ TEST_F(WallChartModel, TitleTotalsHeadCountAndShortfall)
     EXPECT_EQ(fieldTexts(fieldsIn(page, grid.cell(3, 0))), QStringList { "3" });
     EXPECT_EQ(fieldTexts(fieldsIn(page, grid.cell(3, 3))), QStringList { "0" });
     EXPECT_EQ(page.texts("footLabel"), QStringList({ "出勤", "不足" }));
-    EXPECT_EQ(fieldTexts(fieldsIn(page, grid.cell(4, 0))), QStringList { "1:30" });
+    EXPECT_EQ(fieldTexts(fieldsIn(page, grid.cell(4, 0))), QStringList { "3" });
     EXPECT_EQ(fieldTexts(fieldsIn(page, grid.cell(4, 1))), QStringList()) << "nothing short";
-    EXPECT_EQ(page.texts("footTotal").last(), "2:15");
+    EXPECT_EQ(page.texts("footTotal").last(), "5");
 
     const report::Page withoutTargets = monthPages(build(), Paper::A4)[0];
     EXPECT_EQ(withoutTargets.texts("footLabel"), QStringList { "出勤" });
@@ -326,4 +325,34 @@ TEST_F(WallChartModel, EachEmployeeGetsTheirMonthTheirChangesAndTheirRequests)
     for (const report::Page& page : pages)
         EXPECT_TRUE(page.texts("request").isEmpty());
     EXPECT_EQ(pages[3].texts("printed"), QStringList { "印刷日時 2024/04/25 9:05　4/4" });
+}
+
+// What the program holds beyond the schedule reaches the chart: the holidays of the calendar, the
+// shortfall against the targets (only when there are targets) and the wishes with whether the
+// schedule honours them.
+TEST_F(WallChartModel, TheHolidaysTheShortfallAndTheWishesComeFromTheProgramsData)
+{
+    const daychanges::EffectiveSchedule schedule(data);
+    Extras extras = extrasOf(data, schedule);
+    EXPECT_TRUE(extras.isHoliday(QDate(2024, 4, 29)));
+    EXPECT_FALSE(extras.isHoliday(QDate(2024, 4, 30)));
+    EXPECT_FALSE(extras.shortHours) << "no targets, no row";
+
+    targets::TargetRow thursday;
+    thursday[9] = { 3, -1 }; // three people from 9:00: 山田 and 佐藤 work, one short
+    data.staffTargets.weekdays[4] = thursday;
+    data.staffRequests.set("山田太郎", QDate(2024, 4, 26), { requests::Kind::DayOff, "通院" });
+    data.staffRequests.set("佐藤花子", QDate(2024, 4, 26), { requests::Kind::DayOff, QString() });
+    data.staffRequests.set("佐藤花子", QDate(2024, 6, 4), { requests::Kind::DayOff, QString() }); // after the period
+    extras = extrasOf(data, schedule);
+    ASSERT_TRUE(extras.shortHours);
+    EXPECT_EQ(extras.shortHours->value(0), 1);
+    EXPECT_EQ(extras.shortHours->value(1), 0);
+    ASSERT_EQ(extras.requests->size(), 3);
+    ASSERT_EQ(extras.requests->at(0).size(), 1);
+    EXPECT_TRUE(extras.requests->at(0)[0].honoured) << "the day change gives 山田 the day off";
+    EXPECT_EQ(extras.requests->at(0)[0].note, "通院");
+    ASSERT_EQ(extras.requests->at(2).size(), 1);
+    EXPECT_FALSE(extras.requests->at(2)[0].honoured) << "佐藤 works Fridays";
+    EXPECT_EQ(extras.requests->at(2)[0].kind, "希望休");
 }

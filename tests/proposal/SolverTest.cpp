@@ -115,7 +115,7 @@ TEST(ProposalSolver, TheSameModelGivesTheSameProposal)
 }
 
 // The worker solves in a thread of its own: the window hears of every better proposal and of
-// the outcome in its own thread; a second start waits for the first to end; cancel stops it.
+// the outcome in its own thread; a start while it solves is refused; cancel stops it.
 TEST(ProposalWorker, SolvesInItsOwnThreadAndTellsTheWindow)
 {
     const Model small = buildModel(handWorkedCases()[0].make());

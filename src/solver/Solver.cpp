@@ -151,8 +151,6 @@ OsiClpSolverInterface loaded(const Model& model)
     return solver;
 }
 
-// One stage: minimises its measure from the best solution so far, within the node limit and
-// the stage's share of the time. True when it proved the optimum.
 // The stage's objective. For a whole count it adds a pull towards the best solution so far,
 // below a quarter of one unit of the count in all: among solutions equal in the count the one
 // that changes fewest of its days wins, which keeps what the later stages will weigh as it was
@@ -269,8 +267,8 @@ Outcome solve(const Model& model, const Options& given)
         }
         const double value = model.valueOf(stage, search.values);
         if (value > stage.bound + slack(stage, value)) {
-            // The stages left share the time left; what a stage leaves passes on.
-            // Half the time left, all of it for the last stage: the earlier aims count more.
+            // Half the time left, all of it for the last stage: the earlier aims count more, and
+            // what a stage leaves passes on.
             const qint64 left = search.deadline - search.elapsed();
             search.stageDeadline = search.elapsed() + (k + 1 < model.stages.size() ? left / 2 : left);
             optimal = runStage(search, solver, stage) && optimal;

@@ -17,6 +17,7 @@ bench:
 	build/release/bench/rotan_bench
 	build/release/bench/formetry_bench
 	build/release/bench/rotan_report_bench
+	build/release/bench/proposal_bench
 
 format:
 	clang-format -i $$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp')

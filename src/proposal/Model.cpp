@@ -1,7 +1,9 @@
 #include "proposal/Model.h"
 
+#include "labour/LabourRules.h"
 #include "platform/Clock.h"
 #include "shell/DayPay.h"
+#include "targets/Coverage.h"
 
 #include <QMap>
 #include <algorithm>
@@ -19,35 +21,14 @@ constexpr double kTolerance = 1e-6;
 
 using daychanges::Shift;
 
-// Minutes of the shift between 22:00 and 5:00 of any date, less the part of the break that
-// cannot lie outside those hours: the break is taken outside the night as far as the shift
-// allows, so the premium is never understated.
-int nightMinutes(const Shift& shift)
-{
-    const int start = shift.start();
-    const int end = start + shift.span();
-    int night = 0;
-    for (int midnight = -kDayMinutes; midnight <= kDayMinutes; midnight += kDayMinutes) {
-        const int from = midnight + 22 * 60;
-        const int to = midnight + kDayMinutes + 5 * 60;
-        night += std::max(0, std::min(end, to) - std::max(start, from));
-    }
-    const int pause = std::max(0, shift.span() - shift.netMinutes);
-    const int dayPart = shift.span() - night;
-    return std::max(0, night - std::max(0, pause - dayPart));
-}
-
-// The hours a shift counts in, as bits: hour h of its date is bit h, hour h of the next date bit
-// 24 + h. It counts in an hour when it covers at least 30 minutes of it.
+// The hours a shift counts in, as bits, as the staffing targets count them: hour h of its date
+// is bit h, hour h of the next date bit 24 + h.
 quint64 countedHours(const Shift& shift)
 {
-    const int start = shift.start();
-    const int end = start + shift.span();
+    const targets::HourSpan span = targets::coveredHours(shift);
     quint64 hours = 0;
-    for (int slot = 0; slot < 48; ++slot) {
-        if (std::min(end, slot * 60 + 60) - std::max(start, slot * 60) >= 30)
-            hours |= quint64(1) << slot;
-    }
+    for (int slot = span.first; slot <= span.last; ++slot)
+        hours |= quint64(1) << slot;
     return hours;
 }
 
@@ -79,7 +60,7 @@ Figures figuresOf(const Option& option, int index, int wage)
     f.end = shift.start() + shift.span();
     f.hours = countedHours(shift);
     f.pay = double(shell::dayPay(wage, net).pay);
-    f.night = nightMinutes(shift);
+    f.night = labour::nightMinutes(shift);
     f.dailyOvertime = std::max(0, net - kDailyMinutes);
     f.regular = net - f.dailyOvertime;
     return f;

@@ -50,10 +50,15 @@ const TargetRow& rowFor(const TargetTable& table, QDate date)
 HourSpan coveredHours(const DayEntry& entry)
 {
     const auto shift = daychanges::shiftOf(entry);
-    if (!shift || shift->end() == shift->start())
+    return shift ? coveredHours(*shift) : HourSpan {};
+}
+
+HourSpan coveredHours(const daychanges::Shift& shift)
+{
+    if (shift.end() == shift.start())
         return {};
-    const int start = shift->start();
-    const int end = shift->endsNextDay() ? shift->end() + kDayMinutes : shift->end();
+    const int start = shift.start();
+    const int end = shift.endsNextDay() ? shift.end() + kDayMinutes : shift.end();
     // The hours between the first and the last are whole; those two count with 30 minutes.
     HourSpan span { start / 60, (end - 1) / 60 };
     if (std::min(end, (span.first + 1) * 60) - start < kCountedMinutes)

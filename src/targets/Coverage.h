@@ -1,6 +1,7 @@
 #pragma once
 
 #include "changes/DayEntry.h"
+#include "changes/DayShift.h"
 #include "targets/TargetTable.h"
 
 #include <QDate>
@@ -31,6 +32,7 @@ struct HourSpan {
     bool isEmpty() const { return first > last; }
 };
 HourSpan coveredHours(const DayEntry& entry);
+HourSpan coveredHours(const daychanges::Shift& shift);
 
 enum class Status {
     None, // no target

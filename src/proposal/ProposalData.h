@@ -1,0 +1,53 @@
+#pragma once
+
+#include "changes/DayChanges.h"
+#include "changes/EffectiveSchedule.h"
+#include "proposal/Instance.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+class TFormData;
+
+// Between the program's data and a proposal: the problem of the period chosen as the solver's
+// instance, the day changes a proposal makes, the check that they keep to what may change, and
+// the figures before and after, counted by the code that counts them in the program's own
+// reports (the labour check, the shortage list, the period labour cost with its premiums).
+namespace proposal {
+
+// The instance of the chosen period: a free day is a day of the period after today of a
+// registered employee that has no day change and no "希望休" or "出勤不可" wish (such a day is
+// held off); its options are off and the distinct working shifts of the employee's standard week.
+// Every other date the rules look at holds its entry in effect.
+Instance instanceOf(const TFormData& data, daychanges::PeriodChoice choice, QDate today, Aim aim);
+
+// The day changes that carry out a proposal's options over the data's period: a day whose option
+// is the standard week's entry writes none; a day made off becomes "公休", a working day
+// "勤務日" with that shift as the master stores it; a wish's day held off becomes "公休" when its
+// entry is a working day.
+QList<DayChange> changesOf(
+    const TFormData& data, daychanges::PeriodChoice choice, const Instance& instance, const QList<QList<int>>& options);
+
+// Why the changes do not keep to what may change, or the empty text: each lies after today in the
+// period, is of a registered employee, meets no day change, keeps a "希望休" or "出勤不可" day off,
+// and is off or one of the employee's standard shifts.
+QString faultOf(const TFormData& data, daychanges::PeriodChoice choice, QDate today, const QList<DayChange>& changes);
+
+// The figures of the period as the program's reports count them.
+struct Figures {
+    int findings = 0; // "週休日なし", "連続勤務" and "勤務間インターバル不足"
+    int shortHours = 0;
+    int overHours = 0;
+    qint64 cost = 0; // the period labour cost with the premiums
+    int unhonouredWishes = 0; // "出勤希望" days off
+
+    bool operator==(const Figures&) const = default;
+};
+Figures figuresOf(const TFormData& data, daychanges::PeriodChoice choice);
+
+// The summary line: "勤務案：指摘 a⇒b 件，不足 c⇒d 人時，超過 e⇒f 人時，人件費 ¥g⇒¥h，変更 n 日", and
+// when hours stay short a sentence that says so.
+QString summaryLine(const Figures& before, const Figures& after, int changedDays);
+
+} // namespace proposal

@@ -236,8 +236,8 @@ void TFormMain::setTopMenus(bool action, bool data, bool schedu, bool sum, bool 
     // beside the data files can be edited only when it could be read, since it is never written
     // otherwise.
     const TFormData& holder = *forms_.FormData;
-    for (QAction* report : { ui->NPeriodCost, ui->NLabourCheck->menuAction(), ui->NLabourNow, ui->NLabourNext,
-             ui->NDutyList })
+    for (QAction* report :
+        { ui->NPeriodCost, ui->NLabourCheck->menuAction(), ui->NLabourNow, ui->NLabourNext, ui->NDutyList })
         report->setEnabled(action && schedu && sum);
     ui->NscheChange->setEnabled(schedu && holder.isLoaded(TFormData::kChangeFile));
     ui->NTargetSet->setEnabled(schedu && holder.isLoaded(TFormData::kTargetFile));
@@ -461,8 +461,8 @@ void TFormMain::connectMenus()
     connect(ui->Nsearch, &QAction::triggered, this, &TFormMain::NsearchClick);
     connect(ui->Ncost, &QAction::triggered, this, &TFormMain::NcostClick);
     connect(ui->NPeriodCost, &QAction::triggered, this, &TFormMain::NPeriodCostClick);
-    connect(ui->NLabourNow, &QAction::triggered, this,
-        [this] { NLabourCheckClick(daychanges::PeriodChoice::Registered); });
+    connect(
+        ui->NLabourNow, &QAction::triggered, this, [this] { NLabourCheckClick(daychanges::PeriodChoice::Registered); });
     connect(ui->NLabourNext, &QAction::triggered, this, [this] { NLabourCheckClick(daychanges::PeriodChoice::Next); });
     connect(ui->NList, &QAction::triggered, this, &TFormMain::NListClick);
     connect(ui->NDutyList, &QAction::triggered, this, &TFormMain::NDutyListClick);

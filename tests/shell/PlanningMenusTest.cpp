@@ -1,9 +1,9 @@
 // The main window's planning items as a user opens them from the menus, with the pace at 0: the
 // labour settings, the labour check of either period, the premiums' line of the period labour
 // cost, the target window and the shortage list.
+#include "changes/DayText.h"
 #include "changes/EffectiveSchedule.h"
 #include "changes/PeriodCost.h"
-#include "changes/DayText.h"
 #include "data/DataFiles.h"
 #include "data/Unitdata.h"
 #include "labour/LabourReport.h"
@@ -91,7 +91,8 @@ TEST_F(PlanningMenus, TheLabourSettingsAreRegisteredJournalledAndSaved)
                     .startsWith(sjis(QStringLiteral("週法定労働時間,44,\r\n"))));
 
     main()->close();
-    EXPECT_TRUE(readFileBytes(dir.file(TFormData::kLabourFile)).startsWith(sjis(QStringLiteral("週法定労働時間,44,\r\n"))));
+    EXPECT_TRUE(
+        readFileBytes(dir.file(TFormData::kLabourFile)).startsWith(sjis(QStringLiteral("週法定労働時間,44,\r\n"))));
 }
 
 // A file beside the data files that could not be read is never written, so its window stays
@@ -131,8 +132,8 @@ TEST_F(PlanningMenus, TheLabourCheckOfEitherPeriodFillsThePanelAndPrintsUnderIts
             expected += labour::reportLines(schedule, row, data().labourSettings, totals);
         expected += labour::reportClosing(totals);
         EXPECT_EQ(costPanel()->lines(), expected);
-        EXPECT_EQ(costPanel()->lines().value(1),
-            QStringLiteral("【労務チェック】 ") + changes::periodSpan(schedule.dates()));
+        EXPECT_EQ(
+            costPanel()->lines().value(1), QStringLiteral("【労務チェック】 ") + changes::periodSpan(schedule.dates()));
         EXPECT_EQ(costPanel()->lines().value(3), QStringLiteral("■ 日勤")) << "a break too short on Mondays";
         EXPECT_EQ(lineLayout(LinePanel::of(costPanel())).title, QStringLiteral("【労務チェック】"));
         EXPECT_EQ(item("NLabourNext")->isChecked(), choice == PeriodChoice::Next);

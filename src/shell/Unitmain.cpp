@@ -235,13 +235,12 @@ void TFormMain::setTopMenus(bool action, bool data, bool schedu, bool sum, bool 
     // The reports over the period compute over the checked period as the views do, and a file
     // beside the data files can be edited only when it could be read, since it is never written
     // otherwise.
-    const TFormData& holder = *forms_.FormData;
-    for (QAction* report :
-        { ui->NPeriodCost, ui->NLabourCheck->menuAction(), ui->NLabourNow, ui->NLabourNext, ui->NDutyList })
+    ui->NPeriodCost->setEnabled(action && schedu && sum);
+    for (QAction* report : { ui->NLabourCheck->menuAction(), ui->NLabourNow, ui->NLabourNext, ui->NDutyList })
         report->setEnabled(action && schedu && sum);
-    ui->NscheChange->setEnabled(schedu && holder.isLoaded(TFormData::kChangeFile));
-    ui->NTargetSet->setEnabled(schedu && holder.isLoaded(TFormData::kTargetFile));
-    ui->NLabourSet->setEnabled(data && holder.isLoaded(TFormData::kLabourFile));
+    ui->NscheChange->setEnabled(schedu && forms_.FormData->isLoaded(TFormData::kChangeFile));
+    ui->NTargetSet->setEnabled(schedu && forms_.FormData->isLoaded(TFormData::kTargetFile));
+    ui->NLabourSet->setEnabled(data && forms_.FormData->isLoaded(TFormData::kLabourFile));
 }
 
 void TFormMain::enterSetupNeeded()

@@ -1,5 +1,6 @@
 // Speed of the exports on a full data set: 30 employees who work every day of a 40-day period
-// (1,200 shifts), in a zone that changes to summer time during the period.
+// (1,200 shifts), in a zone that changes to summer time during the period; with a target in every
+// hour of every weekday, the period as the schedule window exports it and its CSV.
 #include "BenchData.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
@@ -54,5 +55,31 @@ void BM_ExportICalendar(benchmark::State& state)
         benchmark::DoNotOptimize(exports::icalendar(period, zone, stamp));
 }
 BENCHMARK(BM_ExportICalendar)->Unit(benchmark::kMicrosecond);
+
+const TFormData& withTargets()
+{
+    static const TFormData data = [] {
+        TFormData d = fullData();
+        for (int code = 1; code <= 7; ++code)
+            d.staffTargets.weekday(code).fill({ 2, 20 });
+        return d;
+    }();
+    return data;
+}
+
+void BM_ExportPeriodWithTargets(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(exports::periodExport(withTargets(), daychanges::PeriodChoice::Registered));
+}
+BENCHMARK(BM_ExportPeriodWithTargets)->Unit(benchmark::kMicrosecond);
+
+void BM_ExportCsvWithTargets(benchmark::State& state)
+{
+    const exports::PeriodSchedule period = exports::periodExport(withTargets(), daychanges::PeriodChoice::Registered);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(exports::csv(period));
+}
+BENCHMARK(BM_ExportCsvWithTargets)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -1,12 +1,16 @@
 #include "DemoShop.h"
 
 #include "changes/ChangeFile.h"
+#include "changes/DayShift.h"
 #include "changes/DayText.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/DataFiles.h"
 #include "data/Unitdata.h"
 #include "master/MasterRecord.h"
 #include "period/PeriodRegistration.h"
+#include "requests/RequestFile.h"
+#include "targets/Coverage.h"
+#include "targets/TargetFile.h"
 
 namespace demo {
 namespace {
@@ -23,6 +27,57 @@ master::DayInput shift(int startHour, int startMinute, int endHour, int endMinut
 master::DayInput off(Attribute attribute)
 {
     return master::withDayRule({ attribute, 0, 0, 0, 0, 0 });
+}
+
+// A row of targets: at least `least` and at most `most` people in each hour from first to last.
+void setHours(targets::TargetRow& row, int first, int last, targets::HourTarget target)
+{
+    for (int hour = first; hour <= last; ++hour)
+        row[static_cast<std::size_t>(hour)] = target;
+}
+
+// The shop's targets: at least one person and at most four in every opening hour (9:00 to 21:00),
+// which the standard weeks and the day changes always meet; holidays as Sundays. Two dates of
+// the period have rows of their own, each starting as a copy of their weekday's row: a sale day
+// that needs one more person at noon than the schedule gives, and a stock-taking day (never a
+// Sunday) on which the sales floor holds one fewer than the schedule puts there in its busiest
+// hour.
+void setTargets(TFormData& data, QDate today)
+{
+    targets::TargetTable& table = data.staffTargets;
+    for (int code = 1; code <= 7; ++code)
+        setHours(table.weekday(code), 9, 20, { 1, 4 });
+    table.holiday = table.weekday(1);
+
+    const daychanges::EffectiveSchedule schedule(data);
+    const QDate sale = today.addDays(10);
+    targets::TargetRow saleRow = targets::rowFor(table, sale);
+    saleRow[12] = { targets::dateCoverage(table, schedule, sale).hours[12].count + 1, -1 };
+    table.setDate(sale, saleRow);
+
+    QDate stockTaking = today.addDays(12);
+    if (stockTaking.dayOfWeek() == Qt::Sunday) // the shop takes stock on a day with two or more at work
+        stockTaking = stockTaking.addDays(1);
+    const auto hours = targets::dateCoverage(table, schedule, stockTaking).hours;
+    const auto busiest = std::max_element(hours.begin() + 9, hours.begin() + 21,
+        [](const targets::HourCoverage& a, const targets::HourCoverage& b) { return a.count < b.count; });
+    targets::TargetRow stockRow = targets::rowFor(table, stockTaking);
+    stockRow[static_cast<std::size_t>(busiest - hours.begin())] = { 1, busiest->count - 1 };
+    table.setDate(stockTaking, stockRow);
+}
+
+// A few wishes as the staff hand them in: two days off that the schedule grants (one by a change),
+// a helper's wish to work that it grants, and a day off and a day someone cannot work that are
+// still open.
+void setRequests(TFormData& data, QDate today)
+{
+    using requests::Kind;
+    requests::Requests& wishes = data.staffRequests;
+    wishes.set(QStringLiteral("山田太郎"), today.addDays(2), { Kind::DayOff, QStringLiteral("通院") });
+    wishes.set(QStringLiteral("高橋美咲"), today.addDays(5), { Kind::WantsWork, QString() });
+    wishes.set(QStringLiteral("中村由美"), today.addDays(7), { Kind::DayOff, QString() });
+    wishes.set(QStringLiteral("伊藤さくら"), today.addDays(9), { Kind::CannotWork, QStringLiteral("試験") });
+    wishes.set(QStringLiteral("鈴木一郎"), today.addDays(13), { Kind::DayOff, QStringLiteral("法事") });
 }
 
 struct Employee {
@@ -68,13 +123,21 @@ bool fillShop(TFormData& data, QDate today, quint32 seed)
     if (!registerPeriod(data.StringGrid2, today, seed).ok)
         return false;
 
-    // Three day changes, as a manager makes them: a day of leave, two employees swapping their
-    // shifts and a helper on a day off.
+    // Four day changes, as a manager makes them: a day of leave, two employees swapping their
+    // shifts, a helper on a day off, and a busy day on which 山田太郎 takes only half of his
+    // hour's break (the labour check finds the break too short; the hours worked are the same).
     DayChanges& changes = data.dayChanges;
     changes.set(QStringLiteral("山田太郎"), today.addDays(2), changes::entryOf(leave));
     const daychanges::EffectiveSchedule schedule(data);
     daychanges::swapDay(changes, schedule, 1, 7, 4); // 佐藤花子 and 中村由美
     changes.set(QStringLiteral("高橋美咲"), today.addDays(5), changes::entryOf(morningPart));
+    QDate busy = today.addDays(8);
+    while (!daychanges::isWorkingDay(schedule.entryOn(0, busy)))
+        busy = busy.addDays(1);
+    changes.set(QStringLiteral("山田太郎"), busy, changes::entryOf(shift(9, 0, 18, 0, 30)));
+
+    setTargets(data, today);
+    setRequests(data, today);
     return true;
 }
 
@@ -85,9 +148,14 @@ std::optional<QString> writeDataFiles(const QString& dir, const TFormData& data)
         if (const auto error = saveTableFile(dir, name, *table, false))
             return error->fileName + QStringLiteral(": ") + error->systemError;
     }
-    if (const auto error
-        = saveFile(dir, TFormData::kChangeFile, changefile::serialize(data.dayChanges, data.StringGrid1), false))
-        return error->fileName + QStringLiteral(": ") + error->systemError;
+    const std::pair<QString, QByteArray> beside[] = {
+        { TFormData::kChangeFile, changefile::serialize(data.dayChanges, data.StringGrid1) },
+        { TFormData::kTargetFile, targetfile::serialize(data.staffTargets) },
+        { TFormData::kRequestFile, requestfile::serialize(data.staffRequests, data.StringGrid1) },
+    };
+    for (const auto& [name, bytes] : beside)
+        if (const auto error = saveFile(dir, name, bytes, false))
+            return error->fileName + QStringLiteral(": ") + error->systemError;
     return std::nullopt;
 }
 

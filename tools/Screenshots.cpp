@@ -19,6 +19,7 @@
 #include "app/Unittitle.h"
 #include "changes/Unitchange.h"
 #include "data/Unitdata.h"
+#include "labour/Unitlabour.h"
 #include "master/Unitmaster.h"
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
@@ -27,7 +28,9 @@
 #include "platform/Dialogs.h"
 #include "platform/Pace.h"
 #include "reports/Uniteditor.h"
+#include "reports/Unitlines.h"
 #include "shell/Unitmain.h"
+#include "targets/Unittarget.h"
 #include "today/Unitinfo.h"
 #include "views/Unitschedu.h"
 #include "views/Unittime.h"
@@ -232,6 +235,12 @@ void shootTheReports(Forms& forms)
     shoot(main, QStringLiteral("period-labour-cost"));
     print(main, nullptr, "NPrintSet", "NPrintOut", QStringLiteral("line-period-labour-cost"));
 
+    // The labour check of the registered period, from its submenu.
+    choose(main, "NAction", "NLabourNow");
+    waitUntil(QStringLiteral("the labour check"), reportDone);
+    shoot(main, QStringLiteral("labour-check"));
+    print(main, nullptr, "NPrintSet", "NPrintOut", QStringLiteral("line-labour-check"));
+
     choose(main, "NAction", "NState");
     waitUntil(QStringLiteral("the usage state"), [main] { return !enabled(main, "NState"); });
     shoot(main, QStringLiteral("usage-state"));
@@ -239,7 +248,8 @@ void shootTheReports(Forms& forms)
 
 // A schedule view: complete when its menu item in the main window is checked. A view with a
 // print report prints it and closes through its menu.
-void shootView(Forms& forms, const char* item, QWidget* view, const QString& name, const QString& report = {})
+void shootView(Forms& forms, const char* item, QWidget* view, const QString& name, const QString& report = {},
+    const std::function<void()>& more = {})
 {
     QAction* done = child<QAction>(forms.FormMain, item);
     choose(forms.FormMain, "NSchedu", item);
@@ -250,12 +260,22 @@ void shootView(Forms& forms, const char* item, QWidget* view, const QString& nam
         return;
     }
     print(view, "NAction", "NPrnSet", "NPrnOut", report);
+    if (more)
+        more();
     choose(view, "NAction", "N1");
+}
+
+// The month chart for the wall and the employees' sheets, printed from the schedule window.
+void printTheWallChart(QWidget* schedule)
+{
+    print(schedule, "NAction", "NPrnSet", "NShiftChart", QStringLiteral("wall-chart"));
+    print(schedule, "NAction", "NPrnSet", "NShiftChartEach", QStringLiteral("wall-chart-each"));
 }
 
 void shootTheViews(Forms& forms)
 {
-    shootView(forms, "NscheManth", forms.FormSchedu, QStringLiteral("schedule-window"), QStringLiteral("schedule"));
+    shootView(forms, "NscheManth", forms.FormSchedu, QStringLiteral("schedule-window"), QStringLiteral("schedule"),
+        [&forms] { printTheWallChart(forms.FormSchedu); });
     shootView(forms, "NscheDay", forms.FormTime, QStringLiteral("hour-chart"), QStringLiteral("time-series"));
     shootView(forms, "NscheWeek", forms.FormWkList, QStringLiteral("weekday-list"));
 }
@@ -275,6 +295,30 @@ void shootTheChanges(Forms& forms)
     shoot(dialog, QStringLiteral("change-dialog"));
     click(dialog, "BtnCancel");
     choose(window, "NAction", "NClose");
+}
+
+// The target window, the shortage list of the registered period and the labour settings.
+void shootThePlanning(Forms& forms)
+{
+    QWidget* main = forms.FormMain;
+    QWidget* targets = forms.FormTarget;
+    choose(main, "NSchedu", "NTargetSet");
+    waitUntil(QStringLiteral("the target window"), [targets] { return targets->isVisible(); });
+    shoot(targets, QStringLiteral("target-window"));
+    click(targets, "BtnClose");
+
+    TFormLines* shortage = forms.FormShortage;
+    choose(main, "NSchedu", "NShortage");
+    waitUntil(QStringLiteral("the shortage list"), [shortage] { return shortage->isReady(); });
+    shoot(shortage, QStringLiteral("shortage-list"));
+    print(shortage, "NAction", "NPrnSet", "NPrnOut", QStringLiteral("line-shortage-list"));
+    choose(shortage, "NAction", "N1");
+
+    QWidget* labour = forms.FormLabour;
+    choose(main, "NData", "NLabourSet");
+    waitUntil(QStringLiteral("the labour settings"), [labour] { return labour->isVisible(); });
+    shoot(labour, QStringLiteral("labour-settings"));
+    click(labour, "BtnCancel");
 }
 
 void shootTheTitle(Forms& forms)
@@ -347,6 +391,7 @@ void shootTheProgram()
     shootTheReports(*forms);
     shootTheViews(*forms);
     shootTheChanges(*forms);
+    shootThePlanning(*forms);
     shootTheTitle(*forms);
     shootTheMaster(*forms);
     shootThePeriod(*forms);

@@ -4,11 +4,14 @@ class TFormChange;
 class TFormData;
 class TFormEditor;
 class TFormInfo;
+class TFormLabour;
+class TFormLines;
 class TFormMain;
 class TFormMaster;
 class TFormMaster2;
 class TFormPerson;
 class TFormSchedu;
+class TFormTarget;
 class TFormTerm;
 class TFormTime;
 class TFormTitle;
@@ -33,6 +36,9 @@ struct Forms {
     TFormEditor* FormEditor = nullptr;
     TFormMaster2* FormMaster2 = nullptr;
     TFormChange* FormChange = nullptr; // the day changes
+    TFormTarget* FormTarget = nullptr; // the staffing targets
+    TFormLines* FormShortage = nullptr; // "人員過不足一覧", the hours short and over
+    TFormLabour* FormLabour = nullptr; // the labour settings
     // The save dialog and the printer setup with its printer chosen flag.
     ViewOutput* Output = nullptr;
 };

@@ -4,13 +4,17 @@
 #include "app/Unittitle.h"
 #include "changes/Unitchange.h"
 #include "data/Unitdata.h"
+#include "labour/Unitlabour.h"
 #include "master/Unitmaster.h"
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
 #include "period/Unitterm.h"
 #include "reports/Uniteditor.h"
+#include "reports/Unitlines.h"
 #include "reports/ViewOutput.h"
 #include "shell/Unitmain.h"
+#include "targets/ShortageList.h"
+#include "targets/Unittarget.h"
 #include "today/Unitinfo.h"
 #include "views/Unitschedu.h"
 #include "views/Unittime.h"
@@ -49,6 +53,12 @@ Program::Program()
     forms_.FormMaster2 = master2_.get();
     change_ = std::make_unique<TFormChange>(forms_);
     forms_.FormChange = change_.get();
+    target_ = std::make_unique<TFormTarget>(forms_);
+    forms_.FormTarget = target_.get();
+    shortage_ = targets::makeShortageList(forms_);
+    forms_.FormShortage = shortage_.get();
+    labour_ = std::make_unique<TFormLabour>(forms_);
+    forms_.FormLabour = labour_.get();
     connectWindows();
 }
 
@@ -66,6 +76,13 @@ void Program::connectWindows()
     QObject::connect(time_.get(), &ViewWindow::closed, main, &QWidget::show);
     QObject::connect(editor_.get(), &TFormEditor::closed, main, &QWidget::show);
     QObject::connect(change_.get(), &TFormChange::closed, main, &QWidget::show);
+    QObject::connect(target_.get(), &TFormTarget::closed, main, &QWidget::show);
+    // The shortage list may also be opened from the change window, which stays open beneath it.
+    QObject::connect(shortage_.get(), &TFormLines::closed, main, [main, change = change_.get()] {
+        if (!change->isVisible())
+            main->show();
+    });
+    QObject::connect(labour_.get(), &TFormLabour::closed, main, &QWidget::show);
 
     // The employee list and the batch window ask the master window to act on its inputs.
     TFormMaster* master = master_.get();
@@ -78,6 +95,8 @@ void Program::connectWindows()
     QObject::connect(master, &TFormMaster::tableChanged, main, &TFormMain::journalChanges);
     QObject::connect(term_.get(), &TFormTerm::tableChanged, main, &TFormMain::journalChanges);
     QObject::connect(change_.get(), &TFormChange::tableChanged, main, &TFormMain::journalChanges);
+    QObject::connect(target_.get(), &TFormTarget::tableChanged, main, &TFormMain::journalChanges);
+    QObject::connect(labour_.get(), &TFormLabour::tableChanged, main, &TFormMain::journalChanges);
 
     // A registered period ends the reminder of the previous one.
     QObject::connect(term_.get(), &TFormTerm::periodRegistered, main, &TFormMain::hidePeriodReminder);

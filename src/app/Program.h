@@ -5,6 +5,9 @@
 #include <memory>
 
 class TAboutBox;
+class TFormLabour;
+class TFormLines;
+class TFormTarget;
 
 // Creates the program's windows once, in their fixed order, keeps them for the whole run and
 // connects the signals through which a window tells the windows above it what happened.
@@ -36,4 +39,7 @@ private:
     std::unique_ptr<TFormEditor> editor_;
     std::unique_ptr<TFormMaster2> master2_;
     std::unique_ptr<TFormChange> change_;
+    std::unique_ptr<TFormTarget> target_;
+    std::unique_ptr<TFormLines> shortage_;
+    std::unique_ptr<TFormLabour> labour_;
 };

@@ -91,6 +91,16 @@ QByteArray csv(const PeriodSchedule& period)
         pay << (costKnown[d] ? QString::number(cost[d]) : QString());
     }
     text += row(count) + row(pay);
+    if (period.staffing) {
+        QStringList shortRow { QStringLiteral("不足人時") };
+        QStringList overRow { QStringLiteral("超過人時") };
+        for (int d = 0; d < period.days; ++d) {
+            const targets::PersonHours hours = period.staffing->value(d);
+            shortRow << QString::number(hours.shortHours);
+            overRow << QString::number(hours.overHours);
+        }
+        text += row(shortRow) + row(overRow);
+    }
     return "\xEF\xBB\xBF" + text.toUtf8();
 }
 

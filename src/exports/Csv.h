@@ -12,8 +12,10 @@ struct PeriodSchedule;
 
 // A heading row ("氏名" and "M/D（W）" per day), one row per employee (the name, then per day
 // "9:00～17:30" for a working day or the attribute otherwise) and the rows "出勤人数" and "人件費"
-// with each day's working employees and labour cost. A working day whose times cannot be read
-// shows them as stored, and a day with a pay that cannot be read has no labour cost.
+// with each day's working employees and labour cost; when the period carries the staffing
+// targets' person-hours, the rows "不足人時" and "超過人時" with each day's sums follow. A working
+// day whose times cannot be read shows them as stored, and a day with a pay that cannot be read
+// has no labour cost.
 QByteArray csv(const PeriodSchedule& period);
 
 } // namespace exports

@@ -2,6 +2,7 @@
 
 #include "changes/EffectiveSchedule.h"
 #include "data/Table.h"
+#include "data/Unitdata.h"
 
 namespace exports {
 
@@ -26,7 +27,11 @@ PeriodSchedule periodSchedule(const daychanges::EffectiveSchedule& schedule)
 
 PeriodSchedule periodExport(const TFormData& data, daychanges::PeriodChoice choice)
 {
-    return periodSchedule(daychanges::EffectiveSchedule(data, choice));
+    const daychanges::EffectiveSchedule schedule(data, choice);
+    PeriodSchedule period = periodSchedule(schedule);
+    if (!data.staffTargets.isEmpty())
+        period.staffing = targets::personHoursByDay(data.staffTargets, schedule);
+    return period;
 }
 
 } // namespace exports

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "changes/DayEntry.h"
+#include "targets/TargetLines.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <optional>
 
 class TFormData;
 namespace daychanges {
@@ -12,10 +14,10 @@ class EffectiveSchedule;
 enum class PeriodChoice;
 } // namespace daychanges
 
-// The registered period as the exports hand it on: every day of the period and, for each
-// registered employee in master order, what the employee does on each of those days. The
-// writers of the export files read only this, never the tables, so they know nothing of
-// where an entry came from.
+// A period as the exports hand it on: every day of the period and, for each registered employee
+// in master order, what the employee does on each of those days, with the person-hours short and
+// over the staffing targets when the shop has targets. The writers of the export files read only
+// this, never the tables, so they know nothing of where an entry came from.
 namespace exports {
 
 struct EmployeeDays {
@@ -30,6 +32,8 @@ struct PeriodSchedule {
     QDate first; // the period's first day
     int days = 0;
     QList<EmployeeDays> employees;
+    // The person-hours short and over on each period day; none when the shop has no targets.
+    std::optional<QList<targets::PersonHours>> staffing;
 
     QDate date(int day) const { return first.addDays(day); }
 };
@@ -40,7 +44,8 @@ struct PeriodSchedule {
 PeriodSchedule periodSchedule(const daychanges::EffectiveSchedule& schedule);
 
 // The period chosen, as the exports write it: the schedule of the data holder's tables and day
-// changes over the registered or the next period.
+// changes over the registered or the next period, with the person-hours against the staffing
+// targets when there is at least one target.
 PeriodSchedule periodExport(const TFormData& data, daychanges::PeriodChoice choice);
 
 } // namespace exports

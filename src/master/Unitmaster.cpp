@@ -12,6 +12,7 @@
 #include "platform/Numbers.h"
 #include "platform/Pace.h"
 #include "platform/Timer.h"
+#include "requests/Requests.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -347,8 +348,10 @@ void TFormMaster::SpeedBtnClick()
     const QStringList cells = master::assembleRecord(input.name, wage, shown);
     for (int c = 0; c < cells.size(); ++c)
         table.setCell(c, row, cells[c]);
-    if (mode == master::Mode::Edit)
+    if (mode == master::Mode::Edit) {
         followRename(forms_.FormData->dayChanges, table, previousName, input.name);
+        requests::followRename(forms_.FormData->staffRequests, table, previousName, input.name);
+    }
     Q_EMIT tableChanged();
     person->refreshList();
     setProgress(75);

@@ -6,6 +6,8 @@
 #include "changes/EffectiveSchedule.h"
 #include "changes/Unitchange.h"
 #include "data/Unitdata.h"
+#include "labour/LabourRules.h"
+#include "labour/Unitlabour.h"
 #include "master/Unitmaster.h"
 #include "period/Unitterm.h"
 #include "platform/Clock.h"
@@ -17,6 +19,7 @@
 #include "platform/Timer.h"
 #include "reports/QRListFormLinePrn.h"
 #include "reports/Uniteditor.h"
+#include "reports/Unitlines.h"
 #include "reports/ViewOutput.h"
 #include "shell/EmployeeTicker.h"
 #include "shell/FileFailure.h"
@@ -24,6 +27,7 @@
 #include "shell/PanelPopup.h"
 #include "shell/PeriodReminder.h"
 #include "shell/UsageState.h"
+#include "targets/Unittarget.h"
 #include "today/TodayLines.h"
 #include "today/Unitinfo.h"
 #include "views/Unitschedu.h"
@@ -111,12 +115,28 @@ TFormMain::TFormMain(Forms& forms)
     TimerPeriod = new EmployeeTicker(
         this, 500, ui->CGaugeCost,
         [this](int row) {
-            const daychanges::EffectiveSchedule schedule(*forms_.FormData);
+            const TFormData& data = *forms_.FormData;
+            const daychanges::EffectiveSchedule schedule(data);
             ui->RichEdit4->appendLine(daychanges::periodCostLine(schedule, row, periodTotals_));
+            periodPremium_ += labour::checkEmployee(schedule, row, data.labourSettings).premium;
         },
         [this] {
             for (const QString& line :
-                daychanges::periodCostClosing(daychanges::EffectiveSchedule(*forms_.FormData), periodTotals_))
+                daychanges::periodCostClosing(daychanges::EffectiveSchedule(*forms_.FormData), periodTotals_)
+                    + labour::periodCostPremiumLines(periodPremium_, periodTotals_.pay))
+                ui->RichEdit4->appendLine(line);
+            enablePopup();
+        });
+    TimerLabour = new EmployeeTicker(
+        this, 500, ui->CGaugeCost,
+        [this](int row) {
+            const TFormData& data = *forms_.FormData;
+            for (const QString& line : labour::reportLines(
+                     daychanges::EffectiveSchedule(data, labourPeriod_), row, data.labourSettings, labourTotals_))
+                ui->RichEdit4->appendLine(line);
+        },
+        [this] {
+            for (const QString& line : labour::reportClosing(labourTotals_))
                 ui->RichEdit4->appendLine(line);
             enablePopup();
         });
@@ -212,11 +232,15 @@ void TFormMain::setTopMenus(bool action, bool data, bool schedu, bool sum, bool 
         menus[i]->menuAction()->setEnabled(on[i]);
         menuItems_[i]->setEnabled(on[i]);
     }
-    // The period labour cost computes over the checked period as the views do, and the changes
-    // can be edited only when their file could be read, since it is never written otherwise.
+    // The reports over the period compute over the checked period as the views do, and a file
+    // beside the data files can be edited only when it could be read, since it is never written
+    // otherwise.
     ui->NPeriodCost->setEnabled(action && schedu && sum);
-    ui->NDutyList->setEnabled(action && schedu && sum);
+    for (QAction* report : { ui->NLabourCheck->menuAction(), ui->NLabourNow, ui->NLabourNext, ui->NDutyList })
+        report->setEnabled(action && schedu && sum);
     ui->NscheChange->setEnabled(schedu && forms_.FormData->isLoaded(TFormData::kChangeFile));
+    ui->NTargetSet->setEnabled(schedu && forms_.FormData->isLoaded(TFormData::kTargetFile));
+    ui->NLabourSet->setEnabled(data && forms_.FormData->isLoaded(TFormData::kLabourFile));
 }
 
 void TFormMain::enterSetupNeeded()
@@ -262,7 +286,7 @@ void TFormMain::hideEvent(QHideEvent* event)
         return; // minimising is not hiding
     startup_->stop();
     TimerSearch->stop();
-    for (EmployeeTicker* report : { TimerInfo, TimerName, TimerCost, TimerList, TimerPeriod })
+    for (EmployeeTicker* report : { TimerInfo, TimerName, TimerCost, TimerList, TimerPeriod, TimerLabour })
         report->stop();
     for (RichEdit* panel : { ui->RichEdit1, ui->RichEdit2, ui->RichEdit3, ui->RichEdit4 }) {
         panel->clearLines();
@@ -353,7 +377,7 @@ void TFormMain::stopPeriodReminder(const QString& text)
 void TFormMain::resetPanels()
 {
     // The registration list stops too, so that no line of it lands in the cleared panel.
-    for (EmployeeTicker* report : { TimerName, TimerCost, TimerList, TimerPeriod })
+    for (EmployeeTicker* report : { TimerName, TimerCost, TimerList, TimerPeriod, TimerLabour })
         report->stop();
     TimerSearch->stop();
     reminder_->hide();
@@ -425,11 +449,20 @@ void TFormMain::connectMenus()
         forms_.FormWkList->show();
     });
     connect(ui->NscheChange, &QAction::triggered, this, [this] { handOverTo(forms_.FormChange); });
+    connect(ui->NTargetSet, &QAction::triggered, this, [this] { handOverTo(forms_.FormTarget); });
+    connect(ui->NShortage, &QAction::triggered, this, [this] {
+        hide();
+        forms_.FormShortage->showPeriod(daychanges::PeriodChoice::Registered);
+    });
+    connect(ui->NLabourSet, &QAction::triggered, this, [this] { handOverTo(forms_.FormLabour); });
     connect(ui->N13, &QAction::triggered, this, &TFormMain::titleWanted);
     connect(ui->NState, &QAction::triggered, this, &TFormMain::NStateClick);
     connect(ui->Nsearch, &QAction::triggered, this, &TFormMain::NsearchClick);
     connect(ui->Ncost, &QAction::triggered, this, &TFormMain::NcostClick);
     connect(ui->NPeriodCost, &QAction::triggered, this, &TFormMain::NPeriodCostClick);
+    connect(
+        ui->NLabourNow, &QAction::triggered, this, [this] { NLabourCheckClick(daychanges::PeriodChoice::Registered); });
+    connect(ui->NLabourNext, &QAction::triggered, this, [this] { NLabourCheckClick(daychanges::PeriodChoice::Next); });
     connect(ui->NList, &QAction::triggered, this, &TFormMain::NListClick);
     connect(ui->NDutyList, &QAction::triggered, this, &TFormMain::NDutyListClick);
     connect(ui->ListBox1, &QListWidget::itemDoubleClicked, this, &TFormMain::ListBox1DblClick);
@@ -545,12 +578,33 @@ void TFormMain::NPeriodCostClick()
     const daychanges::EffectiveSchedule schedule(*forms_.FormData);
     TimerPeriod->prepare(schedule.employees());
     periodTotals_ = {};
+    periodPremium_ = 0;
     widenRichEdit4(kCostBackground);
     ui->RichEdit4->setProperty(kPrintTitle, QStringLiteral("【全従業員期間人件費リスト】"));
     for (const QString& line : daychanges::periodCostHeading(schedule))
         ui->RichEdit4->appendLine(line);
     ui->CGaugeCost->show();
     TimerPeriod->start();
+}
+
+// The labour check of the chosen period: each registered employee's findings, one employee per
+// tick, then the count and the estimate of the statutory premiums. It prints and passes on as the
+// period labour cost does, under its own title.
+void TFormMain::NLabourCheckClick(daychanges::PeriodChoice choice)
+{
+    resetPanels(); // also when started without its menu opening, e.g. by an assistive tool
+    ui->NLabourNow->setChecked(choice == daychanges::PeriodChoice::Registered);
+    ui->NLabourNext->setChecked(choice == daychanges::PeriodChoice::Next);
+    labourPeriod_ = choice;
+    const daychanges::EffectiveSchedule schedule(*forms_.FormData, choice);
+    TimerLabour->prepare(schedule.employees());
+    labourTotals_ = {};
+    widenRichEdit4(kCostBackground);
+    ui->RichEdit4->setProperty(kPrintTitle, QStringLiteral("【労務チェック】"));
+    for (const QString& line : labour::reportHeading(schedule))
+        ui->RichEdit4->appendLine(line);
+    ui->CGaugeCost->show();
+    TimerLabour->start();
 }
 
 void TFormMain::NListClick()

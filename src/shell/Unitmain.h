@@ -1,6 +1,8 @@
 #pragma once
 
+#include "changes/EffectiveSchedule.h"
 #include "changes/PeriodCost.h"
+#include "labour/LabourReport.h"
 #include "shell/Reports.h"
 #include "shell/StartupSequence.h"
 
@@ -107,6 +109,7 @@ private:
     void NsearchClick();
     void NcostClick();
     void NPeriodCostClick();
+    void NLabourCheckClick(daychanges::PeriodChoice choice);
     void NListClick();
     void NDutyListClick();
     void ListBox1DblClick();
@@ -139,6 +142,7 @@ private:
     EmployeeTicker* TimerCost = nullptr; // the weekly labour cost
     EmployeeTicker* TimerList = nullptr; // the registration list
     EmployeeTicker* TimerPeriod = nullptr; // the period labour cost
+    EmployeeTicker* TimerLabour = nullptr; // the labour check
     std::vector<QActionGroup*> menuItems_; // the items of each top menu, MainMenu1 order
 
     QString startDir_;
@@ -148,4 +152,7 @@ private:
     shell::DutyTotals dutyTotals_;
     shell::CostTotals costTotals_;
     daychanges::PeriodCostTotals periodTotals_;
+    qint64 periodPremium_ = 0; // the statutory premiums' estimate over the period cost's rows
+    labour::ReportTotals labourTotals_;
+    daychanges::PeriodChoice labourPeriod_ = daychanges::PeriodChoice::Registered;
 };

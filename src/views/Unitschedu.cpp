@@ -4,12 +4,14 @@
 #include "app/Forms.h"
 #include "app/WindowScaling.h"
 #include "changes/EffectiveSchedule.h"
+#include "changes/PeriodChooser.h"
 #include "data/Unitdata.h"
 #include "exports/PeriodSchedule.h"
 #include "period/Unitterm.h"
 #include "platform/Dialogs.h"
 #include "reports/QRListFormDayLine.h"
 #include "reports/ViewOutput.h"
+#include "wallchart/WallChartPrint.h"
 
 TFormSchedu::TFormSchedu(Forms& forms)
     : ViewWindow(forms,
@@ -26,10 +28,23 @@ TFormSchedu::TFormSchedu(Forms& forms)
     palette.setColor(QPalette::Base, QColor(0, 0, 128));
     ui->RichEdit1->setPalette(palette);
     ui->CGauge1->setShape(Gauge::Shape::Pie);
+    // The wall chart's items stand before the separator above "閉じる", beside the exports.
+    const wallchart::MenuItems chart = wallchart::addMenuItems(ui->NAction);
+    const QList<QAction*> items = ui->NAction->actions();
+    QAction* separator = items.at(items.indexOf(ui->N1) - 1);
+    for (QAction* item : { chart.month, chart.perEmployee }) {
+        item->setEnabled(false);
+        ui->NAction->removeAction(item);
+        ui->NAction->insertAction(separator, item);
+    }
     attach({ ui->RichEdit1, ui->CGauge1, ui->Panel2, ui->ProgressBar1, ui->Panel1, ui->NAction, ui->NPrnSet,
-        ui->NPrnOut, ui->N1, ui->N12, { ui->NExport, ui->NExportEach } });
+        ui->NPrnOut, ui->N1, ui->N12, { ui->NExport, ui->NExportEach, chart.month, chart.perEmployee } });
     connect(ui->NExport, &QAction::triggered, this, &TFormSchedu::NExportClick);
     connect(ui->NExportEach, &QAction::triggered, this, &TFormSchedu::NExportEachClick);
+    connect(chart.month, &QAction::triggered, this, [this] { printWallChart(false); });
+    connect(chart.perEmployee, &QAction::triggered, this, [this] { printWallChart(true); });
+    outputPeriod_ = new PeriodChooser(*forms_.FormData, ui->NPeriod, ui->ComboPeriod, ui->LabelPeriod);
+    ui->ComboPeriod->setAccessibleName(ui->LabelOutput->text().chopped(1));
     attachFormetry(this);
 }
 
@@ -37,6 +52,8 @@ TFormSchedu::~TFormSchedu() = default;
 
 ViewWindow::Opening TFormSchedu::openingLines()
 {
+    // Each opening starts with the outputs on the registered period, with its dates as they are now.
+    outputPeriod_->setChoice(daychanges::PeriodChoice::Registered);
     TFormData& data = *forms_.FormData;
     data.StringGrid3.clear();
     data.StringGrid4.clear();
@@ -68,13 +85,20 @@ QStringList TFormSchedu::closingLines() const
 
 void TFormSchedu::NExportClick()
 {
-    forms_.Output->saveExport(this, exports::periodSchedule(daychanges::EffectiveSchedule(*forms_.FormData)));
+    forms_.Output->saveExport(this, exports::periodExport(*forms_.FormData, outputPeriod_->choice()));
 }
 
 void TFormSchedu::NExportEachClick()
 {
-    forms_.Output->saveExportPerEmployee(
-        this, exports::periodSchedule(daychanges::EffectiveSchedule(*forms_.FormData)));
+    forms_.Output->saveExportPerEmployee(this, exports::periodExport(*forms_.FormData, outputPeriod_->choice()));
+}
+
+void TFormSchedu::printWallChart(bool perEmployee)
+{
+    const TFormData& data = *forms_.FormData;
+    const daychanges::EffectiveSchedule schedule(data, outputPeriod_->choice());
+    wallchart::print(*forms_.Output, perEmployee ? wallchart::Sheets::PerEmployee : wallchart::Sheets::Month, schedule,
+        wallchart::extrasOf(data, schedule), this);
 }
 
 void TFormSchedu::printReport()

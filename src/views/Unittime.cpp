@@ -9,6 +9,7 @@
 #include "platform/RichEdit.h"
 #include "reports/QRListFormTime.h"
 #include "reports/ViewOutput.h"
+#include "targets/TargetLines.h"
 #include "views/TimeView.h"
 
 TFormTime::TFormTime(Forms& forms)
@@ -63,9 +64,12 @@ QString TFormTime::rowLine(int row) const
     return timeview::barLine(forms_.FormData->StringGrid3, row);
 }
 
+// After the footer note, today's hours against the staffing targets when today has one.
 QStringList TFormTime::closingLines() const
 {
-    return timeview::closingLines();
+    const TFormData& data = *forms_.FormData;
+    return timeview::closingLines()
+        + targets::chartLines(data.staffTargets, daychanges::EffectiveSchedule(data), forms_.FormTerm->startupDate());
 }
 
 void TFormTime::printReport()

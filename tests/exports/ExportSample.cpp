@@ -55,7 +55,8 @@ int main(int argc, char** argv)
             { QStringLiteral("田中"), QStringLiteral("1000"),
                 { work("16", "00", "24", "00", "480"), off(QStringLiteral("公休")), off(QStringLiteral("公休")),
                     off(QStringLiteral("公休")) },
-                {} } } };
+                {} } },
+        {} };
     // This export is the standard week.
     for (exports::EmployeeDays& employee : period.employees)
         employee.standard = employee.days;

@@ -35,7 +35,8 @@ PeriodSchedule twoDays()
         { { QStringLiteral("山田,\"太郎\""), QStringLiteral("1000"),
               { work("9", "5", "17", "30", "445"), off(QStringLiteral("休み")) }, {} },
             { QStringLiteral("佐藤;夜勤"), QStringLiteral("1200"),
-                { off(QStringLiteral("公休")), work("22", "00", "6", "00", "420") }, {} } } };
+                { off(QStringLiteral("公休")), work("22", "00", "6", "00", "420") }, {} } },
+        {} };
 }
 
 // The content lines of a calendar with the folding undone.
@@ -111,6 +112,49 @@ TEST(Csv, WritesABomCrlfLinesQuotedFieldsAndTheTwoClosingRows)
     EXPECT_EQ(exports::csv(period), expected);
 }
 
+// The export of a period carries the person-hours against the staffing targets only when there
+// is a target; the CSV then ends with the two rows of them, and is otherwise byte for byte the
+// file it always was.
+TEST(Csv, TheShortAndOverPersonHoursFollowOnlyWhenTheShopHasTargets)
+{
+    TFormData data;
+    ASSERT_TRUE(registerPeriod(data.StringGrid2, QDate(2024, 6, 3), 1).ok); // a Monday, 30 days
+    const QStringList cells = sampleEmployee(QStringLiteral("山田")); // 9:00–17:30 on weekdays
+    for (int c = 0; c < cells.size(); ++c)
+        data.StringGrid1.setCell(c, 0, cells[c]);
+    const auto csvOf
+        = [&data](daychanges::PeriodChoice choice) { return exports::csv(exports::periodExport(data, choice)); };
+    using daychanges::PeriodChoice;
+    const QByteArray plain = csvOf(PeriodChoice::Registered);
+    EXPECT_EQ(plain, exports::csv(exports::periodSchedule(daychanges::EffectiveSchedule(data))));
+    EXPECT_FALSE(exports::periodExport(data, PeriodChoice::Next).staffing);
+
+    // Monday: two needed at 10 (one short), at most none at 12 (one over), and an hour met.
+    targets::TargetRow& monday = data.staffTargets.weekday(2);
+    monday[10] = { 2, -1 };
+    monday[12] = { -1, 0 };
+    monday[9] = { 1, 1 };
+    for (const PeriodChoice choice : { PeriodChoice::Registered, PeriodChoice::Next }) {
+        const PeriodSchedule period = exports::periodExport(data, choice);
+        ASSERT_TRUE(period.staffing);
+        ASSERT_EQ(period.staffing->size(), period.days);
+        QString shortRow = QStringLiteral("不足人時");
+        QString overRow = QStringLiteral("超過人時");
+        for (int d = 0; d < period.days; ++d) {
+            const bool isMonday = period.date(d).dayOfWeek() == Qt::Monday;
+            shortRow += isMonday ? QStringLiteral(",1") : QStringLiteral(",0");
+            overRow += isMonday ? QStringLiteral(",1") : QStringLiteral(",0");
+        }
+        const QByteArray without = exports::csv(exports::periodSchedule(daychanges::EffectiveSchedule(data, choice)));
+        EXPECT_EQ(exports::csv(period),
+            without + (shortRow + QStringLiteral("\r\n") + overRow + QStringLiteral("\r\n")).toUtf8());
+    }
+    EXPECT_NE(csvOf(PeriodChoice::Next).left(40), plain.left(40)) << "the next period's own dates";
+
+    data.staffTargets = {};
+    EXPECT_EQ(csvOf(PeriodChoice::Registered), plain);
+}
+
 TEST(Csv, ACellASpreadsheetWouldRunAsAFormulaIsWrittenAsText)
 {
     const QList<std::pair<QString, QString>> cases {
@@ -124,7 +168,7 @@ TEST(Csv, ACellASpreadsheetWouldRunAsAFormulaIsWrittenAsText)
         { "＝全角", "＝全角" },
     };
     for (const auto& [name, cell] : cases) {
-        const PeriodSchedule period { QDate(2024, 5, 31), 1, { { name, "1000", { off("公休") }, {} } } };
+        const PeriodSchedule period { QDate(2024, 5, 31), 1, { { name, "1000", { off("公休") }, {} } }, {} };
         const QStringList rows = QString::fromUtf8(exports::csv(period).mid(3)).split(QStringLiteral("\r\n"));
         EXPECT_EQ(rows.value(1), cell + QStringLiteral(",公休")) << name.toStdString();
     }
@@ -133,7 +177,7 @@ TEST(Csv, ACellASpreadsheetWouldRunAsAFormulaIsWrittenAsText)
 TEST(Exports, AShiftUntil24IsInTheCsvAndEndsAtMidnightInTheCalendar)
 {
     const PeriodSchedule period { QDate(2024, 12, 31), 1,
-        { { QStringLiteral("田中"), QStringLiteral("1000"), { work("16", "00", "24", "00", "480") }, {} } } };
+        { { QStringLiteral("田中"), QStringLiteral("1000"), { work("16", "00", "24", "00", "480") }, {} } }, {} };
     EXPECT_TRUE(QString::fromUtf8(exports::csv(period)).contains(QStringLiteral("\r\n田中,16:00～24:00\r\n")));
     const auto found = events(exports::icalendar(period, QTimeZone("Asia/Tokyo"), kStamp));
     ASSERT_EQ(found.size(), 1);
@@ -282,7 +326,8 @@ TEST(ICalendar, TheTimeZoneMatchesTheTzidAcrossADaylightSavingChangeOrTimesFloat
 {
     PeriodSchedule period { QDate(2024, 3, 30), 2,
         { { QStringLiteral("Anna"), QStringLiteral("1000"),
-            { work("22", "00", "6", "00", "420"), work("9", "00", "17", "00", "420") }, {} } } };
+            { work("22", "00", "6", "00", "420"), work("9", "00", "17", "00", "420") }, {} } },
+        {} };
     const QByteArray ics = exports::icalendar(period, QTimeZone("Europe/Berlin"), kStamp);
     const QStringList lines = unfolded(ics);
     const qsizetype begin = lines.indexOf(QStringLiteral("BEGIN:VTIMEZONE"));

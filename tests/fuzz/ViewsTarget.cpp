@@ -6,6 +6,8 @@
 #include "exports/Csv.h"
 #include "exports/ICalendar.h"
 #include "exports/PeriodSchedule.h"
+#include "labour/LabourReport.h"
+#include "labour/LabourRules.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
 #include "platform/RtfWriter.h"
@@ -14,6 +16,7 @@
 #include "reports/QRListFormTime.h"
 #include "shell/Reports.h"
 #include "shell/UsageState.h"
+#include "targets/TargetLines.h"
 #include "today/TodayLines.h"
 #include "views/ScheduleView.h"
 #include "views/TimeView.h"
@@ -59,6 +62,7 @@ QStringList chartText(TFormData& data, QDate startup, int code)
     for (int row = 0; row < employees; ++row)
         lines << timeview::barLine(data.StringGrid3, row);
     lines += timeview::closingLines();
+    lines += targets::chartLines(data.staffTargets, daychanges::EffectiveSchedule(data), startup);
     TQRListFormTime(data).pages(lines);
     return lines;
 }
@@ -96,9 +100,13 @@ QList<QStringList> panelTexts(const TFormData& data, QDate startup, int code)
 
     QStringList period = daychanges::periodCostHeading(effective);
     daychanges::PeriodCostTotals periodTotals;
-    for (int row = 0; row < effective.employees(); ++row)
+    qint64 premium = 0;
+    for (int row = 0; row < effective.employees(); ++row) {
         period << daychanges::periodCostLine(effective, row, periodTotals);
-    texts << (period + daychanges::periodCostClosing(effective, periodTotals));
+        premium += labour::checkEmployee(effective, row, data.labourSettings).premium;
+    }
+    texts << (period + daychanges::periodCostClosing(effective, periodTotals)
+        + labour::periodCostPremiumLines(premium, periodTotals.pay));
 
     QStringList panel { today::dateLine(startup), today::workersHeading(code) };
     panel += today::workerNames(master, employees, code, todayChanges);
@@ -132,9 +140,11 @@ QString calendarFault(const QByteArray& ics)
 }
 
 // What a CSV file must be: a byte-order mark and, outside quoted fields, CRLF line ends only,
-// one row for the heading, one per employee and the two closing rows.
-QString csvFault(const QByteArray& csv, int employees)
+// one row for the heading, one per employee and the two closing rows, and the two rows of the
+// person-hours when the period carries them.
+QString csvFault(const QByteArray& csv, const exports::PeriodSchedule& period)
 {
+    const int employees = static_cast<int>(period.employees.size());
     if (!csv.startsWith("\xEF\xBB\xBF"))
         return QStringLiteral("the CSV has no byte-order mark");
     int rows = 0;
@@ -149,7 +159,7 @@ QString csvFault(const QByteArray& csv, int employees)
     }
     if (quoted || !csv.endsWith("\r\n"))
         return QStringLiteral("the CSV ends inside a field or without CRLF");
-    if (rows != employees + 3)
+    if (rows != employees + 3 + (period.staffing ? 2 : 0))
         return QStringLiteral("the CSV has %1 rows for %2 employees").arg(rows).arg(employees);
     return {};
 }
@@ -188,13 +198,14 @@ QString exerciseViewsAndReports(TFormData& data, QDate startup, bool checksPasse
         run([&] { rtf::document(lines, style); });
     }
 
-    run([&] {
-        const exports::PeriodSchedule period = exports::periodSchedule(daychanges::EffectiveSchedule(data));
-        const QString csv = csvFault(exports::csv(period), static_cast<int>(period.employees.size()));
-        const QString ics = calendarFault(
-            exports::icalendar(period, QTimeZone(QByteArrayLiteral("Asia/Tokyo")), QDateTime(startup, QTime(9, 0))));
-        if (fault.isEmpty())
-            fault = !csv.isEmpty() ? csv : ics;
-    });
+    for (const auto choice : { daychanges::PeriodChoice::Registered, daychanges::PeriodChoice::Next })
+        run([&] {
+            const exports::PeriodSchedule period = exports::periodExport(data, choice);
+            const QString csv = csvFault(exports::csv(period), period);
+            const QString ics = calendarFault(exports::icalendar(
+                period, QTimeZone(QByteArrayLiteral("Asia/Tokyo")), QDateTime(startup, QTime(9, 0))));
+            if (fault.isEmpty())
+                fault = !csv.isEmpty() ? csv : ics;
+        });
     return fault;
 }

@@ -4,6 +4,7 @@
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
 #include "period/Unitterm.h"
+#include "requests/Requests.h"
 #include "shell/Unitmain.h"
 #include "support/TestSupport.h"
 
@@ -396,7 +397,7 @@ TEST_F(MasterWindows, EditingLoadsTheRecordAndStoresItUnchanged)
     EXPECT_EQ(table().cell(0, 1), QStringLiteral("乙"));
 }
 
-TEST_F(MasterWindows, ARenamedEmployeeKeepsTheirDayChanges)
+TEST_F(MasterWindows, ARenamedEmployeeKeepsTheirDayChangesAndWishes)
 {
     open();
     enterEmployee(QStringLiteral("甲"));
@@ -405,6 +406,9 @@ TEST_F(MasterWindows, ARenamedEmployeeKeepsTheirDayChanges)
     const DayEntry leave { QStringLiteral("休み"), "0", "00", "0", "00", "0", true };
     DayChanges& changes = forms().FormData->dayChanges;
     changes.set(QStringLiteral("甲"), date, leave);
+    requests::Requests& wishes = forms().FormData->staffRequests;
+    const requests::Wish dayOff { requests::Kind::DayOff, QStringLiteral("通院") };
+    wishes.set(QStringLiteral("甲"), date.addDays(1), dayOff);
 
     selectInList(0);
     personCommand("NRewrite");
@@ -413,6 +417,8 @@ TEST_F(MasterWindows, ARenamedEmployeeKeepsTheirDayChanges)
     EXPECT_EQ(table().cell(0, 0), QStringLiteral("丙"));
     EXPECT_EQ(changes.find(QStringLiteral("丙"), date), leave);
     EXPECT_FALSE(changes.find(QStringLiteral("甲"), date));
+    EXPECT_EQ(wishes.find(QStringLiteral("丙"), date.addDays(1)), dayOff);
+    EXPECT_FALSE(wishes.find(QStringLiteral("甲"), date.addDays(1)));
 }
 
 TEST_F(MasterWindows, LoadingAClampedDayWarnsAndLeavesItsRestOpen)

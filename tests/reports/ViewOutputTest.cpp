@@ -49,7 +49,7 @@ protected:
 
 TEST_F(Saving, AppendsTheExtensionOfTheChosenTypeUnlessTheNameEndsWithIt)
 {
-    const exports::PeriodSchedule period { QDate(2024, 5, 31), 1, {} };
+    const exports::PeriodSchedule period { QDate(2024, 5, 31), 1, {}, {} };
     struct Case {
         bool exported;
         const char* typed;
@@ -148,8 +148,8 @@ TEST(ExportPerEmployee, OneCalendarPerEmployeeNamedAfterThemAskingOnceBeforeRepl
     ViewOutput output;
     const DayEntry shift { QStringLiteral("勤務日"), "9", "00", "17", "30", "450", false };
     const exports::PeriodSchedule period { QDate(2024, 5, 31), 1,
-        { { "山田", "1000", { shift }, {} }, { "田中/営業", "1000", { shift }, {} },
-            { "山田", "900", { shift }, {} } } };
+        { { "山田", "1000", { shift }, {} }, { "田中/営業", "1000", { shift }, {} }, { "山田", "900", { shift }, {} } },
+        {} };
     const QString folder = dir.file(QStringLiteral("out"));
     QDir(dir.path()).mkdir(QStringLiteral("out"));
     const auto file = [&folder](const char* name) { return QDir(folder).filePath(QString::fromUtf8(name)); };

@@ -1,3 +1,4 @@
+#include "changes/EffectiveSchedule.h"
 #include "data/DataFiles.h"
 #include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"
@@ -15,6 +16,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QListWidget>
 #include <QMenu>
@@ -253,6 +255,58 @@ TEST_F(Views, TheScheduleIsExportedAsCsvAndICalendarOnceComplete)
     EXPECT_FALSE(eachItem->isEnabled());
 }
 
+// The wall chart and the exports print and write the period chosen in the window, while the
+// text stays on the registered period; each opening starts on the registered period again.
+TEST_F(Views, TheWallChartAndTheExportsTakeThePeriodChosenInTheWindow)
+{
+    TFormSchedu* view = run->forms().FormSchedu;
+    QAction* month = item(view, "NShiftChart");
+    QAction* each = item(view, "NShiftChartEach");
+    ASSERT_NE(month, nullptr);
+    ASSERT_NE(each, nullptr);
+    EXPECT_FALSE(month->isEnabled());
+    open("NscheManth", view);
+    const QList<QAction*> menu = view->findChild<QMenu*>(QStringLiteral("NAction"))->actions();
+    EXPECT_EQ(menu.indexOf(month), menu.indexOf(item(view, "NExportEach")) + 1);
+    EXPECT_EQ(menu.indexOf(each), menu.indexOf(item(view, "N1")) - 2) << "before the separator above 閉じる";
+    for (QAction* action : { month, each }) {
+        EXPECT_TRUE(action->isEnabled());
+        EXPECT_TRUE(view->findChild<QMenu*>(QStringLiteral("PopupMenu1"))->actions().contains(action));
+    }
+    const QStringList text = lines(view);
+    auto* box = view->findChild<QComboBox*>(QStringLiteral("ComboPeriod"));
+    EXPECT_EQ(box->accessibleName(), QStringLiteral("シフト表・エクスポートの期間"));
+
+    item(view, "NPeriodNext")->trigger();
+    EXPECT_EQ(box->currentText(), QStringLiteral("次の期間"));
+    EXPECT_EQ(lines(view), text);
+    const QList<QDate> next = daychanges::EffectiveSchedule(data(), daychanges::PeriodChoice::Next).dates();
+    ASSERT_EQ(next.first(), QDate(2024, 6, 16));
+
+    script().answerSave(dialogs::SaveChoice { dir.file(QStringLiteral("next")), 1 });
+    item(view, "NExport")->trigger();
+    const QByteArray csv = readFileBytes(dir.file(QStringLiteral("next.csv")));
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" + QStringLiteral("氏名,6/16（日）,6/17（月）,").toUtf8()));
+
+    script().answerPrinter(dir.file(QStringLiteral("chart.pdf")));
+    item(view, "NPrnSet")->trigger();
+    month->trigger();
+    // The title as pdftotext lays it out: the ideographic space comes out as spaces.
+    const QString title = QStringLiteral("2024年6月16日～%1年%2月%3日")
+                              .arg(next.last().year())
+                              .arg(next.last().month())
+                              .arg(next.last().day());
+    const QString printed = pdfText(dir.file(QStringLiteral("chart.pdf")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("勤務シフト表")) && printed.contains(title)) << printed.toStdString();
+
+    view->close();
+    open("NscheManth", view);
+    EXPECT_EQ(box->currentText(), QStringLiteral("今の期間"));
+    script().answer(dialogs::Answer::Yes); // replace the PDF file printed before
+    month->trigger();
+    EXPECT_TRUE(pdfText(dir.file(QStringLiteral("chart.pdf"))).contains(QStringLiteral("2024年5月7日～2024年6月15日")));
+}
+
 TEST_F(Views, TheMainWindowsPrinterSetupSetsTheSharedFlag)
 {
     mainItem("NPrintSet")->setEnabled(true); // as once a report has filled a panel
@@ -345,6 +399,37 @@ TEST_F(Views, TheHourChartShowsTodaysBars)
     view->close();
     EXPECT_TRUE(main()->isVisible());
     EXPECT_TRUE(lines(view).isEmpty());
+}
+
+// Today (a Tuesday): 山田 works 9:00–17:30, 田中 from 22:00. The comparison follows the footer
+// only when today's date has a target.
+TEST_F(Views, TheHourChartComparesTodayWithItsTargetsAfterItsFooter)
+{
+    TFormTime* view = run->forms().FormTime;
+    const QString footer
+        = QStringLiteral("[重要事項] 印刷実行で，当該時系列勤務表は整形されプリント・アウトされます．");
+    data().staffTargets.weekday(4)[9] = { 5, -1 }; // Wednesday's row only
+    open("NscheDay", view);
+    EXPECT_EQ(lines(view).size(), 21);
+    EXPECT_EQ(lines(view).last(), footer);
+    view->close();
+
+    targets::TargetRow& tuesday = data().staffTargets.weekday(3);
+    tuesday[9] = { 2, -1 };
+    tuesday[10] = { 1, -1 };
+    tuesday[22] = { -1, 0 };
+    open("NscheDay", view);
+    const QStringList text = lines(view);
+    ASSERT_EQ(text.size(), 21 + 5);
+    EXPECT_EQ(text[20], footer);
+    QString symbols(24, u'－');
+    symbols[9] = u'▲';
+    symbols[10] = u'○';
+    symbols[22] = u'△';
+    EXPECT_EQ(text.mid(21),
+        (QStringList { QString(), QStringLiteral("【必要人数との比較】"),
+            symbols + QStringLiteral("　（○：充足，▲：不足，△：超過，－：指定なし）"),
+            QStringLiteral("　不足：9時 1/2"), QStringLiteral("　超過：22時 1/0") }));
 }
 
 TEST_F(Views, AnEndYearTooFarStopsTheHourChart)

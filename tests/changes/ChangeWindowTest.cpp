@@ -221,8 +221,8 @@ TEST_F(ChangeWindow, MarksWishesImportAndReportsOnEitherPeriod)
     item(window(), "NRedo")->trigger();
     EXPECT_EQ(name(1, 2), "〇 休！");
 
-    // The next period by its menu item: its dates and marks; 鈴木 cannot work on 23 June (Ctrl+2).
-    item(window(), "NPeriodNext")->trigger();
+    // The next period by its key in the grid: its dates and marks; 鈴木 cannot work on 23 June (Ctrl+2).
+    QTest::keyClick(grid(), Qt::Key_PageDown, Qt::ControlModifier);
     auto* box = in<QComboBox>(window(), "ComboPeriod");
     EXPECT_EQ(box->currentText(), "次の期間");
     EXPECT_EQ(in<QLabel>(window(), "LabelPeriod")->text(), "期間：2026/6/21～2026/7/30（40日間）");

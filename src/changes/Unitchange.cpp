@@ -101,7 +101,10 @@ public:
         QFont small = item.font;
         small.setBold(false);
         small.setUnderline(false);
-        small.setPointSizeF(item.font.pointSizeF() * 0.75);
+        if (item.font.pointSizeF() > 0)
+            small.setPointSizeF(item.font.pointSizeF() * 0.75);
+        else
+            small.setPixelSize(std::max(1, item.font.pixelSize() * 3 / 4));
 
         painter->save();
         painter->setFont(item.font);

@@ -256,18 +256,24 @@ TEST_F(ChangeWindow, MarksWishesImportAndReportsOnEitherPeriod)
     EXPECT_EQ(description(1, 4), "希望：希望休（旅行）\n希望と異なる");
     EXPECT_EQ(data.staffRequests.size(), 4);
 
-    // The wishes' report on the chosen period; closing it leaves the change window.
-    item(window(), "NWishReport")->trigger();
-    TFormLines* report = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->windowTitle() == "希望の反映状況")
-            report = qobject_cast<TFormLines*>(w);
-    ASSERT_TRUE(report);
-    ASSERT_TRUE(waitFor([report] { return report->isReady(); }));
-    const QStringList lines = report->findChild<RichEdit*>("RichEdit1")->lines();
-    EXPECT_EQ(lines.value(1), "期間：2026/6/21～2026/7/30（40日間）");
-    EXPECT_TRUE(lines.contains("　6/25（木） 希望休 ⇒ 9:00～17:30")) << lines.join('\n').toStdString();
-    report->close();
+    // The period's reports on the chosen period; closing one leaves the change window.
+    const auto report = [this](const char* menuItem, const QString& title) -> QStringList {
+        item(window(), menuItem)->trigger();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* lines = qobject_cast<TFormLines*>(w); lines && w->isVisible() && w->windowTitle() == title) {
+                waitFor([lines] { return lines->isReady(); });
+                const QStringList text = lines->findChild<RichEdit*>("RichEdit1")->lines();
+                lines->close();
+                return text;
+            }
+        return {};
+    };
+    const QStringList wishes = report("NWishReport", "希望の反映状況");
+    EXPECT_EQ(wishes.value(1), "期間：2026/6/21～2026/7/30（40日間）");
+    EXPECT_TRUE(wishes.contains("　6/25（木） 希望休 ⇒ 9:00～17:30")) << wishes.join('\n').toStdString();
+    const QStringList labour = report("NLabour", "労務チェック");
+    EXPECT_EQ(labour.value(1), "【労務チェック】 2026年6月21日 ～ 2026年7月30日  ＜40 日間＞");
+    EXPECT_EQ(labour.value(4), "◆ 指摘はありません．") << labour.join('\n').toStdString();
     EXPECT_TRUE(window()->isVisible());
     EXPECT_FALSE(main()->isVisible());
 

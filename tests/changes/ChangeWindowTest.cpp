@@ -255,6 +255,13 @@ TEST_F(ChangeWindow, MarksWishesImportAndReportsOnEitherPeriod)
     EXPECT_EQ(name(1, 4), "〇 休！");
     EXPECT_EQ(description(1, 4), "希望：希望休（旅行）\n希望と異なる");
     EXPECT_EQ(data.staffRequests.size(), 4);
+    // A file beyond 1 MB is refused before it is parsed.
+    writeFileBytes(csv, QByteArray((1 << 20) + 1, 'x'));
+    run->dialogs().answerOpen(csv);
+    item(window(), "NWishImport")->trigger();
+    EXPECT_FALSE(import->isVisible());
+    EXPECT_TRUE(run->dialogs().shown.last().text.startsWith("▼ ファイルが大きすぎます．"))
+        << run->dialogs().texts().join('\n').toStdString();
 
     // The period's reports on the chosen period; closing one leaves the change window.
     const auto report = [this](const char* menuItem, const QString& title) -> QStringList {

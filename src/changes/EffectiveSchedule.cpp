@@ -159,11 +159,16 @@ bool EffectiveSchedule::inOtherPeriod(QDate date) const
     return !otherDates_.isEmpty() && otherDates_.first() <= date && date <= otherDates_.last();
 }
 
+bool EffectiveSchedule::isApart(const QString& name, QDate date) const
+{
+    return !names_.contains(name) || (dayOf(date) < 0 && !inOtherPeriod(date));
+}
+
 QList<DayChange> EffectiveSchedule::apart() const
 {
     QList<DayChange> out;
     for (const DayChange& c : changes_.list())
-        if (!takesEffect(c) && !(names_.contains(c.name) && inOtherPeriod(c.date)))
+        if (isApart(c.name, c.date))
             out.append(c);
     return out;
 }

@@ -87,6 +87,9 @@ public:
     // The changes of a date by row; none when the date is not a day of the period.
     RowChanges changesOn(QDate date) const;
 
+    // Whether what is kept for a name on a date (a change, a wish) takes effect in neither the
+    // registered nor the next period: a name without a registered row, or a date of neither.
+    bool isApart(const QString& name, QDate date) const;
     // The changes that take effect in neither the registered nor the next period, by date and
     // name.
     QList<DayChange> apart() const;

@@ -1,25 +1,37 @@
 #pragma once
 
 #include "changes/DayEntry.h"
+#include "changes/EffectiveSchedule.h"
+#include "requests/RequestEdits.h"
 
 #include <QDate>
 #include <QMainWindow>
 #include <QUndoStack>
+#include <functional>
 #include <memory>
 #include <optional>
 
 struct Forms;
+class PeriodChooser;
 class TFormChangeDay;
+class TFormLines;
+class TFormRequestImport;
+class TFormRequestNote;
 namespace Ui {
 class TFormChange;
 }
 
-// The change window "勤務変更": every registered employee's entry on every day of the period as
-// its schedule symbol, with the day changes marked; the dialog sets or removes the change of one
-// cell, "入替" swaps two employees on one date, and every change made while the window is open
-// can be undone and redone. Changes of a name without a master row or of a date outside the
-// period are listed apart, where they can be deleted. What takes effect is computed by
-// daychanges::EffectiveSchedule; this window shows it and edits the data holder's day changes.
+// The change window "勤務変更": every registered employee's entry on every day of the period
+// chosen in it (the registered one or the next) as its schedule symbol, with the day changes,
+// the staff's wishes and the labour rules' findings marked in the cells and the short and over
+// hours in the date headers. The dialog sets or removes the change of one cell, "入替" swaps two
+// employees on one date, the menu "希望" sets, clears and annotates the wishes of the selected
+// cells and imports them from a CSV file; every change and wish edited while the window is open
+// can be undone and redone. Changes and wishes that take effect in neither period are listed
+// apart, where they can be deleted. The menu "帳票" opens the period's reports, prints and exports
+// for the chosen period. What takes effect, and every mark, is computed by the logic it calls
+// (daychanges::EffectiveSchedule, requests, labour, targets); this window shows it and edits the
+// data holder's day changes and requests.
 class TFormChange : public QMainWindow {
     Q_OBJECT
 public:
@@ -27,7 +39,7 @@ public:
     ~TFormChange() override;
 
 Q_SIGNALS:
-    // The day changes were edited (the recovery journal writes them).
+    // The day changes or the requests were edited (the recovery journal writes them).
     void tableChanged();
     // The window was closed; the main window shows again.
     void closed();
@@ -46,20 +58,43 @@ private:
         std::optional<DayEntry> before;
         std::optional<DayEntry> after;
     };
-    class StepsCommand;
+    // One undoable edit: day changes and wishes share the undo stack.
+    struct Edits {
+        QList<Step> days;
+        QList<requests::Edit> wishes;
+    };
+    class EditCommand;
 
+    daychanges::EffectiveSchedule schedule() const;
     void refresh();
+    // The selected cells (else the current one) of registered rows, as names and dates.
+    QList<requests::Cell> selectedCells() const;
     void NEditClick();
     void NSwapClick();
     void BtnDeleteClick();
     void N12Click();
-    // Records the steps as one undoable edit and carries them out.
-    void apply(const QString& text, const QList<Step>& steps);
-    void carryOut(const QList<Step>& steps, bool forward);
+    void wishClick(requests::Kind kind);
+    void NWishClearClick();
+    void NWishNoteClick();
+    void NWishImportClick();
+    void printChart(bool perEmployee);
+    void showReport(std::unique_ptr<TFormLines>& report, const std::function<std::unique_ptr<TFormLines>()>& make);
+    // Records the edits as one undoable step and carries them out; nothing when they change nothing.
+    void apply(const QString& text, Edits edits);
+    void carryOut(const Edits& edits, bool forward);
     Step stepTo(const QString& name, QDate date, std::optional<DayEntry> after) const;
 
     std::unique_ptr<Ui::TFormChange> ui;
     Forms& forms_;
+    PeriodChooser* period_ = nullptr;
     TFormChangeDay* dialog_ = nullptr;
+    TFormRequestNote* noteDialog_ = nullptr;
+    TFormRequestImport* importDialog_ = nullptr;
+    QList<requests::Cell> noteCells_; // the cells the note dialog was opened for
+    QString importFolder_; // where the last import was read from, in this run
+    // The period's reports, created on first use.
+    std::unique_ptr<TFormLines> shortageList_;
+    std::unique_ptr<TFormLines> labourCheck_;
+    std::unique_ptr<TFormLines> wishReport_;
     QUndoStack undo_;
 };

@@ -167,6 +167,27 @@ std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> openFile(
+    QWidget* parent, const QString& title, const QStringList& filters, const QString& folder)
+{
+    if (g_script) {
+        g_script->dialogsShown << QStringLiteral("open");
+        g_script->saveTitle = title;
+        g_script->saveFilters = filters;
+        g_script->saveFolder = folder;
+        return next(g_script->opens_);
+    }
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QColor> color(QWidget* parent, const QColor& initial)
 {
     if (g_script) {

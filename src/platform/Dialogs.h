@@ -43,6 +43,10 @@ std::optional<SaveChoice> saveFile(
     QWidget* parent, const QString& title, const QStringList& filters, const QString& folder = {}, int typeIndex = 1);
 // The folder dialog: an existing folder, opening in folder (the current folder when empty).
 std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& folder = {});
+// The open dialog: an existing file of one of the filters, opening in folder (the current folder
+// when empty).
+std::optional<QString> openFile(
+    QWidget* parent, const QString& title, const QStringList& filters, const QString& folder = {});
 std::optional<QColor> color(QWidget* parent, const QColor& initial);
 std::optional<QFont> font(QWidget* parent, const QFont& initial);
 // The platform's printer setup for printer; true when the user confirmed it.
@@ -58,7 +62,7 @@ struct Shown {
 // appended to shown and answered by the next queued answer (Ok, or No for Yes/No, when
 // the queue is empty). An optional hook runs when a message is shown. The standard dialogs
 // take their answers from their own queues (an empty queue cancels) and are counted in
-// dialogsShown by kind ("save", "folder", "color", "font", "printer").
+// dialogsShown by kind ("save", "folder", "open", "color", "font", "printer").
 class Script {
 public:
     Script();
@@ -70,6 +74,7 @@ public:
     // Queued answers of the standard dialogs; std::nullopt cancels.
     void answerSave(std::optional<SaveChoice> choice) { saves_.append(std::move(choice)); }
     void answerFolder(std::optional<QString> folder) { folders_.append(std::move(folder)); }
+    void answerOpen(std::optional<QString> file) { opens_.append(std::move(file)); }
     void answerColor(std::optional<QColor> c) { colors_.append(std::move(c)); }
     void answerFont(std::optional<QFont> f) { fonts_.append(std::move(f)); }
     // A confirmed printer setup prints into a PDF file at pdfPath; std::nullopt cancels.
@@ -79,7 +84,7 @@ public:
     QList<Shown> shown;
     QStringList dialogsShown;
     // Title, filters, folder and file type of the last save dialog; title and folder also of the
-    // last folder dialog.
+    // last folder dialog, title, filters and folder of the last open dialog.
     QString saveTitle;
     QStringList saveFilters;
     QString saveFolder;
@@ -90,12 +95,14 @@ private:
     friend Answer message(Kind, const QString&, Buttons, QWidget*);
     friend std::optional<SaveChoice> saveFile(QWidget*, const QString&, const QStringList&, const QString&, int);
     friend std::optional<QString> chooseFolder(QWidget*, const QString&, const QString&);
+    friend std::optional<QString> openFile(QWidget*, const QString&, const QStringList&, const QString&);
     friend std::optional<QColor> color(QWidget*, const QColor&);
     friend std::optional<QFont> font(QWidget*, const QFont&);
     friend bool printerSetup(QWidget*, QPrinter&);
     QList<Answer> answers_;
     QList<std::optional<SaveChoice>> saves_;
     QList<std::optional<QString>> folders_;
+    QList<std::optional<QString>> opens_;
     QList<std::optional<QColor>> colors_;
     QList<std::optional<QFont>> fonts_;
     QList<std::optional<QString>> printers_;

@@ -80,10 +80,9 @@ QStringList cellNotes(const CellWish& cell)
 
 QList<Request> apart(const daychanges::EffectiveSchedule& schedule, const Requests& requests)
 {
-    const QSet<QString> names = registeredNames(schedule);
     QList<Request> out;
     for (const Request& request : requests.list())
-        if (!names.contains(request.name) || schedule.dayOf(request.date) < 0)
+        if (schedule.isApart(request.name, request.date))
             out.append(request);
     return out;
 }

@@ -46,7 +46,7 @@ QString markText(const CellWish& cell);
 QStringList cellNotes(const CellWish& cell);
 
 // The wishes that take no effect, by date and name: of a name without a registered row, or of a
-// date outside the period.
+// date in neither the registered nor the next period.
 QList<Request> apart(const daychanges::EffectiveSchedule& schedule, const Requests& requests);
 
 // A wish apart as the change window lists it: "2026年5月13日（水）　退職者　希望：希望休（通院）"

@@ -1,9 +1,12 @@
 // The change window as a user drives it: opened from the main window, a day changed through its
 // dialog (with the master window's checks), a swap, undo and redo, a change apart deleted, and
-// the file the program writes when it closes.
+// the file the program writes when it closes; the marks of targets, findings and wishes, the
+// wishes edited, imported and undone on either period, a report and the month chart.
 #include "ChangesTestData.h"
 #include "changes/Unitchange.h"
 #include "data/DataFiles.h"
+#include "platform/RichEdit.h"
+#include "reports/Unitlines.h"
 #include "shell/Unitmain.h"
 #include "support/TestSupport.h"
 
@@ -11,8 +14,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -25,8 +30,10 @@ const QDate kToday(2026, 5, 12); // a Tuesday; the period runs to 20 June, 40 da
 
 class ChangeWindow : public ::testing::Test {
 protected:
-    ChangeWindow()
+    explicit ChangeWindow(bool wishFileUnreadable = false)
     {
+        if (wishFileUnreadable)
+            QDir(dir.path()).mkdir(TFormData::kRequestFile);
         Table schedule { 40, 5 };
         registerPeriod(schedule, kToday, 7);
         writeFileBytes(dir.file(TFormData::kMasterFile),
@@ -44,6 +51,17 @@ protected:
     QAction* item(QWidget* w, const char* name) { return w->findChild<QAction*>(QLatin1String(name)); }
     template <typename T> T* in(QWidget* w, const char* name) { return w->findChild<T*>(QLatin1String(name)); }
     DayChanges& changes() { return run->forms().FormData->dayChanges; }
+    // A cell as the accessibility bus names and describes it.
+    QString name(int row, int column)
+    {
+        const QModelIndex cell = grid()->model()->index(row, column);
+        const QString text = cell.data(Qt::AccessibleTextRole).toString();
+        return text.isEmpty() ? cell.data().toString() : text;
+    }
+    QString description(int row, int column)
+    {
+        return grid()->model()->index(row, column).data(Qt::AccessibleDescriptionRole).toString();
+    }
     void select(std::initializer_list<std::pair<int, int>> cells)
     {
         grid()->clearSelection();
@@ -148,4 +166,153 @@ TEST_F(ChangeWindow, ADayChangedSwappedUndoneAndSavedWhenTheProgramCloses)
     EXPECT_EQ(readFileBytes(dir.file(TFormData::kChangeFile)), sjis("山田,2026,5,13,公休,0,00,0,00,0,\r\n"));
     EXPECT_FALSE(QFile::exists(dir.file(backupFileName(TFormData::kChangeFile))))
         << "the file was taken whole: the deleted change is the user's choice";
+}
+
+TEST_F(ChangeWindow, MarksWishesImportAndReportsOnEitherPeriod)
+{
+    TFormData& data = *run->forms().FormData;
+    data.staffTargets.weekday(3)[10] = { 4, -1 }; // Tuesdays at 10: three work, four needed
+    data.staffTargets.weekday(4)[10] = { -1, 2 }; // Wednesdays at 10: at most two
+    data.dayChanges.set("山田", QDate(2026, 5, 13), shift("9", "00", "19", "00", "570")); // a 30-minute break
+    item(main(), "NscheChange")->trigger();
+    ASSERT_TRUE(window()->isVisible());
+
+    // Short and over hours in the headers, a finding in its cell, each with its words.
+    EXPECT_EQ(grid()->horizontalHeaderItem(0)->text(), "12\n火▲");
+    EXPECT_EQ(grid()->horizontalHeaderItem(0)->data(Qt::AccessibleDescriptionRole), "不足：10時 3/4");
+    EXPECT_EQ(grid()->horizontalHeaderItem(1)->text(), "13\n水△");
+    EXPECT_EQ(grid()->horizontalHeaderItem(1)->toolTip(), "超過：10時 3/2");
+    EXPECT_EQ(grid()->horizontalHeaderItem(2)->text(), "14\n木");
+    EXPECT_EQ(name(0, 1), "〇 ※");
+    EXPECT_EQ(description(0, 1), "勤務変更あり\n休憩不足（60分以上必要）");
+    EXPECT_EQ(grid()->item(0, 1)->toolTip(),
+        "標準：〇 勤務日 9:00～17:30\n変更：〇 勤務日 9:00～19:00\n休憩不足（60分以上必要）");
+
+    // 山田 and 佐藤 wish 14 May off, a working day; 山田's wish gets a note.
+    select({ { 0, 2 }, { 1, 2 } });
+    item(window(), "NWishDayOff")->trigger();
+    EXPECT_EQ(name(1, 2), "〇 休！");
+    EXPECT_EQ(description(1, 2), "希望：希望休\n希望と異なる");
+    select({ { 0, 2 } });
+    item(window(), "NWishNote")->trigger();
+    auto* note = window()->findChild<QDialog*>("TFormRequestNote");
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_EQ(in<QLabel>(note, "LabelWho")->text(), "山田　2026年5月14日（木）");
+    in<QLineEdit>(note, "EditNote")->setText("通院");
+    in<QPushButton>(note, "BtnRegister")->click();
+    EXPECT_EQ(description(0, 2), "希望：希望休（通院）\n希望と異なる");
+    // The day off given in the dialog honours the wish: its mark changes at once.
+    item(window(), "NEdit")->trigger();
+    ASSERT_TRUE(dialog()->isVisible()) << run->dialogs().texts().join('\n').toStdString();
+    in<QComboBox>(dialog(), "ComBox")->setCurrentIndex(2); // 休み
+    in<QPushButton>(dialog(), "BtnRegister")->click();
+    EXPECT_EQ(name(0, 2), "× 休") << run->dialogs().texts().join('\n').toStdString();
+    EXPECT_EQ(description(0, 2), "勤務変更あり\n希望：希望休（通院）");
+    // Changes and wishes share one undo stack, one step each.
+    QApplication::setActiveWindow(window());
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(name(0, 2), "〇 休！");
+    item(window(), "NUndo")->trigger();
+    EXPECT_EQ(description(0, 2), "希望：希望休\n希望と異なる");
+    item(window(), "NUndo")->trigger();
+    EXPECT_EQ(name(0, 2), "〇");
+    EXPECT_TRUE(data.staffRequests.isEmpty());
+    item(window(), "NRedo")->trigger();
+    EXPECT_EQ(name(1, 2), "〇 休！");
+
+    // The next period by its key in the grid: its dates and marks; 鈴木 cannot work on 23 June (Ctrl+2).
+    QTest::keyClick(grid(), Qt::Key_PageDown, Qt::ControlModifier);
+    auto* box = in<QComboBox>(window(), "ComboPeriod");
+    EXPECT_EQ(box->currentText(), "次の期間");
+    EXPECT_EQ(in<QLabel>(window(), "LabelPeriod")->text(), "期間：2026/6/21～2026/7/30（40日間）");
+    EXPECT_EQ(grid()->horizontalHeaderItem(2)->text(), "23\n火▲");
+    select({ { 2, 2 } });
+    QTest::keyClick(grid(), Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(name(2, 2), "〇 不！");
+    EXPECT_EQ(in<QListWidget>(window(), "ListBox1")->count(), 1) << "only the change of a name not registered";
+    // Back on the registered period by the box, undo takes the wish back and shows its period.
+    box->activated(0);
+    EXPECT_EQ(grid()->horizontalHeaderItem(0)->text(), "12\n火▲");
+    item(window(), "NUndo")->trigger();
+    EXPECT_EQ(box->currentText(), "次の期間");
+    EXPECT_EQ(name(2, 2), "〇");
+    item(window(), "NRedo")->trigger();
+    EXPECT_EQ(name(2, 2), "〇 不！");
+
+    // The import shows what it would take; cancelled it takes nothing, taken it is one step.
+    const QString csv = dir.file("希望.csv");
+    writeFileBytes(csv, QStringLiteral("氏名,日付,種類,メモ\r\n佐藤,6/25,休,旅行\r\n退職者,6/26,休,\r\n").toUtf8());
+    auto* import = window()->findChild<QDialog*>("TFormRequestImport");
+    for (const char* button : { "BtnCancel", "BtnImport" }) {
+        run->dialogs().answerOpen(csv);
+        item(window(), "NWishImport")->trigger();
+        ASSERT_TRUE(import->isVisible());
+        EXPECT_EQ(in<QLabel>(import, "LabelSummary")->text(),
+            "取り込む希望：1 件（うち 0 件は既にある希望を置き換えます）　取り込まない行：1 件　文字コード：UTF-8");
+        in<QPushButton>(import, button)->click();
+    }
+    EXPECT_EQ(name(1, 4), "〇 休！");
+    EXPECT_EQ(description(1, 4), "希望：希望休（旅行）\n希望と異なる");
+    EXPECT_EQ(data.staffRequests.size(), 4);
+    // A file beyond 1 MB is refused before it is parsed.
+    writeFileBytes(csv, QByteArray((1 << 20) + 1, 'x'));
+    run->dialogs().answerOpen(csv);
+    item(window(), "NWishImport")->trigger();
+    EXPECT_FALSE(import->isVisible());
+    EXPECT_TRUE(run->dialogs().shown.last().text.startsWith("▼ ファイルが大きすぎます．"))
+        << run->dialogs().texts().join('\n').toStdString();
+
+    // The period's reports on the chosen period; closing one leaves the change window.
+    const auto report = [this](const char* menuItem, const QString& title) -> QStringList {
+        item(window(), menuItem)->trigger();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* lines = qobject_cast<TFormLines*>(w); lines && w->isVisible() && w->windowTitle() == title) {
+                waitFor([lines] { return lines->isReady(); });
+                const QStringList text = lines->findChild<RichEdit*>("RichEdit1")->lines();
+                lines->close();
+                return text;
+            }
+        return {};
+    };
+    const QStringList wishes = report("NWishReport", "希望の反映状況");
+    EXPECT_EQ(wishes.value(1), "期間：2026/6/21～2026/7/30（40日間）");
+    EXPECT_TRUE(wishes.contains("　6/25（木） 希望休 ⇒ 9:00～17:30")) << wishes.join('\n').toStdString();
+    const QStringList labour = report("NLabour", "労務チェック");
+    EXPECT_EQ(labour.value(1), "【労務チェック】 2026年6月21日 ～ 2026年7月30日  ＜40 日間＞");
+    EXPECT_EQ(labour.value(4), "◆ 指摘はありません．") << labour.join('\n').toStdString();
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_FALSE(main()->isVisible());
+
+    // The month chart of the chosen period, printed into a PDF file.
+    run->dialogs().answerPrinter(dir.file("chart.pdf"));
+    item(window(), "NPrnSet")->trigger();
+    item(window(), "NShiftChart")->trigger();
+    const QString printed = pdfText(dir.file("chart.pdf"));
+    EXPECT_TRUE(printed.contains("2026年6月21日～2026年7月30日")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("鈴木")) << printed.toStdString();
+
+    item(window(), "NClose")->trigger();
+    main()->close();
+    EXPECT_EQ(readFileBytes(dir.file(TFormData::kRequestFile)),
+        sjis("山田,2026,5,14,希望休,,\r\n佐藤,2026,5,14,希望休,,\r\n鈴木,2026,6,23,出勤不可,,\r\n"
+             "佐藤,2026,6,25,希望休,旅行,\r\n"));
+}
+
+class ChangeWindowWithoutWishFile : public ChangeWindow {
+protected:
+    ChangeWindowWithoutWishFile()
+        : ChangeWindow(true)
+    {
+    }
+};
+
+TEST_F(ChangeWindowWithoutWishFile, WishesOfAFileNotReadCannotBeEnteredButTheReportOpens)
+{
+    item(main(), "NscheChange")->trigger();
+    ASSERT_TRUE(window()->isVisible());
+    for (const char* wish : { "NWishDayOff", "NWishCannot", "NWishWant", "NWishClear", "NWishNote", "NWishImport" })
+        EXPECT_FALSE(item(window(), wish)->isEnabled()) << wish;
+    EXPECT_TRUE(item(window(), "NWishReport")->isEnabled());
+    EXPECT_TRUE(item(window(), "NEdit")->isEnabled());
 }

@@ -43,6 +43,7 @@ protected:
         wishes.set("佐藤", QDate(2026, 5, 19), { Kind::WantsWork, {} });
         wishes.set("退職者", QDate(2026, 5, 13), { Kind::DayOff, "旅行" });
         wishes.set("鈴木", QDate(2026, 6, 22), { Kind::DayOff, {} }); // in the next period
+        wishes.set("鈴木", QDate(2026, 8, 3), { Kind::DayOff, {} }); // beyond the next period
     }
 
     PeriodData period { kStart, { employee("山田"), employee("佐藤"), employee("鈴木") } };
@@ -64,10 +65,12 @@ TEST_F(RequestReport, CellsShowTheWishAndWhetherTheEntryGoesAgainstIt)
     EXPECT_FALSE(requests::cellWish(schedule, wishes, 3, 1)) << "no registered row";
 
     const QList<requests::Request> apart = requests::apart(schedule, wishes);
+    // A wish of the next period is planned, not apart, whichever period is shown.
     ASSERT_EQ(apart.size(), 2);
     EXPECT_EQ(requests::apartText(schedule, apart[0]),
         "2026年5月13日（水）　退職者　希望：希望休（旅行）（マスタにない氏名）");
-    EXPECT_EQ(requests::apartText(schedule, apart[1]), "2026年6月22日（月）　鈴木　希望：希望休（勤務期間外の日付）");
+    EXPECT_EQ(requests::apartText(schedule, apart[1]), "2026年8月3日（月）　鈴木　希望：希望休（勤務期間外の日付）");
+    EXPECT_EQ(requests::apart(EffectiveSchedule(period.data, PeriodChoice::Next), wishes), apart);
 }
 
 TEST_F(RequestReport, TheReportListsEachEmployeesWishesNotHonouredAndTheRateRoundedDown)

@@ -12,6 +12,7 @@
 #include "labour/LabourRules.h"
 #include "master/MasterRecord.h"
 #include "platform/Dialogs.h"
+#include "proposal/Unitproposal.h"
 #include "reports/Unitlines.h"
 #include "reports/ViewOutput.h"
 #include "requests/RequestImport.h"
@@ -67,6 +68,9 @@ constexpr int kWishRole = Qt::UserRole + 2; // a list item apart: a wish, not a 
 constexpr int kWishMarkRole = Qt::UserRole + 3; // requests::markText of the cell's wish
 constexpr int kAgainstRole = Qt::UserRole + 4;
 constexpr int kFindingRole = Qt::UserRole + 5; // the cell has a labour finding
+constexpr int kProposalRole = Qt::UserRole + 6; // the proposal shown changes the cell
+const QColor kProposalBackground(214, 240, 214);
+const QColor kProposalFrame(0, 110, 0);
 constexpr qint64 kImportLimit = 1 << 20;
 
 // A cell of the grid: the schedule symbol in the upper part with the finding mark beside it, and
@@ -80,10 +84,23 @@ public:
     {
         const QString wish = index.data(kWishMarkRole).toString();
         const bool finding = index.data(kFindingRole).toBool();
-        if (wish.isEmpty() && !finding) {
+        if (wish.isEmpty() && !finding)
             QStyledItemDelegate::paint(painter, option, index);
-            return;
+        else
+            paintMarks(painter, option, index, wish, finding);
+        if (index.data(kProposalRole).toBool()) {
+            // A proposed day has a dashed frame, so that it is told apart also without colour.
+            painter->save();
+            painter->setPen(QPen(kProposalFrame, 1, Qt::DashLine));
+            painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+            painter->restore();
         }
+    }
+
+private:
+    void paintMarks(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index,
+        const QString& wish, bool finding) const
+    {
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
         const QString symbol = item.text;
@@ -267,13 +284,28 @@ TFormChange::TFormChange(Forms& forms)
         forms_.Output->saveExportPerEmployee(this, exports::periodExport(*forms_.FormData, period_->choice()));
     }));
     connect(ui->NPrnSet, &QAction::triggered, this, [this] { forms_.Output->printerSetup(this); });
+
+    // A proposal of the chosen period, shown in the grid until it is adopted or discarded.
+    proposalDialog_ = new TFormProposal(forms_, this);
+    connect(proposalDialog_, &TFormProposal::proposed, this, &TFormChange::showProposal);
+    connect(ui->NPropose, &QAction::triggered, this, guarded(member(&TFormChange::NProposeClick)));
+    connect(ui->BtnPropose, &QPushButton::clicked, ui->NPropose, &QAction::trigger);
+    connect(ui->NAdopt, &QAction::triggered, this, guarded(member(&TFormChange::NAdoptClick)));
+    connect(ui->NDiscard, &QAction::triggered, this, guarded(member(&TFormChange::endProposal)));
+    connect(ui->BtnAdopt, &QPushButton::clicked, ui->NAdopt, &QAction::trigger);
+    connect(ui->BtnDiscard, &QPushButton::clicked, ui->NDiscard, &QAction::trigger);
 }
 
 TFormChange::~TFormChange() = default;
 
+const TFormData& TFormChange::shownData() const
+{
+    return proposed_ ? *proposed_ : *forms_.FormData;
+}
+
 daychanges::EffectiveSchedule TFormChange::schedule() const
 {
-    return daychanges::EffectiveSchedule(*forms_.FormData, period_->choice());
+    return daychanges::EffectiveSchedule(shownData(), period_->choice());
 }
 
 // ---- Showing ----
@@ -283,12 +315,7 @@ void TFormChange::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (event->spontaneous())
         return;
-    // The wishes are edited only when their file was read (or missing): one that could not be
-    // read is never written, so nothing entered for it could be kept.
-    const bool wishes = forms_.FormData->isLoaded(TFormData::kRequestFile);
-    for (QAction* item :
-        { ui->NWishDayOff, ui->NWishCannot, ui->NWishWant, ui->NWishClear, ui->NWishNote, ui->NWishImport })
-        item->setEnabled(wishes);
+    setEditable(true);
     dialogs::guard([this] { refresh(); });
     ui->StringGrid1->setCurrentCell(0, 0);
     ui->StringGrid1->setFocus();
@@ -302,6 +329,8 @@ void TFormChange::hideEvent(QHideEvent* event)
     dialog_->reject();
     noteDialog_->reject();
     importDialog_->reject();
+    proposalDialog_->reject();
+    endProposal(); // a proposal not adopted is not kept
     undo_.clear(); // what can be undone is what was done while the window was open
     // The period's reports belong to this window.
     for (TFormLines* report : { shortageList_.get(), labourCheck_.get(), wishReport_.get() })
@@ -332,7 +361,10 @@ bool TFormChange::eventFilter(QObject* watched, QEvent* event)
 // changes and wishes that take no effect, and the names that rows share.
 void TFormChange::refresh()
 {
-    const TFormData& data = *forms_.FormData;
+    const TFormData& data = shownData();
+    QSet<QPair<QString, QDate>> proposed;
+    for (const DayChange& change : proposal_)
+        proposed.insert({ change.name, change.date });
     const daychanges::EffectiveSchedule schedule = this->schedule();
     const labour::CellFindings findings(schedule, data.labourSettings);
     const QList<targets::DayMark> dayMarks = targets::dayMarks(data.staffTargets, schedule);
@@ -367,7 +399,13 @@ void TFormChange::refresh()
             QStringList tip { QStringLiteral("標準：") + changes::entryText(schedule.standard(row, day)) };
             QStringList notes;
             QStringList name { item->text() };
-            if (entry.changed) {
+            if (proposed.contains({ schedule.master().cell(0, row), schedule.dates()[day] })) {
+                item->setData(kProposalRole, true);
+                item->setBackground(kProposalBackground);
+                name << QStringLiteral("案");
+                notes << QStringLiteral("勤務案：") + changes::entryText(entry);
+                tip << QStringLiteral("勤務案：") + changes::entryText(entry);
+            } else if (entry.changed) {
                 // Marked by weight and underline as well as by colour.
                 QFont font = item->font();
                 font.setBold(true);
@@ -451,6 +489,8 @@ QList<requests::Cell> TFormChange::selectedCells() const
 
 void TFormChange::NEditClick()
 {
+    if (proposed_)
+        return; // a double click on a proposal's grid edits nothing
     // The one selected cell (an assistive tool selects without moving the current cell), else
     // the current one.
     const QModelIndexList selected = ui->StringGrid1->selectionModel()->selectedIndexes();
@@ -586,6 +626,71 @@ void TFormChange::printChart(bool perEmployee)
     const daychanges::EffectiveSchedule schedule = this->schedule();
     wallchart::print(*forms_.Output, perEmployee ? wallchart::Sheets::PerEmployee : wallchart::Sheets::Month, schedule,
         wallchart::extrasOf(*forms_.FormData, schedule), this);
+}
+
+void TFormChange::NProposeClick()
+{
+    proposalDialog_->ask(period_->choice());
+}
+
+void TFormChange::showProposal(const QList<DayChange>& changes, const QString& summary)
+{
+    proposal_ = changes;
+    proposed_ = std::make_unique<TFormData>(*forms_.FormData);
+    for (const DayChange& change : changes)
+        proposed_->dayChanges.set(change.name, change.date, change.entry);
+    ui->LabelProposal->setText(summary);
+    ui->LabelProposal->setAccessibleDescription(summary);
+    setEditable(false);
+    ui->PanelProposal->show();
+    ui->PanelProposal->raise();
+    refresh();
+    ui->BtnAdopt->setFocus();
+}
+
+void TFormChange::NAdoptClick()
+{
+    if (!proposed_)
+        return;
+    Edits edits;
+    for (const DayChange& change : proposal_)
+        edits.days.append(stepTo(change.name, change.date, change.entry));
+    endProposal();
+    apply(QStringLiteral("勤務案の採用"), std::move(edits));
+}
+
+void TFormChange::endProposal()
+{
+    if (!proposed_)
+        return;
+    proposal_.clear();
+    proposed_.reset();
+    ui->PanelProposal->hide();
+    setEditable(true);
+    if (isVisible())
+        refresh();
+    ui->StringGrid1->setFocus();
+}
+
+void TFormChange::setEditable(bool on)
+{
+    // The wishes are edited only when their file was read (or missing): one that could not be
+    // read is never written, so nothing entered for it could be kept.
+    const bool wishes = on && forms_.FormData->isLoaded(TFormData::kRequestFile);
+    for (QAction* item : { ui->NEdit, ui->NSwap, ui->NPropose, period_->registeredItem(), period_->nextItem() })
+        item->setEnabled(on);
+    for (QAction* item :
+        { ui->NWishDayOff, ui->NWishCannot, ui->NWishWant, ui->NWishClear, ui->NWishNote, ui->NWishImport })
+        item->setEnabled(wishes);
+    for (QWidget* w : std::initializer_list<QWidget*> { ui->BtnEdit, ui->BtnSwap, ui->BtnPropose, ui->ComboPeriod })
+        w->setEnabled(on);
+    ui->NReport->setEnabled(on);
+    ui->NAdopt->setEnabled(!on);
+    ui->NDiscard->setEnabled(!on);
+    for (QObject* undo : std::initializer_list<QObject*> { ui->NUndo, ui->BtnUndo })
+        undo->setProperty("enabled", on && undo_.canUndo());
+    for (QObject* redo : std::initializer_list<QObject*> { ui->NRedo, ui->BtnRedo })
+        redo->setProperty("enabled", on && undo_.canRedo());
 }
 
 void TFormChange::showReport(

@@ -14,6 +14,8 @@
 struct Forms;
 class PeriodChooser;
 class TFormChangeDay;
+class TFormData;
+class TFormProposal;
 class TFormLines;
 class TFormRequestImport;
 class TFormRequestNote;
@@ -29,9 +31,11 @@ class TFormChange;
 // cells and imports them from a CSV file; every change and wish edited while the window is open
 // can be undone and redone. Changes and wishes that take effect in neither period are listed
 // apart, where they can be deleted. The menu "帳票" opens the period's reports, prints and exports
-// for the chosen period. What takes effect, and every mark, is computed by the logic it calls
-// (daychanges::EffectiveSchedule, requests, labour, targets); this window shows it and edits the
-// data holder's day changes and requests.
+// for the chosen period. "勤務案の作成…" asks for a proposal of the period and shows it in the
+// grid, which cannot be edited until the proposal is adopted as day changes (one undoable step)
+// or discarded. What takes effect, and every mark, is computed by the logic it calls
+// (daychanges::EffectiveSchedule, requests, labour, targets, proposal); this window shows it and
+// edits the data holder's day changes and requests.
 class TFormChange : public QMainWindow {
     Q_OBJECT
 public:
@@ -65,6 +69,8 @@ private:
     };
     class EditCommand;
 
+    // The data the grid shows: the data holder's, or a proposal's changes over it while one is shown.
+    const TFormData& shownData() const;
     daychanges::EffectiveSchedule schedule() const;
     void refresh();
     // The selected cells (else the current one) of registered rows, as names and dates.
@@ -78,6 +84,13 @@ private:
     void NWishNoteClick();
     void NWishImportClick();
     void printChart(bool perEmployee);
+    void NProposeClick();
+    // Shows a proposal in the grid with its summary; the grid cannot be edited while it is shown.
+    void showProposal(const QList<DayChange>& changes, const QString& summary);
+    void NAdoptClick();
+    // Drops the proposal shown, if any, and lets the grid be edited again.
+    void endProposal();
+    void setEditable(bool on);
     void showReport(std::unique_ptr<TFormLines>& report, const std::function<std::unique_ptr<TFormLines>()>& make);
     // Records the edits as one undoable step and carries them out; nothing when they change nothing.
     void apply(const QString& text, Edits edits);
@@ -90,6 +103,9 @@ private:
     TFormChangeDay* dialog_ = nullptr;
     TFormRequestNote* noteDialog_ = nullptr;
     TFormRequestImport* importDialog_ = nullptr;
+    TFormProposal* proposalDialog_ = nullptr;
+    QList<DayChange> proposal_; // the proposal shown
+    std::unique_ptr<TFormData> proposed_; // the data with the proposal's changes, while one is shown
     QList<requests::Cell> noteCells_; // the cells the note dialog was opened for
     QString importFolder_; // where the last import was read from, in this run
     // The period's reports, created on first use.

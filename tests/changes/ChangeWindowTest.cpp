@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -315,4 +316,53 @@ TEST_F(ChangeWindowWithoutWishFile, WishesOfAFileNotReadCannotBeEnteredButTheRep
         EXPECT_FALSE(item(window(), wish)->isEnabled()) << wish;
     EXPECT_TRUE(item(window(), "NWishReport")->isEnabled());
     EXPECT_TRUE(item(window(), "NEdit")->isEnabled());
+}
+
+// A proposal shown in the grid cannot be edited; discarded it leaves nothing, adopted it is the
+// day changes it proposed, and one undo takes them all back.
+TEST_F(ChangeWindow, AProposalIsShownDiscardedOrAdoptedInOneStep)
+{
+    // Saturdays want one person from 10:00 to 15:00; nobody works on Saturdays.
+    run->forms().FormData->staffTargets.weekdays[6][10] = { 1, -1 };
+    main()->handOverTo(window());
+    auto* panel = in<QWidget>(window(), "PanelProposal");
+    const auto propose = [&] {
+        item(window(), "NPropose")->trigger();
+        auto* proposal = window()->findChild<QDialog*>("TFormProposal");
+        ASSERT_TRUE(proposal && proposal->isVisible());
+        in<QSpinBox>(proposal, "SpinSeconds")->setValue(5);
+        in<QPushButton>(proposal, "BtnCreate")->click();
+        ASSERT_TRUE(waitFor([&] { return panel->isVisible(); }, 30000));
+    };
+    propose();
+    const QString summary = in<QLabel>(window(), "LabelProposal")->text();
+    EXPECT_TRUE(summary.startsWith("勤務案：指摘 0⇒0 件，不足 6⇒0 人時，超過 0⇒0 人時，人件費 ¥"))
+        << summary.toStdString();
+    const int saturday = 4; // 16 May
+    int proposedRow = -1;
+    for (int row = 0; row < grid()->rowCount(); ++row)
+        if (description(row, saturday).startsWith("勤務案：〇 勤務日 9:00～17:30"))
+            proposedRow = row;
+    ASSERT_GE(proposedRow, 0) << "one of the three works the Saturday";
+    EXPECT_EQ(name(proposedRow, saturday), "〇 案");
+    EXPECT_FALSE(item(window(), "NEdit")->isEnabled());
+    EXPECT_FALSE(in<QComboBox>(window(), "ComboPeriod")->isEnabled());
+    const DayChanges before = changes(); // the change apart of a name no longer registered
+    EXPECT_EQ(before.size(), 1) << "shown, not yet entered";
+
+    in<QPushButton>(window(), "BtnDiscard")->click();
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(item(window(), "NEdit")->isEnabled());
+    EXPECT_EQ(name(proposedRow, saturday), "☆");
+    EXPECT_EQ(changes(), before);
+
+    propose();
+    in<QPushButton>(window(), "BtnAdopt")->click();
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(changes().size(), 1 + 6) << "the six Saturdays of the period after today";
+    EXPECT_TRUE(description(proposedRow, saturday).startsWith("勤務変更あり"));
+    item(window(), "NUndo")->trigger();
+    EXPECT_EQ(changes(), before);
+    item(window(), "NRedo")->trigger();
+    EXPECT_EQ(changes().size(), 1 + 6);
 }

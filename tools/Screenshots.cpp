@@ -294,6 +294,17 @@ void shootTheChanges(Forms& forms)
     waitUntil(QStringLiteral("the change dialog"), [dialog] { return dialog && dialog->isVisible(); });
     shoot(dialog, QStringLiteral("change-dialog"));
     click(dialog, "BtnCancel");
+
+    // A proposal of the period: the dialog, then the grid with the proposal and its summary.
+    child<QAction>(window, "NPropose")->trigger();
+    auto* proposal = window->findChild<QDialog*>(QStringLiteral("TFormProposal"));
+    waitUntil(QStringLiteral("the proposal dialog"), [proposal] { return proposal && proposal->isVisible(); });
+    shoot(proposal, QStringLiteral("proposal-dialog"));
+    click(proposal, "BtnCreate");
+    auto* panel = child<QWidget>(window, "PanelProposal");
+    waitUntil(QStringLiteral("the proposal"), [panel] { return panel->isVisible(); });
+    shoot(window, QStringLiteral("change-window-proposal"));
+    click(window, "BtnDiscard");
     choose(window, "NAction", "NClose");
 }
 

@@ -1,7 +1,9 @@
 #include "app/WindowScaling.h"
 
 #include <Formetry.h>
+#include <QHeaderView>
 #include <QMainWindow>
+#include <QTableWidget>
 #include <QVariant>
 
 namespace {
@@ -32,4 +34,20 @@ void attachFormetry(QWidget* window)
     auto* formetry = new TFormetry(window);
     formetry->setObjectName(QStringLiteral("Formetry1"));
     formetry->loaded();
+}
+
+void scaleGridCells(QWidget* window, QTableWidget* grid, int columnWidth, int rowHeight)
+{
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    const auto sizeCells = [grid, columnWidth, rowHeight](double x, double y) {
+        const int width = std::max(1, qRound(columnWidth * x));
+        grid->horizontalHeader()->setMinimumSectionSize(width);
+        grid->horizontalHeader()->setDefaultSectionSize(width);
+        grid->verticalHeader()->setMinimumSectionSize(1);
+        grid->verticalHeader()->setDefaultSectionSize(std::max(1, qRound(rowHeight * y)));
+    };
+    sizeCells(1, 1);
+    window->findChild<TFormetry*>(QString(), Qt::FindDirectChildrenOnly)
+        ->setOnExitResize([sizeCells](TFormetry*, double x, double y) { sizeCells(x, y); });
 }

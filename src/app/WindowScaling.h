@@ -1,5 +1,6 @@
 #pragma once
 
+class QTableWidget;
 class QWidget;
 
 // Gives a window of the program its auto-scaling component `Formetry1`, configured as every
@@ -10,3 +11,8 @@ class QWidget;
 // window's constructor, after the layout, the window flags and the window's own size limits
 // are set.
 void attachFormetry(QWidget* window);
+
+// Keeps the columns and rows of a window's grid in proportion when the window's component rescales
+// the window, as its other controls are: columnWidth and rowHeight are the design sizes of a
+// column and a row. Call it once after attachFormetry().
+void scaleGridCells(QWidget* window, QTableWidget* grid, int columnWidth, int rowHeight);

@@ -26,7 +26,6 @@
 #include "wallchart/WallChart.h"
 #include "wallchart/WallChartPrint.h"
 
-#include <Formetry.h>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -174,19 +173,7 @@ TFormChange::TFormChange(Forms& forms)
     attachFormetry(this);
     QTableWidget* grid = ui->StringGrid1;
     grid->setItemDelegate(new CellDelegate(grid));
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // The days and rows grow and shrink with the window, as its other controls do.
-    const auto sizeCells = [grid](double x, double y) {
-        const int width = std::max(1, qRound(kColumnWidth * x));
-        grid->horizontalHeader()->setMinimumSectionSize(width);
-        grid->horizontalHeader()->setDefaultSectionSize(width);
-        grid->verticalHeader()->setMinimumSectionSize(1);
-        grid->verticalHeader()->setDefaultSectionSize(std::max(1, qRound(kRowHeight * y)));
-    };
-    sizeCells(1, 1);
-    findChild<TFormetry*>(QString(), Qt::FindDirectChildrenOnly)
-        ->setOnExitResize([sizeCells](TFormetry*, double x, double y) { sizeCells(x, y); });
+    scaleGridCells(this, grid, kColumnWidth, kRowHeight); // the days and rows grow with the window
     grid->installEventFilter(this);
     connect(grid, &QTableWidget::cellDoubleClicked, this, &TFormChange::NEditClick);
     connect(ui->ListBox1, &QListWidget::itemSelectionChanged, this,

@@ -12,7 +12,6 @@
 #include "targets/Holidays.h"
 #include "views/Calendar.h"
 
-#include <Formetry.h>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -89,19 +88,7 @@ TFormTarget::TFormTarget(Forms& forms)
     grid->setColumnCount(kHours);
     for (int h = 0; h < kHours; ++h)
         grid->setHorizontalHeaderItem(h, new QTableWidgetItem(QStringLiteral("%1時").arg(h)));
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // The cells grow and shrink with the window, as its other controls do.
-    const auto sizeCells = [grid](double x, double y) {
-        const int width = std::max(1, qRound(kColumnWidth * x));
-        grid->horizontalHeader()->setMinimumSectionSize(width);
-        grid->horizontalHeader()->setDefaultSectionSize(width);
-        grid->verticalHeader()->setMinimumSectionSize(1);
-        grid->verticalHeader()->setDefaultSectionSize(std::max(1, qRound(kRowHeight * y)));
-    };
-    sizeCells(1, 1);
-    findChild<TFormetry*>(QString(), Qt::FindDirectChildrenOnly)
-        ->setOnExitResize([sizeCells](TFormetry*, double x, double y) { sizeCells(x, y); });
+    scaleGridCells(this, grid, kColumnWidth, kRowHeight); // the cells grow with the window
     connect(grid, &QTableWidget::cellChanged, this, &TFormTarget::StringGrid1CellChanged);
 
     // The commands on cells act on the grid: their keys are the grid's, so the value box and the

@@ -85,6 +85,11 @@ TEST(ProposalData, TheFreeDaysAreTheUndecidedDaysAfterTodayAndTheirOptionsTheSta
     EXPECT_FALSE(day(0, in.first).free) << "the days before the period are held";
     ASSERT_EQ(in.workWishes.size(), 1);
     EXPECT_EQ(in.targets[in.first.daysTo(Shop::kSaturday) - in.periodStart][9].least, 1);
+
+    // A day someone cannot work is held off as a wished day off is.
+    shop.data.staffRequests.set("鈴木", Shop::kTuesday, { requests::Kind::CannotWork, QString() });
+    const proposal::Instance cannot = instanceOf(shop.data);
+    EXPECT_FALSE(cannot.employees[1].days[cannot.first.daysTo(Shop::kTuesday)].free);
 }
 
 // The schedule as it stands: only the wished day off changes, and the figures of the program's

@@ -54,6 +54,13 @@ TEST(RequestImport, AFormsFileReadsTheSameInUtf8WithAndWithoutMarkAndInShiftJis)
         EXPECT_TRUE(preview.refused.isEmpty());
     }
 
+    // Without a heading the byte-order mark is not part of the first name.
+    const requests::ImportPreview marked
+        = requests::parseImport("\xEF\xBB\xBF" + text.section("\r\n", 1).toUtf8(), kNames, period(), existing);
+    EXPECT_EQ(marked.taken.size(), 3);
+    EXPECT_EQ(marked.taken.first().name, "山田");
+    EXPECT_TRUE(marked.refused.isEmpty());
+
     // A byte that Shift-JIS does not know refuses its row only.
     const requests::ImportPreview broken = requests::parseImport(
         sjis(text) + sjis("鈴木,2026/6/2,希望休,") + "\x81\x20" + "\r\n", kNames, period(), existing);

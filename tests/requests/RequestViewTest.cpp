@@ -57,6 +57,9 @@ TEST_F(RequestReport, CellsShowTheWishAndWhetherTheEntryGoesAgainstIt)
     ASSERT_TRUE(against);
     EXPECT_EQ(requests::markText(*against), "休！");
     EXPECT_EQ(requests::cellNotes(*against), QStringList({ "希望：希望休", "希望と異なる" }));
+    const auto changed = requests::cellWish(schedule, wishes, 0, 2);
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(requests::cellNotes(*changed), QStringList({ "希望：希望休" })) << "the day change gives the day off";
     const auto kept = requests::cellWish(schedule, wishes, 0, 4);
     ASSERT_TRUE(kept);
     EXPECT_EQ(requests::markText(*kept), "不");

@@ -25,7 +25,7 @@ const QStringList kSaturday { "", "", "", "", "", "", "", "", "2", "3", "3-5", "
 TEST(TargetFile, AFullFileReadsWholeAndWritesBackItsBytes)
 {
     const QByteArray bytes = line("日", { "-2" }) + line("月", { "0" }) + line("土", kSaturday)
-        + line("祝", { "", "30", "0-30" }) + line("2026/5/3", { "1" }) + line("2026/12/31", { "", "", "-0" });
+        + line("祝", { "", "30", "0-30" }) + line("2026/5/3", { "1" }) + line("2026/12/31", { "", "", "-0", "3-3" });
     EXPECT_EQ(bytes.count("\r\n"), 6);
     EXPECT_TRUE(bytes.startsWith(sjis("日,-2,,")));
     const targetfile::ReadResult read = targetfile::read(bytes);
@@ -34,6 +34,7 @@ TEST(TargetFile, AFullFileReadsWholeAndWritesBackItsBytes)
     EXPECT_EQ(read.table.weekday(7)[23], (targets::HourTarget { 1, -1 }));
     EXPECT_EQ(read.table.weekday(1)[0], (targets::HourTarget { -1, 2 }));
     EXPECT_EQ(read.table.holiday[2], (targets::HourTarget { 0, 30 }));
+    EXPECT_EQ(read.table.dates.last()[3], (targets::HourTarget { 3, 3 })) << "equal bounds are a range";
     EXPECT_EQ(read.table.dates.keys(), (QList<QDate> { QDate(2026, 5, 3), QDate(2026, 12, 31) }));
     EXPECT_EQ(targetfile::serialize(read.table), bytes);
 

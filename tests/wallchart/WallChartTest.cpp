@@ -242,6 +242,16 @@ TEST_F(WallChartModel, ChangeListStandsUnderTheGridWhenItFitsElseOnTheNextPage)
     EXPECT_TRUE(changes[1].contains("山田太郎")) << changes[1].toStdString();
     EXPECT_GT(pages[0].field("change")->rect.top(), monthGrid(build(), Paper::A4).bottom());
 
+    // A list with room for part of it under the grid is not split there: it starts on the next page.
+    const auto fewChanges = data.dayChanges;
+    for (int d = 0; d < 40; ++d)
+        data.dayChanges.set("山田太郎", kStart.addDays(d), dayOff("公休"));
+    pages = monthPages(build(), Paper::A4);
+    ASSERT_GE(pages.size(), 2);
+    EXPECT_TRUE(pages[0].texts("change").isEmpty());
+    EXPECT_EQ(pages[1].texts("change").value(0), "【勤務変更】");
+    data.dayChanges = fewChanges;
+
     addEmployees(30, "従業員");
     pages = monthPages(build({ QList<int>() }), Paper::A4);
     ASSERT_EQ(pages.size(), 2);

@@ -8,7 +8,6 @@
 #include "wallchart/WallChartPages.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -66,14 +65,3 @@ void BM_WallChartToPdf(benchmark::State& state)
 BENCHMARK(BM_WallChartToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

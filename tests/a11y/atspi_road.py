@@ -1,5 +1,6 @@
 """What the accessibility road tests share: finding the program and its objects on the bus and
 using them as a screen reader or an automation tool would."""
+import os
 import subprocess
 import sys
 import time
@@ -96,3 +97,29 @@ def application():
         if app is not None and app.name == "ZEL Rotan QX-30":
             return app
     return None
+
+
+NORMAL_CAPTION = "ZEL Rotan QX-30   - Karvela Software Development -"
+
+
+def start_program(command, cwd=None):
+    """Starts the program on the display and waits for its normal state: (process, application, main frame)."""
+    program = subprocess.Popen(command, cwd=cwd, env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
+    app = wait(application, "the program on the accessibility bus")
+    # An item of a menu that is still closed reads as enabled on the bus: wait for the normal state.
+    frame = wait(lambda: find(app, "frame", NORMAL_CAPTION), "the normal state", timeout=90)
+    return program, app, frame
+
+
+def cell(table, row, column):
+    return table.queryTable().getAccessibleAt(row, column)
+
+
+def choose(table, cells):
+    """Selects exactly these cells, as a screen reader user does with the cells' Toggle action."""
+    grid = table.queryTable()
+    for row in range(grid.nRows):
+        for column in range(grid.nColumns):
+            obj = grid.getAccessibleAt(row, column)
+            if obj.getState().contains(pyatspi.STATE_SELECTED) != ((row, column) in cells):
+                do(obj, "Toggle")

@@ -8,21 +8,12 @@ import subprocess
 import sys
 import tempfile
 
-import pyatspi
-
-from atspi_road import application, do, fail, find, press_without_waiting, wait
+from atspi_road import cell, choose, do, fail, find, press_without_waiting, start_program, wait
 
 PROGRAM, DEMO_DATA = sys.argv[1], sys.argv[2]
-NORMAL_CAPTION = "ZEL Rotan QX-30   - Karvela Software Development -"
 KANJI = "月火水木金土日"  # Monday first, as date.weekday() counts
 
 
-def start(start_dir):
-    program = subprocess.Popen([PROGRAM], cwd=start_dir, env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
-    app = wait(application, "the program on the accessibility bus")
-    # An item of a menu that is still closed reads as enabled on the bus: wait for the normal state.
-    wait(lambda: find(app, "frame", NORMAL_CAPTION), "the normal state", timeout=90)
-    return program, app
 
 
 def finish(program, app):
@@ -30,18 +21,8 @@ def finish(program, app):
     program.wait(timeout=30)
 
 
-def cell(table, row, column):
-    return table.queryTable().getAccessibleAt(row, column)
 
 
-def choose(table, cells):
-    """Selects exactly these cells, as a screen reader user does with the cells' Toggle action."""
-    grid = table.queryTable()
-    for row in range(grid.nRows):
-        for column in range(grid.nColumns):
-            obj = grid.getAccessibleAt(row, column)
-            if obj.getState().contains(pyatspi.STATE_SELECTED) != ((row, column) in cells):
-                do(obj, "Toggle")
 
 
 def main():
@@ -50,7 +31,7 @@ def main():
     os.remove(os.path.join(start_dir, "zelrotandata3.zel"))  # the demo's own changes
     today = datetime.date.today()
 
-    program, app = start(start_dir)
+    program, app, _ = start_program([PROGRAM], cwd=start_dir)
     try:
         press_without_waiting(find(app, "menu item", "勤務変更"))
         window = wait(lambda: find(app, "frame", "勤務変更"), "the change window")
@@ -99,7 +80,7 @@ def main():
         fail("the change file holds %r" % lines)
 
     # The next run shows the three changes under the schedule.
-    program, app = start(start_dir)
+    program, app, _ = start_program([PROGRAM], cwd=start_dir)
     try:
         press_without_waiting(find(app, "menu item", "勤務スケジュール情報"))
         view = wait(lambda: find(app, "frame", "勤務スケジュール作成"), "the schedule window")

@@ -4,25 +4,17 @@ period runs to 20 June) the change window is switched to "次の期間", and on 
 program closes and starts again on 21 June, the next period's first day (DatedProgram.cpp sets the
 date); the period is registered there, and then the schedule window lists 山田's change and the
 report "希望の反映状況" lists 佐藤's wish, with nothing further to do."""
-import os
-import subprocess
 import sys
 import tempfile
 
 import pyatspi
 
-from atspi_road import application, do, fail, find, press_without_waiting, wait
+from atspi_road import choose, do, fail, find, press_without_waiting, start_program, wait
 
 PROGRAM = sys.argv[1]
-NORMAL_CAPTION = "ZEL Rotan QX-30   - Karvela Software Development -"
 NEXT_PERIOD = "期間：2026/6/21～2026/7/30（40日間）"
 
 
-def start(start_dir, today):
-    program = subprocess.Popen([PROGRAM, start_dir, today], env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
-    app = wait(application, "the program on the accessibility bus")
-    wait(lambda: find(app, "frame", NORMAL_CAPTION), "the normal state", timeout=90)
-    return program, app
 
 
 def open_changes(app):
@@ -36,14 +28,6 @@ def finish(program, app):
     program.wait(timeout=30)
 
 
-def choose(table, cells):
-    """Selects exactly these cells, as a screen reader user does with the cells' Toggle action."""
-    grid = table.queryTable()
-    for row in range(grid.nRows):
-        for column in range(grid.nColumns):
-            obj = grid.getAccessibleAt(row, column)
-            if obj.getState().contains(pyatspi.STATE_SELECTED) != ((row, column) in cells):
-                do(obj, "Toggle")
 
 
 def text_of(window, name, until):
@@ -57,7 +41,7 @@ def text_of(window, name, until):
 def main():
     start_dir = tempfile.mkdtemp(prefix="rotan-next-")
 
-    program, app = start(start_dir, "2026-05-12")
+    program, app, _ = start_program([PROGRAM, start_dir, "2026-05-12"])
     try:
         window, table = open_changes(app)
         do(find(window, "menu item", "次の期間"), "Press")
@@ -85,7 +69,7 @@ def main():
         if program.poll() is None:
             program.kill()
 
-    program, app = start(start_dir, "2026-06-21")
+    program, app, _ = start_program([PROGRAM, start_dir, "2026-06-21"])
     try:
         press_without_waiting(find(app, "menu item", "勤務期間設定"))
         term = wait(lambda: find(app, "frame", "勤務スケジュール期間決定"), "the period window")

@@ -9,17 +9,11 @@ import subprocess
 import sys
 import tempfile
 
-from atspi_road import application, do, fail, find, press_without_waiting, wait
+from atspi_road import NORMAL_CAPTION, do, fail, find, press_without_waiting, start_program, wait
 
 PROGRAM, DEMO_DATA = sys.argv[1], sys.argv[2]
-NORMAL_CAPTION = "ZEL Rotan QX-30   - Karvela Software Development -"
 
 
-def start(start_dir):
-    program = subprocess.Popen([PROGRAM], cwd=start_dir, env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
-    app = wait(application, "the program on the accessibility bus")
-    frame = wait(lambda: find(app, "frame", NORMAL_CAPTION), "the normal state", timeout=90)
-    return program, app, frame
 
 
 def finish(program, frame):
@@ -47,7 +41,7 @@ def main():
     subprocess.run([DEMO_DATA, start_dir], check=True)
     changes_before = open(os.path.join(start_dir, "zelrotandata3.zel"), "rb").read().count(b"\r\n")
 
-    program, app, frame = start(start_dir)
+    program, app, frame = start_program([PROGRAM], cwd=start_dir)
     try:
         before = short_hours(app, frame)
         if before == 0:
@@ -75,7 +69,7 @@ def main():
     if changes_after <= changes_before:
         fail("the third file holds %d changes, as many as before" % changes_after)
 
-    program, app, frame = start(start_dir)
+    program, app, frame = start_program([PROGRAM], cwd=start_dir)
     try:
         after = short_hours(app, frame)
         finish(program, frame)

@@ -9,18 +9,12 @@ import tempfile
 
 import pyatspi
 
-from atspi_road import application, do, fail, find, press_without_waiting, wait
+from atspi_road import NORMAL_CAPTION, do, fail, find, press_without_waiting, start_program, wait
 
 PROGRAM, DEMO_DATA = sys.argv[1], sys.argv[2]
-NORMAL_CAPTION = "ZEL Rotan QX-30   - Karvela Software Development -"
 MONDAY, HOUR = 1, 10  # the table's rows run 日 to 土, then 祝 and the dates
 
 
-def start(start_dir):
-    program = subprocess.Popen([PROGRAM], cwd=start_dir, env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
-    app = wait(application, "the program on the accessibility bus")
-    frame = wait(lambda: find(app, "frame", NORMAL_CAPTION), "the normal state", timeout=90)
-    return program, app, frame
 
 
 def finish(program, frame):
@@ -41,7 +35,7 @@ def main():
     start_dir = tempfile.mkdtemp(prefix="rotan-targets-")
     subprocess.run([DEMO_DATA, start_dir], check=True)
 
-    program, app, frame = start(start_dir)
+    program, app, frame = start_program([PROGRAM], cwd=start_dir)
     try:
         press_without_waiting(find(frame, "menu item", "必要人数設定"))
         window = wait(lambda: find(app, "frame", "必要人数設定"), "the target window")
@@ -66,7 +60,7 @@ def main():
     if monday.split(",")[1 + HOUR] != "9":
         fail("the fourth file's Monday line reads %r" % monday)
 
-    program, app, frame = start(start_dir)
+    program, app, frame = start_program([PROGRAM], cwd=start_dir)
     try:
         press_without_waiting(find(frame, "menu item", "人員過不足一覧"))
         view = wait(lambda: find(app, "frame", "人員過不足一覧"), "the shortage list")

@@ -4,26 +4,19 @@ open-file dialog and the import dialog; after a restart the sixth file holds the
 cells carry their marks and the report "希望の反映状況" lists them. The program runs on a set date
 (DatedProgram.cpp): 12 May 2026, a Tuesday, with 山田, 佐藤 and 鈴木 working Monday to Friday."""
 import os
-import subprocess
 import sys
 import tempfile
 
 import pyatspi
 
-from atspi_road import application, do, fail, find, press_without_waiting, wait
+from atspi_road import cell, choose, do, fail, find, press_without_waiting, start_program, wait
 
 PROGRAM = sys.argv[1]
 TODAY = "2026-05-12"
-NORMAL_CAPTION = "ZEL Rotan QX-30   - Karvela Software Development -"
 CSV = "氏名,日付,種類,メモ\r\n鈴木,2026/5/16,休,帰省\r\n高橋,5/18,休,\r\n"
 SUMMARY = "取り込む希望：1 件（うち 0 件は既にある希望を置き換えます）　取り込まない行：1 件　文字コード：UTF-8"
 
 
-def start(start_dir):
-    program = subprocess.Popen([PROGRAM, start_dir, TODAY], env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
-    app = wait(application, "the program on the accessibility bus")
-    wait(lambda: find(app, "frame", NORMAL_CAPTION), "the normal state", timeout=90)
-    return program, app
 
 
 def open_changes(app):
@@ -38,18 +31,8 @@ def finish(program, app, window):
     program.wait(timeout=30)
 
 
-def cell(table, row, column):
-    return table.queryTable().getAccessibleAt(row, column)
 
 
-def choose(table, cells):
-    """Selects exactly these cells, as a screen reader user does with the cells' Toggle action."""
-    grid = table.queryTable()
-    for row in range(grid.nRows):
-        for column in range(grid.nColumns):
-            obj = grid.getAccessibleAt(row, column)
-            if obj.getState().contains(pyatspi.STATE_SELECTED) != ((row, column) in cells):
-                do(obj, "Toggle")
 
 
 def expect_cell(table, row, column, name, description):
@@ -65,7 +48,7 @@ def main():
     with open(csv, "w", encoding="utf-8", newline="") as f:
         f.write(CSV)
 
-    program, app = start(start_dir)
+    program, app, _ = start_program([PROGRAM, start_dir, TODAY])
     try:
         window, table = open_changes(app)
         # 山田 and 佐藤 wish 13 May off, a working day: each cell says the entry goes against it.
@@ -99,7 +82,7 @@ def main():
         fail("the requests' file holds %r" % lines)
 
     # The next run shows the wishes again and reports them.
-    program, app = start(start_dir)
+    program, app, _ = start_program([PROGRAM, start_dir, TODAY])
     try:
         window, table = open_changes(app)
         expect_cell(table, 0, 1, "〇 休！", "希望：希望休\n希望と異なる")

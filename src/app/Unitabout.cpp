@@ -1,7 +1,7 @@
 #include "app/Unitabout.h"
 #include "ui_Unitabout.h"
 
-#include "app/WindowScaling.h"
+#include "forms/WindowScaling.h"
 #include "platform/JpegDecoder.h"
 #include "platform/Pace.h"
 

@@ -1,7 +1,7 @@
 #include "app/Unittitle.h"
 #include "ui_Unittitle.h"
 
-#include "app/WindowScaling.h"
+#include "forms/WindowScaling.h"
 #include "platform/JpegDecoder.h"
 #include "platform/Timer.h"
 

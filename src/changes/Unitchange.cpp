@@ -1,8 +1,8 @@
 #include "changes/Unitchange.h"
 #include "ui_Unitchange.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "changes/DayText.h"
 #include "changes/PeriodChooser.h"
 #include "changes/Unitchangeday.h"

@@ -1,7 +1,7 @@
 #include "changes/Unitchangeday.h"
 #include "ui_Unitchangeday.h"
 
-#include "app/WindowScaling.h"
+#include "forms/WindowScaling.h"
 #include "changes/DayText.h"
 #include "data/WorkAttributes.h"
 #include "master/Registration.h"

@@ -1,8 +1,8 @@
 #include "labour/Unitlabour.h"
 #include "ui_Unitlabour.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "data/Unitdata.h"
 
 #include <QShowEvent>

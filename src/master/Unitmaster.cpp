@@ -1,8 +1,8 @@
 #include "master/Unitmaster.h"
 #include "ui_Unitmaster.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "changes/DayChanges.h"
 #include "data/Unitdata.h"
 #include "master/Registration.h"

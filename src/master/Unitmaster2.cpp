@@ -1,7 +1,7 @@
 #include "master/Unitmaster2.h"
 #include "ui_Unitmaster2.h"
 
-#include "app/WindowScaling.h"
+#include "forms/WindowScaling.h"
 #include "platform/Dialogs.h"
 
 #include <QScreen>

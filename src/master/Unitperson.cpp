@@ -1,8 +1,8 @@
 #include "master/Unitperson.h"
 #include "ui_Unitperson.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "data/Unitdata.h"
 #include "master/MasterRecord.h"
 

@@ -1,8 +1,8 @@
 #include "period/Unitterm.h"
 #include "ui_Unitterm.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"
 #include "period/PeriodRule.h"

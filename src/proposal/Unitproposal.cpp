@@ -1,8 +1,8 @@
 #include "proposal/Unitproposal.h"
 #include "ui_Unitproposal.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "data/Unitdata.h"
 #include "period/Unitterm.h"
 #include "platform/Dialogs.h"

@@ -1,8 +1,8 @@
 #include "reports/Uniteditor.h"
 #include "ui_Uniteditor.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "platform/Dialogs.h"
 #include "platform/MenuItems.h"
 #include "platform/RichEdit.h"

@@ -1,8 +1,8 @@
 #include "reports/Unitlines.h"
 #include "ui_Unitlines.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "changes/PeriodChooser.h"
 #include "platform/Dialogs.h"
 #include "platform/MenuItems.h"

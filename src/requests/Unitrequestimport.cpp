@@ -1,7 +1,7 @@
 #include "requests/Unitrequestimport.h"
 #include "ui_Unitrequestimport.h"
 
-#include "app/WindowScaling.h"
+#include "forms/WindowScaling.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "requests/Unitrequestnote.h"
 #include "ui_Unitrequestnote.h"
 
-#include "app/WindowScaling.h"
+#include "forms/WindowScaling.h"
 #include "platform/Dialogs.h"
 #include "requests/Requests.h"
 

@@ -1,6 +1,6 @@
 #include "shell/StartupSequence.h"
 
-#include "app/Forms.h"
+#include "forms/Forms.h"
 #include "data/Journal.h"
 #include "data/MasterChecks.h"
 #include "data/ScheduleChecks.h"

@@ -1,8 +1,8 @@
 #include "shell/Unitmain.h"
 #include "ui_Unitmain.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "changes/EffectiveSchedule.h"
 #include "changes/Unitchange.h"
 #include "data/Unitdata.h"

@@ -1,6 +1,6 @@
 #include "targets/ShortageList.h"
 
-#include "app/Forms.h"
+#include "forms/Forms.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "reports/Unitlines.h"

@@ -1,8 +1,8 @@
 #include "targets/Unittarget.h"
 #include "ui_Unittarget.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "platform/Clock.h"

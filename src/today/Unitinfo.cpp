@@ -1,8 +1,8 @@
 #include "today/Unitinfo.h"
 #include "ui_Unitinfo.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "period/Unitterm.h"

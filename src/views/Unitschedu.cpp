@@ -1,8 +1,8 @@
 #include "views/Unitschedu.h"
 #include "ui_Unitschedu.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "changes/EffectiveSchedule.h"
 #include "changes/PeriodChooser.h"
 #include "data/Unitdata.h"

@@ -1,8 +1,8 @@
 #include "views/Unitwklist.h"
 #include "ui_Unitwklist.h"
 
-#include "app/Forms.h"
-#include "app/WindowScaling.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "data/Unitdata.h"
 #include "platform/Dialogs.h"
 #include "platform/Timer.h"

@@ -1,6 +1,6 @@
 #include "views/ViewWindow.h"
 
-#include "app/Forms.h"
+#include "forms/Forms.h"
 #include "platform/Dialogs.h"
 #include "platform/Gauge.h"
 #include "platform/MenuItems.h"

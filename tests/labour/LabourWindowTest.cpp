@@ -1,7 +1,7 @@
 // The settings window as a user drives it with the keyboard: every box named and reached in the
 // order shown, values beyond a setting's range refused by the box itself, "登録" registering
 // every setting, "キャンセル" and Escape changing nothing.
-#include "app/Forms.h"
+#include "forms/Forms.h"
 #include "data/Unitdata.h"
 #include "labour/LabourFile.h"
 #include "labour/Unitlabour.h"

@@ -1,6 +1,6 @@
 // The main window's machinery on its own: the start-up sequence without a window around it, and
 // the runner of the one-employee-per-tick reports.
-#include "app/Forms.h"
+#include "forms/Forms.h"
 #include "data/DataFiles.h"
 #include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"

@@ -1,4 +1,4 @@
-#include "app/WindowScaling.h"
+#include "forms/WindowScaling.h"
 
 #include <Formetry.h>
 #include <QHeaderView>

@@ -1,6 +1,7 @@
 #include "labour/LabourRules.h"
 
 #include "changes/DayShift.h"
+#include "changes/DayText.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Table.h"
 #include "platform/Clock.h"
@@ -47,6 +48,26 @@ qint64 floorDiv(qint64 a, qint64 b)
 }
 
 } // namespace
+
+int overlapMinutes(const Shift& first, const Shift& next)
+{
+    const int firstEnd = first.start() + first.span();
+    const int nextStart = kDayMinutes + next.start();
+    return std::max(0, std::min(firstEnd, nextStart + next.span()) - nextStart);
+}
+
+QList<Overlap> overlapsAround(
+    const daychanges::EffectiveSchedule& schedule, int row, QDate date, const daychanges::Shift& shift)
+{
+    QList<Overlap> found;
+    if (const auto before = daychanges::shiftOf(schedule.entryOn(row, date.addDays(-1))))
+        if (const int minutes = overlapMinutes(*before, shift); minutes > 0)
+            found.append({ date.addDays(-1), minutes });
+    if (const auto after = daychanges::shiftOf(schedule.entryOn(row, date.addDays(1))))
+        if (const int minutes = overlapMinutes(shift, *after); minutes > 0)
+            found.append({ date.addDays(1), minutes });
+    return found;
+}
 
 int nightMinutes(const Shift& shift)
 {
@@ -168,9 +189,13 @@ EmployeeCheck checkEmployee(const daychanges::EffectiveSchedule& schedule, int r
             runTold = true;
         }
         const std::optional<Shift>& previous = days[static_cast<std::size_t>(p + before - 1)].shift;
-        if (settings.restMinutes() > 0 && day.shift && previous) {
-            const int rest = std::max(0, kDayMinutes + day.shift->start() - (previous->start() + previous->span()));
-            if (rest < settings.restMinutes())
+        if (day.shift && previous) {
+            // Two shifts that overlap leave no rest at all: a finding of its own, whatever the
+            // rest setting.
+            const int rest = kDayMinutes + day.shift->start() - (previous->start() + previous->span());
+            if (const int overlap = overlapMinutes(*previous, *day.shift); overlap > 0)
+                add(date, FindingKind::Overlap, QStringLiteral("勤務の重複（%1）").arg(changes::durationText(overlap)));
+            else if (rest < settings.restMinutes())
                 add(date, FindingKind::ShortRest,
                     QStringLiteral("勤務間インターバル不足（%1時間%2分）").arg(rest / 60).arg(rest % 60));
         }

@@ -29,6 +29,7 @@ enum class FindingKind {
     NoWeeklyDayOff, // a week without a day that is not a working day
     DaysInARow, // a run of working days beyond the limit
     ShortRest, // too little rest since the previous day's shift
+    Overlap, // the shift starts before the previous day's shift ends
 };
 
 struct Finding {
@@ -61,6 +62,19 @@ struct EmployeeCheck {
 
 // Every rule over one registered employee (master row) on the schedule's period.
 EmployeeCheck checkEmployee(const daychanges::EffectiveSchedule& schedule, int row, const Settings& settings);
+
+// How many minutes the shift of one date and the shift of the next date overlap: the first's end
+// (past midnight for a night shift) beyond the second's start; 0 when they do not.
+int overlapMinutes(const daychanges::Shift& first, const daychanges::Shift& next);
+
+// The overlaps an entry would make on date with the employee's shifts of the day before and the
+// day after, as they stand in the schedule: the date of the other shift and the minutes.
+struct Overlap {
+    QDate with;
+    int minutes = 0;
+};
+QList<Overlap> overlapsAround(
+    const daychanges::EffectiveSchedule& schedule, int row, QDate date, const daychanges::Shift& shift);
 
 // The minutes of a shift between 22:00 and 5:00, less the part of the break that cannot lie
 // outside those hours.

@@ -192,7 +192,7 @@ Figures figuresOf(const TFormData& data, PeriodChoice choice)
         for (const labour::Finding& finding : check.findings) {
             const auto kind = finding.kind;
             figures.findings += kind == labour::FindingKind::NoWeeklyDayOff || kind == labour::FindingKind::DaysInARow
-                    || kind == labour::FindingKind::ShortRest
+                    || kind == labour::FindingKind::ShortRest || kind == labour::FindingKind::Overlap
                 ? 1
                 : 0;
         }

@@ -140,6 +140,15 @@ TEST_F(ChangeWindow, ADayChangedSwappedUndoneAndSavedWhenTheProgramCloses)
     item(window(), "NSwap")->trigger();
     EXPECT_EQ(
         run->dialogs().shown.last().text, QStringLiteral("▼ 入替は，同じ日付の２人のセルを選択して実行してください．"));
+    // A swap that would give 佐藤 a working day without work is refused, naming it.
+    changes().set("鈴木", QDate(2026, 5, 14), shift("9", "00", "10", "00", "0"));
+    select({ { 1, 2 }, { 2, 2 } });
+    item(window(), "NSwap")->trigger();
+    EXPECT_EQ(run->dialogs().shown.last().text,
+        QStringLiteral("▼ 入れ替えると，佐藤の勤務が 〇 勤務日 9:00～10:00 になります．休憩が勤務時間（1時間00分）以上で，"
+                       "実働がありません．勤務日として登録できないため，入れ替えません．"));
+    EXPECT_FALSE(changes().find("佐藤", QDate(2026, 5, 14)).has_value());
+    changes().remove("鈴木", QDate(2026, 5, 14));
 
     // Undo takes back the swap, then the leave; redo brings the leave back.
     QApplication::setActiveWindow(window());

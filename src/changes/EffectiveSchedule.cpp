@@ -134,7 +134,8 @@ namespace {
 // The day an entry makes, read once. The workplace's patterns name it later.
 RosterDay rosterDayOf(const DayEntry& entry)
 {
-    RosterDay day { entry };
+    RosterDay day;
+    day.entry = entry;
     day.kind = isWorkingDay(entry) ? DayKind::Working : DayKind::Off;
     day.shift = shiftOf(entry);
     return day;

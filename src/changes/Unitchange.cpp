@@ -112,9 +112,12 @@ TFormChange::TFormChange(Forms& forms)
         apply(QStringLiteral("メモ"), { {}, requests::noteEdits(forms_.FormData->staffRequests, noteCells_, note) });
     });
     importDialog_ = new TFormRequestImport(this);
-    connect(importDialog_, &TFormRequestImport::importChosen, this, [this](const QList<requests::ImportRow>& rows) {
-        apply(QStringLiteral("希望の取り込み"), { {}, requests::importEdits(forms_.FormData->staffRequests, rows) });
-    });
+    connect(importDialog_, &TFormRequestImport::importChosen, this,
+        [this](const QList<requests::ImportRow>& rows, const requests::ImportColumns& columns) {
+            forms_.FormData->staffRequests.setImportColumns(columns);
+            apply(
+                QStringLiteral("希望の取り込み"), { {}, requests::importEdits(forms_.FormData->staffRequests, rows) });
+        });
 
     const auto guarded
         = [this](auto handler) { return [this, handler] { dialogs::guard([this, handler] { handler(); }); }; };
@@ -484,8 +487,10 @@ void TFormChange::NWishImportClick()
     QSet<QString> names;
     for (int row = 0; row < schedule.employees(); ++row)
         names.insert(schedule.master().cell(0, row));
-    importDialog_->preview(
-        *fileName, requests::parseImport(bytes, names, schedule.dates(), forms_.FormData->staffRequests));
+    // Both planned periods are one import.
+    const Table& period = schedule.schedule();
+    importDialog_->preview(*fileName, bytes, names,
+        daychanges::periodDates(period) + daychanges::nextPeriodDates(period), forms_.FormData->staffRequests);
 }
 
 void TFormChange::printChart(bool perEmployee)

@@ -458,7 +458,7 @@ void TFormChange::NWishNoteClick()
 void TFormChange::NWishImportClick()
 {
     const std::optional<QString> fileName = dialogs::openFile(this, QStringLiteral("希望の取り込み"),
-        { QStringLiteral("CSV ファイル (*.csv)"), QStringLiteral("すべてのファイル (*)") }, importFolder_);
+        { QStringLiteral("CSV・テキスト ファイル (*.csv *.txt)"), QStringLiteral("すべてのファイル (*)") }, importFolder_);
     if (!fileName)
         return;
     importFolder_ = QFileInfo(*fileName).absolutePath();

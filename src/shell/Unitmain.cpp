@@ -118,7 +118,7 @@ TFormMain::TFormMain(Forms& forms)
             const TFormData& data = *forms_.FormData;
             const daychanges::EffectiveSchedule schedule(data);
             ui->RichEdit4->appendLine(daychanges::periodCostLine(schedule, row, periodTotals_));
-            periodPremium_ += labour::checkEmployee(schedule, row, data.labourSettings).premium;
+            periodPremium_ += labour::checkEmployee(schedule, row, labour::rulesOf(data)).premium;
         },
         [this] {
             for (const QString& line :
@@ -132,7 +132,7 @@ TFormMain::TFormMain(Forms& forms)
         [this](int row) {
             const TFormData& data = *forms_.FormData;
             for (const QString& line : labour::reportLines(
-                     daychanges::EffectiveSchedule(data, labourPeriod_), row, data.labourSettings, labourTotals_))
+                     daychanges::EffectiveSchedule(data, labourPeriod_), row, labour::rulesOf(data), labourTotals_))
                 ui->RichEdit4->appendLine(line);
         },
         [this] {

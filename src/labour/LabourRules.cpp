@@ -215,6 +215,7 @@ private:
     const RosterDay& day(int i) const { return days_[static_cast<std::size_t>(i)]; }
     int net(int i) const { return day(i).shift ? netOf(*day(i).shift) : 0; }
     int size() const { return static_cast<int>(days_.size()); }
+    bool minor(int i) const { return adult_.isValid() && date(i) < adult_; }
     void add(int i, FindingKind kind, const QString& text) { out_.findings.append({ row_, date(i), kind, text }); }
     // The days in a row that end on day i and meet test, looking before the days fetched as
     // far as kLookBack days before the period.
@@ -243,6 +244,7 @@ private:
     const Rules& rules_;
     const Settings& settings_;
     const PersonRules& person_;
+    const QDate adult_; // the 18th birthday, once
     QDate first_;
     std::vector<RosterDay> days_;
     int begin_ = 0; // the period's first day
@@ -258,6 +260,7 @@ Checker::Checker(int row, const QList<QDate>& dates, const DaySource& source, co
     , rules_(rules)
     , settings_(rules.settings)
     , person_(rules.person(row))
+    , adult_(person_.adultFrom())
 {
     // The day before the period and what each rule set looks at around it.
     QDate from = dates.first().addDays(-1);
@@ -340,10 +343,10 @@ void Checker::overtime()
     const int weeks = size() / 7;
     QList<qint64> bases;
     for (int w = 0; w < weeks; ++w) {
-        bool minor = false;
+        bool minorWeek = false;
         for (int i = w * 7; i < w * 7 + 7; ++i)
-            minor = minor || person_.minorOn(date(i));
-        bases << (minor ? kMinorWeek : settings_.weeklyMinutes());
+            minorWeek = minorWeek || minor(i);
+        bases << (minorWeek ? kMinorWeek : settings_.weeklyMinutes());
     }
     const QList<DayOvertime> legal = overtimeStages(QList<int>(size()), worked, QList<int>(weeks, 7), bases, {});
     overtime_.assign(legal.cbegin(), legal.cend());
@@ -355,7 +358,7 @@ void Checker::overtime()
         const int b = at(period.last);
         bool legalHours = person_.expectant.noOvertime;
         for (int i = a; i <= b; ++i)
-            legalHours = legalHours || person_.minorOn(date(i));
+            legalHours = legalHours || minor(i);
         if (legalHours)
             continue;
         // Its weeks, cut at its first and last day; a part of a week has its share of the hours.
@@ -470,7 +473,7 @@ void Checker::minors()
     if (!person_.birthDate.isValid())
         return;
     for (int i = begin_; i < end_; ++i) {
-        if (!person_.minorOn(date(i)))
+        if (!minor(i))
             continue;
         if (const auto& shift = day(i).shift;
             shift && !settings_.minorNightAllowed() && spanInBand(*shift, kNightStart, kNightLength) > 0)
@@ -487,7 +490,7 @@ void Checker::minors()
             hours += net(i);
             if (hours <= kMinorWeek)
                 continue;
-            if (const int on = std::max(i, begin_); on < end_ && person_.minorOn(date(on)))
+            if (const int on = std::max(i, begin_); on < end_ && minor(on))
                 add(on, FindingKind::MinorOvertime, QStringLiteral("年少者の時間外（週40時間超）"));
             break;
         }
@@ -567,7 +570,7 @@ void Checker::monthlyDaysOff()
         return;
     for (QDate month = monthStart(dates_.first()); month <= dates_.last(); month = month.addMonths(1)) {
         int off = 0;
-        for (int i = at(month); i <= at(monthEnd(month)); ++i)
+        for (int i = at(month), last = at(monthEnd(month)); i <= last; ++i)
             off += day(i).off() && day(i).entry.attribute == attributes::kRegularDayOff ? 1 : 0;
         if (off != person_.monthlyDaysOff)
             add(std::max(at(month), begin_), FindingKind::MonthlyDaysOff,
@@ -646,7 +649,7 @@ void Checker::nightBand()
         return;
     for (QDate month = monthStart(dates_.first()); month <= dates_.last(); month = month.addMonths(1)) {
         qint64 minutes = 0;
-        for (int i = at(month); i <= at(monthEnd(month)); ++i)
+        for (int i = at(month), last = at(monthEnd(month)); i <= last; ++i)
             if (const auto& shift = day(i).shift)
                 minutes += workedInBand(*shift, settings_.nightBandStart(), kNightBandMinutes);
         out_.nightBand.append({ month, minutes });

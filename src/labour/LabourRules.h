@@ -127,8 +127,9 @@ Rules rulesOf(const TFormData& data);
 // One employee's day on a date, on any date the rules ask for.
 using DaySource = std::function<daychanges::RosterDay(QDate)>;
 
-// Every rule over one employee (master row) on the period's dates (consecutive, at least one),
-// with the days from source and the wage (none when it is no number).
+// Every rule over one employee (master row) on the period's dates (consecutive; without dates
+// only the minimum wage is checked), with the days from source, which the rules ask for every
+// date they read, and the wage (none when it is no number).
 EmployeeCheck checkDays(
     int row, const QList<QDate>& dates, std::optional<int> wage, const DaySource& source, const Rules& rules);
 // Every rule over one registered employee (master row) on the schedule's period.

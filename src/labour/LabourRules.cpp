@@ -68,9 +68,16 @@ QDate monthEnd(QDate date)
     return monthStart(date).addMonths(1).addDays(-1);
 }
 
+// A whole number as a text's place takes it: QString::arg(int) consults the locale, which the
+// check's many lines need not.
+QString number(qint64 value)
+{
+    return QString::number(value);
+}
+
 QString monthDay(QDate date)
 {
-    return QStringLiteral("%1/%2").arg(date.month()).arg(date.day());
+    return QString::number(date.month()) + u'/' + QString::number(date.day());
 }
 
 // The start of a variable-hours period in a month.
@@ -217,6 +224,8 @@ private:
     int size() const { return static_cast<int>(days_.size()); }
     bool minor(int i) const { return adult_.isValid() && date(i) < adult_; }
     void add(int i, FindingKind kind, const QString& text) { out_.findings.append({ row_, date(i), kind, text }); }
+    // A day before the days fetched (i < 0), fetched once when a run first reaches it.
+    const RosterDay& earlier(int i) const;
     // The days in a row that end on day i and meet test, looking before the days fetched as
     // far as kLookBack days before the period.
     template <typename Test> int runUpTo(int i, Test test) const;
@@ -233,6 +242,7 @@ private:
     void students();
     void requests();
     void sequence();
+    void offAfterAke();
     void monthlyDaysOff();
     void periodLimits();
     void shortRuns(int least, bool ofDaysOff, FindingKind kind, const QString& text);
@@ -247,6 +257,7 @@ private:
     const QDate adult_; // the 18th birthday, once
     QDate first_;
     std::vector<RosterDay> days_;
+    mutable std::vector<RosterDay> earlier_; // from the day before the first fetched backwards
     int begin_ = 0; // the period's first day
     int end_ = 0; // the day after the period's last
     std::vector<DayOvertime> overtime_;
@@ -294,11 +305,19 @@ Checker::Checker(int row, const QList<QDate>& dates, const DaySource& source, co
     end_ = begin_ + static_cast<int>(dates.size());
 }
 
+const RosterDay& Checker::earlier(int i) const
+{
+    const auto back = static_cast<std::size_t>(-1 - i);
+    while (earlier_.size() <= back)
+        earlier_.push_back(source_(date(-1 - static_cast<int>(earlier_.size()))));
+    return earlier_[back];
+}
+
 template <typename Test> int Checker::runUpTo(int i, Test test) const
 {
     int run = 0;
     for (int k = i; k >= begin_ - kLookBack; --k, ++run)
-        if (!test(k >= 0 ? day(k) : source_(date(k))))
+        if (!test(k >= 0 ? day(k) : earlier(k)))
             break;
     return run;
 }
@@ -319,6 +338,7 @@ EmployeeCheck Checker::run(std::optional<int> wage)
     students();
     requests();
     sequence();
+    offAfterAke();
     monthlyDaysOff();
     periodLimits();
     shortRuns(person_.minRun, false, FindingKind::ShortRun, QStringLiteral("連勤の下限未満（%1日／下限%2日）"));
@@ -338,10 +358,12 @@ EmployeeCheck Checker::run(std::optional<int> wage)
 void Checker::overtime()
 {
     QList<int> worked;
+    worked.reserve(size());
     for (int i = 0; i < size(); ++i)
         worked << net(i);
     const int weeks = size() / 7;
     QList<qint64> bases;
+    bases.reserve(weeks);
     for (int w = 0; w < weeks; ++w) {
         bool minorWeek = false;
         for (int i = w * 7; i < w * 7 + 7; ++i)
@@ -415,8 +437,7 @@ void Checker::daysOff()
             if (off < kFourDaysOff)
                 add(std::max(at(start), begin_), FindingKind::FourWeekDaysOff,
                     QStringLiteral("4週4休に不足（%1～%2：休日 %3 日）")
-                        .arg(slashDate(start), slashDate(start.addDays(kFourWeeks - 1)))
-                        .arg(off));
+                        .arg(slashDate(start), slashDate(start.addDays(kFourWeeks - 1)), number(off)));
         }
         return;
     }
@@ -449,7 +470,7 @@ void Checker::daily()
                 add(i, FindingKind::Break, QStringLiteral("休憩不足（45分以上必要）"));
         }
         if (settings_.runLimit() > 0 && run > settings_.runLimit() && !runTold) {
-            add(i, FindingKind::DaysInARow, QStringLiteral("連続勤務 %1日").arg(run));
+            add(i, FindingKind::DaysInARow, QStringLiteral("連続勤務 %1日").arg(number(run)));
             runTold = true;
         }
         const std::optional<Shift>& previous = day(i - 1).shift;
@@ -461,7 +482,7 @@ void Checker::daily()
                 add(i, FindingKind::Overlap, QStringLiteral("勤務の重複（%1）").arg(changes::durationText(overlap)));
             else if (rest < settings_.restMinutes())
                 add(i, FindingKind::ShortRest,
-                    QStringLiteral("勤務間インターバル不足（%1時間%2分）").arg(rest / 60).arg(rest % 60));
+                    QStringLiteral("勤務間インターバル不足（%1時間%2分）").arg(number(rest / 60), number(rest % 60)));
         }
     }
 }
@@ -540,27 +561,43 @@ void Checker::requests()
 }
 
 // The sequence of the patterns: a forbidden pair, a pattern beyond its days in a row (once a
-// run, where it passes the limit), no day off after 明け, and the day a pattern asks for after it.
+// run, where it passes the limit), and the day a pattern asks for after it.
 void Checker::sequence()
 {
     const SequenceRules& rules = rules_.sequence;
+    if (rules.forbidden.isEmpty() && rules.runLimits.isEmpty() && rules_.followOn.isEmpty())
+        return;
+    // The days in a row of the day's code, from before the period when a limit asks for them.
+    const QString& last = day(begin_ - 1).code;
+    int run = last.isEmpty() || rules.runLimits.isEmpty()
+        ? 0
+        : runUpTo(begin_ - 1, [&last](const RosterDay& other) { return other.code == last; });
     for (int i = begin_; i < end_; ++i) {
         const RosterDay& d = day(i);
         const RosterDay& before = day(i - 1);
-        if (!d.code.isEmpty() && !before.code.isEmpty() && rules.forbids(before.code, d.code))
+        run = d.code == before.code ? run + 1 : 1;
+        if (d.code.isEmpty())
+            continue;
+        if (!before.code.isEmpty() && rules.forbids(before.code, d.code))
             add(i, FindingKind::ForbiddenSequence, QStringLiteral("禁止の並び（%1→%2）").arg(before.code, d.code));
-        if (const int most = d.code.isEmpty() ? kNone : rules.mostInARow(d.code); most != kNone) {
-            const int run = runUpTo(i, [&d](const RosterDay& other) { return other.code == d.code; });
-            if (run == most + 1 || (i == begin_ && run > most))
-                add(i, FindingKind::CodeRun,
-                    QStringLiteral("連続の上限（%1 %2日／上限%3日）").arg(d.code).arg(run).arg(most));
-        }
-        if (rules.offAfterAke && before.kind == DayKind::Ake && !d.off())
-            add(i, FindingKind::NoDayOffAfterAke, QStringLiteral("明けの後の休みなし"));
-        if (const QString next = d.code.isEmpty() ? QString() : rules_.followOn.value(d.code);
-            !next.isEmpty() && day(i + 1).code != next)
+        if (const int most = rules.mostInARow(d.code);
+            most != kNone && (run == most + 1 || (i == begin_ && run > most)))
+            add(i, FindingKind::CodeRun,
+                QStringLiteral("連続の上限（%1 %2日／上限%3日）").arg(d.code, number(run), number(most)));
+        if (const auto next = rules_.followOn.constFind(d.code);
+            next != rules_.followOn.cend() && !next->isEmpty() && day(i + 1).code != *next)
             add(i, FindingKind::NoFollowOn, QStringLiteral("明けがありません"));
     }
+}
+
+// No day off on the day after 明け, where the rule asks for one.
+void Checker::offAfterAke()
+{
+    if (!rules_.sequence.offAfterAke)
+        return;
+    for (int i = begin_; i < end_; ++i)
+        if (day(i - 1).kind == DayKind::Ake && !day(i).off())
+            add(i, FindingKind::NoDayOffAfterAke, QStringLiteral("明けの後の休みなし"));
 }
 
 // The days of 公休 in each calendar month of the period, counted over the whole month.
@@ -575,10 +612,7 @@ void Checker::monthlyDaysOff()
         if (off != person_.monthlyDaysOff)
             add(std::max(at(month), begin_), FindingKind::MonthlyDaysOff,
                 QStringLiteral("公休の日数（%1年%2月：%3日／所定%4日）")
-                    .arg(month.year())
-                    .arg(month.month())
-                    .arg(off)
-                    .arg(person_.monthlyDaysOff));
+                    .arg(number(month.year()), number(month.month()), number(off), number(person_.monthlyDaysOff)));
     }
 }
 
@@ -613,18 +647,18 @@ void Checker::periodLimits()
     }
     if (person_.minHours != kNone && hours < person_.minHours * 60)
         add(end_ - 1, FindingKind::Hours,
-            QStringLiteral("勤務時間の下限未満（%1時間／下限%2時間）").arg(hours / 60).arg(person_.minHours));
+            QStringLiteral("勤務時間の下限未満（%1時間／下限%2時間）")
+                .arg(number(hours / 60), number(person_.minHours)));
     if (hoursPassed >= 0)
         add(hoursPassed, FindingKind::Hours,
             QStringLiteral("勤務時間の上限超過（%1／上限%2時間）")
-                .arg(changes::durationText(static_cast<int>(hours)))
-                .arg(person_.maxHours));
+                .arg(changes::durationText(static_cast<int>(hours)), number(person_.maxHours)));
     if (nightsPassed >= 0)
         add(nightsPassed, FindingKind::Nights,
-            QStringLiteral("夜勤の回数（%1回／上限%2回）").arg(nights).arg(person_.maxNights));
+            QStringLiteral("夜勤の回数（%1回／上限%2回）").arg(number(nights), number(person_.maxNights)));
     if (weekendsPassed >= 0)
         add(weekendsPassed, FindingKind::Weekends,
-            QStringLiteral("土日の勤務（%1回／上限%2回）").arg(weekends).arg(person_.maxWeekends));
+            QStringLiteral("土日の勤務（%1回／上限%2回）").arg(number(weekends), number(person_.maxWeekends)));
 }
 
 // Each run of working days (明け among them), or of days off, that has a day in the period and
@@ -637,7 +671,7 @@ void Checker::shortRuns(int least, bool ofDaysOff, FindingKind kind, const QStri
     for (int a = 0, b = 0; a < end_; a = b) {
         for (b = a; b < size() && day(b).off() == day(a).off(); ++b) { }
         if (day(a).off() == ofDaysOff && b > begin_ && b - a < least)
-            add(std::max(a, begin_), kind, text.arg(b - a).arg(least));
+            add(std::max(a, begin_), kind, text.arg(number(b - a), number(least)));
     }
 }
 
@@ -668,7 +702,7 @@ EmployeeCheck checkDays(
         out = Checker(row, dates, source, rules).run(wageKnown ? wage : std::nullopt);
     if (wageKnown && minimum > 0 && *wage < minimum)
         out.findings.prepend({ row, QDate(), FindingKind::MinimumWage,
-            QStringLiteral("最低賃金未満（¥%1／¥%2）").arg(*wage).arg(minimum) });
+            QStringLiteral("最低賃金未満（¥%1／¥%2）").arg(number(*wage), number(minimum)) });
     return out;
 }
 

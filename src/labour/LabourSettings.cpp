@@ -143,7 +143,7 @@ QString valuesTaken(Key key)
 
 QString slashDate(QDate date)
 {
-    return QStringLiteral("%1/%2/%3").arg(date.year()).arg(date.month()).arg(date.day());
+    return QString::number(date.year()) + u'/' + QString::number(date.month()) + u'/' + QString::number(date.day());
 }
 
 std::optional<QDate> slashDateOf(QStringView text)

@@ -20,7 +20,8 @@ bool isCode(const QString& code)
 
 bool SequenceRules::forbids(const QString& first, const QString& next) const
 {
-    return forbidden.contains(ForbiddenPair { first, next });
+    return std::any_of(forbidden.cbegin(), forbidden.cend(),
+        [&](const ForbiddenPair& pair) { return pair.first == first && pair.next == next; });
 }
 
 int SequenceRules::mostInARow(const QString& code) const

@@ -29,7 +29,7 @@ QString GridHeader::text() const
 QList<QList<GridCell>> gridCells(const daychanges::EffectiveSchedule& schedule, const TFormData& data,
     const QSet<std::pair<QString, QDate>>& proposal)
 {
-    const labour::CellFindings findings(schedule, data.labourSettings);
+    const labour::CellFindings findings(schedule, labour::rulesOf(data));
     const int days = static_cast<int>(schedule.dates().size());
     QList<QList<GridCell>> rows;
     for (int row = 0; row < schedule.employees(); ++row) {

@@ -168,7 +168,7 @@ TFormChange::TFormChange(Forms& forms)
                     labour::ReportTotals totals;
                     QStringList lines = labour::reportHeading(schedule);
                     for (int row = 0; row < schedule.employees(); ++row)
-                        lines += labour::reportLines(schedule, row, data.labourSettings, totals);
+                        lines += labour::reportLines(schedule, row, labour::rulesOf(data), totals);
                     return lines + labour::reportClosing(totals);
                 });
         });

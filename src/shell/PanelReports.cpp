@@ -263,7 +263,7 @@ void PanelReports::NPeriodCostClick()
     for (int row = 0; row < schedule.employees(); ++row)
         dialogs::guard([&] {
             lines << daychanges::periodCostLine(schedule, row, totals);
-            premium += labour::checkEmployee(schedule, row, data.labourSettings).premium;
+            premium += labour::checkEmployee(schedule, row, labour::rulesOf(data)).premium;
         });
     lines += daychanges::periodCostClosing(schedule, totals) + labour::periodCostPremiumLines(premium, totals.pay);
     showAtOnce(QStringLiteral("【全従業員期間人件費リスト】"), lines);
@@ -282,7 +282,7 @@ void PanelReports::NLabourCheckClick(daychanges::PeriodChoice choice)
     labour::ReportTotals totals;
     QStringList lines = labour::reportHeading(schedule);
     for (int row = 0; row < schedule.employees(); ++row)
-        dialogs::guard([&] { lines += labour::reportLines(schedule, row, data.labourSettings, totals); });
+        dialogs::guard([&] { lines += labour::reportLines(schedule, row, labour::rulesOf(data), totals); });
     showAtOnce(QStringLiteral("【労務チェック】"), lines + labour::reportClosing(totals));
 }
 

@@ -1,13 +1,14 @@
 #include "master/Unitmaster.h"
 #include "ui_Unitmaster.h"
 
-#include "forms/Forms.h"
-#include "forms/WindowScaling.h"
 #include "changes/DayChanges.h"
 #include "data/Unitdata.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "master/Registration.h"
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
+#include "patterns/ShiftPatterns.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Pace.h"
@@ -351,6 +352,7 @@ void TFormMaster::SpeedBtnClick()
     if (mode == master::Mode::Edit) {
         followRename(forms_.FormData->dayChanges, table, previousName, input.name);
         requests::followRename(forms_.FormData->staffRequests, table, previousName, input.name);
+        patterns::followRename(forms_.FormData->shiftPatterns, table, previousName, input.name);
     }
     Q_EMIT tableChanged();
     person->refreshList();
@@ -443,6 +445,7 @@ void TFormMaster::deleteEmployee(const QString& name)
         return;
     }
     master::deleteEmployee(table, row);
+    patterns::followDelete(forms_.FormData->shiftPatterns, table, name);
     Q_EMIT tableChanged();
     person->refreshList();
     for (int step : { 70, 80, 90, 100 }) {

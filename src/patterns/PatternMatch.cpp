@@ -13,10 +13,11 @@ int patternOf(const ShiftPatterns& patterns, const DayEntry& entry)
     const auto shift = daychanges::shiftOf(entry);
     if (!shift)
         return -1;
+    // The same start and span is the same shift, also where a change gives midnight as 0:00.
     const int breakMinutes = shift->span() - shift->netMinutes;
     for (int i = 0; i < patterns.patterns.size(); ++i) {
         const Pattern& p = patterns.patterns[i];
-        if (p.isWorking() && p.start == shift->start() && p.end == shift->end() && p.breakMinutes == breakMinutes)
+        if (p.isWorking() && p.start == shift->start() && p.span() == shift->span() && p.breakMinutes == breakMinutes)
             return i;
     }
     return -1;

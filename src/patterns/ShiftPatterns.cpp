@@ -168,8 +168,6 @@ QString patternFault(const Pattern& p)
     if (p.end / 60 == p.start / 60 && p.end <= p.start)
         return QStringLiteral("終了が開始と同じ「時」で開始より前か同じです（翌日に終わる勤務は，終了の「時」を開始の"
                               "「時」より小さくしてください）");
-    if (p.breakMinutes < 0 || p.breakMinutes > p.span())
-        return QStringLiteral("休憩が勤務時間（%1）より長くなっています").arg(durationText(p.span()));
     if (p.breakTime) {
         const BreakTime& b = *p.breakTime;
         if (b.start < p.start || b.end > p.start + p.span() || b.end <= b.start)
@@ -177,6 +175,8 @@ QString patternFault(const Pattern& p)
         if (b.end - b.start != p.breakMinutes)
             return QStringLiteral("休憩の時間帯と休憩時間が合いません");
     }
+    if (p.breakMinutes < 0 || p.breakMinutes > p.span())
+        return QStringLiteral("休憩が勤務時間（%1）より長くなっています").arg(durationText(p.span()));
     return {};
 }
 
@@ -185,7 +185,7 @@ QString clashFault(const Pattern& pattern, const QList<Pattern>& others)
     for (const Pattern& other : others) {
         if (other.code == pattern.code)
             return QStringLiteral("記号「%1」は既に使われています").arg(pattern.code);
-        if (pattern.isWorking() && other.isWorking() && other.start == pattern.start && other.end == pattern.end
+        if (pattern.isWorking() && other.isWorking() && other.start == pattern.start && other.span() == pattern.span()
             && other.breakMinutes == pattern.breakMinutes)
             return QStringLiteral("開始・終了・休憩が「%1」（%2）と同じです").arg(other.code, other.name);
     }

@@ -1,14 +1,15 @@
 #include "master/Unitmaster.h"
 #include "ui_Unitmaster.h"
 
-#include "changes/DayChanges.h"
-#include "data/Unitdata.h"
 #include "forms/Forms.h"
 #include "forms/WindowScaling.h"
+#include "changes/DayChanges.h"
+#include "data/Unitdata.h"
 #include "master/Registration.h"
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
 #include "patterns/ShiftPatterns.h"
+#include "patterns/Unitpatternweek.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Pace.h"
@@ -117,6 +118,7 @@ TFormMaster::TFormMaster(Forms& forms)
         forms_.FormMaster2->raise();
         forms_.FormMaster2->activateWindow();
     });
+    connect(ui->NPatternWeek, &QAction::triggered, this, &TFormMaster::NPatternWeekClick);
     connect(ui->NHelpNew, &QAction::triggered, this, [this] { showHelp(kHelpNew); });
     connect(ui->NHelpEdit, &QAction::triggered, this, [this] { showHelp(kHelpEdit); });
     connect(ui->NHelpDelete, &QAction::triggered, this, [this] { showHelp(kHelpDelete); });
@@ -140,6 +142,7 @@ void TFormMaster::showEvent(QShowEvent* event)
     }
     setWindowTitle(QStringLiteral("従業員マスタ登録 【新規登録モード】"));
     person->setNewRegistration();
+    ui->NPatternWeek->setEnabled(!forms_.FormData->shiftPatterns.isEmpty());
     ui->Edit1->setFocus();
 }
 
@@ -459,6 +462,22 @@ void TFormMaster::deleteEmployee(const QString& name)
     emptyAndFocusName();
     inputReset();
     dialogs::message(dialogs::Kind::Plain, kDeleted, dialogs::Buttons::Ok, person);
+}
+
+void TFormMaster::NPatternWeekClick()
+{
+    if (!patternWeek_) {
+        patternWeek_ = std::make_unique<TFormPatternWeek>(this);
+        connect(patternWeek_.get(), &QDialog::accepted, this, [this] {
+            master::Week filled = week();
+            const auto chosen = patternWeek_->chosen();
+            for (int d = 0; d < master::kDays; ++d)
+                if (chosen[d])
+                    filled[d] = *chosen[d];
+            setWeek(filled);
+        });
+    }
+    patternWeek_->choose(forms_.FormData->shiftPatterns);
 }
 
 void TFormMaster::showHelp(const QString& text)

@@ -56,31 +56,6 @@ int smallNumber(QStringView text)
     return digits ? text.toInt() : -1;
 }
 
-// "H:MM" of a clock, 0:00 to 24:59; −1 otherwise.
-int clockOf(QStringView text)
-{
-    const qsizetype colon = text.indexOf(u':');
-    if (colon < 0 || text.size() - colon != 3)
-        return -1;
-    const int hour = smallNumber(text.first(colon));
-    const int minute = smallNumber(text.sliced(colon + 1));
-    return hour < 0 || hour > 24 || minute < 0 || minute > 59 ? -1 : hour * 60 + minute;
-}
-
-// A break given as a time of day, placed on the shift: a clock before the start is on the next day.
-std::optional<BreakTime> breakTimeOf(QStringView text, int shiftStart)
-{
-    const qsizetype dash = text.indexOf(u'-');
-    if (dash < 0)
-        return std::nullopt;
-    const int from = clockOf(text.first(dash));
-    const int to = clockOf(text.sliced(dash + 1));
-    if (from < 0 || to < 0)
-        return std::nullopt;
-    const auto onShift = [shiftStart](int clock) { return clock < shiftStart ? clock + patterns::kDayMinutes : clock; };
-    return BreakTime { onShift(from), onShift(to) };
-}
-
 // The pattern of a line's fields, or the reason it is not taken. Its fields are checked alone;
 // how it stands beside the other patterns is checked by the reader.
 std::variant<Pattern, QString> parsePattern(const Fields& line)
@@ -111,7 +86,7 @@ std::variant<Pattern, QString> parsePattern(const Fields& line)
         p.start = sh * 60 + sm;
         p.end = eh * 60 + em;
         if (f[7].contains(u'-')) {
-            p.breakTime = breakTimeOf(f[7], p.start);
+            p.breakTime = patterns::breakTimeOf(f[7], p.start);
             if (!p.breakTime)
                 return kBadBreak;
             p.breakMinutes = p.breakTime->end - p.breakTime->start;
@@ -153,13 +128,6 @@ std::variant<StaffLine, QString> parseStaff(const Fields& line)
     return staff;
 }
 
-QString breakText(const Pattern& p)
-{
-    if (p.breakTime)
-        return patterns::clockText(p.breakTime->start) + u'-' + patterns::clockText(p.breakTime->end);
-    return QString::number(p.breakMinutes);
-}
-
 QString minuteText(int minutes)
 {
     return minutes % 60 == 0 ? QStringLiteral("00") : QString::number(minutes % 60);
@@ -171,7 +139,7 @@ QString patternLine(const Pattern& p)
     switch (p.kind) {
     case Kind::Working:
         f << QString::number(p.start / 60) << minuteText(p.start) << QString::number(p.end / 60) << minuteText(p.end)
-          << breakText(p);
+          << patterns::breakText(p);
         break;
     case Kind::Ake:
         f << kAke << QString() << QString() << QString() << QString();

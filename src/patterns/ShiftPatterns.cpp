@@ -234,6 +234,41 @@ QString clockText(int minutes)
     return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
+int clockOf(QStringView text)
+{
+    const qsizetype colon = text.indexOf(u':');
+    const auto number = [](QStringView digits) {
+        const bool plain = !digits.isEmpty() && digits.size() <= 2
+            && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        return plain ? digits.toInt() : -1;
+    };
+    if (colon < 0 || text.size() - colon != 3)
+        return -1;
+    const int hour = number(text.first(colon));
+    const int minute = number(text.sliced(colon + 1));
+    return hour < 0 || hour > 24 || minute < 0 || minute > 59 ? -1 : hour * 60 + minute;
+}
+
+std::optional<BreakTime> breakTimeOf(QStringView text, int shiftStart)
+{
+    const qsizetype dash = text.indexOf(u'-');
+    if (dash < 0)
+        return std::nullopt;
+    const int from = clockOf(text.first(dash));
+    const int to = clockOf(text.sliced(dash + 1));
+    if (from < 0 || to < 0)
+        return std::nullopt;
+    const auto onShift = [shiftStart](int clock) { return clock < shiftStart ? clock + kDayMinutes : clock; };
+    return BreakTime { onShift(from), onShift(to) };
+}
+
+QString breakText(const Pattern& pattern)
+{
+    if (pattern.breakTime)
+        return clockText(pattern.breakTime->start) + u'-' + clockText(pattern.breakTime->end);
+    return QString::number(pattern.breakMinutes);
+}
+
 QString timesText(const Pattern& pattern)
 {
     QString text = clockText(pattern.start) + QStringLiteral("～") + clockText(pattern.end);

@@ -115,6 +115,13 @@ QString staffFault(const StaffLine& line, const QList<Pattern>& set);
 
 // "9:00", "16:30"; hours past 24:00 as on the next day ("1:00").
 QString clockText(int minutes);
+// The minutes of a clock "H:MM", 0:00 to 24:59; −1 for any other text.
+int clockOf(QStringView text);
+// A break given as a time of day "H:MM-H:MM", placed on a shift that starts at shiftStart: a clock
+// before the start is on the next day. None for any other text.
+std::optional<BreakTime> breakTimeOf(QStringView text, int shiftStart);
+// A working pattern's break as the file and the window write it: "60" or "1:00-3:00".
+QString breakText(const Pattern& pattern);
 // "16:30～9:00" of a working pattern, with its break: "（休憩 120分）" or "（休憩 1:00～3:00）".
 QString timesText(const Pattern& pattern);
 // "8時間00分".

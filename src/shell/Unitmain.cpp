@@ -9,6 +9,7 @@
 #include "labour/LabourRules.h"
 #include "labour/Unitlabour.h"
 #include "master/Unitmaster.h"
+#include "patterns/Unitpattern.h"
 #include "period/Unitterm.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -241,6 +242,7 @@ void TFormMain::setTopMenus(bool action, bool data, bool schedu, bool sum, bool 
     ui->NscheChange->setEnabled(schedu && forms_.FormData->isLoaded(TFormData::kChangeFile));
     ui->NTargetSet->setEnabled(schedu && forms_.FormData->isLoaded(TFormData::kTargetFile));
     ui->NLabourSet->setEnabled(data && forms_.FormData->isLoaded(TFormData::kLabourFile));
+    ui->NPatternSet->setEnabled(data && forms_.FormData->isLoaded(TFormData::kPatternFile));
 }
 
 void TFormMain::enterSetupNeeded()
@@ -455,6 +457,7 @@ void TFormMain::connectMenus()
         forms_.FormShortage->showPeriod(daychanges::PeriodChoice::Registered);
     });
     connect(ui->NLabourSet, &QAction::triggered, this, [this] { handOverTo(forms_.FormLabour); });
+    connect(ui->NPatternSet, &QAction::triggered, this, [this] { handOverTo(forms_.FormPattern); });
     connect(ui->N13, &QAction::triggered, this, &TFormMain::titleWanted);
     connect(ui->NState, &QAction::triggered, this, &TFormMain::NStateClick);
     connect(ui->Nsearch, &QAction::triggered, this, &TFormMain::NsearchClick);

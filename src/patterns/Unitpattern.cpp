@@ -87,7 +87,8 @@ TFormPattern::TFormPattern(Forms& forms)
     grid->horizontalHeader()->setStretchLastSection(true);
     grid->setColumnWidth(Name, 130);
     grid->setColumnWidth(Break, 110);
-    connect(grid, &QTableWidget::currentCellChanged, this, [this](int row) { showPattern(row); });
+    // A row chosen by the keyboard, the mouse or an assistive tool shows in the fields.
+    connect(grid, &QTableWidget::itemSelectionChanged, this, [this] { showPattern(selectedPattern()); });
     ui->GridStaff->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(ui->GridStaff, &QTableWidget::cellChanged, this, &TFormPattern::GridStaffItemChanged);
 
@@ -129,12 +130,7 @@ TFormPattern::TFormPattern(Forms& forms)
     for (QObject* w : std::initializer_list<QObject*> { ui->NUndo, ui->NRedo, ui->BtnUndo, ui->BtnRedo })
         w->setProperty("enabled", false);
 
-    connect(ui->ComKind, &QComboBox::currentIndexChanged, this, [this](int kind) {
-        for (QWidget* w : std::initializer_list<QWidget*> { ui->EditStart, ui->EditEnd, ui->EditBreak })
-            w->setEnabled(kind == 0);
-        ui->ComOff->setEnabled(kind == 2);
-        showNet();
-    });
+    connect(ui->ComKind, &QComboBox::currentIndexChanged, this, &TFormPattern::showKind);
     for (QLineEdit* edit : { ui->EditStart, ui->EditEnd, ui->EditBreak })
         connect(edit, &QLineEdit::textChanged, this, &TFormPattern::showNet);
     connect(ui->ListApart, &QListWidget::itemSelectionChanged, this,
@@ -163,7 +159,7 @@ void TFormPattern::showEvent(QShowEvent* event)
     setSheet(sheet);
     ui->PageControl1->setCurrentIndex(0);
     ui->GridPatterns->setCurrentCell(sheet.set.isEmpty() ? -1 : 0, 0);
-    showPattern(ui->GridPatterns->currentRow());
+    showPattern(selectedPattern());
     (sheet.set.isEmpty() ? static_cast<QWidget*>(ui->ComStarter) : ui->GridPatterns)->setFocus();
 }
 
@@ -211,7 +207,7 @@ void TFormPattern::refreshPatterns()
 {
     const QList<Pattern>& list = sheet_.set.patterns;
     QTableWidget* grid = ui->GridPatterns;
-    const int current = grid->currentRow();
+    const int current = selectedPattern();
     {
         const QSignalBlocker blocker(grid);
         grid->setRowCount(static_cast<int>(list.size()));
@@ -239,7 +235,7 @@ void TFormPattern::refreshPatterns()
     ui->ComFollow->setCurrentIndex(std::max(0, ui->ComFollow->findData(follow)));
     ui->BtnStarter->setEnabled(list.isEmpty());
     ui->ComStarter->setEnabled(list.isEmpty());
-    showPattern(grid->currentRow());
+    showPattern(selectedPattern());
 }
 
 QStringList TFormPattern::employees() const
@@ -303,8 +299,8 @@ void TFormPattern::refreshStaff()
 
 int TFormPattern::selectedPattern() const
 {
-    const int row = ui->GridPatterns->currentRow();
-    return row >= 0 && row < sheet_.set.patterns.size() ? row : -1;
+    const QModelIndexList rows = ui->GridPatterns->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 void TFormPattern::showPattern(int index)
@@ -320,6 +316,16 @@ void TFormPattern::showPattern(int index)
     ui->ComFollow->setCurrentIndex(std::max(0, ui->ComFollow->findData(p.follow)));
     colour_ = index >= 0 ? p.colour : QStringLiteral("#FFFFFF");
     showColour();
+    showKind();
+}
+
+// The fields a kind has: times for a working pattern, an attribute for a day off.
+void TFormPattern::showKind()
+{
+    const int kind = ui->ComKind->currentIndex();
+    for (QWidget* w : std::initializer_list<QWidget*> { ui->EditStart, ui->EditEnd, ui->EditBreak })
+        w->setEnabled(kind == 0);
+    ui->ComOff->setEnabled(kind == 2);
     showNet();
 }
 

@@ -60,6 +60,7 @@ private:
     void refreshStaff();
     int selectedPattern() const;
     void showPattern(int index);
+    void showKind();
     void showNet();
     void showColour();
     // The pattern of the fields, or none after telling the user what is wrong.

@@ -88,6 +88,20 @@ TEST_F(PatternWindow, TheWardSetIsEditedUndoneRegisteredAndSavedAndAClosingAsksF
     EXPECT_EQ(cell(3, 6), "明け");
     EXPECT_FALSE(in<QPushButton>("BtnStarter")->isEnabled()) << "a starting set only fills an empty list";
 
+    // Tab goes through the page's controls in the order they are seen, then the window's buttons.
+    QStringList order;
+    QWidget* w = patterns();
+    do {
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            order.append(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != patterns());
+    EXPECT_EQ(order,
+        QStringList({ "GridPatterns", "BtnUp", "BtnDown", "BtnDelete", "EditCode", "EditName", "ComKind", "EditStart",
+            "EditEnd", "EditBreak", "ComFollow", "BtnColour", "BtnAdd", "BtnChange", "BtnUndo", "BtnRegister",
+            "BtnClose", "PageControl1", "qt_tabwidget_tabbar" }))
+        << "やり直し has nothing to do yet";
+
     // A field the pattern cannot keep is refused with its reason, and nothing changes.
     patterns()->setCurrentCell(2, 0);
     EXPECT_EQ(in<QLineEdit>("EditBreak")->text(), "120");

@@ -31,8 +31,8 @@ void fill(TFormData& data)
     for (int row = 0; row < kMaxEmployees; ++row) {
         for (const QDate date : dates) {
             const DayEntry entry = (row + date.day()) % 3 == 0
-                ? DayEntry { "休み", "0", "00", "0", "00", "0", true, {} }
-                : DayEntry { "勤務日", "13", "30", "22", "00", "480", true, {} };
+                ? DayEntry { "休み", "0", "00", "0", "00", "0", true }
+                : DayEntry { "勤務日", "13", "30", "22", "00", "480", true };
             data.dayChanges.set(data.StringGrid1.cell(0, row), date, entry);
         }
     }

@@ -16,7 +16,7 @@ struct DayEntry {
     QString endMinute;
     QString netMinutes;
     bool changed = false; // a day change of that date applies
-    QString pattern; // the code of the pattern without times the change carries; empty otherwise
+    QString pattern {}; // the code of the pattern without times the change carries; empty otherwise
 
     bool operator==(const DayEntry&) const = default;
 };

@@ -13,7 +13,7 @@ DayEntry blockEntry(const Table& master, int row, int block)
 {
     const int c = master::blockColumn(block);
     return { master.cell(c, row), master.cell(c + 1, row), master.cell(c + 2, row), master.cell(c + 3, row),
-        master.cell(c + 4, row), master.cell(master::netMinutesColumn(block), row), false, {} };
+        master.cell(c + 4, row), master.cell(master::netMinutesColumn(block), row), false };
 }
 
 std::optional<DayEntry> standardEntry(const Table& master, int row, int weekdayCode)

@@ -67,12 +67,12 @@ bool decided(const EffectiveSchedule& schedule, int row, int day, QDate today)
 }
 
 const DayEntry kDayOff { attributes::kRegularDayOff, QStringLiteral("0"), QStringLiteral("00"), QStringLiteral("0"),
-    QStringLiteral("00"), QStringLiteral("0"), true, {} };
+    QStringLiteral("00"), QStringLiteral("0"), true };
 
 DayEntry entryOf(const Shift& shift)
 {
     const DayEntry entry { attributes::kWorkday, QString::number(shift.startHour), QString::number(shift.startMinute),
-        QString::number(shift.endHour), QString::number(shift.endMinute), QString::number(shift.netMinutes), true, {} };
+        QString::number(shift.endHour), QString::number(shift.endMinute), QString::number(shift.netMinutes), true };
     return changefile::fileForm(entry).value_or(entry);
 }
 

@@ -141,7 +141,7 @@ TEST(ChangeFile, AnEntryFromTheMasterIsWrittenInTheFilesFormAndReadBack)
 {
     const auto entry = [](const QString& attribute, const QString& sh, const QString& sm, const QString& eh,
                            const QString& em, const QString& net) {
-        return DayEntry { attribute, sh, sm, eh, em, net, true, {} };
+        return DayEntry { attribute, sh, sm, eh, em, net, true };
     };
     const struct {
         DayEntry master;

@@ -19,7 +19,7 @@ struct PeriodData {
 // A day change that is not a working day, in the form the file and the master keep it.
 inline DayEntry dayOff(const QString& attribute)
 {
-    return { attribute, "0", "00", "0", "00", "0", true, {} };
+    return { attribute, "0", "00", "0", "00", "0", true };
 }
 
 // The entry carrying the shift pattern without times of that code.
@@ -31,7 +31,7 @@ inline DayEntry withPattern(DayEntry entry, const QString& code)
 
 inline DayEntry shift(const QString& sh, const QString& sm, const QString& eh, const QString& em, const QString& net)
 {
-    return { "勤務日", sh, sm, eh, em, net, true, {} };
+    return { "勤務日", sh, sm, eh, em, net, true };
 }
 
 // sampleEmployee() (Monday to Friday 9:00-17:30, 450 minutes, weekend "公休") with its wage.

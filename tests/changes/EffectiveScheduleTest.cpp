@@ -8,8 +8,8 @@ using daychanges::EffectiveSchedule;
 
 namespace {
 
-const DayEntry kWeekday { "勤務日", "9", "00", "17", "30", "450", false, {} };
-const DayEntry kWeekend { "公休", "0", "00", "0", "00", "0", false, {} };
+const DayEntry kWeekday { "勤務日", "9", "00", "17", "30", "450", false };
+const DayEntry kWeekend { "公休", "0", "00", "0", "00", "0", false };
 
 // Rows 0 and 2 share the name 山田; the period runs from Thursday 7 May 2026.
 struct Shop : PeriodData {

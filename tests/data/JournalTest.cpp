@@ -158,7 +158,7 @@ TEST(Journal, AMissingChangeFileWithNoChangeLeftHasNoRecoveryFile)
     ASSERT_FALSE(data.loadExtension(dir.path(), TFormData::kChangeFile).error);
     const QDate day(2024, 5, 7);
     const DayEntry off { QStringLiteral("休み"), QStringLiteral("0"), QStringLiteral("00"), QStringLiteral("0"),
-        QStringLiteral("00"), QStringLiteral("0"), true, {} };
+        QStringLiteral("00"), QStringLiteral("0"), true };
     for (int round = 0; round < 2; ++round) { // the same change again is journalled again
         data.dayChanges.set(QStringLiteral("青木"), day, off);
         ASSERT_FALSE(data.writeJournal(dir.path()));

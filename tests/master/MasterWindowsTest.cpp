@@ -403,7 +403,7 @@ TEST_F(MasterWindows, ARenamedEmployeeKeepsTheirDayChangesAndWishes)
     enterEmployee(QStringLiteral("甲"));
     registerEmployee();
     const QDate date(2024, 5, 9);
-    const DayEntry leave { QStringLiteral("休み"), "0", "00", "0", "00", "0", true, {} };
+    const DayEntry leave { QStringLiteral("休み"), "0", "00", "0", "00", "0", true };
     DayChanges& changes = forms().FormData->dayChanges;
     changes.set(QStringLiteral("甲"), date, leave);
     requests::Requests& wishes = forms().FormData->staffRequests;

@@ -12,6 +12,7 @@
 #include "shell/Unitmain.h"
 #include "support/TestSupport.h"
 
+#include <Formetry.h>
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
@@ -75,6 +76,9 @@ TEST_F(PatternWindow, TheWardSetIsEditedUndoneRegisteredAndSavedAndAClosingAsksF
     open();
     EXPECT_FALSE(main()->isVisible());
     EXPECT_EQ(window()->windowTitle(), "勤務パターン設定");
+    EXPECT_EQ(window()->findChildren<TFormetry*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+    EXPECT_EQ(window()->centralWidget()->size(),
+        QSize(window()->property("DesignFrmW").toInt(), window()->property("DesignFrmH").toInt()));
     EXPECT_EQ(patterns()->rowCount(), 0);
     auto* starter = in<QComboBox>("ComStarter");
     EXPECT_EQ(starter->itemText(0), "飲食・小売");

@@ -52,7 +52,7 @@ TEST(Coverage, AnEmployeeCountsInAnHourOfThirtyMinutesOrMore)
         { shift("9", "00", "9", "00", "0"), {} },
         { shift("9", "x", "17", "00", "450"), {} },
         { dayOff("公休"), {} },
-        { { "勤務日", "9", "00", "17", "00", "480", false, {} }, range(9, 16) },
+        { { "勤務日", "9", "00", "17", "00", "480", false }, range(9, 16) },
     };
     for (const auto& c : cases)
         EXPECT_EQ(hoursOf(targets::coveredHours(c.entry)), c.hours)

@@ -487,4 +487,14 @@ QList<Edit> importEdits(const Requests& requests, const QList<ImportRow>& rows)
     return edits;
 }
 
+CsvFile readCsv(const QByteArray& csv)
+{
+    const auto [text, encoding] = decoded(csv);
+    CsvFile file { encoding, {} };
+    for (const Record& record : recordsOf(text))
+        if (!isBlank(record))
+            file.records.append({ record.number, record.fields, record.badQuoting, undecodable(record.fields) });
+    return file;
+}
+
 } // namespace requests

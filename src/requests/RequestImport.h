@@ -86,4 +86,20 @@ QString refusedRowText(const RejectedLine& row);
 // The steps that take the rows as one edit: each row's wish replaces the one there.
 QList<Edit> importEdits(const Requests& requests, const QList<ImportRow>& rows);
 
+// A file of this import read as it reads it, for the other imports of such files (the employees'):
+// the encoding, and each record that is not empty with its number (the file's records counted
+// from 1, as a spreadsheet numbers its rows), its fields and whether its quoting or its bytes
+// broke the rules.
+struct CsvRecord {
+    int number = 0;
+    QStringList fields;
+    bool badQuoting = false;
+    bool undecodable = false;
+};
+struct CsvFile {
+    Encoding encoding = Encoding::Utf8;
+    QList<CsvRecord> records;
+};
+CsvFile readCsv(const QByteArray& csv);
+
 } // namespace requests

@@ -8,6 +8,7 @@
 #include "forms/WindowScaling.h"
 #include "labour/Unitlabour.h"
 #include "master/Unitmaster.h"
+#include "patterns/Unitpattern.h"
 #include "period/Unitterm.h"
 #include "platform/JpegDecoder.h"
 #include "platform/MenuItems.h"
@@ -158,6 +159,8 @@ void TFormMain::setTopMenus(bool action, bool data, bool schedu, bool sum, bool 
     ui->NscheChange->setEnabled(schedu && forms_.FormData->isLoaded(TFormData::kChangeFile));
     ui->NTargetSet->setEnabled(schedu && forms_.FormData->isLoaded(TFormData::kTargetFile));
     ui->NLabourSet->setEnabled(data && forms_.FormData->isLoaded(TFormData::kLabourFile));
+    ui->NPatternSet->setEnabled(data && forms_.FormData->isLoaded(TFormData::kPatternFile));
+    ui->NPatternSet->setEnabled(data && forms_.FormData->isLoaded(TFormData::kPatternFile));
 }
 
 void TFormMain::enterSetupNeeded()
@@ -309,6 +312,7 @@ void TFormMain::connectMenus()
     connect(ui->NData, &QMenu::aboutToShow, this, [this] { ui->NList->setEnabled(true); });
     connect(ui->NFirstSet, &QAction::triggered, this, &TFormMain::NFirstSetClick);
     handOver(ui->NLabourSet, &Forms::FormLabour);
+    handOver(ui->NPatternSet, &Forms::FormPattern);
     connect(ui->NList, &QAction::triggered, reports_, &PanelReports::NListClick);
     connect(ui->NInput, &QAction::triggered, this, [this] {
         ui->NInput->setChecked(true);

@@ -160,7 +160,6 @@ void TFormMain::setTopMenus(bool action, bool data, bool schedu, bool sum, bool 
     ui->NTargetSet->setEnabled(schedu && forms_.FormData->isLoaded(TFormData::kTargetFile));
     ui->NLabourSet->setEnabled(data && forms_.FormData->isLoaded(TFormData::kLabourFile));
     ui->NPatternSet->setEnabled(data && forms_.FormData->isLoaded(TFormData::kPatternFile));
-    ui->NPatternSet->setEnabled(data && forms_.FormData->isLoaded(TFormData::kPatternFile));
 }
 
 void TFormMain::enterSetupNeeded()

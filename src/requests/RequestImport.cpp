@@ -491,7 +491,7 @@ CsvFile readCsv(const QByteArray& csv)
 {
     const auto [text, encoding] = decoded(csv);
     CsvFile file { encoding, {} };
-    for (const Record& record : recordsOf(text))
+    for (const Record& record : recordsOf(text, separatorOf(text)))
         if (!isBlank(record))
             file.records.append({ record.number, record.fields, record.badQuoting, undecodable(record.fields) });
     return file;

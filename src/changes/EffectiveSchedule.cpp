@@ -3,6 +3,7 @@
 #include "changes/ChangeFile.h"
 #include "changes/DayShift.h"
 #include "data/Unitdata.h"
+#include "history/KeptSchedule.h"
 #include "master/MasterRecord.h"
 #include "patterns/PatternMatch.h"
 #include "period/PeriodRule.h"
@@ -67,6 +68,7 @@ EffectiveSchedule::EffectiveSchedule(const TFormData& data, PeriodChoice choice)
     , schedule_(data.StringGrid2)
     , changes_(data.dayChanges)
     , patterns_(data.shiftPatterns)
+    , kept_(data.keptSchedule)
     , choice_(choice)
     , employees_(data.employeeCount())
 {
@@ -195,7 +197,7 @@ bool EffectiveSchedule::inOtherPeriod(QDate date) const
 
 bool EffectiveSchedule::isApart(const QString& name, QDate date) const
 {
-    return !names_.contains(name) || (dayOf(date) < 0 && !inOtherPeriod(date));
+    return !names_.contains(name) || (dayOf(date) < 0 && !inOtherPeriod(date) && !kept_.holds(date));
 }
 
 QList<DayChange> EffectiveSchedule::apart() const

@@ -15,6 +15,9 @@ class TFormData;
 namespace patterns {
 class ShiftPatterns;
 }
+namespace history {
+class KeptSchedule;
+}
 
 namespace daychanges {
 
@@ -96,7 +99,8 @@ public:
     RowChanges changesOn(QDate date) const;
 
     // Whether what is kept for a name on a date (a change, a wish) takes effect in neither the
-    // registered nor the next period: a name without a registered row, or a date of neither.
+    // registered nor the next period and is no record of a kept day: a name without a registered
+    // row, or a date of neither period whose days are not kept.
     bool isApart(const QString& name, QDate date) const;
     // The changes that take effect in neither the registered nor the next period, by date and
     // name.
@@ -114,6 +118,7 @@ private:
     const Table& schedule_;
     const DayChanges& changes_;
     const patterns::ShiftPatterns& patterns_;
+    const history::KeptSchedule& kept_;
     PeriodChoice choice_;
     int employees_ = 0;
     int days_ = 0;

@@ -117,6 +117,15 @@ const std::vector<Extension>& extensions()
             },
             patternfile::rejectedLinesMessage, patternfile::openFailureMessage,
             [](const QByteArray&, const QByteArray&) { return QStringLiteral("勤務パターンの設定"); } },
+        { TFormData::kHistoryFile, QStringLiteral("過去の勤務"),
+            [](const TFormData& data) { return historyfile::serialize(data.keptSchedule); },
+            [](TFormData& data, const QByteArray& bytes) {
+                historyfile::ReadResult read = historyfile::read(bytes);
+                data.keptSchedule = std::move(read.kept);
+                return read.rejected;
+            },
+            historyfile::rejectedLinesMessage, historyfile::openFailureMessage,
+            [](const QByteArray&, const QByteArray&) { return QStringLiteral("過去の勤務の記録"); } },
     };
     return files;
 }

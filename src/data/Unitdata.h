@@ -4,6 +4,7 @@
 #include "data/DataFiles.h"
 #include "data/Journal.h"
 #include "data/Table.h"
+#include "history/HistoryFile.h"
 #include "labour/LabourFile.h"
 #include "patterns/PatternFile.h"
 #include "requests/RequestFile.h"
@@ -30,6 +31,7 @@ public:
     static inline const QString kLabourFile = labourfile::kFileName;
     static inline const QString kRequestFile = requestfile::kFileName;
     static inline const QString kPatternFile = patternfile::kFileName;
+    static inline const QString kHistoryFile = historyfile::kFileName;
 
     Table StringGrid1 { 44, kMaxEmployees }; // employee master table
     Table StringGrid2 { 40, 5 }; // schedule table
@@ -40,6 +42,7 @@ public:
     requests::Requests staffRequests; // days off wished for, days someone cannot or wants to work
     labour::Settings labourSettings; // the labour rules' figures
     patterns::ShiftPatterns shiftPatterns; // the workplace's shift patterns and who may work which
+    history::KeptSchedule keptSchedule; // the days that have left the planned periods, as they were
 
     // Rows 0 to 29 of the employee master table whose name is not empty.
     int employeeCount() const;

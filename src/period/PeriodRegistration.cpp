@@ -2,6 +2,7 @@
 
 #include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
+#include "history/History.h"
 #include "period/PeriodRule.h"
 #include "platform/Clock.h"
 
@@ -82,6 +83,10 @@ int changesLeftOut(const TFormData& data, QDate start)
     after.StringGrid1 = data.StringGrid1;
     after.StringGrid2 = data.StringGrid2;
     after.dayChanges = data.dayChanges;
+    after.keptSchedule = data.keptSchedule;
+    // The days that leave the planned periods are kept, and their changes with them.
+    if (data.isLoaded(TFormData::kHistoryFile))
+        after.keptSchedule.keep(history::leavingDays(data, start));
     registerPeriod(after.StringGrid2, start, 0);
     const daychanges::EffectiveSchedule now(data);
     const daychanges::EffectiveSchedule then(after);

@@ -21,5 +21,6 @@ RegistrationOutcome registerPeriod(Table& schedule, QDate start, quint32 seed);
 
 // How many day changes take effect now and would not once the period that starts on start is
 // registered, so that the user is asked before they fall outside. Changes on the days of a
-// registered period that ended before start are not counted: their time is over.
+// registered period that ended before start are not counted: their time is over; nor are the
+// changes of the days that the registration keeps as they were.
 int changesLeftOut(const TFormData& data, QDate start);

@@ -1,9 +1,10 @@
 #include "period/Unitterm.h"
 #include "ui_Unitterm.h"
 
+#include "data/Unitdata.h"
 #include "forms/Forms.h"
 #include "forms/WindowScaling.h"
-#include "data/Unitdata.h"
+#include "history/History.h"
 #include "period/PeriodRegistration.h"
 #include "period/PeriodRule.h"
 #include "platform/Clock.h"
@@ -105,6 +106,16 @@ void TFormTerm::SpeedBtnClick()
         if (dialogs::message(dialogs::Kind::Warning, question, dialogs::Buttons::YesNo, this) != dialogs::Answer::Yes)
             return;
     }
+    TFormData& data = *forms_.FormData;
+    const history::Keeping keeping = history::keepingOn(data, startupDate_);
+    const bool keeps = data.isLoaded(TFormData::kHistoryFile);
+    if (!keeps && !keeping.leaving.isEmpty()) {
+        // clang-format off
+        const QString question = QStringLiteral("▼ 過去の勤務のファイル zelrotandata8.zel を読み込めなかったため，新しい勤務期間の前になる日の勤務は保存されません．\r\n\r\n□ この勤務期間を登録しますか？");
+        // clang-format on
+        if (dialogs::message(dialogs::Kind::Warning, question, dialogs::Buttons::YesNo, this) != dialogs::Answer::Yes)
+            return;
+    }
     ui->ProgressBar1->show();
     ui->ProgressBar1->setValue(5);
     const RegistrationOutcome outcome
@@ -116,6 +127,15 @@ void TFormTerm::SpeedBtnClick()
         ui->ProgressBar1->setValue(0);
         ui->ProgressBar1->hide();
         return;
+    }
+    if (keeps) {
+        data.keptSchedule.keep(keeping.leaving);
+        if (!keeping.oldMonths.isEmpty()
+            && dialogs::message(
+                   dialogs::Kind::Warning, history::dropQuestion(keeping.oldMonths), dialogs::Buttons::YesNo, this)
+                == dialogs::Answer::Yes)
+            data.keptSchedule.dropBefore(history::keptFrom(startupDate_));
+        Q_EMIT tableChanged(); // the journal takes the kept days at once
     }
     ui->Memo1->clearLines();
     for (const QString& line : outcome.lines)

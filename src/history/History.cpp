@@ -3,6 +3,7 @@
 #include "changes/ChangeFile.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
+#include "data/WorkAttributes.h"
 
 namespace history {
 
@@ -40,11 +41,13 @@ QList<KeptDay> leavingDays(const TFormData& data, QDate start)
         const Table& master = schedule.master();
         for (int day = 0; day < schedule.dates().size() && schedule.dates()[day] < start; ++day)
             for (int row = 0; row < schedule.employees(); ++row) {
-                // The master's checks let only entries through that have the change file's form.
+                // The master's checks let only entries through that have the change file's form. A
+                // day without times keeps the code its entry carries, also one the patterns no
+                // longer hold.
                 const daychanges::RosterDay roster = schedule.day(row, day);
                 if (const auto entry = changefile::fileForm(roster.entry))
-                    out.append(
-                        { schedule.dates()[day], row, master.cell(0, row), master.cell(1, row), *entry, roster.code });
+                    out.append({ schedule.dates()[day], row, master.cell(0, row), master.cell(1, row), *entry,
+                        entry->attribute == attributes::kWorkday ? roster.code : entry->pattern });
             }
     }
     return out;

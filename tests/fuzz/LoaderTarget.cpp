@@ -1,5 +1,6 @@
 #include "LoaderTarget.h"
 
+#include "HistoryTarget.h"
 #include "LabourTarget.h"
 #include "PatternsTarget.h"
 #include "RequestsTarget.h"
@@ -12,6 +13,7 @@
 #include "data/ScheduleChecks.h"
 #include "data/Table.h"
 #include "data/Unitdata.h"
+#include "history/HistoryFile.h"
 #include "labour/LabourFile.h"
 #include "patterns/PatternFile.h"
 #include "requests/RequestFile.h"
@@ -136,10 +138,12 @@ QString exerciseLoaderAndChecks(const std::uint8_t* data, std::size_t size)
     fuzzLabour(parts.value(4), holder);
     fuzzRequests(parts.value(5), holder);
     fuzzPatterns(parts.value(7), holder);
+    fuzzHistory(parts.value(8), holder);
     holder.staffTargets = targetfile::read(parts.value(3)).table;
     holder.labourSettings = labourfile::read(parts.value(4)).settings;
     holder.staffRequests = requestfile::read(parts.value(5)).requests;
     holder.shiftPatterns = patternfile::read(parts.value(7)).patterns;
+    holder.keptSchedule = historyfile::read(parts.value(8)).kept;
     fuzzRequestImport(parts.value(6), holder);
     return exerciseViewsAndReports(holder, startup, masterPassed && schedulePassed);
 }

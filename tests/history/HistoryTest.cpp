@@ -77,6 +77,7 @@ struct January : PeriodData {
         data.shiftPatterns = ward;
         data.dayChanges.set("山田", QDate(2027, 1, 25), dayOff("休み"));
         data.dayChanges.set("山田", QDate(2027, 1, 26), shift("16", "30", "9", "00", "870"));
+        data.dayChanges.set("山田", QDate(2027, 1, 27), withPattern(dayOff("公休"), "年"));
         data.dayChanges.set("退職者", QDate(2027, 1, 25), dayOff("休み"));
     }
 };
@@ -99,6 +100,8 @@ TEST(History, TheDaysBeforeANewPeriodAreKeptAsTheyStood)
     EXPECT_EQ(on25[1].wage, QStringLiteral("1100"));
     EXPECT_EQ(on25[1].entry, (DayEntry { "勤務日", "9", "00", "17", "30", "450", false }));
     EXPECT_EQ(data.keptSchedule.on(QDate(2027, 1, 26))[0].code, QStringLiteral("夜"));
+    EXPECT_EQ(data.keptSchedule.on(QDate(2027, 1, 27))[0].code, QStringLiteral("年"))
+        << "a day off keeps the code it carries, though the ward's patterns hold no 年";
 
     // February registered, then a new wage and a new standard week: the kept January stays.
     registerPeriod(data.StringGrid2, QDate(2027, 2, 1), 2);
@@ -108,6 +111,7 @@ TEST(History, TheDaysBeforeANewPeriodAreKeptAsTheyStood)
     const KeptDay kept = historyfile::read(file).kept.on(QDate(2027, 1, 25))[1];
     EXPECT_EQ(kept.wage, QStringLiteral("1100"));
     EXPECT_EQ(kept.entry.startHour, QStringLiteral("9"));
+    EXPECT_EQ(historyfile::read(file).kept, data.keptSchedule);
 
     // The changes of the kept days are their record, not changes apart; a name without a master
     // row still is.
@@ -179,7 +183,7 @@ TEST(History, ARegistrationThatKeepsTheDaysLeavesNoChangeOutside)
 {
     January january;
     TFormData& data = january.data;
-    EXPECT_EQ(changesLeftOut(data, QDate(2027, 2, 1)), 2) << "without the file the days are not kept";
+    EXPECT_EQ(changesLeftOut(data, QDate(2027, 2, 1)), 3) << "without the file the days are not kept";
     QTemporaryDir dir;
     data.loadExtension(dir.path(), TFormData::kHistoryFile);
     EXPECT_EQ(changesLeftOut(data, QDate(2027, 2, 1)), 0);

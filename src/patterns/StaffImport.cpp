@@ -176,19 +176,10 @@ StaffImportPreview parseStaffImport(const QByteArray& csv, const Table& master, 
 
 QString staffImportSummary(const StaffImportPreview& preview)
 {
-    QString encoding;
-    switch (preview.encoding) {
-    case requests::Encoding::Utf8:
-        encoding = QStringLiteral("UTF-8");
-        break;
-    case requests::Encoding::ShiftJis:
-        encoding = QStringLiteral("Shift-JIS");
-        break;
-    }
     return QStringLiteral("登録する従業員：%1 名　登録しない行：%2 件　文字コード：%3")
         .arg(preview.taken.size())
         .arg(preview.refused.size())
-        .arg(encoding);
+        .arg(requests::encodingText(preview.encoding));
 }
 
 QString takenStaffText(const StaffImportRow& row)

@@ -304,6 +304,8 @@ std::variant<std::array<QString, kImportFields.size()>, QString> cellsOf(
     return cells;
 }
 
+} // namespace
+
 QString encodingText(Encoding encoding)
 {
     switch (encoding) {
@@ -316,8 +318,6 @@ QString encodingText(Encoding encoding)
     }
     return {};
 }
-
-} // namespace
 
 bool isNamedColumn(const ImportPreview& preview, int column)
 {

@@ -21,6 +21,8 @@
 namespace requests {
 
 enum class Encoding { Utf8, ShiftJis, Utf16 };
+// "UTF-8", "Shift-JIS", "UTF-16", as the previews name what they read.
+QString encodingText(Encoding encoding);
 
 // A row that will be taken; row counts the file's records from 1, the heading included, as a
 // spreadsheet numbers its rows.

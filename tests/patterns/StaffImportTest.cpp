@@ -97,3 +97,15 @@ TEST(StaffImport, RowsBeyondTheThirtiethEmployeeAreRefused)
     ASSERT_EQ(preview.taken.size(), 1);
     EXPECT_EQ(preview.refused, (QList<RejectedLine> { { 2, "登録できる従業員は30名までです" } }));
 }
+
+// A spreadsheet's "Unicode text": UTF-16 with its byte-order mark, tab-separated, read and named.
+TEST(StaffImport, AUnicodeTextFileIsReadAndNamedUtf16)
+{
+    const QString text
+        = QStringLiteral("氏名\t時給\t月\t火\t水\t木\t金\t土\t日\r\n山田花子\t1100\t日\t日\t夜\t明\t\t公休\t休み\r\n");
+    QByteArray bytes("\xFF\xFE", 2);
+    bytes += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    const patterns::StaffImportPreview preview = patterns::parseStaffImport(bytes, Table { 44, 30 }, wardSet());
+    ASSERT_EQ(preview.taken.size(), 1);
+    EXPECT_EQ(patterns::staffImportSummary(preview), "登録する従業員：1 名　登録しない行：0 件　文字コード：UTF-16");
+}

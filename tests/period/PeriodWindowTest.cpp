@@ -8,6 +8,7 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -104,16 +105,26 @@ TEST_F(PeriodWindowPastMidnight, KeepsTheStartUpDateAndItsWeekdays)
     EXPECT_EQ(schedule.cell(0, 2), QStringLiteral("3")) << "7 May 2024, a Tuesday, whatever the clock says now";
 }
 
-TEST(PeriodWindowAndChanges, AsksBeforeChangesFallOutsideTheNewPeriodAndNoRegistersNothing)
+// The period registered on 7 May runs to 15 June, 山田 has a change on 10 May; the program starts
+// on 20 May.
+void writeMayFiles(const StartDirectory& dir)
 {
-    // The period registered on 7 May runs to 15 June; on 20 May a change of 10 May would fall
-    // outside the new one.
-    StartDirectory dir;
     Table schedule { 40, 5 };
     registerPeriod(schedule, QDate(2024, 5, 7), 1);
     writeFileBytes(dir.file(TFormData::kMasterFile), fileLine(sampleEmployee(QStringLiteral("山田"))));
     writeFileBytes(dir.file(TFormData::kScheduleFile), serializeTable(schedule));
     writeFileBytes(dir.file(TFormData::kChangeFile), sjis(QStringLiteral("山田,2024,5,10,休み,0,00,0,00,0,\r\n")));
+}
+
+TEST(PeriodWindowAndChanges, AsksBeforeChangesFallOutsideTheNewPeriodAndNoRegistersNothing)
+{
+    // On 20 May the change of 10 May would fall outside the new period: the kept days' file cannot
+    // be read (a folder has its name), so 10 May is not kept.
+    StartDirectory dir;
+    writeMayFiles(dir);
+    Table schedule { 40, 5 };
+    registerPeriod(schedule, QDate(2024, 5, 7), 1);
+    ASSERT_TRUE(QDir().mkdir(dir.file(TFormData::kHistoryFile)));
     ProgramRun run(QDate(2024, 5, 20));
     run.startUp();
     ASSERT_EQ(run.forms().FormMain->state(), TFormMain::State::Normal);
@@ -137,14 +148,44 @@ TEST(PeriodWindowAndChanges, AsksBeforeChangesFallOutsideTheNewPeriodAndNoRegist
     EXPECT_TRUE(execute->isEnabled());
 
     run.dialogs().answer(dialogs::Answer::Yes);
+    run.dialogs().answer(dialogs::Answer::Yes); // and to the days not kept
     QTest::mouseClick(execute, Qt::LeftButton);
+    ASSERT_EQ(run.dialogs().shown.size(), messagesBefore + 3);
+    EXPECT_TRUE(run.dialogs().shown.last().text.startsWith(
+        QStringLiteral("▼ 過去の勤務のファイル zelrotandata8.zel を読み込めなかったため，")));
     EXPECT_EQ(table.cell(2, 0), QStringLiteral("20"));
     EXPECT_FALSE(execute->isEnabled());
+    EXPECT_TRUE(run.forms().FormData->keptSchedule.isEmpty());
 
     // The change is outside already: registering again asks nothing.
     term->close();
     open();
     QTest::mouseClick(execute, Qt::LeftButton);
-    EXPECT_EQ(run.dialogs().shown.size(), messagesBefore + 2);
+    EXPECT_EQ(run.dialogs().shown.size(), messagesBefore + 3);
     EXPECT_FALSE(execute->isEnabled()) << "registered";
+}
+
+TEST(PeriodWindowAndChanges, TheDaysBeforeTheNewPeriodAreKeptWithTheirChangesAndSaved)
+{
+    StartDirectory dir;
+    writeMayFiles(dir);
+    ProgramRun run(QDate(2024, 5, 20));
+    run.startUp();
+    ASSERT_EQ(run.forms().FormMain->state(), TFormMain::State::Normal);
+    TFormTerm* term = run.forms().FormTerm;
+    auto* execute = term->findChild<QPushButton*>(QStringLiteral("SpeedBtn"));
+    run.forms().FormMain->handOverTo(term);
+    ASSERT_TRUE(waitFor([&] { return execute->isEnabled(); }));
+    const qsizetype messagesBefore = run.dialogs().shown.size();
+    QTest::mouseClick(execute, Qt::LeftButton);
+    EXPECT_EQ(run.dialogs().shown.size(), messagesBefore) << "nothing falls outside: 7 to 19 May are kept";
+    EXPECT_EQ(run.forms().FormData->StringGrid2.cell(2, 0), QStringLiteral("20"));
+
+    TFormData& data = *run.forms().FormData;
+    ASSERT_EQ(data.keptSchedule.days().size(), 13);
+    EXPECT_EQ(data.keptSchedule.on(QDate(2024, 5, 10)).value(0).entry,
+        (DayEntry { "休み", "0", "00", "0", "00", "0", true }));
+    ASSERT_FALSE(data.saveAll(dir.path()));
+    EXPECT_TRUE(readFileBytes(dir.file(TFormData::kHistoryFile))
+                    .contains(sjis(QStringLiteral("山田,2024,5,10,0,1000,休み,0,00,0,00,0,1,,\r\n"))));
 }

@@ -167,6 +167,7 @@ void writeChartSheet(Sheet& sheet, Formats& formats, const wallchart::Chart& cha
     hoursLook.number = QStringLiteral("[h]:mm");
     lxw_format* hours = formats.of(hoursLook);
     int row = kFirstEmployeeRow;
+    bool withTimes = false; // a day shows its times: the columns are wider than for codes alone
     for (const wallchart::Row& employee : chart.rows) {
         sheet.text(row, 0, employee.name, formats.of({ {}, false, false, false, false }));
         bool twoLines = false;
@@ -189,6 +190,7 @@ void writeChartSheet(Sheet& sheet, Formats& formats, const wallchart::Chart& cha
                 sheet.text(row, patternColumn + p, {}, plain());
         }
         worksheet_set_row(ws, row, twoLines ? 27 : 18, nullptr);
+        withTimes = withTimes || twoLines;
         ++row;
     }
 
@@ -229,7 +231,7 @@ void writeChartSheet(Sheet& sheet, Formats& formats, const wallchart::Chart& cha
 
     worksheet_set_column(ws, 0, 0, 14, nullptr);
     if (days > 0)
-        worksheet_set_column(ws, 1, days, coded ? 4 : 5.5, nullptr);
+        worksheet_set_column(ws, 1, days, withTimes ? 5.5 : 4, nullptr);
     worksheet_set_column(ws, totalColumn, totalColumn + 1, 7, nullptr);
     if (coded)
         worksheet_set_column(ws, patternColumn, patternColumn + chart.patterns.size() - 1, 4, nullptr);

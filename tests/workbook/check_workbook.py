@@ -46,6 +46,8 @@ def main():
         value = heading.value if heading.is_date else from_excel(heading.value)
         assert value.date().isoformat() == day["date"], (value, day["date"])
         assert sheet.cell(HEADING_ROW + 1, 2 + d).value == day["weekday"]
+        shade = heading.fill.fgColor.rgb if heading.fill.fill_type == "solid" else None
+        assert (shade is not None and shade.endswith("E0E0E0")) == day["shaded"], (day, shade)
     assert [sheet.cell(HEADING_ROW, patterns + p).value for p in range(len(chart["codes"]))] == chart["codes"]
 
     for r, row in enumerate(chart["rows"]):

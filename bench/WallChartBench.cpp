@@ -3,9 +3,12 @@
 #include "BenchData.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
+#include "patterns/PatternEdits.h"
+#include "patterns/PatternMatch.h"
 #include "platform/ReportPainter.h"
 #include "support/SampleReports.h"
 #include "wallchart/WallChartPages.h"
+#include "workbook/Workbook.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -63,5 +66,41 @@ void BM_WallChartToPdf(benchmark::State& state)
     }
 }
 BENCHMARK(BM_WallChartToPdf)->Unit(benchmark::kMillisecond);
+
+// The same month in the ward's patterns: every other day a 夜 of one employee, the rest in the
+// standard week's times that name no pattern; the chart with its codes, and the workbook of it.
+struct WardMonth : FullMonth {
+    WardMonth()
+    {
+        data.shiftPatterns.patterns = patterns::starterSet(patterns::Starter::Ward);
+        const DayEntry night = patterns::entryOf(data.shiftPatterns.patterns.at(2));
+        for (int d = 0; d < 40; d += 2)
+            data.dayChanges.set(data.StringGrid1.cell(0, d % 30), kStart.addDays(d), night);
+    }
+};
+
+void BM_WallChartPagesWithPatterns(benchmark::State& state)
+{
+    WardMonth ward;
+    for (auto _ : state) {
+        const wallchart::Chart chart = wallchart::chart(daychanges::EffectiveSchedule(ward.data), ward.extras);
+        benchmark::DoNotOptimize(wallchart::monthPages(chart, wallchart::Paper::A4));
+    }
+}
+BENCHMARK(BM_WallChartPagesWithPatterns)->Unit(benchmark::kMillisecond);
+
+void BM_Workbook(benchmark::State& state)
+{
+    WardMonth ward;
+    for (auto _ : state) {
+        const daychanges::EffectiveSchedule schedule(ward.data);
+        const workbook::Written written
+            = workbook::write(wallchart::chart(schedule, ward.extras), schedule, wallchart::Paper::A4);
+        if (!written.failure.isEmpty())
+            state.SkipWithError("the workbook could not be made");
+        benchmark::DoNotOptimize(written.bytes);
+    }
+}
+BENCHMARK(BM_Workbook)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -133,9 +133,6 @@ DayEntry EffectiveSchedule::entryOn(int row, QDate date) const
     return standardEntry(master_, row, code).value_or(DayEntry {});
 }
 
-namespace {
-
-// The day an entry makes, read once and named by the workplace's patterns.
 RosterDay rosterDayOf(const DayEntry& entry, const patterns::ShiftPatterns& shiftPatterns)
 {
     RosterDay day;
@@ -151,8 +148,6 @@ RosterDay rosterDayOf(const DayEntry& entry, const patterns::ShiftPatterns& shif
     }
     return day;
 }
-
-} // namespace
 
 RosterDay EffectiveSchedule::day(int row, int day) const
 {

@@ -93,6 +93,8 @@ public:
     // by the workplace's shift patterns: a 明け pattern makes a 明け day.
     RosterDay day(int row, int day) const;
     RosterDay dayOn(int row, QDate date) const;
+    // The workplace's shift patterns that name the days.
+    const patterns::ShiftPatterns& shiftPatterns() const { return patterns_; }
     // entry() of every registered employee (outer list, master order) and period day.
     QList<QList<DayEntry>> entries() const;
     // The changes of a date by row; none when the date is not a day of the period.
@@ -126,6 +128,10 @@ private:
     QList<QDate> otherDates_; // the other planned period
     QSet<QString> names_;
 };
+
+// The typed day of an entry, read once and named by the workplace's shift patterns: a 明け pattern
+// makes a 明け day.
+RosterDay rosterDayOf(const DayEntry& entry, const patterns::ShiftPatterns& shiftPatterns);
 
 // Swaps two employees on a period day: each gets the other's entry of that day in effect as a
 // change, in the change file's form.

@@ -185,6 +185,10 @@ TFormChange::TFormChange(Forms& forms)
     const wallchart::MenuItems chart = wallchart::addMenuItems(ui->NReport);
     connect(chart.month, &QAction::triggered, this, guarded([this] { printChart(false); }));
     connect(chart.perEmployee, &QAction::triggered, this, guarded([this] { printChart(true); }));
+    connect(chart.workbook, &QAction::triggered, this, guarded([this] {
+        const daychanges::EffectiveSchedule schedule = this->schedule();
+        wallchart::saveWorkbook(*forms_.Output, schedule, wallchart::extrasOf(*forms_.FormData, schedule), this);
+    }));
     ui->NReport->addSeparator();
     ui->NReport->addActions({ ui->NExport, ui->NExportEach });
     ui->NReport->addSeparator();
@@ -458,7 +462,8 @@ void TFormChange::NWishNoteClick()
 void TFormChange::NWishImportClick()
 {
     const std::optional<QString> fileName = dialogs::openFile(this, QStringLiteral("希望の取り込み"),
-        { QStringLiteral("CSV・テキスト ファイル (*.csv *.txt)"), QStringLiteral("すべてのファイル (*)") }, importFolder_);
+        { QStringLiteral("CSV・テキスト ファイル (*.csv *.txt)"), QStringLiteral("すべてのファイル (*)") },
+        importFolder_);
     if (!fileName)
         return;
     importFolder_ = QFileInfo(*fileName).absolutePath();

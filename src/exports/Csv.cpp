@@ -54,6 +54,15 @@ QString entryText(const DayEntry& entry)
     return entry.startHour + u':' + entry.startMinute + u'～' + entry.endHour + u':' + entry.endMinute;
 }
 
+// entryText() after the code of the pattern the day names: "夜 16:30～9:00"; the pattern's name for
+// one without times: "明 明け".
+QString cellText(const DayEntry& entry, const patterns::Pattern* pattern)
+{
+    if (!pattern)
+        return entryText(entry);
+    return pattern->code + u' ' + (pattern->isWorking() ? entryText(entry) : pattern->name);
+}
+
 } // namespace
 
 QByteArray csv(const PeriodSchedule& period)
@@ -71,7 +80,7 @@ QByteArray csv(const PeriodSchedule& period)
         const auto wage = numbers::parseInt(employee.wage);
         for (int d = 0; d < period.days; ++d) {
             const DayEntry& entry = employee.days.value(d);
-            fields << entryText(entry);
+            fields << cellText(entry, period.pattern(employee.patterns.value(d, -1)));
             if (!daychanges::isWorkingDay(entry))
                 continue;
             ++workers[d];

@@ -11,7 +11,8 @@ namespace exports {
 struct PeriodSchedule;
 
 // A heading row ("氏名" and "M/D（W）" per day), one row per employee (the name, then per day
-// "9:00～17:30" for a working day or the attribute otherwise) and the rows "出勤人数" and "人件費"
+// "9:00～17:30" for a working day or the attribute otherwise, after the code of the pattern the day
+// names: "夜 16:30～9:00", "明 明け") and the rows "出勤人数" and "人件費"
 // with each day's working employees and labour cost; when the period carries the staffing
 // targets' person-hours, the rows "不足人時" and "超過人時" with each day's sums follow. A working
 // day whose times cannot be read shows them as stored, and a day with a pay that cannot be read

@@ -189,6 +189,9 @@ QByteArray icalendar(
             const bool cancelled = !event;
             if (cancelled)
                 event = placed(date, employee.standard.value(d));
+            // A shift of a pattern is named after it first: "夜勤 16:30～9:00 佐藤".
+            const patterns::Pattern* pattern
+                = period.pattern((cancelled ? employee.standardPatterns : employee.patterns).value(d, -1));
             if (!event)
                 continue;
             add(QStringLiteral("BEGIN:VEVENT"));
@@ -196,7 +199,10 @@ QByteArray icalendar(
             add(dtstamp);
             add(QStringLiteral("DTSTART") + timeParameter + event->start);
             add(QStringLiteral("DTEND") + timeParameter + event->end);
-            add(summary);
+            add(pattern && pattern->isWorking() ? QStringLiteral("SUMMARY:")
+                        + escaped(pattern->name + u' ' + patterns::clockText(pattern->start) + u'～'
+                            + patterns::clockText(pattern->end) + u' ' + employee.name)
+                                                : summary);
             auto description = descriptions.constFind(event->netMinutes); // few shifts, many days
             if (description == descriptions.cend())
                 description = descriptions.insert(event->netMinutes,

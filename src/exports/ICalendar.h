@@ -12,7 +12,8 @@ namespace exports {
 
 struct PeriodSchedule;
 
-// One VEVENT per employee and working day: the name as summary, start and end in local time
+// One VEVENT per employee and working day: the name as summary (after the pattern's name and
+// times, "夜勤 16:30～9:00 佐藤", for a shift of one of the workplace's patterns), start and end in local time
 // (a shift whose end hour lies before its start hour ends the next day), the net working minutes
 // as description, and a UID made of the name (with the master row's place among the rows of that
 // name from the second on) and the date, so that importing a later export again replaces each

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "changes/DayEntry.h"
+#include "patterns/ShiftPatterns.h"
 #include "targets/TargetLines.h"
 
 #include <QDate>
@@ -26,6 +27,10 @@ struct EmployeeDays {
     QList<DayEntry> days; // one entry per period day
     // The standard week's entry of each period day; none when the standard week is not known.
     QList<DayEntry> standard;
+    // The position in PeriodSchedule::patterns of the pattern each day's entry and standard entry
+    // name; −1 or none for no pattern.
+    QList<int> patterns {};
+    QList<int> standardPatterns {};
 };
 
 struct PeriodSchedule {
@@ -34,13 +39,20 @@ struct PeriodSchedule {
     QList<EmployeeDays> employees;
     // The person-hours short and over on each period day; none when the shop has no targets.
     std::optional<QList<targets::PersonHours>> staffing;
+    // The workplace's shift patterns; none: the exports write times only.
+    QList<patterns::Pattern> patterns {};
 
     QDate date(int day) const { return first.addDays(day); }
+    // The pattern at a position of patterns; null for −1 or any other position.
+    const patterns::Pattern* pattern(int position) const
+    {
+        return position >= 0 && position < patterns.size() ? &patterns[position] : nullptr;
+    }
 };
 
 // The registered period with every registered employee and each day's effective entry (the day
-// change when there is one, else the standard week) and standard entry. A header that cannot be
-// read as a start date and a length of 1 to 40 days gives a period without days.
+// change when there is one, else the standard week) and standard entry, with the patterns they name. A header that
+// cannot be read as a start date and a length of 1 to 40 days gives a period without days.
 PeriodSchedule periodSchedule(const daychanges::EffectiveSchedule& schedule);
 
 // The period chosen, as the exports write it: the schedule of the data holder's tables and day

@@ -22,6 +22,17 @@ void place(const Band& band, qreal y, Page& page)
 
 } // namespace
 
+bool isDark(const QString& colour)
+{
+    bool ok = false;
+    const uint rgb = colour.mid(1).toUInt(&ok, 16);
+    if (!ok || colour.size() != 7 || !colour.startsWith(u'#'))
+        return false;
+    // The weights of Qt's qGray(), so that a printer's grey and this rule agree.
+    const uint grey = (((rgb >> 16) & 0xFF) * 11 + ((rgb >> 8) & 0xFF) * 16 + (rgb & 0xFF) * 5) / 32;
+    return grey < 128;
+}
+
 qreal PageSetup::printableWidth() const
 {
     return designPixels(paperWidthMm - 2 * marginMm);
@@ -65,7 +76,7 @@ QList<Page> BandReport::run()
     const qreal bottom = page.printableHeight();
     qreal y = 0;
     const auto newPage = [&] {
-        pages.append(Page { static_cast<int>(pages.size()) + 1, {}, {}, {} });
+        pages.append(Page { static_cast<int>(pages.size()) + 1, {}, {}, {}, {} });
         pageNumber_ = pages.size();
         y = 0;
     };

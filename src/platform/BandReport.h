@@ -39,6 +39,8 @@ struct FieldStyle {
     bool shrinkToFit = false;
     // The smallest size a shrinking text takes; a text still too wide there prints condensed.
     qreal minPointSize = 1;
+    // White instead of black, for a text on a dark fill; printed in black and white it is black.
+    bool lightText = false;
 };
 
 // A text field of a band; its text is asked for each time the band prints.
@@ -65,11 +67,22 @@ struct PrintedField {
     FieldStyle style;
 };
 
+// A coloured background ("#RRGGBB") over the shades, under the rules and fields; printed in black and white it is
+// a light grey as light as the colour is among the greys it may take.
+struct Fill {
+    QRectF rect;
+    QString colour;
+};
+
+// Whether a colour "#RRGGBB" is dark enough that a white text reads better on it than a black one.
+bool isDark(const QString& colour);
+
 struct Page {
     int number = 0;
     QList<PrintedField> fields;
     QList<QLineF> rules;
     QList<QRectF> shades; // light grey backgrounds under the rules and fields
+    QList<Fill> fills; // over the shades
 
     // The first field of that name on the page, or null.
     const PrintedField* field(const QString& name) const;

@@ -123,8 +123,8 @@ template <typename T> std::optional<T> next(QList<std::optional<T>>& queue)
 }
 } // namespace
 
-std::optional<SaveChoice> saveFile(
-    QWidget* parent, const QString& title, const QStringList& filters, const QString& folder, int typeIndex)
+std::optional<SaveChoice> saveFile(QWidget* parent, const QString& title, const QStringList& filters,
+    const QString& folder, int typeIndex, const QString& fileName)
 {
     if (g_script) {
         g_script->dialogsShown << QStringLiteral("save");
@@ -132,6 +132,7 @@ std::optional<SaveChoice> saveFile(
         g_script->saveFilters = filters;
         g_script->saveFolder = folder;
         g_script->saveType = typeIndex;
+        g_script->saveName = fileName;
         return next(g_script->saves_);
     }
     QFileDialog dialog(parent, title);
@@ -141,6 +142,8 @@ std::optional<SaveChoice> saveFile(
         dialog.setDirectory(folder);
     if (typeIndex >= 1 && typeIndex <= filters.size())
         dialog.selectNameFilter(filters[typeIndex - 1]);
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
     // The caller appends the extension and asks before replacing the file it really writes.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -38,9 +38,10 @@ struct SaveChoice {
 };
 
 // The modal standard dialogs. Each returns nothing when the user cancels.
-// The save dialog opens in folder (the current folder when empty) with file type typeIndex.
-std::optional<SaveChoice> saveFile(
-    QWidget* parent, const QString& title, const QStringList& filters, const QString& folder = {}, int typeIndex = 1);
+// The save dialog opens in folder (the current folder when empty) with file type typeIndex, and
+// offers fileName when one is given.
+std::optional<SaveChoice> saveFile(QWidget* parent, const QString& title, const QStringList& filters,
+    const QString& folder = {}, int typeIndex = 1, const QString& fileName = {});
 // The folder dialog: an existing folder, opening in folder (the current folder when empty).
 std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& folder = {});
 // The open dialog: an existing file of one of the filters, opening in folder (the current folder
@@ -89,11 +90,13 @@ public:
     QStringList saveFilters;
     QString saveFolder;
     int saveType = 0;
+    QString saveName; // the file name the last save dialog offered
     QStringList texts() const;
 
 private:
     friend Answer message(Kind, const QString&, Buttons, QWidget*);
-    friend std::optional<SaveChoice> saveFile(QWidget*, const QString&, const QStringList&, const QString&, int);
+    friend std::optional<SaveChoice> saveFile(
+        QWidget*, const QString&, const QStringList&, const QString&, int, const QString&);
     friend std::optional<QString> chooseFolder(QWidget*, const QString&, const QString&);
     friend std::optional<QString> openFile(QWidget*, const QString&, const QStringList&, const QString&);
     friend std::optional<QColor> color(QWidget*, const QColor&);

@@ -21,6 +21,17 @@ QRectF onDevice(const QRectF& r, qreal sx, qreal sy)
     return QRectF(r.x() * sx, r.y() * sy, r.width() * sx, r.height() * sy);
 }
 
+// A fill's colour; printed in black and white a light grey from 176 to 240, lighter for a lighter
+// colour, so that black text reads on every fill.
+QColor fillColour(const QString& colour, bool monochrome)
+{
+    const QColor c(colour);
+    if (!monochrome)
+        return c;
+    const int grey = 176 + qGray(c.rgb()) * 64 / 255;
+    return QColor(grey, grey, grey);
+}
+
 } // namespace
 
 QFont fieldFont(const FieldStyle& style)
@@ -80,19 +91,25 @@ bool paint(const QList<Page>& pages, QPagedPaintDevice& device)
         return false;
     const qreal sx = device.logicalDpiX() / kDesignDpi;
     const qreal sy = device.logicalDpiY() / kDesignDpi;
-    painter.setPen(QPen(Qt::black, 0.5 * device.logicalDpiY() / 72.0)); // half-point rules
+    const QPen rulePen(Qt::black, 0.5 * device.logicalDpiY() / 72.0); // half-point rules
     const QColor shade(224, 224, 224); // light enough for black text, printed as a fine screen
+    const auto* printer = dynamic_cast<const QPrinter*>(&device);
+    const bool monochrome = printer && printer->colorMode() == QPrinter::GrayScale;
     for (const Page& page : pages) {
         if (page.number > 1 && !device.newPage())
             return false;
         for (const QRectF& r : page.shades)
             painter.fillRect(onDevice(r, sx, sy), shade);
+        for (const Fill& fill : page.fills)
+            painter.fillRect(onDevice(fill.rect, sx, sy), fillColour(fill.colour, monochrome));
+        painter.setPen(rulePen);
         for (const QLineF& rule : page.rules)
             painter.drawLine(QLineF(rule.x1() * sx, rule.y1() * sy, rule.x2() * sx, rule.y2() * sy));
         for (const PrintedField& field : page.fields) {
             if (field.text.isEmpty())
                 continue;
             painter.setFont(printedFont(field, device));
+            painter.setPen(field.style.lightText && !monochrome ? Qt::white : Qt::black);
             painter.drawText(onDevice(field.rect, sx, sy),
                 int(field.style.alignment) | Qt::TextSingleLine | Qt::TextDontClip, field.text);
         }

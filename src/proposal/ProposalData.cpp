@@ -202,7 +202,7 @@ Figures figuresOf(const TFormData& data, PeriodChoice choice)
         for (int day = 0; day < schedule.days(); ++day) {
             const auto wish = data.staffRequests.find(name, schedule.dates()[day]);
             if (wish && wish->kind == requests::Kind::WantsWork
-                && !requests::honoured(wish->kind, schedule.entry(row, day)))
+                && !requests::honoured(wish->kind, schedule.day(row, day)))
                 ++figures.unhonouredWishes;
         }
     }

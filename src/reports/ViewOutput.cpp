@@ -74,15 +74,20 @@ std::optional<QString> writeAtomically(const QString& path, const QByteArray& by
     return std::nullopt;
 }
 
+// Tells that the file was not saved, with its name and the reason.
+void tellFailure(const QString& path, const QString& reason, QWidget* parent)
+{
+    dialogs::message(dialogs::Kind::Error,
+        kSaveFailed + QStringLiteral("\r\n\r\n■ ") + QFileInfo(path).fileName() + QStringLiteral("\r\n▽ ") + reason,
+        dialogs::Buttons::Ok, parent);
+}
+
 // Writes the file; a failure is told with the file's name and the reason.
 bool writeOrTell(const QString& path, const QByteArray& bytes, QWidget* parent)
 {
     const std::optional<QString> failure = writeAtomically(path, bytes);
     if (failure)
-        dialogs::message(dialogs::Kind::Error,
-            kSaveFailed + QStringLiteral("\r\n\r\n■ ") + QFileInfo(path).fileName() + QStringLiteral("\r\n▽ ")
-                + *failure,
-            dialogs::Buttons::Ok, parent);
+        tellFailure(path, *failure, parent);
     return !failure;
 }
 
@@ -106,7 +111,7 @@ void ViewOutput::saveText(QWidget* parent, const QTextEdit& view)
     save(parent, QStringLiteral("ZEL Rotan File Save"),
         { { QStringLiteral("リッチ テキスト形式 (*.rtf)"), QStringLiteral(".RTF") },
             { QStringLiteral("MS-Word ファイル (*.doc)"), QStringLiteral(".DOC") } },
-        saveType_, [&view](int) { return rtf::document(linesOf(view), styleOf(view)); });
+        saveType_, {}, [&view](int, QString&) { return rtf::document(linesOf(view), styleOf(view)); });
 }
 
 void ViewOutput::saveExport(QWidget* parent, const exports::PeriodSchedule& period)
@@ -114,7 +119,7 @@ void ViewOutput::saveExport(QWidget* parent, const exports::PeriodSchedule& peri
     save(parent, QStringLiteral("勤務スケジュールのエクスポート"),
         { { QStringLiteral("CSV (*.csv)"), QStringLiteral(".csv") },
             { QStringLiteral("iCalendar (*.ics)"), QStringLiteral(".ics") } },
-        exportType_, [&period](int type) {
+        exportType_, {}, [&period](int type, QString&) {
             return type == 1 ? exports::csv(period)
                              : exports::icalendar(period, QTimeZone::systemTimeZone(), clock_::now());
         });
@@ -143,13 +148,23 @@ void ViewOutput::saveExportPerEmployee(QWidget* parent, const exports::PeriodSch
     }
 }
 
+void ViewOutput::saveWorkbook(
+    QWidget* parent, const QString& fileName, const std::function<QByteArray(QString& failure)>& make)
+{
+    int type = 1;
+    save(parent, QStringLiteral("Excel に書き出す"),
+        { { QStringLiteral("Excel ブック (*.xlsx)"), QStringLiteral(".xlsx") } }, type, fileName,
+        [&make](int, QString& failure) { return make(failure); });
+}
+
 void ViewOutput::save(QWidget* parent, const QString& title, const QList<FileType>& types, int& lastType,
-    const std::function<QByteArray(int type)>& bytesOf)
+    const QString& fileName, const std::function<QByteArray(int type, QString& failure)>& bytesOf)
 {
     QStringList filters;
     for (const FileType& type : types)
         filters << type.filter;
-    const std::optional<dialogs::SaveChoice> choice = dialogs::saveFile(parent, title, filters, saveFolder_, lastType);
+    const std::optional<dialogs::SaveChoice> choice
+        = dialogs::saveFile(parent, title, filters, saveFolder_, lastType, fileName);
     if (!choice)
         return;
     // The dialogs of the run share their folder: the next save starts where this one ended.
@@ -163,7 +178,12 @@ void ViewOutput::save(QWidget* parent, const QString& title, const QList<FileTyp
     // The dialog does not ask before replacing: the name it confirms may lack the extension.
     if (!dialogs::confirmReplace(path, parent))
         return;
-    writeOrTell(path, bytesOf(choice->typeIndex), parent);
+    QString failure;
+    const QByteArray bytes = bytesOf(choice->typeIndex, failure);
+    if (!failure.isEmpty())
+        tellFailure(path, failure, parent);
+    else
+        writeOrTell(path, bytes, parent);
 }
 
 void ViewOutput::printerSetup(QWidget* parent)

@@ -37,6 +37,12 @@ public:
     // with the reason and the rest are not written.
     void saveExportPerEmployee(QWidget* parent, const exports::PeriodSchedule& period);
 
+    // Saves an Excel workbook, made by make once a file is chosen, with the same extension rule,
+    // question and atomic write as saveText; the dialog offers fileName. A workbook that cannot be
+    // made is told with the reason, and nothing is written.
+    void saveWorkbook(
+        QWidget* parent, const QString& fileName, const std::function<QByteArray(QString& failure)>& make);
+
     // Runs the printer setup dialog; a confirmation sets the printer chosen flag.
     void printerSetup(QWidget* parent);
 
@@ -50,10 +56,11 @@ private:
         QString filter;
         QString extension;
     };
-    // Runs a save dialog of types and, when it is confirmed, writes bytesOf(chosen type index)
-    // to the name chosen with the type's extension.
+    // Runs a save dialog of types offering fileName and, when it is confirmed, writes
+    // bytesOf(chosen type index) to the name chosen with the type's extension, unless bytesOf
+    // gives a failure, which is told instead.
     void save(QWidget* parent, const QString& title, const QList<FileType>& types, int& lastType,
-        const std::function<QByteArray(int type)>& bytesOf);
+        const QString& fileName, const std::function<QByteArray(int type, QString& failure)>& bytesOf);
 
     QPrinter printer_;
     bool printerChosen_ = false;

@@ -1,6 +1,5 @@
 #include "requests/RequestView.h"
 
-#include "changes/DayShift.h"
 #include "changes/DayText.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Table.h"
@@ -19,19 +18,22 @@ QSet<QString> registeredNames(const daychanges::EffectiveSchedule& schedule)
     return names;
 }
 
-// The effective entry as the report names it: the times of a working day, else the attribute.
-QString entryText(const DayEntry& entry)
+// The day as the report names it: the times of a working day, "明け", else the attribute.
+QString entryText(const daychanges::RosterDay& day)
 {
-    if (!daychanges::isWorkingDay(entry))
+    if (day.kind == daychanges::DayKind::Ake)
+        return QStringLiteral("明け");
+    const DayEntry& entry = day.entry;
+    if (!day.working())
         return entry.attribute;
     return entry.startHour + u':' + entry.startMinute + u'～' + entry.endHour + u':' + entry.endMinute;
 }
 
 } // namespace
 
-bool honoured(Kind kind, const DayEntry& entry)
+bool honoured(Kind kind, const daychanges::RosterDay& day)
 {
-    return daychanges::isWorkingDay(entry) == (kind == Kind::WantsWork);
+    return kind == Kind::WantsWork ? day.working() : day.off();
 }
 
 QString wishText(const Wish& wish)
@@ -50,7 +52,7 @@ std::optional<CellWish> cellWish(
     const auto wish = requests.find(schedule.master().cell(0, row), schedule.dates()[day]);
     if (!wish)
         return std::nullopt;
-    return CellWish { *wish, !honoured(wish->kind, schedule.entry(row, day)) };
+    return CellWish { *wish, !honoured(wish->kind, schedule.day(row, day)) };
 }
 
 QString markText(const CellWish& cell)
@@ -110,7 +112,7 @@ QStringList reportLines(const daychanges::EffectiveSchedule& schedule, const Req
             if (!wish)
                 continue;
             ++count;
-            const DayEntry entry = schedule.entry(row, day);
+            const daychanges::RosterDay entry = schedule.day(row, day);
             if (honoured(wish->kind, entry))
                 continue;
             // One arg() call: a text that holds "%1" is not taken for a place to fill.

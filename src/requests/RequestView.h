@@ -1,6 +1,6 @@
 #pragma once
 
-#include "changes/DayEntry.h"
+#include "changes/RosterDay.h"
 #include "requests/Requests.h"
 
 #include <QList>
@@ -18,9 +18,9 @@ class EffectiveSchedule;
 // changes the requests.
 namespace requests {
 
-// A wish is honoured when the effective entry is a day off (any attribute but "勤務日") for
-// "希望休" and "出勤不可", and a working day for "出勤希望".
-bool honoured(Kind kind, const DayEntry& entry);
+// A wish is honoured when the day is a day off (any attribute but "勤務日", and not 明け, the
+// morning after a night) for "希望休" and "出勤不可", and a working day for "出勤希望".
+bool honoured(Kind kind, const daychanges::RosterDay& day);
 
 // "希望：" + kind, with "（" + note + "）" when there is a note.
 QString wishText(const Wish& wish);

@@ -32,17 +32,22 @@ TFormSchedu::TFormSchedu(Forms& forms)
     const wallchart::MenuItems chart = wallchart::addMenuItems(ui->NAction);
     const QList<QAction*> items = ui->NAction->actions();
     QAction* separator = items.at(items.indexOf(ui->N1) - 1);
-    for (QAction* item : { chart.month, chart.perEmployee }) {
+    for (QAction* item : { chart.month, chart.perEmployee, chart.workbook }) {
         item->setEnabled(false);
         ui->NAction->removeAction(item);
         ui->NAction->insertAction(separator, item);
     }
-    attach({ ui->RichEdit1, ui->CGauge1, ui->Panel2, ui->ProgressBar1, ui->Panel1, ui->NAction, ui->NPrnSet,
-        ui->NPrnOut, ui->N1, ui->N12, { ui->NExport, ui->NExportEach, chart.month, chart.perEmployee } });
+    attach(
+        { ui->RichEdit1, ui->CGauge1, ui->Panel2, ui->ProgressBar1, ui->Panel1, ui->NAction, ui->NPrnSet, ui->NPrnOut,
+            ui->N1, ui->N12, { ui->NExport, ui->NExportEach, chart.month, chart.perEmployee, chart.workbook } });
     connect(ui->NExport, &QAction::triggered, this, &TFormSchedu::NExportClick);
     connect(ui->NExportEach, &QAction::triggered, this, &TFormSchedu::NExportEachClick);
     connect(chart.month, &QAction::triggered, this, [this] { printWallChart(false); });
     connect(chart.perEmployee, &QAction::triggered, this, [this] { printWallChart(true); });
+    connect(chart.workbook, &QAction::triggered, this, [this] {
+        const daychanges::EffectiveSchedule schedule(*forms_.FormData, outputPeriod_->choice());
+        wallchart::saveWorkbook(*forms_.Output, schedule, wallchart::extrasOf(*forms_.FormData, schedule), this);
+    });
     outputPeriod_ = new PeriodChooser(*forms_.FormData, ui->NPeriod, ui->ComboPeriod, ui->LabelPeriod);
     ui->ComboPeriod->setAccessibleName(ui->LabelOutput->text().chopped(1));
     attachFormetry(this);

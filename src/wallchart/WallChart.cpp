@@ -5,6 +5,7 @@
 #include "data/Table.h"
 #include "data/Unitdata.h"
 #include "data/WorkAttributes.h"
+#include "patterns/ShiftPatterns.h"
 #include "platform/Clock.h"
 #include "requests/RequestView.h"
 #include "targets/Holidays.h"
@@ -33,6 +34,24 @@ QString requestLine(const StaffRequest& request)
     if (!request.note.isEmpty())
         line += QStringLiteral("（") + request.note + QStringLiteral("）");
     return line + (request.honoured ? QStringLiteral("　⇒ 〇 希望どおり") : QStringLiteral("　⇒ × 希望に添えず"));
+}
+
+// A cell's times on one line, or its attribute.
+QString timesLine(const Cell& cell)
+{
+    switch (cell.kind) {
+    case CellKind::Work:
+        return cell.bottom.isEmpty() ? attributes::kWorkday : cell.top + u'～' + cell.bottom;
+    case CellKind::RegularDayOff:
+        return attributes::kRegularDayOff;
+    case CellKind::DayOfRest:
+        return attributes::kDayOfRest;
+    case CellKind::Other:
+        return attributes::kOther;
+    case CellKind::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace
@@ -73,21 +92,42 @@ Cell cellOf(const DayEntry& entry)
     return cell;
 }
 
+Cell cellOf(const daychanges::RosterDay& day, const patterns::ShiftPatterns& shiftPatterns)
+{
+    Cell cell = cellOf(day.entry);
+    if (day.pattern >= 0) {
+        const patterns::Pattern& pattern = shiftPatterns.patterns.at(day.pattern);
+        cell.code = pattern.code;
+        cell.patternName = pattern.name;
+        cell.colour = pattern.colour;
+    }
+    return cell;
+}
+
 QString dayLine(const Cell& cell)
 {
-    switch (cell.kind) {
-    case CellKind::Work:
-        return cell.bottom.isEmpty() ? attributes::kWorkday : cell.top + u'～' + cell.bottom;
-    case CellKind::RegularDayOff:
-        return attributes::kRegularDayOff;
-    case CellKind::DayOfRest:
-        return attributes::kDayOfRest;
-    case CellKind::Other:
-        return attributes::kOther;
-    case CellKind::None:
-        break;
-    }
-    return {};
+    if (!cell.code.isEmpty())
+        return cell.code + u' ' + (cell.kind == CellKind::Work ? timesLine(cell) : cell.patternName);
+    return timesLine(cell);
+}
+
+QString legendText(const patterns::Pattern& pattern)
+{
+    if (!pattern.isWorking())
+        return pattern.code + u' ' + pattern.name;
+    QString text = pattern.code + u' ' + patterns::clockText(pattern.start) + u'～' + patterns::clockText(pattern.end);
+    if (!pattern.follow.isEmpty())
+        text += QStringLiteral(" → ") + pattern.follow;
+    return text;
+}
+
+QString patternTotals(const Chart& chart, const Row& row)
+{
+    QStringList totals;
+    for (int p = 0; p < row.patternDays.size(); ++p)
+        if (row.patternDays[p] > 0)
+            totals << chart.patterns.at(p).code + u' ' + QString::number(row.patternDays[p]);
+    return totals.join(u'　');
 }
 
 Chart chart(const daychanges::EffectiveSchedule& schedule, const Extras& extras)
@@ -122,25 +162,47 @@ Chart chart(const daychanges::EffectiveSchedule& schedule, const Extras& extras)
         day.shaded = code == 1 || code == 7 || day.holiday;
     }
 
+    const patterns::ShiftPatterns& shiftPatterns = schedule.shiftPatterns();
+    chart.patterns = shiftPatterns.patterns;
+    QList<int> countOf(chart.patterns.size(), -1); // a working pattern's place in patternCounts
+    for (int p = 0; p < chart.patterns.size(); ++p) {
+        chart.legend << legendText(chart.patterns[p]);
+        if (chart.patterns[p].isWorking()) {
+            countOf[p] = static_cast<int>(chart.patternCounts.size());
+            chart.patternCounts.append({ chart.patterns[p].code, QList<int>(dates.size(), 0), 0 });
+        }
+    }
+
     chart.headCount = QList<int>(dates.size(), 0);
     for (int r = 0; r < schedule.employees(); ++r) {
         Row& row = chart.rows.emplaceBack();
         row.name = schedule.master().cell(0, r);
+        row.patternDays = QList<int>(chart.patterns.size(), 0);
         for (int d = 0; d < dates.size(); ++d) {
-            const DayEntry entry = schedule.entry(r, d);
-            row.cells.append(cellOf(entry));
-            if (!daychanges::isWorkingDay(entry))
+            const daychanges::RosterDay day = schedule.day(r, d);
+            row.cells.append(cellOf(day, shiftPatterns));
+            if (day.pattern >= 0) {
+                ++row.patternDays[day.pattern];
+                if (const int c = countOf[day.pattern]; c >= 0) {
+                    ++chart.patternCounts[c].days[d];
+                    ++chart.patternCounts[c].total;
+                }
+            }
+            if (!day.working())
                 continue;
             ++row.workingDays;
             ++chart.headCount[d];
             // A working day whose times cannot be read counts as a day without hours.
-            if (const auto shift = daychanges::shiftOf(entry))
-                row.netMinutes += shift->netMinutes;
+            if (day.shift)
+                row.netMinutes += day.shift->netMinutes;
         }
         for (int d = 0; d < dates.size(); ++d) {
             if (const auto change = schedule.change(r, d))
                 row.changes << QStringLiteral("　") + shortDate(dates[d]) + QStringLiteral("　")
-                        + dayLine(cellOf(schedule.standard(r, d))) + QStringLiteral(" ⇒ ") + dayLine(cellOf(*change));
+                        + dayLine(
+                            cellOf(daychanges::rosterDayOf(schedule.standard(r, d), shiftPatterns), shiftPatterns))
+                        + QStringLiteral(" ⇒ ")
+                        + dayLine(cellOf(daychanges::rosterDayOf(*change, shiftPatterns), shiftPatterns));
         }
         if (extras.requests)
             for (const StaffRequest& request : extras.requests->value(r))
@@ -168,7 +230,7 @@ Extras extrasOf(const TFormData& data, const daychanges::EffectiveSchedule& sche
         for (int day = 0; day < schedule.days(); ++day)
             if (const auto wish = data.staffRequests.find(name, schedule.dates()[day]))
                 wishes << StaffRequest { schedule.dates()[day], requests::kindText(wish->kind), wish->note,
-                    requests::honoured(wish->kind, schedule.entry(row, day)) };
+                    requests::honoured(wish->kind, schedule.day(row, day)) };
     }
     return extras;
 }

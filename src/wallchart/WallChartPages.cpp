@@ -45,11 +45,11 @@ public:
         page.number = static_cast<int>(pages_.size());
     }
     void text(const char* name, const QRectF& r, qreal points, Qt::Alignment alignment, const QString& text,
-        bool bold = false)
+        bool bold = false, bool light = false)
     {
         if (text.isEmpty())
             return;
-        const report::FieldStyle style { points * scale_, bold, alignment, true, kSmallest * scale_ };
+        const report::FieldStyle style { points * scale_, bold, alignment, true, kSmallest * scale_, light };
         pages_.last().fields.append({ QLatin1String(name), scaled(r), text, style });
     }
     void line(qreal x1, qreal y1, qreal x2, qreal y2)
@@ -64,6 +64,7 @@ public:
         line(r.right(), r.top(), r.right(), r.bottom());
     }
     void shade(const QRectF& r) { pages_.last().shades.append(scaled(r)); }
+    void fill(const QRectF& r, const QString& colour) { pages_.last().fills.append({ scaled(r), colour }); }
 
 private:
     QRectF scaled(const QRectF& r) const { return QRectF(r.topLeft() * scale_, r.size() * scale_); }
@@ -96,10 +97,14 @@ QList<report::Page> numbered(QList<report::Page> pages)
 
 // A cell's start over its end, or its one text in the middle, a little larger; the texts keep
 // clear of the grid lines beside them.
+// A day of a pattern shows its code on its colour instead.
 void addCell(Sheet& sheet, const QRectF& cellRect, const Cell& cell, qreal points)
 {
     const QRectF r = cellRect.adjusted(kCellPadding, 0, -kCellPadding, 0);
-    if (cell.bottom.isEmpty()) {
+    if (!cell.code.isEmpty()) {
+        sheet.fill(cellRect, cell.colour);
+        sheet.text("code", r, std::min(points * 1.4, 12.0), kCentre, cell.code, true, report::isDark(cell.colour));
+    } else if (cell.bottom.isEmpty()) {
         sheet.text("cell", r, points * 1.15, kCentre, cell.top);
     } else {
         // Two lines close together about the middle; the ink of a line sits below the middle of
@@ -135,9 +140,14 @@ qreal MonthGrid::totalLeft() const
     return dayLeft(days);
 }
 
+qreal MonthGrid::patternLeft(int pattern) const
+{
+    return totalLeft() + totalWidth + pattern * patternWidth;
+}
+
 qreal MonthGrid::right() const
 {
-    return totalLeft() + totalWidth;
+    return patternLeft(patternColumns);
 }
 
 qreal MonthGrid::rowTop(int row) const
@@ -163,14 +173,18 @@ MonthGrid monthGrid(const Chart& chart, Paper paper)
     g.top = kHeadingHeight;
     g.days = static_cast<int>(chart.days.size());
     g.rows = static_cast<int>(chart.rows.size());
-    g.footRows = chart.shortHours ? 2 : 1;
+    g.footRows = 1 + static_cast<int>(chart.patternCounts.size()) + (chart.shortHours ? 1 : 0);
+    g.patternColumns = static_cast<int>(chart.patterns.size());
     // The longest name, 12 full-width characters, fits at 6 points.
     g.nameWidth = 102;
     g.totalWidth = 34;
-    g.dayWidth = (kWidth - g.nameWidth - g.totalWidth) / std::max(1, g.days);
+    g.patternWidth = 15;
+    g.dayWidth = (kWidth - g.nameWidth - g.totalWidth - g.patternColumns * g.patternWidth) / std::max(1, g.days);
     g.headingHeight = 36;
     g.footRowHeight = 14;
-    const qreal room = kHeight - g.top - g.headingHeight - g.footRows * g.footRowHeight;
+    // The legend of the patterns takes a line under the grid.
+    const qreal legend = chart.legend.isEmpty() ? 0 : kLineHeight + 4;
+    const qreal room = kHeight - g.top - g.headingHeight - g.footRows * g.footRowHeight - legend;
     g.rowHeight = std::min<qreal>(32, room / std::max(1, g.rows));
     return g;
 }
@@ -204,6 +218,9 @@ QList<report::Page> monthPages(const Chart& chart, Paper paper)
         QStringLiteral("日数"));
     sheet.text("totalHeading", QRectF(g.totalLeft(), top + g.headingHeight / 2, g.totalWidth, g.headingHeight / 2), 7,
         kCentre, QStringLiteral("時間"));
+    for (int p = 0; p < g.patternColumns; ++p)
+        sheet.text("patternHeading", QRectF(g.patternLeft(p), top, g.patternWidth, g.headingHeight), 7, kCentre,
+            chart.patterns[p].code);
     for (int d = 0; d < g.days; ++d) {
         const Day& day = chart.days[d];
         const qreal x = g.dayLeft(d);
@@ -222,6 +239,10 @@ QList<report::Page> monthPages(const Chart& chart, Paper paper)
         addCell(sheet, QRectF(g.totalLeft(), y, g.totalWidth, g.rowHeight),
             { CellKind::Work, QStringLiteral("%1日").arg(row.workingDays), durationText(row.netMinutes), false },
             timePoints);
+        for (int p = 0; p < g.patternColumns; ++p)
+            if (const int days = row.patternDays.value(p); days > 0)
+                sheet.text("patternDays", QRectF(g.patternLeft(p), y, g.patternWidth, g.rowHeight), timePoints, kCentre,
+                    QString::number(days));
     }
 
     // "出勤" and "不足", with their totals over the period.
@@ -241,6 +262,13 @@ QList<report::Page> monthPages(const Chart& chart, Paper paper)
         personDays += n;
     }
     addFootRow(g.rows, QStringLiteral("出勤"), counts, QStringLiteral("%1日").arg(personDays));
+    int footRow = g.rows + 1;
+    for (const PatternCount& pattern : chart.patternCounts) {
+        QStringList texts;
+        for (int n : pattern.days)
+            texts << QString::number(n);
+        addFootRow(footRow++, pattern.code, texts, QStringLiteral("%1日").arg(pattern.total));
+    }
     if (chart.shortHours) {
         QStringList shortTexts;
         int shortTotal = 0;
@@ -249,7 +277,7 @@ QList<report::Page> monthPages(const Chart& chart, Paper paper)
             shortTexts << (hours > 0 ? QString::number(hours) : QString());
             shortTotal += hours;
         }
-        addFootRow(g.rows + 1, QStringLiteral("不足"), shortTexts, QString::number(shortTotal));
+        addFootRow(footRow, QStringLiteral("不足"), shortTexts, QString::number(shortTotal));
     }
 
     // Thin grid lines; a month's first day has a second line before it.
@@ -258,9 +286,11 @@ QList<report::Page> monthPages(const Chart& chart, Paper paper)
     sheet.line(0, top, g.right(), top);
     sheet.line(g.nameWidth, top + 13, g.totalLeft(), top + 13);
     sheet.line(g.nameWidth, top + 25, g.totalLeft(), top + 25);
-    sheet.line(g.totalLeft(), top + g.headingHeight / 2, g.right(), top + g.headingHeight / 2);
+    sheet.line(g.totalLeft(), top + g.headingHeight / 2, g.patternLeft(0), top + g.headingHeight / 2);
     for (int d = 0; d <= g.days; ++d)
         sheet.line(g.dayLeft(d), top, g.dayLeft(d), bottom);
+    for (int p = 0; p < g.patternColumns; ++p)
+        sheet.line(g.patternLeft(p), top, g.patternLeft(p), bottom);
     for (qreal x : { qreal(0), g.right() })
         sheet.line(x, top, x, bottom);
     for (int d = 1; d < g.days; ++d)
@@ -272,6 +302,11 @@ QList<report::Page> monthPages(const Chart& chart, Paper paper)
     while (!lines.isEmpty() && lines.first().isEmpty())
         lines.removeFirst();
     qreal y = bottom + 6;
+    if (!chart.legend.isEmpty()) {
+        sheet.text("patternLegend", QRectF(0, y, kWidth, kLineHeight), 7.5, kLeft,
+            QStringLiteral("凡例　") + chart.legend.join(QStringLiteral("　")));
+        y += kLineHeight + 4;
+    }
     if (y + lines.size() * kLineHeight > kHeight)
         y = kHeight;
     for (const QString& line : std::as_const(lines)) {
@@ -302,8 +337,10 @@ QList<report::Page> employeePages(const Chart& chart, Paper paper)
     constexpr qreal kListLine = 15;
 
     for (const Row& row : chart.rows) {
-        const QString totals
+        QString totals
             = QStringLiteral("勤務日数 %1日　実労時間 %2").arg(row.workingDays).arg(durationText(row.netMinutes));
+        if (const QString perPattern = patternTotals(chart, row); !perPattern.isEmpty())
+            totals += QStringLiteral("　") + perPattern;
         const auto heading = [&](const QString& name) {
             addHeading(sheet, chart, legend);
             sheet.text("employee", QRectF(0, kHeadingHeight, kWidth * 0.5, 26), 16, kLeft, name, true);

@@ -16,23 +16,27 @@ enum class Paper { A4, A3 };
 report::PageSetup pageSetup(Paper paper);
 
 // The month sheet's grid, in design pixels of the printable area: a name column, a column
-// per period day and a totals column; the rows of the days' headings, an employee's row each,
-// then "出勤" and, with targets, "不足".
+// per period day, a totals column and, with patterns, a column per pattern with its days; the
+// rows of the days' headings, an employee's row each, then "出勤", one per working pattern and,
+// with targets, "不足".
 struct MonthGrid {
     qreal scale = 1; // the paper's enlargement of A4
     qreal top = 0;
     qreal nameWidth = 0;
     qreal dayWidth = 0;
     qreal totalWidth = 0;
+    qreal patternWidth = 0;
     qreal headingHeight = 0;
     qreal rowHeight = 0;
     qreal footRowHeight = 0;
     int days = 0;
     int rows = 0;
     int footRows = 0;
+    int patternColumns = 0;
 
     qreal dayLeft(int day) const;
     qreal totalLeft() const;
+    qreal patternLeft(int pattern) const;
     qreal right() const;
     qreal rowTop(int row) const; // employee rows from 0, then the foot rows
     qreal bottom() const;

@@ -1,7 +1,9 @@
 #include "wallchart/WallChartPrint.h"
 
+#include "changes/EffectiveSchedule.h"
 #include "platform/ReportPainter.h"
 #include "reports/ViewOutput.h"
+#include "workbook/Workbook.h"
 
 #include <QMenu>
 #include <QPrinter>
@@ -25,6 +27,16 @@ bool print(ViewOutput& output, Sheets sheets, const daychanges::EffectiveSchedul
     return !pages.isEmpty() && report::print(pages, pageSetup(paper), printer, parent);
 }
 
+void saveWorkbook(
+    ViewOutput& output, const daychanges::EffectiveSchedule& schedule, const Extras& extras, QWidget* parent)
+{
+    output.saveWorkbook(parent, workbook::defaultFileName(schedule.dates()), [&](QString& failure) {
+        const workbook::Written written = workbook::write(chart(schedule, extras), schedule, paperOf(output.printer()));
+        failure = written.failure;
+        return written.bytes;
+    });
+}
+
 MenuItems addMenuItems(QMenu* menu)
 {
     MenuItems items;
@@ -32,6 +44,8 @@ MenuItems addMenuItems(QMenu* menu)
     items.month->setObjectName(QStringLiteral("NShiftChart"));
     items.perEmployee = menu->addAction(QStringLiteral("個人別に印刷"));
     items.perEmployee->setObjectName(QStringLiteral("NShiftChartEach"));
+    items.workbook = menu->addAction(QStringLiteral("Excel に書き出す…"));
+    items.workbook->setObjectName(QStringLiteral("NShiftChartExcel"));
     return items;
 }
 

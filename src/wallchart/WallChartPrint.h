@@ -31,12 +31,18 @@ Paper paperOf(const QPrinter& printer);
 bool print(ViewOutput& output, Sheets sheets, const daychanges::EffectiveSchedule& schedule, const Extras& extras,
     QWidget* parent);
 
+// Saves the chart of the schedule's period and its times as an Excel workbook, in a file chosen in
+// the save dialog (which offers workbook::defaultFileName), laid out for the printer's paper.
+void saveWorkbook(
+    ViewOutput& output, const daychanges::EffectiveSchedule& schedule, const Extras& extras, QWidget* parent);
+
 struct MenuItems {
     QAction* month = nullptr; // NShiftChart "月間シフト表"
     QAction* perEmployee = nullptr; // NShiftChartEach "個人別に印刷"
+    QAction* workbook = nullptr; // NShiftChartExcel "Excel に書き出す…"
 };
 
-// Adds the two commands to the menu; the window connects them to print.
+// Adds the three commands to the menu; the window connects them to print and saveWorkbook.
 MenuItems addMenuItems(QMenu* menu);
 
 } // namespace wallchart

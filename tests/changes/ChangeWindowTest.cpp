@@ -145,8 +145,9 @@ TEST_F(ChangeWindow, ADayChangedSwappedUndoneAndSavedWhenTheProgramCloses)
     select({ { 1, 2 }, { 2, 2 } });
     item(window(), "NSwap")->trigger();
     EXPECT_EQ(run->dialogs().shown.last().text,
-        QStringLiteral("▼ 入れ替えると，佐藤の勤務が 〇 勤務日 9:00～10:00 になります．休憩が勤務時間（1時間00分）以上で，"
-                       "実働がありません．勤務日として登録できないため，入れ替えません．"));
+        QStringLiteral(
+            "▼ 入れ替えると，佐藤の勤務が 〇 勤務日 9:00～10:00 になります．休憩が勤務時間（1時間00分）以上で，"
+            "実働がありません．勤務日として登録できないため，入れ替えません．"));
     EXPECT_FALSE(changes().find("佐藤", QDate(2026, 5, 14)).has_value());
     changes().remove("鈴木", QDate(2026, 5, 14));
 
@@ -322,6 +323,11 @@ TEST_F(ChangeWindow, MarksWishesImportAndReportsOnEitherPeriod)
     const QString printed = pdfText(dir.file("chart.pdf"));
     EXPECT_TRUE(printed.contains("2026年6月21日～2026年7月30日")) << printed.toStdString();
     EXPECT_TRUE(printed.contains("鈴木")) << printed.toStdString();
+    // The same period as a workbook, under the name the dialog offers.
+    run->dialogs().answerSave(dialogs::SaveChoice { dir.file("month"), 1 });
+    item(window(), "NShiftChartExcel")->trigger();
+    EXPECT_EQ(run->dialogs().saveName, "勤務表_20260621-20260730.xlsx");
+    EXPECT_TRUE(readFileBytes(dir.file("month.xlsx")).startsWith("PK\x03\x04"));
 
     item(window(), "NClose")->trigger();
     main()->close();

@@ -6,6 +6,7 @@
 #include "exports/PeriodSchedule.h"
 #include "period/PeriodRegistration.h"
 #include "support/TestSupport.h"
+#include "wallchart/WardSample.h"
 
 #include <QTimeZone>
 #include <gtest/gtest.h>
@@ -345,4 +346,35 @@ TEST(ICalendar, TheTimeZoneMatchesTheTzidAcrossADaylightSavingChangeOrTimesFloat
     EXPECT_FALSE(exports::icalendar(period, QTimeZone(), kStamp).contains("VTIMEZONE"));
     EXPECT_EQ(floating[1].value("DTSTART"), QStringLiteral("20240331T090000"));
     EXPECT_EQ(floating[1].value("DTEND"), QStringLiteral("20240331T170000"));
+}
+
+TEST(Exports, ADayOfAPatternGainsItsCodeInTheCsvAndItsNameInTheCalendarWithTheSameUids)
+{
+    const WardSample ward;
+    const PeriodSchedule coded = exports::periodExport(ward.period.data, daychanges::PeriodChoice::Registered);
+    PeriodSchedule plain = coded;
+    plain.patterns.clear();
+
+    // The CSV: 佐藤's 夜, 明 and 日 from 11 May, and the name that looks like a formula stays text.
+    const QStringList rows = QString::fromUtf8(exports::csv(coded).mid(3)).split("\r\n");
+    const int first = static_cast<int>(coded.first.daysTo(WardSample::kNight)) + 1;
+    const QStringList sato = rows.value(2).split(',');
+    EXPECT_EQ(sato.mid(first, 3), QStringList({ "夜 16:30～9:00", "明 明け", "日 8:30～17:15" }));
+    EXPECT_EQ(rows.value(1).split(',').value(first), "9:00～17:30") << "no pattern has these times";
+    EXPECT_TRUE(rows.value(1).startsWith("'=SUM(A1),"));
+
+    // The calendar: the same events and UIDs; only the summaries of the patterns' shifts differ.
+    const QTimeZone zone("Asia/Tokyo");
+    const QStringList withCodes = QString::fromUtf8(exports::icalendar(coded, zone, kStamp)).split("\r\n");
+    const QStringList withTimes = QString::fromUtf8(exports::icalendar(plain, zone, kStamp)).split("\r\n");
+    ASSERT_EQ(withCodes.size(), withTimes.size());
+    QStringList differing;
+    for (int i = 0; i < withCodes.size(); ++i)
+        if (withCodes[i] != withTimes[i])
+            differing << withCodes[i] + " / " + withTimes[i];
+    EXPECT_EQ(differing,
+        QStringList({ "SUMMARY:夜勤 16:30～9:00 佐藤 / SUMMARY:佐藤", "SUMMARY:日勤 8:30～17:15 佐藤 / SUMMARY:佐藤",
+            "SUMMARY:日勤 8:30～17:15 田中 / SUMMARY:田中", "SUMMARY:日勤 8:30～17:15 田中 / SUMMARY:田中",
+            "SUMMARY:日勤 8:30～17:15 田中 / SUMMARY:田中", "SUMMARY:日勤 8:30～17:15 田中 / SUMMARY:田中",
+            "SUMMARY:日勤 8:30～17:15 田中 / SUMMARY:田中", "SUMMARY:遅番 12:00～20:45 田中 / SUMMARY:田中" }));
 }

@@ -1,6 +1,9 @@
 #include "requests/RequestView.h"
 #include "changes/ChangesTestData.h"
 #include "changes/EffectiveSchedule.h"
+#include "patterns/PatternEdits.h"
+#include "patterns/PatternMatch.h"
+#include "wallchart/WardSample.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +17,45 @@ const QDate kStart(2026, 5, 12); // a Tuesday; the period runs to 20 June, 40 da
 
 } // namespace
 
-TEST(RequestView, AWishIsHonouredByADayOffOrByAWorkingDayAsItsKindAsks)
+TEST(RequestView, AWishForADayOffIsHonouredByADayOffAndNotBy明けAWishForWorkByAShift)
 {
+    patterns::ShiftPatterns ward;
+    ward.patterns = patterns::starterSet(patterns::Starter::Ward);
     const struct {
-        QString attribute;
+        DayEntry entry;
         bool dayOff; // honours 希望休 and 出勤不可
-    } cases[] = { { "勤務日", false }, { "公休", true }, { "休み", true }, { "その他", true }, { "", true } };
+        bool shift; // honours 出勤希望
+    } cases[] = {
+        { shift("9", "00", "17", "30", "450"), false, true },
+        { shift("16", "30", "9", "00", "870"), false, true }, // 夜
+        { dayOff("公休"), true, false }, { dayOff("休み"), true, false }, { dayOff("その他"), true, false },
+        { dayOff(""), true, false },
+        { patterns::entryOf(ward.patterns.at(3)), false, false }, // 明: neither a day off nor a shift
+    };
     for (const auto& c : cases) {
-        const DayEntry entry { c.attribute, "0", "00", "0", "00", "0", false };
-        EXPECT_EQ(requests::honoured(Kind::DayOff, entry), c.dayOff) << c.attribute.toStdString();
-        EXPECT_EQ(requests::honoured(Kind::CannotWork, entry), c.dayOff) << c.attribute.toStdString();
-        EXPECT_EQ(requests::honoured(Kind::WantsWork, entry), !c.dayOff) << c.attribute.toStdString();
+        const daychanges::RosterDay day = daychanges::rosterDayOf(c.entry, ward);
+        const std::string label = (c.entry.attribute + c.entry.pattern).toStdString();
+        EXPECT_EQ(requests::honoured(Kind::DayOff, day), c.dayOff) << label;
+        EXPECT_EQ(requests::honoured(Kind::CannotWork, day), c.dayOff) << label;
+        EXPECT_EQ(requests::honoured(Kind::WantsWork, day), c.shift) << label;
     }
+}
+
+TEST(RequestView, A希望休On明けIsNotHonouredInTheCellAndInTheReport)
+{
+    WardSample ward;
+    const QDate ake = WardSample::kNight.addDays(1);
+    requests::Requests wishes;
+    wishes.set("佐藤", ake, { Kind::DayOff, {} });
+    wishes.set("佐藤", ake.addDays(1), { Kind::CannotWork, {} }); // 日
+    const EffectiveSchedule schedule(ward.period.data);
+    const auto cell = requests::cellWish(schedule, wishes, 1, schedule.dayOf(ake));
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(requests::markText(*cell), "休！");
+    const QStringList lines = requests::reportLines(schedule, wishes);
+    EXPECT_TRUE(lines.contains("■ 佐藤 ： 希望 2 件，反映 0 件")) << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines.contains("　5/12（火） 希望休 ⇒ 明け")) << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines.contains("　5/13（水） 出勤不可 ⇒ 8:30～17:15")) << lines.join('\n').toStdString();
 }
 
 class RequestReport : public ::testing::Test {

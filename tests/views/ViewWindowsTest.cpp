@@ -268,8 +268,10 @@ TEST_F(Views, TheWallChartAndTheExportsTakeThePeriodChosenInTheWindow)
     open("NscheManth", view);
     const QList<QAction*> menu = view->findChild<QMenu*>(QStringLiteral("NAction"))->actions();
     EXPECT_EQ(menu.indexOf(month), menu.indexOf(item(view, "NExportEach")) + 1);
-    EXPECT_EQ(menu.indexOf(each), menu.indexOf(item(view, "N1")) - 2) << "before the separator above 閉じる";
-    for (QAction* action : { month, each }) {
+    QAction* workbook = item(view, "NShiftChartExcel");
+    EXPECT_EQ(menu.indexOf(each), menu.indexOf(month) + 1);
+    EXPECT_EQ(menu.indexOf(workbook), menu.indexOf(item(view, "N1")) - 2) << "before the separator above 閉じる";
+    for (QAction* action : { month, each, workbook }) {
         EXPECT_TRUE(action->isEnabled());
         EXPECT_TRUE(view->findChild<QMenu*>(QStringLiteral("PopupMenu1"))->actions().contains(action));
     }
@@ -287,6 +289,18 @@ TEST_F(Views, TheWallChartAndTheExportsTakeThePeriodChosenInTheWindow)
     item(view, "NExport")->trigger();
     const QByteArray csv = readFileBytes(dir.file(QStringLiteral("next.csv")));
     EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" + QStringLiteral("氏名,6/16（日）,6/17（月）,").toUtf8()));
+    script().answerSave(dialogs::SaveChoice { dir.file(QStringLiteral("next")), 1 });
+    workbook->trigger();
+    EXPECT_EQ(script().saveName.left(13), QStringLiteral("勤務表_20240616-"));
+    EXPECT_TRUE(readFileBytes(dir.file(QStringLiteral("next.xlsx"))).startsWith("PK\x03\x04"));
+    // A workbook that cannot be written is told, and no file is left.
+    QDir(dir.path()).mkdir(QStringLiteral("broken.xlsx"));
+    script().answerSave(dialogs::SaveChoice { dir.file(QStringLiteral("broken")), 1 });
+    workbook->trigger();
+    EXPECT_TRUE(script().texts().constLast().contains(QStringLiteral("■ broken.xlsx\r\n▽ ")))
+        << script().texts().join('\n').toStdString();
+    EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("broken.xlsx"))).isDir());
+    EXPECT_FALSE(QDir(dir.path()).entryList(QDir::Files).join(' ').contains(QStringLiteral("broken")));
 
     script().answerPrinter(dir.file(QStringLiteral("chart.pdf")));
     item(view, "NPrnSet")->trigger();

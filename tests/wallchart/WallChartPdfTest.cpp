@@ -8,7 +8,9 @@
 #include "reports/ViewOutput.h"
 #include "support/TestSupport.h"
 #include "wallchart/WallChartPrint.h"
+#include "wallchart/WardSample.h"
 
+#include <QImage>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -94,4 +96,44 @@ TEST(WallChartPdf, TheDemoShopsSheetsReadBackWithEveryNameAndTime)
     EXPECT_TRUE(pdfInfo().contains(QStringLiteral("1191 x 842 pts (A3)"))) << pdfInfo().toStdString();
     EXPECT_EQ(squeezed(pdfText(pdf)).count(u':'), colons);
     clock_::useSystemClock();
+}
+
+// The ward's 夜 printed on its colour, and in black and white on a light grey that black text reads
+// on, rendered by poppler's pdftoppm at the design's 96 dpi.
+TEST(WallChartPdf, ACodePrintsOnItsColourAndInBlackAndWhiteOnALightGrey)
+{
+    StartDirectory dir;
+    const WardSample ward;
+    const daychanges::EffectiveSchedule schedule(ward.period.data);
+    const Extras extras { QStringLiteral("病棟"), {}, std::nullopt, {} };
+    const Chart month = chart(schedule, extras);
+    const MonthGrid grid = monthGrid(month, Paper::A4);
+    const QRectF night = grid.cell(1, schedule.dayOf(WardSample::kNight));
+    const qreal margin = report::PageSetup().marginMm / 25.4 * report::kDesignDpi;
+    // Beside the code and inside the changed day's frame.
+    const QPoint probe(qRound(margin + night.left() + night.width() * 0.2), qRound(margin + night.bottom() - 4));
+
+    const QString pdf = dir.file(QStringLiteral("ward.pdf"));
+    dialogs::Script script;
+    ViewOutput output;
+    script.answerPrinter(pdf);
+    output.printerSetup(nullptr);
+    const auto printedColour = [&](QPrinter::ColorMode mode) {
+        output.printer().setColorMode(mode);
+        script.answer(dialogs::Answer::Yes); // replace the file printed before
+        EXPECT_TRUE(print(output, Sheets::Month, schedule, extras, nullptr));
+        runTool(QStringLiteral("pdftoppm"),
+            { QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf,
+                dir.file(QStringLiteral("ward")) });
+        return QImage(dir.file(QStringLiteral("ward.png"))).pixelColor(probe);
+    };
+    const QColor colour = printedColour(QPrinter::Color);
+    EXPECT_NEAR(colour.red(), 0x30, 8);
+    EXPECT_NEAR(colour.green(), 0x50, 8);
+    EXPECT_NEAR(colour.blue(), 0xA0, 8);
+    const QColor grey = printedColour(QPrinter::GrayScale);
+    EXPECT_EQ(grey.red(), grey.green());
+    EXPECT_EQ(grey.green(), grey.blue());
+    EXPECT_GE(grey.red(), 176) << "light enough for black text";
+    EXPECT_LT(grey.red(), 224) << "darker than the weekends' shade, so that the dark 夜 stays apart";
 }

@@ -6,6 +6,7 @@
 #include "platform/ReportPainter.h"
 #include "support/SampleReports.h"
 #include "wallchart/WallChartPages.h"
+#include "wallchart/WardSample.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>
@@ -398,4 +399,64 @@ TEST_F(WallChartModel, TheHolidaysTheShortfallAndTheWishesComeFromTheProgramsDat
     ASSERT_EQ(extras.requests->at(2).size(), 1);
     EXPECT_FALSE(extras.requests->at(2)[0].honoured) << "佐藤 works Fridays";
     EXPECT_EQ(extras.requests->at(2)[0].kind, "希望休");
+}
+
+TEST(WallChartPatterns, DaysShowTheirCodeOnTheirColourWithALegendAndTheCountsOfEachPattern)
+{
+    const WardSample ward;
+    const daychanges::EffectiveSchedule schedule(ward.period.data);
+    const Chart month = chart(schedule, { "病棟", {}, std::nullopt, {} });
+    const int night = schedule.dayOf(WardSample::kNight);
+
+    // 佐藤's 夜 → 明 → 日, and a day of times that name no pattern.
+    const struct {
+        int row;
+        int day;
+        QString code;
+        QString colour;
+        QString line; // as the employee's own sheet shows it
+    } cells[] = {
+        { 1, night, "夜", "#3050A0", "夜 16:30～翌9:00" },
+        { 1, night + 1, "明", "#A0A0C0", "明 明け" },
+        { 1, night + 2, "日", "#FFE08A", "日 8:30～17:15" },
+        { 0, night, "", "", "9:00～17:30" },
+    };
+    for (const auto& c : cells) {
+        const Cell& cell = month.rows[c.row].cells[c.day];
+        EXPECT_EQ(cell.code, c.code) << c.row << "/" << c.day;
+        EXPECT_EQ(cell.colour, c.colour) << c.row << "/" << c.day;
+        EXPECT_EQ(dayLine(cell), c.line) << c.row << "/" << c.day;
+    }
+    EXPECT_EQ(month.legend, QStringList({ "日 8:30～17:15", "遅 12:00～20:45", "夜 16:30～9:00 → 明", "明 明け" }));
+
+    // 明 is no working day: it leaves the head-count and the days worked, and has a count of its own.
+    const Row& sato = month.rows[1];
+    EXPECT_EQ(sato.patternDays, QList<int>({ 1, 0, 1, 1 }));
+    EXPECT_EQ(patternTotals(month, sato), "日 1　夜 1　明 1");
+    EXPECT_EQ(month.headCount[night + 1], 2);
+    ASSERT_EQ(month.patternCounts.size(), 3);
+    const PatternCount& day = month.patternCounts[0];
+    EXPECT_EQ(day.code, "日");
+    EXPECT_EQ(day.days.mid(night, 6), QList<int>({ 1, 1, 2, 1, 1, 0 }));
+    EXPECT_EQ(day.total, 6);
+    EXPECT_EQ(month.patternCounts[1].days[night + 5], 1) << "田中's 遅 on Saturday";
+    EXPECT_EQ(month.patternCounts[2].total, 1);
+
+    // On paper: the code on the pattern's colour, white on the dark 夜; a column and a foot row per
+    // pattern; the legend under the grid.
+    const QList<report::Page> pages = monthPages(month, Paper::A4);
+    const MonthGrid g = monthGrid(month, Paper::A4);
+    const QList<report::PrintedField> nightCell = fieldsIn(pages[0], g.cell(1, night));
+    ASSERT_EQ(fieldTexts(nightCell), QStringList({ "夜" }));
+    EXPECT_TRUE(nightCell[0].style.lightText);
+    EXPECT_FALSE(fieldsIn(pages[0], g.cell(1, night + 2))[0].style.lightText);
+    EXPECT_TRUE(std::any_of(pages[0].fills.cbegin(), pages[0].fills.cend(),
+        [&](const report::Fill& f) { return f.colour == "#3050A0" && f.rect.contains(g.cell(1, night).center()); }));
+    EXPECT_EQ(fieldTexts(pages[0].fields, "patternHeading"), QStringList({ "日", "遅", "夜", "明" }));
+    EXPECT_EQ(fieldTexts(pages[0].fields, "footLabel"), QStringList({ "出勤", "日", "遅", "夜" }));
+    EXPECT_EQ(fieldTexts(fieldsIn(pages[0], g.cell(g.rows + 1, night + 2))), QStringList({ "2" }));
+    EXPECT_EQ(pages[0].texts("patternLegend"),
+        QStringList({ "凡例　日 8:30～17:15　遅 12:00～20:45　夜 16:30～9:00 → 明　明 明け" }));
+    EXPECT_LE(g.right(), pageSetup(Paper::A4).printableWidth() + 0.01);
+    EXPECT_LE(g.bottom() + 6 + 17, pageSetup(Paper::A4).printableHeight());
 }

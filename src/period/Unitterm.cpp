@@ -120,6 +120,14 @@ void TFormTerm::SpeedBtnClick()
     ui->ProgressBar1->setValue(5);
     const RegistrationOutcome outcome
         = registerPeriod(forms_.FormData->StringGrid2, startupDate_, QRandomGenerator::system()->generate());
+    if (outcome.ok && keeps) {
+        data.keptSchedule.keep(keeping.leaving);
+        if (!keeping.oldMonths.isEmpty()
+            && dialogs::message(
+                   dialogs::Kind::Warning, history::dropQuestion(keeping.oldMonths), dialogs::Buttons::YesNo, this)
+                == dialogs::Answer::Yes)
+            data.keptSchedule.dropBefore(history::keptFrom(startupDate_));
+    }
     Q_EMIT tableChanged();
     if (!outcome.ok) {
         for (const QString& line : outcome.lines)
@@ -127,15 +135,6 @@ void TFormTerm::SpeedBtnClick()
         ui->ProgressBar1->setValue(0);
         ui->ProgressBar1->hide();
         return;
-    }
-    if (keeps) {
-        data.keptSchedule.keep(keeping.leaving);
-        if (!keeping.oldMonths.isEmpty()
-            && dialogs::message(
-                   dialogs::Kind::Warning, history::dropQuestion(keeping.oldMonths), dialogs::Buttons::YesNo, this)
-                == dialogs::Answer::Yes)
-            data.keptSchedule.dropBefore(history::keptFrom(startupDate_));
-        Q_EMIT tableChanged(); // the journal takes the kept days at once
     }
     ui->Memo1->clearLines();
     for (const QString& line : outcome.lines)

@@ -1,12 +1,16 @@
 // Speed of the day changes at their largest: a change for each of 30 employees on each of 40
 // period days (1,200 changes), loaded from and saved to the change file, and every view that
 // shows them recomputed: the schedule text, the hour chart, today's panel and duty list, and the
-// period labour cost.
+// period labour cost; with the ward's shift patterns, every day named by its pattern and the
+// change window's cells in codes.
 #include "BenchData.h"
+#include "changes/ChangeGrid.h"
 #include "changes/EffectiveSchedule.h"
 #include "changes/PeriodCost.h"
 #include "data/DataFiles.h"
 #include "data/Unitdata.h"
+#include "patterns/PatternEdits.h"
+#include "patterns/PatternMatch.h"
 #include "period/PeriodRegistration.h"
 #include "shell/Reports.h"
 #include "today/TodayLines.h"
@@ -133,5 +137,47 @@ void BM_PeriodCostWith1200Changes(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PeriodCostWith1200Changes)->Unit(benchmark::kMicrosecond);
+
+// The ward's patterns and a change of one on every day: 日, 遅, 夜 and 明 in turn.
+void fillCodes(TFormData& data)
+{
+    fill(data);
+    data.shiftPatterns.patterns = patterns::starterSet(patterns::Starter::Ward);
+    const QList<QDate> dates = daychanges::periodDates(data.StringGrid2);
+    for (int row = 0; row < kMaxEmployees; ++row)
+        for (const QDate date : dates) {
+            DayEntry entry = patterns::entryOf(data.shiftPatterns.patterns[(row + date.day()) % 4]);
+            entry.changed = true;
+            data.dayChanges.set(data.StringGrid1.cell(0, row), date, entry);
+        }
+}
+
+void BM_NameEveryDayByPattern(benchmark::State& state)
+{
+    TFormData data;
+    fillCodes(data);
+    const daychanges::EffectiveSchedule schedule(data);
+    for (auto _ : state) {
+        int named = 0;
+        for (int row = 0; row < schedule.employees(); ++row)
+            for (int day = 0; day < schedule.days(); ++day)
+                named += schedule.day(row, day).pattern >= 0;
+        if (named != kMaxEmployees * 40)
+            state.SkipWithError("a day names no pattern");
+    }
+}
+BENCHMARK(BM_NameEveryDayByPattern)->Unit(benchmark::kMicrosecond);
+
+void BM_ChangeGridCellsInCodes(benchmark::State& state)
+{
+    TFormData data;
+    fillCodes(data);
+    for (auto _ : state) {
+        const QList<QList<changes::GridCell>> cells = changes::gridCells(daychanges::EffectiveSchedule(data), data, {});
+        if (cells.size() != kMaxEmployees || cells[0][0].colour.isEmpty())
+            state.SkipWithError("cells without codes");
+    }
+}
+BENCHMARK(BM_ChangeGridCellsInCodes)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "changes/ChangeGrid.h"
 
+#include "changes/CodeEntry.h"
 #include "changes/DayText.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "labour/LabourRules.h"
+#include "patterns/ShiftPatterns.h"
 #include "requests/RequestView.h"
 #include "targets/Holidays.h"
 #include "targets/TargetLines.h"
@@ -41,6 +43,18 @@ QList<QList<GridCell>> gridCells(const daychanges::EffectiveSchedule& schedule, 
             cell.symbol = scheduleview::symbolOf(entry.attribute);
             QStringList tip { QStringLiteral("標準：") + entryText(schedule.standard(row, day)) };
             QStringList notes;
+            QString named; // the pattern the day names, for the tip and the description
+            if (!data.shiftPatterns.isEmpty()) {
+                if (const daychanges::RosterDay roster = schedule.day(row, day); roster.pattern >= 0) {
+                    const patterns::Pattern& p = data.shiftPatterns.patterns[roster.pattern];
+                    cell.symbol = p.code;
+                    cell.colour = p.colour;
+                    cell.lightInk = inkOn(p.colour) == Ink::Light;
+                    named = p.code + QStringLiteral("　") + p.name
+                        + (p.isWorking() ? QStringLiteral("　") + patterns::timesText(p) : QString());
+                    tip.prepend(named);
+                }
+            }
             QStringList words { cell.symbol };
             if (proposal.contains({ name, schedule.dates()[day] })) {
                 cell.proposed = true;
@@ -66,6 +80,8 @@ QList<QList<GridCell>> gridCells(const daychanges::EffectiveSchedule& schedule, 
                 tip += found;
             }
             cell.toolTip = tip.join(u'\n');
+            if (!named.isEmpty())
+                notes << named;
             cell.description = notes.join(u'\n');
             if (words.size() > 1)
                 cell.accessibleText = words.join(u' ');
@@ -156,6 +172,10 @@ QVariant ChangeGrid::data(const QModelIndex& index, int role) const
         return c.against;
     case FindingRole:
         return c.finding;
+    case ColourRole:
+        return c.colour;
+    case LightInkRole:
+        return c.lightInk;
     default:
         return {};
     }

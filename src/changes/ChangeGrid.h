@@ -36,6 +36,8 @@ enum GridRole {
     DayRole, // header: QString, the day of the month
     HolidayRole, // header: bool, a national holiday
     MarkRole, // header: QString, "▲" or "△"
+    ColourRole, // QString: the "#RRGGBB" of the cell's shift pattern; empty without one
+    LightInkRole, // bool: the pattern's colour takes light text
 };
 
 // What one cell shows and says.
@@ -49,6 +51,8 @@ struct GridCell {
     QString toolTip;
     QString accessibleText; // the symbol with its marks' words, when there is a mark
     QString description; // what the marks mean, one per line
+    QString colour; // the shift pattern's colour; empty without one
+    bool lightInk = false; // light text reads on that colour
 
     bool operator==(const GridCell&) const = default;
 };
@@ -67,7 +71,9 @@ struct GridHeader {
 };
 
 // The cells of the schedule's period, employee by employee (outer list, master order), and its
-// headers. The proposal holds the name and date of every day a proposal shown changes.
+// headers. With the workplace's shift patterns a cell shows the code of the pattern its day names
+// (else the schedule's symbol) on that pattern's colour, and its tool tip and description name the
+// pattern. The proposal holds the name and date of every day a proposal shown changes.
 QList<QList<GridCell>> gridCells(const daychanges::EffectiveSchedule& schedule, const TFormData& data,
     const QSet<std::pair<QString, QDate>>& proposal);
 QList<GridHeader> gridHeaders(const daychanges::EffectiveSchedule& schedule, const TFormData& data);

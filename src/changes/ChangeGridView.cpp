@@ -3,8 +3,10 @@
 #include "changes/ChangeGrid.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QPainter>
 #include <QTableView>
+#include <QToolButton>
 #include <algorithm>
 
 namespace changes {
@@ -21,6 +23,8 @@ const QColor kSundayText(192, 0, 0); // Sundays and holidays in red, Saturdays i
 const QColor kSaturdayText(0, 64, 192);
 const QString kFindingMark = QStringLiteral("※");
 const QString kWideSample = QStringLiteral("〇");
+const QColor kDarkInk(0, 0, 0);
+const QColor kLightInk(255, 255, 255);
 
 // The width of the marks' column at the right of a cell.
 int markWidth(const QFont& font)
@@ -50,7 +54,12 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     item.text.clear();
     const bool proposed = index.data(ProposedRole).toBool();
     const bool changed = index.data(ChangedRole).toBool();
-    if (proposed)
+    // A code stands on its pattern's colour; a change is then told by its weight and underline,
+    // a proposal by its frame.
+    const QString colour = index.data(ColourRole).toString();
+    if (!colour.isEmpty())
+        item.backgroundBrush = QColor::fromString(colour);
+    else if (proposed)
         item.backgroundBrush = kProposalBackground;
     else if (changed)
         item.backgroundBrush = kChangedBackground;
@@ -58,7 +67,10 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     (widget ? widget->style() : QApplication::style())->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
 
     const bool selected = item.state & QStyle::State_Selected;
-    const QColor text = item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+    const QColor ink = index.data(LightInkRole).toBool() ? kLightInk : kDarkInk;
+    const QColor text = selected ? item.palette.color(QPalette::HighlightedText)
+        : colour.isEmpty()       ? item.palette.color(QPalette::Text)
+                                 : ink;
     const QString wish = index.data(WishMarkRole).toString();
     const bool finding = index.data(FindingRole).toBool();
     const QRect cell = item.rect;
@@ -92,6 +104,40 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
         painter->drawRect(cell.adjusted(1, 1, -2, -2));
     }
     painter->restore();
+}
+
+QString codeStyle(const QString& colour)
+{
+    return QStringLiteral("background-color: %1; color: %2; border: 1px solid #808080; padding: 1px 4px;")
+        .arg(colour, inkOn(colour) == Ink::Light ? QStringLiteral("#FFFFFF") : QStringLiteral("#000000"));
+}
+
+CodeLegend::CodeLegend(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addStretch();
+}
+
+void CodeLegend::setItems(const QList<LegendItem>& items)
+{
+    qDeleteAll(buttons_);
+    buttons_.clear();
+    auto* row = static_cast<QHBoxLayout*>(layout());
+    for (const LegendItem& item : items) {
+        auto* button = new QToolButton(this);
+        button->setText(item.text);
+        button->setAccessibleName(item.text);
+        button->setAccessibleDescription(item.description);
+        button->setToolTip(item.description);
+        button->setStyleSheet(codeStyle(item.colour));
+        button->setFocusPolicy(Qt::StrongFocus);
+        connect(button, &QToolButton::clicked, this, [this, pattern = item.pattern] { Q_EMIT chosen(pattern); });
+        row->insertWidget(static_cast<int>(buttons_.size()), button);
+        buttons_.append(button);
+    }
 }
 
 DateHeader::DateHeader(QWidget* parent)

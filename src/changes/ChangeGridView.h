@@ -1,11 +1,17 @@
 #pragma once
 
+#include "changes/CodeEntry.h"
+
 #include <QHeaderView>
+#include <QList>
 #include <QStyledItemDelegate>
+#include <QWidget>
 
 class QTableView;
+class QToolButton;
 
-// How the change window draws its grid (changes::ChangeGrid): a cell's symbol on its background,
+// How the change window draws its grid (changes::ChangeGrid): a cell's symbol (or code, on its
+// pattern's colour) on its background,
 // with the finding mark in its upper and the wish's mark in its lower right corner, so that a row
 // needs one line of text; a date's header as the day and the weekday, each on a line of its own,
 // over "祝" and the mark of short or over hours, so that no column width cuts them.
@@ -30,6 +36,26 @@ private:
     // when a date of the period has either, so that every header's lines stand at the same height.
     bool hasMarkLine() const;
 };
+
+// The legend of the shift codes under the grid: one button per code in the user's order, on the
+// code's colour and named with its times; pressing one chooses its pattern.
+class CodeLegend : public QWidget {
+    Q_OBJECT
+public:
+    explicit CodeLegend(QWidget* parent = nullptr);
+
+    void setItems(const QList<LegendItem>& items);
+    const QList<QToolButton*>& buttons() const { return buttons_; }
+
+Q_SIGNALS:
+    void chosen(int pattern);
+
+private:
+    QList<QToolButton*> buttons_;
+};
+
+// The style of a button or label on a code's colour, with ink that reads on it.
+QString codeStyle(const QString& colour);
 
 // The smaller font of the marks.
 QFont markFont(const QFont& font);

@@ -72,7 +72,8 @@ DayEntry entryOf(const master::DayInput& day)
 bool sameDay(const DayEntry& a, const DayEntry& b)
 {
     return a.attribute == b.attribute && a.startHour == b.startHour && a.startMinute == b.startMinute
-        && a.endHour == b.endHour && a.endMinute == b.endMinute && a.netMinutes == b.netMinutes;
+        && a.endHour == b.endHour && a.endMinute == b.endMinute && a.netMinutes == b.netMinutes
+        && a.pattern == b.pattern;
 }
 
 } // namespace changes

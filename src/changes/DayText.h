@@ -31,7 +31,8 @@ QString entryText(const DayEntry& entry);
 // boxes show them and the net minutes by the master's rule; changed is set.
 DayEntry entryOf(const master::DayInput& day);
 
-// Both entries describe the same day (whether either is a change does not matter).
+// Both entries describe the same day, with the same pattern without times (whether either is a
+// change does not matter).
 bool sameDay(const DayEntry& a, const DayEntry& b);
 
 } // namespace changes

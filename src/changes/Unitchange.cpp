@@ -1,6 +1,7 @@
 #include "changes/Unitchange.h"
 #include "ui_Unitchange.h"
 
+#include "changes/ChangeCodes.h"
 #include "changes/ChangeGridView.h"
 #include "changes/DayShift.h"
 #include "changes/DayText.h"
@@ -46,6 +47,7 @@ namespace {
 
 // clang-format off
 const QString kUsage = QStringLiteral("【勤務変更】\r\n\r\n■ 「今の期間」（Ctrl+PgUp）と「次の期間」（Ctrl+PgDown）を，左上の欄又は「期間」メニューで切り替えます．次の期間は，今の期間の翌日から始まる期間で，その初日に勤務期間を登録すると，入力した勤務変更と希望がそのまま使われます．\r\n\r\n■ セルをダブル・クリック（又は Enter，F2）すると，その従業員のその日の勤務を変更できます．\r\n\r\n■ 同じ日付の２人のセルを選択して「入替」（Ctrl+E）を実行すると，２人の勤務を入れ替えます．\r\n\r\n■ 変更した日は，太字・下線・色付きで表示されます．セルのヒントに，標準の勤務と変更後の勤務が表示されます．\r\n\r\n■ マスタにない氏名や，どちらの期間にもない日付の変更・希望は，表の下に件数が表示されます．「一覧…」で確かめ，不要なものを削除できます．\r\n\r\n■ 「希望」メニューで，選択したセルに希望休（Ctrl+1），出勤不可（Ctrl+2），出勤希望（Ctrl+3）を登録し，希望を消し（Ctrl+0），メモを付けます（Ctrl+M）．希望はセルの下に「休」「不」「出」と表示され，勤務が希望と異なると「！」が付きます．\r\n\r\n■ 「希望の取り込み…」（Ctrl+I）で，フォームや表計算ソフトの CSV ファイル（氏名，日付，種類，メモ）から希望を読み込みます．取り込む前に，取り込む希望と取り込まない行が表示されます．\r\n\r\n■ 労務の指摘（休憩不足，連続勤務など）のある日には「※」が付きます．日付の「▲」は人員不足，「△」は人員超過の時間帯がある日です．内容は，セルと日付のヒントに表示されます．\r\n\r\n■ 「帳票」メニューで，選んだ期間の人員過不足一覧，労務チェック，希望の反映状況，月間シフト表，個人別の印刷，エクスポートを実行します．\r\n\r\n■ 「勤務案の作成…」（Ctrl+G）で，選んだ期間の明日以降の勤務案を作ります．勤務案は点線の枠で表示され，「採用」で勤務変更として登録し，「破棄」で捨てます．勤務案の表示中は，表を編集できません．\r\n\r\n■ 「元に戻す」（Ctrl+Z），「やり直し」（Ctrl+Y）で，この画面を開いている間の変更と希望の登録を取り消し・再実行できます．\r\n\r\n■ 勤務変更は zelrotandata3.zel に，希望は zelrotandata6.zel に，終了時に保存されます．");
+const QString kUsageCodes = QStringLiteral("\r\n\r\n■ 勤務パターンがあると，セルには勤務の記号（日，夜，明など）が勤務パターンの色で表示され，表の下に記号の一覧が表示されます．セルを選択して記号の１文字目を入力すると（又は，右クリックのメニュー，記号の一覧のボタン，Alt+1～9 で選ぶと），選択したすべてのセルにその勤務パターンを登録します．翌日の勤務が決まっている勤務パターン（夜→明など）では，期間内の翌日にも登録します．");
 const QString kNoCell = QStringLiteral("▼ 変更する従業員と日付のセルを選択してください．");
 const QString kSwapCells = QStringLiteral("▼ 入替は，同じ日付の２人のセルを選択して実行してください．");
 const QString kSwapSameName = QStringLiteral("▼ 同じ氏名の従業員同士は，入れ替えられません．");
@@ -93,7 +95,13 @@ TFormChange::TFormChange(Forms& forms)
     grid->setItemDelegate(new changes::CellDelegate(grid));
     // The days grow with the window; a row takes the height of its text, so that a maximised
     // window shows thirty employees.
-    onRescale(this, [grid](double x, double) { changes::fitCellsToText(grid, qRound(kColumnWidth * x)); });
+    codes_ = new changes::ChangeCodes(this, grid);
+    connect(codes_, &changes::ChangeCodes::chosen, this,
+        [this](int pattern) { dialogs::guard([this, pattern] { applyCode(pattern); }); });
+    onRescale(this, [this, grid](double x, double) {
+        changes::fitCellsToText(grid, qRound(kColumnWidth * x));
+        codes_->placed();
+    });
     grid->installEventFilter(this);
     connect(grid, &QTableView::doubleClicked, this, &TFormChange::NEditClick);
 
@@ -292,6 +300,7 @@ void TFormChange::refresh()
     const daychanges::EffectiveSchedule schedule = this->schedule();
     period_->refresh();
     grid_.refresh(schedule, data, proposed);
+    codes_->show(data.shiftPatterns);
 
     QList<TFormChangeApart::Item> apart;
     for (const DayChange& change : schedule.apart()) {
@@ -350,8 +359,9 @@ void TFormChange::NEditClick()
     }
     const QDate date = schedule.dates()[day];
     dialog_->edit(schedule.master().cell(0, row), date, schedule.standard(row, day), schedule.entry(row, day),
-        [this, row, date](
-            const daychanges::Shift& shift) { return labour::overlapsAround(this->schedule(), row, date, shift); });
+        forms_.FormData->shiftPatterns, [this, row, date](const daychanges::Shift& shift) {
+            return labour::overlapsAround(this->schedule(), row, date, shift);
+        });
 }
 
 void TFormChange::NSwapClick()
@@ -423,7 +433,27 @@ void TFormChange::deleteApart(const TFormChangeApart::Item& item)
 
 void TFormChange::N12Click()
 {
-    dialogs::message(dialogs::Kind::Plain, kUsage, dialogs::Buttons::Ok, this);
+    dialogs::message(dialogs::Kind::Plain, forms_.FormData->shiftPatterns.isEmpty() ? kUsage : kUsage + kUsageCodes,
+        dialogs::Buttons::Ok, this);
+}
+
+void TFormChange::applyCode(int pattern)
+{
+    if (proposed_)
+        return; // a proposal's grid is not edited
+    const QList<requests::Cell> cells = selectedCells();
+    if (cells.isEmpty()) {
+        dialogs::message(dialogs::Kind::Information, kNoCell, dialogs::Buttons::Ok, this);
+        return;
+    }
+    const TFormData& data = *forms_.FormData;
+    const std::optional<QList<changes::DaySet>> sets = changes::askSets(this, data, period_->choice(), pattern, cells);
+    if (!sets)
+        return;
+    Edits edits;
+    for (const changes::DaySet& set : *sets)
+        edits.days.append(stepTo(set.name, set.date, set.after));
+    apply(QStringLiteral("勤務パターン「%1」").arg(data.shiftPatterns.patterns.at(pattern).code), std::move(edits));
 }
 
 void TFormChange::wishClick(requests::Kind kind)
@@ -556,6 +586,7 @@ void TFormChange::setEditable(bool on)
     const bool wishes = on && forms_.FormData->isLoaded(TFormData::kRequestFile);
     for (QAction* item : { ui->NEdit, ui->NSwap, ui->NPropose, period_->registeredItem(), period_->nextItem() })
         item->setEnabled(on);
+    codes_->setEnabled(on);
     for (QAction* item :
         { ui->NWishDayOff, ui->NWishCannot, ui->NWishWant, ui->NWishClear, ui->NWishNote, ui->NWishImport })
         item->setEnabled(wishes);

@@ -21,6 +21,9 @@ class TFormProposal;
 class TFormLines;
 class TFormRequestImport;
 class TFormRequestNote;
+namespace changes {
+class ChangeCodes;
+}
 namespace Ui {
 class TFormChange;
 }
@@ -36,7 +39,10 @@ class TFormChange;
 // exports for the chosen period. "勤務案の作成…" asks for a proposal of the period and shows it in the grid, which
 // cannot be edited until the proposal is adopted as day changes (one undoable step) or discarded. What takes effect,
 // and every mark, is computed by the logic it calls (daychanges::EffectiveSchedule, requests, labour, targets,
-// proposal); this window shows it and edits the data holder's day changes and requests.
+// proposal); this window shows it and edits the data holder's day changes and requests. With the
+// workplace's shift patterns the cells show codes over a legend of them, and a code typed on the
+// grid (or chosen from the cell's menu, the legend or Alt+1…9) applies its pattern to the selected
+// cells and the day that must follow in one undoable step.
 class TFormChange : public QMainWindow {
     Q_OBJECT
 public:
@@ -88,6 +94,8 @@ private:
     void NWishClearClick();
     void NWishNoteClick();
     void NWishImportClick();
+    // Applies the pattern (a position in the workplace's patterns) to the selected cells.
+    void applyCode(int pattern);
     void printChart(bool perEmployee);
     void NProposeClick();
     // Shows a proposal in the grid with its summary; the grid cannot be edited while it is shown.
@@ -120,4 +128,5 @@ private:
     std::unique_ptr<TFormLines> wishReport_;
     QUndoStack undo_;
     changes::ChangeGrid grid_;
+    changes::ChangeCodes* codes_ = nullptr;
 };

@@ -7,7 +7,11 @@
 #include "data/WorkAttributes.h"
 #include "forms/WindowScaling.h"
 #include "master/Registration.h"
+#include "patterns/PatternDays.h"
+#include "patterns/PatternMatch.h"
 #include "platform/Dialogs.h"
+
+#include <algorithm>
 
 TFormChangeDay::TFormChangeDay(QWidget* parent)
     : QDialog(parent)
@@ -21,6 +25,7 @@ TFormChangeDay::TFormChangeDay(QWidget* parent)
     boxes_.fillEntries();
     for (QComboBox* box : boxes_.all())
         connect(box, &QComboBox::currentIndexChanged, this, &TFormChangeDay::boxChange);
+    connect(ui->ComPattern, &QComboBox::activated, this, &TFormChangeDay::patternChosen);
     connect(ui->BtnRegister, &QPushButton::clicked, this, [this] { dialogs::guard([this] { BtnRegisterClick(); }); });
     connect(ui->BtnStandard, &QPushButton::clicked, this, [this] {
         accept();
@@ -32,8 +37,8 @@ TFormChangeDay::TFormChangeDay(QWidget* parent)
 
 TFormChangeDay::~TFormChangeDay() = default;
 
-void TFormChangeDay::edit(
-    const QString& name, QDate date, const DayEntry& standard, const DayEntry& current, Overlaps overlaps)
+void TFormChangeDay::edit(const QString& name, QDate date, const DayEntry& standard, const DayEntry& current,
+    const patterns::ShiftPatterns& patterns, Overlaps overlaps)
 {
     name_ = name;
     date_ = date;
@@ -46,8 +51,40 @@ void TFormChangeDay::edit(
         current.endHour, current.endMinute, current.netMinutes);
     boxes_.set(loaded.day);
     ui->BtnStandard->setEnabled(current.changed);
+
+    patterns_ = patterns;
+    choices_.clear();
+    ui->ComPattern->clear();
+    ui->ComPattern->addItem(QStringLiteral("（なし）"));
+    for (int i = 0; i < patterns.patterns.size(); ++i) {
+        const patterns::Pattern& p = patterns.patterns[i];
+        if (!patterns::dayInputOf(p))
+            continue; // times or a break the boxes cannot hold
+        choices_.append(i);
+        ui->ComPattern->addItem(p.code + QStringLiteral("　") + p.name
+            + (p.isWorking() ? QStringLiteral("　") + patterns::clockText(p.start) + u'～' + patterns::clockText(p.end)
+                             : QString()));
+    }
+    const bool offered = !choices_.isEmpty();
+    ui->LabelPattern->setVisible(offered);
+    ui->ComPattern->setVisible(offered);
+    showPattern(current);
     open();
-    ui->ComBox->setFocus();
+    (offered ? ui->ComPattern : ui->ComBox)->setFocus();
+}
+
+void TFormChangeDay::patternChosen(int choice)
+{
+    if (choice < 1 || choice > choices_.size())
+        return;
+    if (const auto day = patterns::dayInputOf(patterns_.patterns[choices_[choice - 1]]))
+        boxes_.set(*day);
+}
+
+void TFormChangeDay::showPattern(const DayEntry& entry)
+{
+    ui->ComPattern->setCurrentIndex(
+        static_cast<int>(choices_.indexOf(patterns::patternOf(patterns_, entry))) + 1); // 0: none
 }
 
 // The day rule of the master window: a day that is not a working day has zero times.
@@ -57,6 +94,9 @@ void TFormChangeDay::boxChange()
     const master::DayInput ruled = master::withDayRule(current);
     if (ruled != current)
         boxes_.set(ruled);
+    const bool complete
+        = std::ranges::none_of(boxes_.all(), [](const QComboBox* box) { return box->currentIndex() < 0; });
+    showPattern(complete ? changes::entryOf(ruled) : DayEntry {});
 }
 
 void TFormChangeDay::BtnRegisterClick()
@@ -67,7 +107,13 @@ void TFormChangeDay::BtnRegisterClick()
         dialogs::message(dialogs::Kind::Plain, master::refusalText(*refusal), dialogs::Buttons::Ok, this);
         return;
     }
-    const DayEntry entry = changes::entryOf(master::withDayRule(day));
+    DayEntry entry = changes::entryOf(master::withDayRule(day));
+    // A pattern without times chosen for the boxes' day is kept with it.
+    if (const int choice = ui->ComPattern->currentIndex() - 1; choice >= 0 && choice < choices_.size()) {
+        const patterns::Pattern& p = patterns_.patterns[choices_[choice]];
+        if (!p.isWorking())
+            entry.pattern = p.code;
+    }
     if (!accepts(entry))
         return;
     accept();

@@ -3,6 +3,7 @@
 #include "changes/DayEntry.h"
 #include "labour/LabourRules.h"
 #include "master/DayBoxes.h"
+#include "patterns/ShiftPatterns.h"
 
 #include <QDate>
 #include <QDialog>
@@ -17,8 +18,10 @@ class TFormChangeDay;
 // under the rules and messages of the employee master window (night shifts past midnight
 // allowed, net minutes by the master's rule). A working day that can hold no work is refused, one
 // that holds suspiciously little or overlaps the shift of the day before or after is asked about.
-// It opens window-modal and tells its owner the choice: an entry to register, or the standard
-// week's entry again. It changes no table.
+// With the workplace's shift patterns a pattern is offered first: choosing one fills the boxes,
+// and boxes that equal a pattern show it as chosen; a pattern without times (明け, a named day
+// off) is registered as that pattern. It opens window-modal and tells its owner the choice: an entry to register, or
+// the standard week's entry again. It changes no table.
 class TFormChangeDay : public QDialog {
     Q_OBJECT
 public:
@@ -30,8 +33,9 @@ public:
 
     // Opens on the employee's day: the boxes show current, the entry of that date now; the
     // standard week's entry is shown for comparison, and "標準に戻す" is offered when current
-    // is a change.
-    void edit(const QString& name, QDate date, const DayEntry& standard, const DayEntry& current, Overlaps overlaps);
+    // is a change. The patterns are offered when there are any.
+    void edit(const QString& name, QDate date, const DayEntry& standard, const DayEntry& current,
+        const patterns::ShiftPatterns& patterns, Overlaps overlaps);
 
     QString name() const { return name_; }
     QDate date() const { return date_; }
@@ -45,6 +49,10 @@ Q_SIGNALS:
 private:
     void BtnRegisterClick();
     void boxChange();
+    // The pattern chosen fills the boxes.
+    void patternChosen(int choice);
+    // Shows the pattern the boxes' day names, or none.
+    void showPattern(const DayEntry& entry);
     // Whether the entry may be registered: refused, or asked about and kept.
     bool accepts(const DayEntry& entry);
 
@@ -54,4 +62,6 @@ private:
     QDate date_;
     DayEntry standard_;
     Overlaps overlaps_;
+    patterns::ShiftPatterns patterns_;
+    QList<int> choices_; // the pattern of each choice after "（なし）", as positions in patterns_
 };

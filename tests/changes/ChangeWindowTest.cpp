@@ -3,8 +3,10 @@
 // the file the program writes when it closes; the marks of targets, findings and wishes, the
 // wishes edited, imported and undone on either period, a report and the month chart.
 #include "ChangesTestData.h"
+#include "changes/ChangeGridView.h"
 #include "changes/Unitchange.h"
 #include "data/DataFiles.h"
+#include "patterns/PatternEdits.h"
 #include "platform/RichEdit.h"
 #include "reports/Unitlines.h"
 #include "shell/Unitmain.h"
@@ -23,6 +25,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -401,4 +404,54 @@ TEST_F(ChangeWindow, AProposalIsShownDiscardedOrAdoptedInOneStep)
     EXPECT_EQ(changes(), before);
     item(window(), "NRedo")->trigger();
     EXPECT_EQ(changes().size(), 1 + 6);
+}
+
+TEST_F(ChangeWindow, ACodeTypedOnCellsSetsThemAndTheDayAfterInOneStepAndTheDialogOffersThePatterns)
+{
+    patterns::ShiftPatterns& ward = run->forms().FormData->shiftPatterns;
+    ward.patterns = patterns::starterSet(patterns::Starter::Ward); // 日, 遅, 夜 → 明, 明
+    ward.staff = { { "佐藤", { "日", "遅" }, {} } };
+    changes().set("鈴木", QDate(2026, 5, 13), dayOff("休み"));
+    main()->handOverTo(window());
+    EXPECT_EQ(cellText(2, 1), "×");
+    auto* codes = window()->findChild<changes::CodeLegend*>();
+    ASSERT_TRUE(codes);
+    const QList<QToolButton*> legend = codes->buttons();
+    ASSERT_EQ(legend.size(), 4);
+    EXPECT_EQ(legend[2]->accessibleName(), "夜 16:30～9:00");
+    EXPECT_TRUE(legend[2]->isVisible());
+    const DayChanges before = changes();
+
+    // 佐藤 may not work nights; 鈴木's own change of the next day is kept ("いいえ").
+    select({ { 0, 0 }, { 1, 0 }, { 2, 0 } });
+    run->dialogs().answer(dialogs::Answer::No);
+    QTest::sendKeyEvent(QTest::Click, grid(), Qt::Key_unknown, QStringLiteral("夜"), Qt::NoModifier);
+    ASSERT_EQ(run->dialogs().shown.size(), 2);
+    EXPECT_TRUE(run->dialogs().shown[0].text.startsWith("▼ 次の従業員は，勤務パターン「夜」を勤務できないため，"
+                                                        "変更しませんでした：佐藤\r\n"));
+    EXPECT_TRUE(run->dialogs().shown[1].text.contains("鈴木　2026年5月13日（水）：× 休み"));
+    EXPECT_EQ(QStringList({ cellText(0, 0), cellText(0, 1), cellText(1, 0), cellText(2, 0), cellText(2, 1) }),
+        QStringList({ "夜", "明", "〇", "夜", "×" }));
+    item(window(), "NUndo")->trigger();
+    EXPECT_EQ(changes(), before) << "one step takes back the night and the day after";
+
+    // Alt+1 is the legend's first code; the dialog shows a day's pattern and fills the boxes from one.
+    select({ { 1, 0 } });
+    QApplication::setActiveWindow(window());
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_1, Qt::AltModifier);
+    EXPECT_EQ(cellText(1, 0), "日");
+    select({ { 1, 0 } });
+    item(window(), "NEdit")->trigger();
+    auto* chosen = in<QComboBox>(dialog(), "ComPattern");
+    ASSERT_TRUE(chosen->isVisible());
+    EXPECT_EQ(chosen->currentText(), "日　日勤　8:30～17:15");
+    EXPECT_EQ(chosen->itemText(4), "明　明け");
+    in<QComboBox>(dialog(), "ComRest")->setCurrentIndex(in<QComboBox>(dialog(), "ComRest")->currentIndex() + 1);
+    EXPECT_EQ(chosen->currentIndex(), 0) << "another break names no pattern";
+    chosen->setCurrentIndex(4);
+    Q_EMIT chosen->activated(4);
+    in<QPushButton>(dialog(), "BtnRegister")->click();
+    EXPECT_EQ(cellText(1, 0), "明");
+    EXPECT_EQ(changes().find("佐藤", kToday)->pattern, "明");
 }

@@ -40,7 +40,7 @@ Option optionOf(const DayEntry& entry)
 {
     if (!daychanges::isWorkingDay(entry))
         return offOption();
-    return { true, daychanges::shiftOf(entry) };
+    return shiftOption(daychanges::shiftOf(entry));
 }
 
 // The option index of the standard entry among off and the shifts; −1 when it is none of them.
@@ -87,7 +87,7 @@ Instance instanceOf(const TFormData& data, PeriodChoice choice, QDate today, Aim
     if (schedule.dates().isEmpty())
         return {};
     Instance instance = frame(schedule.dates().first(), schedule.days(), labour);
-    instance.aim = aim;
+    instance.aims = programAims(aim);
     for (int day = 0; day < schedule.days(); ++day) {
         const targets::TargetRow& row = targets::rowFor(data.staffTargets, schedule.dates()[day]);
         for (int hour = 0; hour < targets::kHours; ++hour) {
@@ -102,7 +102,9 @@ Instance instanceOf(const TFormData& data, PeriodChoice choice, QDate today, Aim
     for (int row = 0; row < schedule.employees(); ++row) {
         const QString name = master.cell(0, row);
         const QList<Shift> shifts = standardShifts(master, row);
-        Employee employee { row, numbers::parseInt(master.cell(1, row)).value_or(0), {} };
+        Employee employee;
+        employee.row = row;
+        employee.wage = numbers::parseInt(master.cell(1, row)).value_or(0);
         for (int d = 0; d < instance.days; ++d) {
             const QDate date = instance.date(d);
             const int day = d - instance.periodStart;
@@ -121,7 +123,7 @@ Instance instanceOf(const TFormData& data, PeriodChoice choice, QDate today, Aim
                 held.standard = standardIndex(schedule.standard(row, day), shifts);
             }
             if (wish && wish->kind == requests::Kind::WantsWork)
-                instance.workWishes << WorkWish { static_cast<int>(instance.employees.size()), d };
+                instance.requests << Request { static_cast<int>(instance.employees.size()), d };
         }
         instance.employees << employee;
     }
@@ -145,8 +147,10 @@ QList<DayChange> changesOf(
                 if (option == held.standard || option < 0 || option >= held.options.size())
                     continue;
                 const Option& chosen = held.options[option];
-                changes << DayChange { name, date, chosen.working && chosen.shift ? entryOf(*chosen.shift) : kDayOff };
-            } else if (!held.options.value(0).working && daychanges::isWorkingDay(schedule.entry(employee.row, day))) {
+                changes << DayChange { name, date,
+                    chosen.working() && chosen.shift ? entryOf(*chosen.shift) : kDayOff };
+            } else if (!held.options.value(0).working()
+                && daychanges::isWorkingDay(schedule.entry(employee.row, day))) {
                 changes << DayChange { name, date, kDayOff }; // a wish's day held off
             }
         }

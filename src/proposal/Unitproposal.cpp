@@ -1,9 +1,9 @@
 #include "proposal/Unitproposal.h"
 #include "ui_Unitproposal.h"
 
+#include "data/Unitdata.h"
 #include "forms/Forms.h"
 #include "forms/WindowScaling.h"
-#include "data/Unitdata.h"
 #include "period/Unitterm.h"
 #include "platform/Dialogs.h"
 #include "platform/Timer.h"

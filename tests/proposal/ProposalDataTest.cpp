@@ -79,11 +79,11 @@ TEST(ProposalData, TheFreeDaysAreTheUndecidedDaysAfterTodayAndTheirOptionsTheSta
     EXPECT_EQ(day(0, kToday.addDays(1)).standard, 1);
     EXPECT_EQ(day(0, Shop::kSaturday).standard, 0) << "a Saturday off";
     EXPECT_FALSE(day(0, Shop::kTuesday).free) << "a wished day off is held off";
-    EXPECT_FALSE(day(0, Shop::kTuesday).options.value(0).working);
+    EXPECT_FALSE(day(0, Shop::kTuesday).options.value(0).working());
     EXPECT_FALSE(day(2, QDate(2026, 5, 13)).free) << "the manager's change stays";
     EXPECT_EQ(day(2, Shop::kSaturday).options.size(), 3) << "off and two shifts";
     EXPECT_FALSE(day(0, in.first).free) << "the days before the period are held";
-    ASSERT_EQ(in.workWishes.size(), 1);
+    ASSERT_EQ(in.requests.size(), 1);
     EXPECT_EQ(in.targets[in.first.daysTo(Shop::kSaturday) - in.periodStart][9].least, 1);
 
     // A day someone cannot work is held off as a wished day off is.

@@ -8,6 +8,7 @@
 #include "master/Unitmaster.h"
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
+#include "patterns/Unitpattern.h"
 #include "period/Unitterm.h"
 #include "reports/Uniteditor.h"
 #include "reports/Unitlines.h"
@@ -59,6 +60,8 @@ Program::Program()
     forms_.FormShortage = shortage_.get();
     labour_ = std::make_unique<TFormLabour>(forms_);
     forms_.FormLabour = labour_.get();
+    pattern_ = std::make_unique<TFormPattern>(forms_);
+    forms_.FormPattern = pattern_.get();
     connectWindows();
 }
 
@@ -83,6 +86,7 @@ void Program::connectWindows()
             main->show();
     });
     QObject::connect(labour_.get(), &TFormLabour::closed, main, &QWidget::show);
+    QObject::connect(pattern_.get(), &TFormPattern::closed, main, &QWidget::show);
 
     // The employee list and the batch window ask the master window to act on its inputs.
     TFormMaster* master = master_.get();
@@ -97,6 +101,7 @@ void Program::connectWindows()
     QObject::connect(change_.get(), &TFormChange::tableChanged, main, &TFormMain::journalChanges);
     QObject::connect(target_.get(), &TFormTarget::tableChanged, main, &TFormMain::journalChanges);
     QObject::connect(labour_.get(), &TFormLabour::tableChanged, main, &TFormMain::journalChanges);
+    QObject::connect(pattern_.get(), &TFormPattern::tableChanged, main, &TFormMain::journalChanges);
 
     // A registered period ends the reminder of the previous one.
     QObject::connect(term_.get(), &TFormTerm::periodRegistered, main, &TFormMain::hidePeriodReminder);

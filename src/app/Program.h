@@ -7,6 +7,7 @@
 class TAboutBox;
 class TFormLabour;
 class TFormLines;
+class TFormPattern;
 class TFormTarget;
 
 // Creates the program's windows once, in their fixed order, keeps them for the whole run and
@@ -42,4 +43,5 @@ private:
     std::unique_ptr<TFormTarget> target_;
     std::unique_ptr<TFormLines> shortage_;
     std::unique_ptr<TFormLabour> labour_;
+    std::unique_ptr<TFormPattern> pattern_;
 };

@@ -3,6 +3,7 @@
 #include "data/DatedLines.h"
 #include "data/Table.h"
 #include "data/WorkAttributes.h"
+#include "patterns/ShiftPatterns.h"
 #include "platform/Numbers.h"
 #include "platform/TextCodec.h"
 
@@ -21,12 +22,15 @@ namespace {
 using datedlines::plainNumber;
 
 constexpr int kFields = 10;
+constexpr int kFieldsWithPattern = 11;
 
 const QString kFieldCount = QStringLiteral("項目数が10ではありません");
 const QString kBadAttribute = QStringLiteral("勤務区分が不正です");
 const QString kBadTime = QStringLiteral("時刻が不正です");
 const QString kBadMinutes = QStringLiteral("実労働分が不正です");
 const QString kDayOffNotZero = QStringLiteral("勤務日以外の時刻・実労働分が0ではありません");
+const QString kBadPattern = QStringLiteral("勤務パターンの記号が不正です");
+const QString kPatternOnWorkday = QStringLiteral("勤務日に時刻のない勤務パターンの記号があります");
 
 bool isDigits(QStringView text)
 {
@@ -78,8 +82,11 @@ private:
 // The change of one line, or the reason it is not taken.
 std::variant<Line, QString> parseLine(QStringView text, FieldTexts& texts)
 {
-    std::array<QStringView, kFields> f;
-    if (!datedlines::splitFields(text, f.data(), kFields))
+    // A change that carries a pattern without times has an eleventh field, its code; a line of
+    // ten fields is a change without one, as the file has always had them.
+    std::array<QStringView, kFieldsWithPattern> f;
+    if (!datedlines::splitFields(text, f.data(), kFields)
+        && !datedlines::splitFields(text, f.data(), kFieldsWithPattern))
         return kFieldCount;
     const QString name = texts.text(f[0]);
     if (!texts.isValidName(name))
@@ -88,7 +95,7 @@ std::variant<Line, QString> parseLine(QStringView text, FieldTexts& texts)
     if (const QString* reason = std::get_if<QString>(&date))
         return *reason;
     const DayEntry entry { texts.text(f[4]), texts.text(f[5]), texts.text(f[6]), texts.text(f[7]), texts.text(f[8]),
-        texts.text(f[9]), true };
+        texts.text(f[9]), true, texts.text(f[10]) };
     if (const QString fault = entryFault(entry); !fault.isEmpty())
         return fault;
     return Line { name, std::get<QDate>(date), entry };
@@ -110,6 +117,10 @@ QString entryFault(const DayEntry& entry)
             || entry.endHour != QLatin1String("0") || entry.endMinute != QLatin1String("00")
             || entry.netMinutes != QLatin1String("0")))
         return kDayOffNotZero;
+    if (!entry.pattern.isEmpty() && !patterns::codeFault(entry.pattern).isEmpty())
+        return kBadPattern;
+    if (!entry.pattern.isEmpty() && entry.attribute == attributes::kWorkday)
+        return kPatternOnWorkday;
     return QString();
 }
 
@@ -119,12 +130,13 @@ std::optional<DayEntry> fileForm(const DayEntry& entry)
         return std::nullopt;
     if (entry.attribute != attributes::kWorkday)
         return DayEntry { entry.attribute, QStringLiteral("0"), QStringLiteral("00"), QStringLiteral("0"),
-            QStringLiteral("00"), QStringLiteral("0"), entry.changed };
+            QStringLiteral("00"), QStringLiteral("0"), entry.changed,
+            patterns::codeFault(entry.pattern).isEmpty() ? entry.pattern : QString() };
     const auto number = [](const QString& text) { return numbers::parseInt(text).value_or(-1); };
     const auto minute = [](int m) { return m == 0 ? QStringLiteral("00") : QString::number(m); };
     const DayEntry formed { entry.attribute, QString::number(number(entry.startHour)),
         minute(number(entry.startMinute)), QString::number(number(entry.endHour)), minute(number(entry.endMinute)),
-        QString::number(number(entry.netMinutes)), entry.changed };
+        QString::number(number(entry.netMinutes)), entry.changed, {} };
     if (!entryFault(formed).isEmpty())
         return std::nullopt;
     return formed;
@@ -167,6 +179,8 @@ QByteArray serialize(const DayChanges& changes, const Table& master)
             text += field;
             text += u',';
         }
+        if (!e.pattern.isEmpty())
+            text += e.pattern + u',';
         text += QStringLiteral("\r\n");
     }
     return cp932::encode(text);

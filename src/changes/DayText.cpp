@@ -39,6 +39,11 @@ QString periodSpan(const QList<QDate>& dates)
         .arg(dates.size());
 }
 
+QString durationText(int minutes)
+{
+    return QStringLiteral("%1時間%2分").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
 QString entryText(const DayEntry& entry)
 {
     QString text = scheduleview::symbolOf(entry.attribute) + QLatin1Char(' ') + entry.attribute;

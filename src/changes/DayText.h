@@ -20,6 +20,9 @@ QString periodLine(const QList<QDate>& dates);
 // empty for no dates.
 QString periodSpan(const QList<QDate>& dates);
 
+// A length of time as "1時間05分".
+QString durationText(int minutes);
+
 // The entry's symbol and attribute, and its times on a working day: "〇 勤務日 9:00～17:30",
 // "☆ 公休". Hours and minutes are shown as stored.
 QString entryText(const DayEntry& entry);

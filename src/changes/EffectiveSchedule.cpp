@@ -1,6 +1,7 @@
 #include "changes/EffectiveSchedule.h"
 
 #include "changes/ChangeFile.h"
+#include "changes/DayShift.h"
 #include "data/Unitdata.h"
 #include "master/MasterRecord.h"
 #include "period/PeriodRule.h"
@@ -126,6 +127,30 @@ DayEntry EffectiveSchedule::entryOn(int row, QDate date) const
         ? numbers::parseInt(schedule_.cell(static_cast<int>(otherDates_.first().daysTo(date)), 2)).value_or(0)
         : clock_::weekdayCode(date);
     return standardEntry(master_, row, code).value_or(DayEntry {});
+}
+
+namespace {
+
+// The day an entry makes, read once. The workplace's patterns name it later.
+RosterDay rosterDayOf(const DayEntry& entry)
+{
+    RosterDay day;
+    day.entry = entry;
+    day.kind = isWorkingDay(entry) ? DayKind::Working : DayKind::Off;
+    day.shift = shiftOf(entry);
+    return day;
+}
+
+} // namespace
+
+RosterDay EffectiveSchedule::day(int row, int day) const
+{
+    return rosterDayOf(entry(row, day));
+}
+
+RosterDay EffectiveSchedule::dayOn(int row, QDate date) const
+{
+    return rosterDayOf(entryOn(row, date));
 }
 
 QList<QList<DayEntry>> EffectiveSchedule::entries() const

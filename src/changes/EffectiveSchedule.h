@@ -1,6 +1,7 @@
 #pragma once
 
 #include "changes/DayChanges.h"
+#include "changes/RosterDay.h"
 
 #include <QDate>
 #include <QHash>
@@ -82,6 +83,9 @@ public:
     // registered one of the next) its change, else its standard entry; on any other date the
     // standard week's block of the date's own weekday, since changes there take no effect.
     DayEntry entryOn(int row, QDate date) const;
+    // The typed day of a row on a period day and on any date, from entry() and entryOn().
+    RosterDay day(int row, int day) const;
+    RosterDay dayOn(int row, QDate date) const;
     // entry() of every registered employee (outer list, master order) and period day.
     QList<QList<DayEntry>> entries() const;
     // The changes of a date by row; none when the date is not a day of the period.

@@ -1,13 +1,17 @@
 #include "changes/Unitchange.h"
 #include "ui_Unitchange.h"
 
-#include "forms/Forms.h"
-#include "forms/WindowScaling.h"
+#include "changes/ChangeGridView.h"
+#include "changes/DayShift.h"
 #include "changes/DayText.h"
 #include "changes/PeriodChooser.h"
+#include "changes/ShiftCheck.h"
+#include "changes/Unitchangeapart.h"
 #include "changes/Unitchangeday.h"
 #include "data/Unitdata.h"
 #include "exports/PeriodSchedule.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "labour/LabourReport.h"
 #include "labour/LabourRules.h"
 #include "master/MasterRecord.h"
@@ -41,7 +45,7 @@
 namespace {
 
 // clang-format off
-const QString kUsage = QStringLiteral("【勤務変更】\r\n\r\n■ 「今の期間」（Ctrl+PgUp）と「次の期間」（Ctrl+PgDown）を，左上の欄又は「期間」メニューで切り替えます．次の期間は，今の期間の翌日から始まる期間で，その初日に勤務期間を登録すると，入力した勤務変更と希望がそのまま使われます．\r\n\r\n■ セルをダブル・クリック（又は Enter，F2）すると，その従業員のその日の勤務を変更できます．\r\n\r\n■ 同じ日付の２人のセルを選択して「入替」（Ctrl+E）を実行すると，２人の勤務を入れ替えます．\r\n\r\n■ 変更した日は，太字・下線・色付きで表示されます．セルのヒントに，標準の勤務と変更後の勤務が表示されます．\r\n\r\n■ 「希望」メニューで，選択したセルに希望休（Ctrl+1），出勤不可（Ctrl+2），出勤希望（Ctrl+3）を登録し，希望を消し（Ctrl+0），メモを付けます（Ctrl+M）．希望はセルの下に「休」「不」「出」と表示され，勤務が希望と異なると「！」が付きます．\r\n\r\n■ 「希望の取り込み…」（Ctrl+I）で，フォームや表計算ソフトの CSV ファイル（氏名，日付，種類，メモ）から希望を読み込みます．取り込む前に，取り込む希望と取り込まない行が表示されます．\r\n\r\n■ 労務の指摘（休憩不足，連続勤務など）のある日には「※」が付きます．日付の「▲」は人員不足，「△」は人員超過の時間帯がある日です．内容は，セルと日付のヒントに表示されます．\r\n\r\n■ 「帳票」メニューで，選んだ期間の人員過不足一覧，労務チェック，希望の反映状況，月間シフト表，個人別の印刷，エクスポートを実行します．\r\n\r\n■ 「勤務案の作成…」（Ctrl+G）で，選んだ期間の明日以降の勤務案を作ります．勤務案は点線の枠で表示され，「採用」で勤務変更として登録し，「破棄」で捨てます．勤務案の表示中は，表を編集できません．\r\n\r\n■ 「元に戻す」（Ctrl+Z），「やり直し」（Ctrl+Y）で，この画面を開いている間の変更と希望の登録を取り消し・再実行できます．\r\n\r\n■ 勤務変更は zelrotandata3.zel に，希望は zelrotandata6.zel に，終了時に保存されます．");
+const QString kUsage = QStringLiteral("【勤務変更】\r\n\r\n■ 「今の期間」（Ctrl+PgUp）と「次の期間」（Ctrl+PgDown）を，左上の欄又は「期間」メニューで切り替えます．次の期間は，今の期間の翌日から始まる期間で，その初日に勤務期間を登録すると，入力した勤務変更と希望がそのまま使われます．\r\n\r\n■ セルをダブル・クリック（又は Enter，F2）すると，その従業員のその日の勤務を変更できます．\r\n\r\n■ 同じ日付の２人のセルを選択して「入替」（Ctrl+E）を実行すると，２人の勤務を入れ替えます．\r\n\r\n■ 変更した日は，太字・下線・色付きで表示されます．セルのヒントに，標準の勤務と変更後の勤務が表示されます．\r\n\r\n■ マスタにない氏名や，どちらの期間にもない日付の変更・希望は，表の下に件数が表示されます．「一覧…」で確かめ，不要なものを削除できます．\r\n\r\n■ 「希望」メニューで，選択したセルに希望休（Ctrl+1），出勤不可（Ctrl+2），出勤希望（Ctrl+3）を登録し，希望を消し（Ctrl+0），メモを付けます（Ctrl+M）．希望はセルの下に「休」「不」「出」と表示され，勤務が希望と異なると「！」が付きます．\r\n\r\n■ 「希望の取り込み…」（Ctrl+I）で，フォームや表計算ソフトの CSV ファイル（氏名，日付，種類，メモ）から希望を読み込みます．取り込む前に，取り込む希望と取り込まない行が表示されます．\r\n\r\n■ 労務の指摘（休憩不足，連続勤務など）のある日には「※」が付きます．日付の「▲」は人員不足，「△」は人員超過の時間帯がある日です．内容は，セルと日付のヒントに表示されます．\r\n\r\n■ 「帳票」メニューで，選んだ期間の人員過不足一覧，労務チェック，希望の反映状況，月間シフト表，個人別の印刷，エクスポートを実行します．\r\n\r\n■ 「勤務案の作成…」（Ctrl+G）で，選んだ期間の明日以降の勤務案を作ります．勤務案は点線の枠で表示され，「採用」で勤務変更として登録し，「破棄」で捨てます．勤務案の表示中は，表を編集できません．\r\n\r\n■ 「元に戻す」（Ctrl+Z），「やり直し」（Ctrl+Y）で，この画面を開いている間の変更と希望の登録を取り消し・再実行できます．\r\n\r\n■ 勤務変更は zelrotandata3.zel に，希望は zelrotandata6.zel に，終了時に保存されます．");
 const QString kNoCell = QStringLiteral("▼ 変更する従業員と日付のセルを選択してください．");
 const QString kSwapCells = QStringLiteral("▼ 入替は，同じ日付の２人のセルを選択して実行してください．");
 const QString kSwapSameName = QStringLiteral("▼ 同じ氏名の従業員同士は，入れ替えられません．");
@@ -49,102 +53,14 @@ const QString kSwapNotStorable = QStringLiteral("▼ 従業員マスタの勤務
 const QString kNoWishCell = QStringLiteral("▼ 希望を登録する従業員と日付のセルを選択してください．");
 const QString kNoteNeedsWish = QStringLiteral("▼ メモは希望に付けます．先に，希望休・出勤不可・出勤希望のどれかを登録してください．");
 const QString kImportUnreadable = QStringLiteral("▼ ファイルを読み込めませんでした．");
+const QString kDropProposal = QStringLiteral("▼ 表示中の勤務案は採用されていません．勤務案を破棄して閉じますか？");
 const QString kImportTooLarge = QStringLiteral("▼ ファイルが大きすぎます．希望の取り込みは，１ＭＢまでのファイルです．");
 const QString kLabourUsage = QStringLiteral("【労務チェック】\r\n\r\n■ 選んだ勤務期間の勤務（勤務変更を含む）を，労務設定の値で調べます．休憩，週休日，連続勤務，勤務間インターバル，最低賃金の指摘と，深夜・時間外の法定割増の概算を表示します．\r\n\r\n■ 金額は計画のための概算で，給与計算ではありません．\r\n\r\n■ マウスの右クリックで，機能メニューが表示されます．");
 const QString kWishUsage = QStringLiteral("【希望の反映状況】\r\n\r\n■ 選んだ勤務期間の希望（希望休・出勤不可・出勤希望）が，勤務変更を含めた勤務に反映されているかを，従業員ごとに表示します．\r\n\r\n■ 希望休と出勤不可は勤務日でない日，出勤希望は勤務日のとき，反映されたと数えます．\r\n\r\n■ マウスの右クリックで，機能メニューが表示されます．");
 // clang-format on
 
-const QColor kChangedBackground(255, 226, 170);
-const QColor kWishBand(205, 228, 255); // under the mark of a wish
-const QColor kAgainstBand(255, 205, 214); // under the mark of a wish the entry goes against
-const QColor kFindingText(176, 0, 0);
-const QString kFindingMark = QStringLiteral("※");
 constexpr int kColumnWidth = 22; // forty days and the names fit the window's design width
-constexpr int kRowHeight = 30; // the symbol over the marks
-constexpr int kNameRole = Qt::UserRole;
-constexpr int kDateRole = Qt::UserRole + 1;
-constexpr int kWishRole = Qt::UserRole + 2; // a list item apart: a wish, not a change
-constexpr int kWishMarkRole = Qt::UserRole + 3; // requests::markText of the cell's wish
-constexpr int kAgainstRole = Qt::UserRole + 4;
-constexpr int kFindingRole = Qt::UserRole + 5; // the cell has a labour finding
-constexpr int kProposalRole = Qt::UserRole + 6; // the proposal shown changes the cell
-const QColor kProposalBackground(214, 240, 214);
-const QColor kProposalFrame(0, 110, 0);
 constexpr qint64 kImportLimit = 1 << 20;
-
-// A cell of the grid: the schedule symbol in the upper part with the finding mark beside it, and
-// the wish's mark on a band of its own below, so that up to three marks stay legible in a cell
-// of a forty-day grid. Cells without a mark are drawn as usual.
-class CellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        const QString wish = index.data(kWishMarkRole).toString();
-        const bool finding = index.data(kFindingRole).toBool();
-        if (wish.isEmpty() && !finding)
-            QStyledItemDelegate::paint(painter, option, index);
-        else
-            paintMarks(painter, option, index, wish, finding);
-        if (index.data(kProposalRole).toBool()) {
-            // A proposed day has a dashed frame, so that it is told apart also without colour.
-            painter->save();
-            painter->setPen(QPen(kProposalFrame, 1, Qt::DashLine));
-            painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
-            painter->restore();
-        }
-    }
-
-private:
-    void paintMarks(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index,
-        const QString& wish, bool finding) const
-    {
-        QStyleOptionViewItem item = option;
-        initStyleOption(&item, index);
-        const QString symbol = item.text;
-        item.text.clear();
-        const QWidget* widget = item.widget;
-        (widget ? widget->style() : QApplication::style())
-            ->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
-
-        const bool selected = item.state & QStyle::State_Selected;
-        const QColor text = item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
-        const QRect cell = item.rect;
-        const int bandHeight = wish.isEmpty() ? 0 : cell.height() * 2 / 5;
-        const QRect upper(cell.left(), cell.top(), cell.width(), cell.height() - bandHeight);
-        const QRect band(cell.left(), upper.bottom() + 1, cell.width(), bandHeight);
-        QFont small = item.font;
-        small.setBold(false);
-        small.setUnderline(false);
-        if (item.font.pointSizeF() > 0)
-            small.setPointSizeF(item.font.pointSizeF() * 0.75);
-        else
-            small.setPixelSize(std::max(1, item.font.pixelSize() * 3 / 4));
-
-        painter->save();
-        painter->setFont(item.font);
-        painter->setPen(text);
-        if (finding) {
-            const int half = upper.width() * 11 / 20;
-            painter->drawText(upper.adjusted(0, 0, -(upper.width() - half), 0), Qt::AlignCenter, symbol);
-            painter->setFont(small);
-            if (!selected)
-                painter->setPen(kFindingText);
-            painter->drawText(upper.adjusted(half - 1, 0, 0, 0), Qt::AlignCenter, kFindingMark);
-        } else {
-            painter->drawText(upper, Qt::AlignCenter, symbol);
-        }
-        if (!wish.isEmpty()) {
-            if (!selected)
-                painter->fillRect(band, index.data(kAgainstRole).toBool() ? kAgainstBand : kWishBand);
-            painter->setFont(small);
-            painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-            painter->drawText(band, Qt::AlignCenter, wish);
-        }
-        painter->restore();
-    }
-};
 
 } // namespace
 
@@ -171,13 +87,15 @@ TFormChange::TFormChange(Forms& forms)
 {
     ui->setupUi(this);
     attachFormetry(this);
-    QTableWidget* grid = ui->StringGrid1;
-    grid->setItemDelegate(new CellDelegate(grid));
-    scaleGridCells(this, grid, kColumnWidth, kRowHeight); // the days and rows grow with the window
+    QTableView* grid = ui->StringGrid1;
+    grid->setHorizontalHeader(new changes::DateHeader(grid));
+    grid->setModel(&grid_);
+    grid->setItemDelegate(new changes::CellDelegate(grid));
+    // The days grow with the window; a row takes the height of its text, so that a maximised
+    // window shows thirty employees.
+    onRescale(this, [grid](double x, double) { changes::fitCellsToText(grid, qRound(kColumnWidth * x)); });
     grid->installEventFilter(this);
-    connect(grid, &QTableWidget::cellDoubleClicked, this, &TFormChange::NEditClick);
-    connect(ui->ListBox1, &QListWidget::itemSelectionChanged, this,
-        [this] { ui->BtnDelete->setEnabled(!ui->ListBox1->selectedItems().isEmpty()); });
+    connect(grid, &QTableView::doubleClicked, this, &TFormChange::NEditClick);
 
     period_ = new PeriodChooser(*forms_.FormData, ui->NPeriod, ui->ComboPeriod, ui->LabelPeriod);
     connect(period_, &PeriodChooser::chosen, this, [this] { dialogs::guard([this] { refresh(); }); });
@@ -194,9 +112,12 @@ TFormChange::TFormChange(Forms& forms)
         apply(QStringLiteral("メモ"), { {}, requests::noteEdits(forms_.FormData->staffRequests, noteCells_, note) });
     });
     importDialog_ = new TFormRequestImport(this);
-    connect(importDialog_, &TFormRequestImport::importChosen, this, [this](const QList<requests::ImportRow>& rows) {
-        apply(QStringLiteral("希望の取り込み"), { {}, requests::importEdits(forms_.FormData->staffRequests, rows) });
-    });
+    connect(importDialog_, &TFormRequestImport::importChosen, this,
+        [this](const QList<requests::ImportRow>& rows, const requests::ImportColumns& columns) {
+            forms_.FormData->staffRequests.setImportColumns(columns);
+            apply(
+                QStringLiteral("希望の取り込み"), { {}, requests::importEdits(forms_.FormData->staffRequests, rows) });
+        });
 
     const auto guarded
         = [this](auto handler) { return [this, handler] { dialogs::guard([this, handler] { handler(); }); }; };
@@ -212,12 +133,16 @@ TFormChange::TFormChange(Forms& forms)
     connect(ui->BtnUndo, &QPushButton::clicked, ui->NUndo, &QAction::trigger);
     connect(ui->BtnRedo, &QPushButton::clicked, ui->NRedo, &QAction::trigger);
     connect(ui->BtnClose, &QPushButton::clicked, ui->NClose, &QAction::trigger);
-    connect(ui->BtnDelete, &QPushButton::clicked, this, guarded(member(&TFormChange::BtnDeleteClick)));
+    apartDialog_ = new TFormChangeApart(this);
+    connect(apartDialog_, &TFormChangeApart::deleteWanted, this,
+        [this](const TFormChangeApart::Item& item) { dialogs::guard([this, &item] { deleteApart(item); }); });
+    connect(ui->NApart, &QAction::triggered, apartDialog_, &QDialog::open);
+    connect(ui->BtnApart, &QPushButton::clicked, ui->NApart, &QAction::trigger);
     for (QObject* undo : std::initializer_list<QObject*> { ui->NUndo, ui->BtnUndo })
         connect(&undo_, &QUndoStack::canUndoChanged, undo, [undo](bool on) { undo->setProperty("enabled", on); });
     for (QObject* redo : std::initializer_list<QObject*> { ui->NRedo, ui->BtnRedo })
         connect(&undo_, &QUndoStack::canRedoChanged, redo, [redo](bool on) { redo->setProperty("enabled", on); });
-    for (QWidget* w : std::initializer_list<QWidget*> { ui->BtnUndo, ui->BtnRedo, ui->BtnDelete })
+    for (QWidget* w : std::initializer_list<QWidget*> { ui->BtnUndo, ui->BtnRedo })
         w->setEnabled(false);
     ui->NUndo->setEnabled(false);
     ui->NRedo->setEnabled(false);
@@ -243,7 +168,7 @@ TFormChange::TFormChange(Forms& forms)
                     labour::ReportTotals totals;
                     QStringList lines = labour::reportHeading(schedule);
                     for (int row = 0; row < schedule.employees(); ++row)
-                        lines += labour::reportLines(schedule, row, data.labourSettings, totals);
+                        lines += labour::reportLines(schedule, row, labour::rulesOf(data), totals);
                     return lines + labour::reportClosing(totals);
                 });
         });
@@ -304,7 +229,7 @@ void TFormChange::showEvent(QShowEvent* event)
         return;
     setEditable(true);
     dialogs::guard([this] { refresh(); });
-    ui->StringGrid1->setCurrentCell(0, 0);
+    ui->StringGrid1->setCurrentIndex(grid_.index(0, 0));
     ui->StringGrid1->setFocus();
 }
 
@@ -314,6 +239,7 @@ void TFormChange::hideEvent(QHideEvent* event)
     if (event->spontaneous())
         return; // minimising is not hiding
     dialog_->reject();
+    apartDialog_->reject();
     noteDialog_->reject();
     importDialog_->reject();
     proposalDialog_->reject();
@@ -327,6 +253,13 @@ void TFormChange::hideEvent(QHideEvent* event)
 
 void TFormChange::closeEvent(QCloseEvent* event)
 {
+    // A proposal shown is dropped at the close: the user says so first.
+    if (proposed_
+        && dialogs::message(dialogs::Kind::Warning, kDropProposal, dialogs::Buttons::YesNo, this)
+            != dialogs::Answer::Yes) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     hide();
     Q_EMIT closed();
@@ -349,107 +282,31 @@ bool TFormChange::eventFilter(QObject* watched, QEvent* event)
 void TFormChange::refresh()
 {
     const TFormData& data = shownData();
-    QSet<QPair<QString, QDate>> proposed;
+    QSet<std::pair<QString, QDate>> proposed;
     for (const DayChange& change : proposal_)
         proposed.insert({ change.name, change.date });
     const daychanges::EffectiveSchedule schedule = this->schedule();
-    const labour::CellFindings findings(schedule, data.labourSettings);
-    const QList<targets::DayMark> dayMarks = targets::dayMarks(data.staffTargets, schedule);
     period_->refresh();
+    grid_.refresh(schedule, data, proposed);
 
-    QTableWidget* grid = ui->StringGrid1;
-    const QSignalBlocker blocker(grid);
-    const int currentRow = grid->currentRow();
-    const int currentColumn = grid->currentColumn();
-    const QList<QTableWidgetSelectionRange> selected = grid->selectedRanges();
-    grid->clear();
-    grid->setRowCount(schedule.employees());
-    grid->setColumnCount(static_cast<int>(schedule.dates().size()));
-    for (int day = 0; day < grid->columnCount(); ++day) {
-        const targets::DayMark& mark = dayMarks[day];
-        auto* header = new QTableWidgetItem(QStringLiteral("%1\n%2")
-                                                .arg(schedule.dates()[day].day())
-                                                .arg(views::weekdayKanji(schedule.weekdayCode(day)))
-            + mark.mark);
-        if (!mark.description.isEmpty()) {
-            header->setToolTip(mark.description);
-            header->setData(Qt::AccessibleDescriptionRole, mark.description);
-        }
-        grid->setHorizontalHeaderItem(day, header);
-    }
-    for (int row = 0; row < grid->rowCount(); ++row) {
-        grid->setVerticalHeaderItem(row, new QTableWidgetItem(schedule.master().cell(0, row)));
-        for (int day = 0; day < grid->columnCount(); ++day) {
-            const DayEntry entry = schedule.entry(row, day);
-            auto* item = new QTableWidgetItem(scheduleview::symbolOf(entry.attribute));
-            item->setTextAlignment(Qt::AlignCenter);
-            QStringList tip { QStringLiteral("標準：") + changes::entryText(schedule.standard(row, day)) };
-            QStringList notes;
-            QStringList name { item->text() };
-            if (proposed.contains({ schedule.master().cell(0, row), schedule.dates()[day] })) {
-                item->setData(kProposalRole, true);
-                item->setBackground(kProposalBackground);
-                name << QStringLiteral("案");
-                notes << QStringLiteral("勤務案：") + changes::entryText(entry);
-                tip << QStringLiteral("勤務案：") + changes::entryText(entry);
-            } else if (entry.changed) {
-                // Marked by weight and underline as well as by colour.
-                QFont font = item->font();
-                font.setBold(true);
-                font.setUnderline(true);
-                item->setFont(font);
-                item->setBackground(kChangedBackground);
-                notes << QStringLiteral("勤務変更あり");
-                tip << QStringLiteral("変更：") + changes::entryText(entry);
-            }
-            if (const auto wish = requests::cellWish(schedule, data.staffRequests, row, day)) {
-                const QString mark = requests::markText(*wish);
-                item->setData(kWishMarkRole, mark);
-                item->setData(kAgainstRole, wish->against);
-                name << mark;
-                notes += requests::cellNotes(*wish);
-                tip += requests::cellNotes(*wish);
-            }
-            if (const QStringList found = findings.at(row, day); !found.isEmpty()) {
-                item->setData(kFindingRole, true);
-                name << kFindingMark;
-                notes += found;
-                tip += found;
-            }
-            item->setToolTip(tip.join(u'\n'));
-            if (!notes.isEmpty())
-                item->setData(Qt::AccessibleDescriptionRole, notes.join(u'\n'));
-            if (name.size() > 1)
-                item->setData(Qt::AccessibleTextRole, name.join(u' '));
-            grid->setItem(row, day, item);
-        }
-    }
-    // The cells stay selected, so that one command after another acts on them.
-    if (currentRow >= 0 && currentColumn >= 0)
-        grid->setCurrentCell(std::min(currentRow, grid->rowCount() - 1),
-            std::min(currentColumn, grid->columnCount() - 1), QItemSelectionModel::NoUpdate);
-    for (const QTableWidgetSelectionRange& range : selected)
-        if (range.bottomRow() < grid->rowCount() && range.rightColumn() < grid->columnCount())
-            grid->setRangeSelected(range, true);
-
-    ui->ListBox1->clear();
+    QList<TFormChangeApart::Item> apart;
     for (const DayChange& change : schedule.apart()) {
         const bool registered = master::findEmployee(schedule.master(), change.name) >= 0;
-        auto* item = new QListWidgetItem(changes::dateText(change.date) + QStringLiteral("　") + change.name
-            + QStringLiteral("：") + changes::entryText(change.entry)
-            + (registered ? QStringLiteral("（勤務期間外の日付）") : QStringLiteral("（マスタにない氏名）")));
-        item->setData(kNameRole, change.name);
-        item->setData(kDateRole, change.date);
-        ui->ListBox1->addItem(item);
+        apart.append({ changes::dateText(change.date) + QStringLiteral("　") + change.name + QStringLiteral("：")
+                + changes::entryText(change.entry)
+                + (registered ? QStringLiteral("（勤務期間外の日付）") : QStringLiteral("（マスタにない氏名）")),
+            change.name, change.date, false });
     }
-    for (const requests::Request& request : requests::apart(schedule, data.staffRequests)) {
-        auto* item = new QListWidgetItem(requests::apartText(schedule, request));
-        item->setData(kNameRole, request.name);
-        item->setData(kDateRole, request.date);
-        item->setData(kWishRole, true);
-        ui->ListBox1->addItem(item);
-    }
-    ui->BtnDelete->setEnabled(false);
+    for (const requests::Request& request : requests::apart(schedule, data.staffRequests))
+        apart.append({ requests::apartText(schedule, request), request.name, request.date, true });
+    apartDialog_->setItems(apart);
+    ui->LabelApart->setText(apart.isEmpty()
+            ? QStringLiteral("登録外の変更・希望：なし")
+            : QStringLiteral("登録外の変更・希望：%1 "
+                             "件（マスタにない氏名，又は今の期間にも次の期間にもない日付．画面の表示には使われません）")
+                  .arg(apart.size()));
+    ui->NApart->setEnabled(!apart.isEmpty());
+    ui->BtnApart->setEnabled(!apart.isEmpty());
 
     const QStringList shared = schedule.sharedNames();
     ui->LabelNote->setText(shared.isEmpty()
@@ -464,11 +321,9 @@ QList<requests::Cell> TFormChange::selectedCells() const
     if (indexes.isEmpty() && ui->StringGrid1->currentIndex().isValid())
         indexes.append(ui->StringGrid1->currentIndex());
     std::sort(indexes.begin(), indexes.end());
-    const daychanges::EffectiveSchedule schedule = this->schedule();
     QList<requests::Cell> cells;
     for (const QModelIndex& index : indexes)
-        if (index.row() < schedule.employees() && index.column() < schedule.dates().size())
-            cells.append({ schedule.master().cell(0, index.row()), schedule.dates()[index.column()] });
+        cells.append({ grid_.name(index.row()), grid_.date(index.column()) });
     return cells;
 }
 
@@ -489,8 +344,10 @@ void TFormChange::NEditClick()
         dialogs::message(dialogs::Kind::Information, kNoCell, dialogs::Buttons::Ok, this);
         return;
     }
-    dialog_->edit(
-        schedule.master().cell(0, row), schedule.dates()[day], schedule.standard(row, day), schedule.entry(row, day));
+    const QDate date = schedule.dates()[day];
+    dialog_->edit(schedule.master().cell(0, row), date, schedule.standard(row, day), schedule.entry(row, day),
+        [this, row, date](
+            const daychanges::Shift& shift) { return labour::overlapsAround(this->schedule(), row, date, shift); });
 }
 
 void TFormChange::NSwapClick()
@@ -516,22 +373,48 @@ void TFormChange::NSwapClick()
         return;
     }
     const QDate date = schedule.dates()[day];
+    for (const int row : { cells[0].row(), cells[1].row() })
+        if (!swapKeeps(schedule, row, date, *swapped.find(schedule.master().cell(0, row), date)))
+            return;
     apply(QStringLiteral("入替"),
         { { stepTo(nameA, date, swapped.find(nameA, date)), stepTo(nameB, date, swapped.find(nameB, date)) }, {} });
 }
 
-void TFormChange::BtnDeleteClick()
+bool TFormChange::swapKeeps(const daychanges::EffectiveSchedule& schedule, int row, QDate date, const DayEntry& entry)
 {
-    const QList<QListWidgetItem*> selected = ui->ListBox1->selectedItems();
-    if (selected.isEmpty())
-        return;
-    const QListWidgetItem* item = selected.first();
-    const QString name = item->data(kNameRole).toString();
-    const QDate date = item->data(kDateRole).toDate();
-    if (item->data(kWishRole).toBool())
-        apply(QStringLiteral("削除"), { {}, requests::clearEdits(forms_.FormData->staffRequests, { { name, date } }) });
+    const QString who = schedule.master().cell(0, row);
+    const changes::ShiftCheck check = changes::checkShift(entry);
+    if (check.verdict == changes::ShiftVerdict::Refused) {
+        dialogs::message(dialogs::Kind::Warning,
+            QStringLiteral("▼ 入れ替えると，%1の勤務が %2 になります．%3勤務日として登録できないため，入れ替えません．")
+                .arg(who, changes::entryText(entry), check.reason),
+            dialogs::Buttons::Ok, this);
+        return false;
+    }
+    const auto ask = [this](const QString& text) {
+        return dialogs::message(dialogs::Kind::Warning, text, dialogs::Buttons::YesNo, this) == dialogs::Answer::Yes;
+    };
+    if (check.verdict == changes::ShiftVerdict::Doubtful
+        && !ask(QStringLiteral("▼ 入れ替えると，%1の勤務が %2 になります．%3\r\nこのまま入れ替えますか？")
+                    .arg(who, changes::entryText(entry), check.reason)))
+        return false;
+    const std::optional<daychanges::Shift> shift = daychanges::shiftOf(entry);
+    if (!shift)
+        return true;
+    for (const labour::Overlap& overlap : labour::overlapsAround(schedule, row, date, *shift))
+        if (!ask(QStringLiteral("▼ 入れ替えると，%1の勤務が%2の勤務と %3 重なります．\r\nこのまま入れ替えますか？")
+                     .arg(who, changes::dateText(overlap.with), changes::durationText(overlap.minutes))))
+            return false;
+    return true;
+}
+
+void TFormChange::deleteApart(const TFormChangeApart::Item& item)
+{
+    if (item.wish)
+        apply(QStringLiteral("削除"),
+            { {}, requests::clearEdits(forms_.FormData->staffRequests, { { item.name, item.date } }) });
     else
-        apply(QStringLiteral("削除"), { { stepTo(name, date, std::nullopt) }, {} });
+        apply(QStringLiteral("削除"), { { stepTo(item.name, item.date, std::nullopt) }, {} });
 }
 
 void TFormChange::N12Click()
@@ -575,7 +458,7 @@ void TFormChange::NWishNoteClick()
 void TFormChange::NWishImportClick()
 {
     const std::optional<QString> fileName = dialogs::openFile(this, QStringLiteral("希望の取り込み"),
-        { QStringLiteral("CSV ファイル (*.csv)"), QStringLiteral("すべてのファイル (*)") }, importFolder_);
+        { QStringLiteral("CSV・テキスト ファイル (*.csv *.txt)"), QStringLiteral("すべてのファイル (*)") }, importFolder_);
     if (!fileName)
         return;
     importFolder_ = QFileInfo(*fileName).absolutePath();
@@ -604,8 +487,10 @@ void TFormChange::NWishImportClick()
     QSet<QString> names;
     for (int row = 0; row < schedule.employees(); ++row)
         names.insert(schedule.master().cell(0, row));
-    importDialog_->preview(
-        *fileName, requests::parseImport(bytes, names, schedule.dates(), forms_.FormData->staffRequests));
+    // Both planned periods are one import.
+    const Table& period = schedule.schedule();
+    importDialog_->preview(*fileName, bytes, names,
+        daychanges::periodDates(period) + daychanges::nextPeriodDates(period), forms_.FormData->staffRequests);
 }
 
 void TFormChange::printChart(bool perEmployee)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "changes/ChangeGrid.h"
 #include "changes/DayEntry.h"
 #include "changes/EffectiveSchedule.h"
+#include "changes/Unitchangeapart.h"
 #include "requests/RequestEdits.h"
 
 #include <QDate>
@@ -30,12 +32,11 @@ class TFormChange;
 // employees on one date, the menu "希望" sets, clears and annotates the wishes of the selected
 // cells and imports them from a CSV file; every change and wish edited while the window is open
 // can be undone and redone. Changes and wishes that take effect in neither period are listed
-// apart, where they can be deleted. The menu "帳票" opens the period's reports, prints and exports
-// for the chosen period. "勤務案の作成…" asks for a proposal of the period and shows it in the
-// grid, which cannot be edited until the proposal is adopted as day changes (one undoable step)
-// or discarded. What takes effect, and every mark, is computed by the logic it calls
-// (daychanges::EffectiveSchedule, requests, labour, targets, proposal); this window shows it and
-// edits the data holder's day changes and requests.
+// apart in a dialog of their own, where they can be deleted. The menu "帳票" opens the period's reports, prints and
+// exports for the chosen period. "勤務案の作成…" asks for a proposal of the period and shows it in the grid, which
+// cannot be edited until the proposal is adopted as day changes (one undoable step) or discarded. What takes effect,
+// and every mark, is computed by the logic it calls (daychanges::EffectiveSchedule, requests, labour, targets,
+// proposal); this window shows it and edits the data holder's day changes and requests.
 class TFormChange : public QMainWindow {
     Q_OBJECT
 public:
@@ -77,7 +78,11 @@ private:
     QList<requests::Cell> selectedCells() const;
     void NEditClick();
     void NSwapClick();
-    void BtnDeleteClick();
+    // Whether a swap may give the row this entry on date: refused when it can hold no work, asked
+    // about when it holds suspiciously little or overlaps the row's shifts around it.
+    bool swapKeeps(const daychanges::EffectiveSchedule& schedule, int row, QDate date, const DayEntry& entry);
+    // Deletes a change or wish that takes effect in neither period.
+    void deleteApart(const TFormChangeApart::Item& item);
     void N12Click();
     void wishClick(requests::Kind kind);
     void NWishClearClick();
@@ -101,6 +106,7 @@ private:
     Forms& forms_;
     PeriodChooser* period_ = nullptr;
     TFormChangeDay* dialog_ = nullptr;
+    TFormChangeApart* apartDialog_ = nullptr;
     TFormRequestNote* noteDialog_ = nullptr;
     TFormRequestImport* importDialog_ = nullptr;
     TFormProposal* proposalDialog_ = nullptr;
@@ -113,4 +119,5 @@ private:
     std::unique_ptr<TFormLines> labourCheck_;
     std::unique_ptr<TFormLines> wishReport_;
     QUndoStack undo_;
+    changes::ChangeGrid grid_;
 };

@@ -1,9 +1,11 @@
 #include "changes/Unitchangeday.h"
 #include "ui_Unitchangeday.h"
 
-#include "forms/WindowScaling.h"
+#include "changes/DayShift.h"
 #include "changes/DayText.h"
+#include "changes/ShiftCheck.h"
 #include "data/WorkAttributes.h"
+#include "forms/WindowScaling.h"
 #include "master/Registration.h"
 #include "platform/Dialogs.h"
 
@@ -30,11 +32,13 @@ TFormChangeDay::TFormChangeDay(QWidget* parent)
 
 TFormChangeDay::~TFormChangeDay() = default;
 
-void TFormChangeDay::edit(const QString& name, QDate date, const DayEntry& standard, const DayEntry& current)
+void TFormChangeDay::edit(
+    const QString& name, QDate date, const DayEntry& standard, const DayEntry& current, Overlaps overlaps)
 {
     name_ = name;
     date_ = date;
     standard_ = standard;
+    overlaps_ = std::move(overlaps);
     ui->LabelWho->setText(name + QStringLiteral("　　") + changes::dateText(date));
     ui->LabelStandard->setText(QStringLiteral("標準の勤務：") + changes::entryText(standard));
     boxes_.restorePrompts();
@@ -64,9 +68,36 @@ void TFormChangeDay::BtnRegisterClick()
         return;
     }
     const DayEntry entry = changes::entryOf(master::withDayRule(day));
+    if (!accepts(entry))
+        return;
     accept();
     if (changes::sameDay(entry, standard_))
         Q_EMIT standardWanted();
     else
         Q_EMIT registered(entry);
+}
+
+bool TFormChangeDay::accepts(const DayEntry& entry)
+{
+    const changes::ShiftCheck check = changes::checkShift(entry);
+    if (check.verdict == changes::ShiftVerdict::Refused) {
+        dialogs::message(dialogs::Kind::Warning,
+            QStringLiteral("▼ %1勤務日として登録できません．時刻と休憩を確かめてください．").arg(check.reason),
+            dialogs::Buttons::Ok, this);
+        return false;
+    }
+    const auto ask = [this](const QString& text) {
+        return dialogs::message(dialogs::Kind::Warning, text, dialogs::Buttons::YesNo, this) == dialogs::Answer::Yes;
+    };
+    if (check.verdict == changes::ShiftVerdict::Doubtful
+        && !ask(QStringLiteral("▼ %1\r\nこのまま登録しますか？").arg(check.reason)))
+        return false;
+    const std::optional<daychanges::Shift> shift = daychanges::shiftOf(entry);
+    if (!shift || !overlaps_)
+        return true;
+    for (const labour::Overlap& overlap : overlaps_(*shift))
+        if (!ask(QStringLiteral("▼ この勤務は，%1の勤務と %2 重なります．\r\nこのまま登録しますか？")
+                     .arg(changes::dateText(overlap.with), changes::durationText(overlap.minutes))))
+            return false;
+    return true;
 }

@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -60,18 +62,19 @@ QString pathOf(const QString& dir, const QString& name)
 // leftovers of a killed save without doubt.
 const QString kTemporaryMark = QStringLiteral(".~rotandesk-save-");
 
-// Replaces the file at path (the file a link names, when it is one) with bytes: they are written
-// and synced to a temporary file beside it, which then takes the file's name in one step. The
-// file itself is never opened for writing, so a failure at any moment leaves it whole; name is
-// what a failure reports.
+// Replaces the file at path (the file its links lead to, when it is a link) with bytes: they are
+// written and synced to a temporary file beside it, which then takes the file's name in one step.
+// The file itself is never opened for writing, so a failure at any moment leaves it whole; name
+// is what a failure reports.
 std::optional<FileError> replaceFile(const QString& path, const QString& name, const QByteArray& bytes)
 {
-    const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
-    const QFileInfo existing(target);
+    const std::optional<QString> target = linkedFile(path);
+    if (!target)
+        return FileError { FileError::Kind::Create, name, qt_error_string(ELOOP) };
+    const QFileInfo existing(*target);
     if (existing.exists() && !existing.isFile())
         return FileError { FileError::Kind::Create, name, qt_error_string(existing.isDir() ? EISDIR : EINVAL) };
-    QTemporaryFile temporary(target + kTemporaryMark + QStringLiteral("XXXXXX"));
+    QTemporaryFile temporary(*target + kTemporaryMark + QStringLiteral("XXXXXX"));
     if (!temporary.open())
         return FileError { FileError::Kind::Create, name, temporary.errorString() };
     temporary.setPermissions(existing.exists()
@@ -82,7 +85,7 @@ std::optional<FileError> replaceFile(const QString& path, const QString& name, c
     if (temporary.write(bytes) != bytes.size() || !temporary.flush() || ::fsync(temporary.handle()) != 0)
         return FileError { FileError::Kind::Write, name, temporary.errorString() };
     temporary.close();
-    if (::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+    if (::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(*target).constData()) != 0)
         return FileError { FileError::Kind::Write, name, qt_error_string(errno) };
     temporary.setAutoRemove(false);
     return std::nullopt;
@@ -90,9 +93,10 @@ std::optional<FileError> replaceFile(const QString& path, const QString& name, c
 
 std::optional<FileError> copyToBackup(const QString& path, const QString& name)
 {
-    QFile source(path);
-    if (!source.exists())
+    // A dangling link has no file to back up; QFileInfo follows the link to tell.
+    if (!QFileInfo::exists(path))
         return std::nullopt;
+    QFile source(path);
     if (!source.open(QIODevice::ReadOnly))
         return FileError { FileError::Kind::Write, name, source.errorString() };
     const QByteArray bytes = source.readAll();
@@ -129,21 +133,49 @@ std::optional<FileError> ensureFile(const QString& dir, const QString& name)
     return std::nullopt;
 }
 
+std::optional<QString> linkedFile(const QString& path)
+{
+    // As many links as the system follows before it gives up (ELOOP).
+    constexpr int kMaxLinks = 40;
+    QString file = path;
+    for (int links = 0; links <= kMaxLinks; ++links) {
+        const QFileInfo info(file);
+        if (!info.isSymLink())
+            return file;
+        file = info.symLinkTarget(); // absolute, a relative link read from the link's own folder
+    }
+    return std::nullopt;
+}
+
+void removeLinkedFile(const QString& path)
+{
+    if (const std::optional<QString> file = linkedFile(path))
+        QFile::remove(*file);
+}
+
 void removeStaleTemporaries(const QString& dir, const QStringList& names)
 {
     // Only names with the mark of our own saves: a copy the user named like a data file
     // ("zelrotandata.zel.backup", "… .202405") is theirs. Temporaries of the program's earlier
-    // versions, named like such copies, are left alone.
-    static const QRegularExpression random(QStringLiteral("^[A-Za-z0-9]{6}$"));
-    const QDir directory(dir);
-    for (const QString& entry : directory.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        for (const QString& name : names) {
-            for (const QString& own : { name, backupFileName(name), recoveryFileName(name) }) {
-                const QString prefix = own + kTemporaryMark;
-                if (entry.startsWith(prefix) && random.match(entry.mid(prefix.size())).hasMatch())
-                    QFile::remove(directory.filePath(entry));
+    // versions, named like such copies, are left alone. A save through a link leaves its
+    // temporary beside the file the link leads to.
+    QHash<QString, QSet<QString>> prefixesByFolder;
+    for (const QString& name : names) {
+        for (const QString& own : { name, backupFileName(name), recoveryFileName(name) }) {
+            const QString path = pathOf(dir, own);
+            for (const QString& file : { path, linkedFile(path).value_or(path) }) {
+                const QFileInfo info(file);
+                prefixesByFolder[info.absolutePath()].insert(info.fileName() + kTemporaryMark);
             }
         }
+    }
+    static const QRegularExpression random(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    for (auto folder = prefixesByFolder.cbegin(); folder != prefixesByFolder.cend(); ++folder) {
+        const QDir directory(folder.key());
+        for (const QString& entry : directory.entryList(QDir::Files | QDir::Hidden | QDir::System))
+            for (const QString& prefix : folder.value())
+                if (entry.startsWith(prefix) && random.match(entry.mid(prefix.size())).hasMatch())
+                    QFile::remove(directory.filePath(entry));
     }
 }
 

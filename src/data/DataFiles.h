@@ -40,8 +40,18 @@ inline constexpr int kLineBufferSize = 4096;
 // Creates an empty file when name is missing from dir.
 std::optional<FileError> ensureFile(const QString& dir, const QString& name);
 
+// The file that a save of path writes: path itself or, when it is a symbolic link, the file at
+// the end of its links (which need not exist: a save creates it), so that a link stays a link.
+// None for links that loop.
+std::optional<QString> linkedFile(const QString& path);
+
+// Removes the file at path or, when it is a symbolic link, the file its links lead to: the link
+// stays for the next save.
+void removeLinkedFile(const QString& path);
+
 // Removes the temporary files that an interrupted save of one of names (or of its backup or
-// recovery file) left in dir: only names that carry the mark of the program's own saves.
+// recovery file) left in dir, or beside the file that a link of that name leads to: only names
+// that carry the mark of the program's own saves.
 void removeStaleTemporaries(const QString& dir, const QStringList& names);
 
 // Fills table from the file name in dir, creating an empty file when it is missing.
@@ -58,7 +68,8 @@ QByteArray serializeTable(const Table& table);
 // Replaces the file name in dir with the table's file form. With keepBackup the previous
 // file's bytes are first kept in name + ".bak". The new bytes are written to a temporary file
 // beside it that then takes its name, never into the file itself: on failure the previous file
-// is intact.
+// is intact. A name (or backup) that is a symbolic link stays one: the file it leads to is
+// replaced, and created when it is missing.
 std::optional<FileError> saveTableFile(const QString& dir, const QString& name, const Table& table, bool keepBackup);
 // Replaces the file name in dir with bytes, as saveTableFile() does with a table's file form.
 std::optional<FileError> saveFile(const QString& dir, const QString& name, const QByteArray& bytes, bool keepBackup);

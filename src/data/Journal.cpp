@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
 void Journal::loaded(const QString& name, const QByteArray& bytes)
 {
     loaded_.insert(name, bytes);
@@ -39,14 +41,14 @@ void Journal::leaveAlone(const QString& name)
 void Journal::remove(const QString& dir, const QString& name)
 {
     if (written_.remove(name) > 0)
-        QFile::remove(QDir(dir).filePath(recoveryFileName(name)));
+        removeLinkedFile(QDir(dir).filePath(recoveryFileName(name)));
 }
 
 void Journal::saved(const QString& dir, const QString& name)
 {
     written_.remove(name);
     if (!leftAlone_.contains(name))
-        QFile::remove(QDir(dir).filePath(recoveryFileName(name)));
+        removeLinkedFile(QDir(dir).filePath(recoveryFileName(name)));
 }
 
 RecoveryScan scanRecoveryFiles(const QString& dir, const QList<PersistedFile>& files)
@@ -86,21 +88,24 @@ std::optional<FileError> restoreRecovery(const QString& dir, const Recovery& rec
 {
     if (auto error = saveFile(dir, recovery.file.name, recovery.bytes, true))
         return error;
-    QFile::remove(QDir(dir).filePath(recoveryFileName(recovery.file.name)));
+    removeLinkedFile(QDir(dir).filePath(recoveryFileName(recovery.file.name)));
     return std::nullopt;
 }
 
 std::optional<FileError> setRecoveryAside(const QString& dir, const Recovery& recovery)
 {
-    const QDir directory(dir);
     const QString name = recoveryFileName(recovery.file.name);
-    const QString stem = name + recovery.written.toString(QStringLiteral("-yyyyMMdd-HHmmss"));
+    // A recovery file that is a link stays one: the file it leads to is set aside beside itself.
+    const std::optional<QString> path = linkedFile(QDir(dir).filePath(name));
+    if (!path)
+        return FileError { FileError::Kind::Write, name, qt_error_string(ELOOP) };
+    const QString stem = *path + recovery.written.toString(QStringLiteral("-yyyyMMdd-HHmmss"));
     QString aside = stem;
-    for (int n = 2; QFileInfo::exists(directory.filePath(aside)); ++n)
+    for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = stem + QStringLiteral("-%1").arg(n);
     // QFile::rename() refuses to replace an existing file.
-    QFile file(directory.filePath(name));
-    if (!file.rename(directory.filePath(aside)))
+    QFile file(*path);
+    if (!file.rename(aside))
         return FileError { FileError::Kind::Write, name, file.errorString() };
     return std::nullopt;
 }

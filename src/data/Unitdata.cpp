@@ -108,6 +108,15 @@ const std::vector<Extension>& extensions()
             [](const QByteArray& saved, const QByteArray& recovered) {
                 return QStringLiteral("希望 %1 件").arg(differingKeys(wishes(saved), wishes(recovered)));
             } },
+        { TFormData::kPatternFile, QStringLiteral("勤務パターン"),
+            [](const TFormData& data) { return patternfile::serialize(data.shiftPatterns); },
+            [](TFormData& data, const QByteArray& bytes) {
+                patternfile::ReadResult read = patternfile::read(bytes);
+                data.shiftPatterns = std::move(read.patterns);
+                return read.rejected;
+            },
+            patternfile::rejectedLinesMessage, patternfile::openFailureMessage,
+            [](const QByteArray&, const QByteArray&) { return QStringLiteral("勤務パターンの設定"); } },
     };
     return files;
 }

@@ -5,6 +5,7 @@
 #include "data/Journal.h"
 #include "data/Table.h"
 #include "labour/LabourFile.h"
+#include "patterns/PatternFile.h"
 #include "requests/RequestFile.h"
 #include "targets/TargetFile.h"
 
@@ -28,6 +29,7 @@ public:
     static inline const QString kTargetFile = targetfile::kFileName;
     static inline const QString kLabourFile = labourfile::kFileName;
     static inline const QString kRequestFile = requestfile::kFileName;
+    static inline const QString kPatternFile = patternfile::kFileName;
 
     Table StringGrid1 { 44, kMaxEmployees }; // employee master table
     Table StringGrid2 { 40, 5 }; // schedule table
@@ -37,6 +39,7 @@ public:
     targets::TargetTable staffTargets; // how many people each hour needs
     requests::Requests staffRequests; // days off wished for, days someone cannot or wants to work
     labour::Settings labourSettings; // the labour rules' figures
+    patterns::ShiftPatterns shiftPatterns; // the workplace's shift patterns and who may work which
 
     // Rows 0 to 29 of the employee master table whose name is not empty.
     int employeeCount() const;

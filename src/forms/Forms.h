@@ -9,6 +9,7 @@ class TFormLines;
 class TFormMain;
 class TFormMaster;
 class TFormMaster2;
+class TFormPattern;
 class TFormPerson;
 class TFormSchedu;
 class TFormTarget;
@@ -39,6 +40,7 @@ struct Forms {
     TFormTarget* FormTarget = nullptr; // the staffing targets
     TFormLines* FormShortage = nullptr; // "人員過不足一覧", the hours short and over
     TFormLabour* FormLabour = nullptr; // the labour settings
+    TFormPattern* FormPattern = nullptr; // the shift patterns
     // The save dialog and the printer setup with its printer chosen flag.
     ViewOutput* Output = nullptr;
 };

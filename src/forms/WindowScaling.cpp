@@ -3,7 +3,7 @@
 #include <Formetry.h>
 #include <QHeaderView>
 #include <QMainWindow>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVariant>
 
 namespace {
@@ -36,18 +36,22 @@ void attachFormetry(QWidget* window)
     formetry->loaded();
 }
 
-void scaleGridCells(QWidget* window, QTableWidget* grid, int columnWidth, int rowHeight)
+void onRescale(QWidget* window, std::function<void(double x, double y)> rescaled)
+{
+    rescaled(1, 1);
+    window->findChild<TFormetry*>(QString(), Qt::FindDirectChildrenOnly)
+        ->setOnExitResize([rescaled = std::move(rescaled)](TFormetry*, double x, double y) { rescaled(x, y); });
+}
+
+void scaleGridCells(QWidget* window, QTableView* grid, int columnWidth, int rowHeight)
 {
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    const auto sizeCells = [grid, columnWidth, rowHeight](double x, double y) {
+    onRescale(window, [grid, columnWidth, rowHeight](double x, double y) {
         const int width = std::max(1, qRound(columnWidth * x));
         grid->horizontalHeader()->setMinimumSectionSize(width);
         grid->horizontalHeader()->setDefaultSectionSize(width);
         grid->verticalHeader()->setMinimumSectionSize(1);
         grid->verticalHeader()->setDefaultSectionSize(std::max(1, qRound(rowHeight * y)));
-    };
-    sizeCells(1, 1);
-    window->findChild<TFormetry*>(QString(), Qt::FindDirectChildrenOnly)
-        ->setOnExitResize([sizeCells](TFormetry*, double x, double y) { sizeCells(x, y); });
+    });
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-class QTableWidget;
+#include <functional>
+
+class QTableView;
 class QWidget;
 
 // Gives a window of the program its auto-scaling component `Formetry1`, configured as every
@@ -12,7 +14,12 @@ class QWidget;
 // are set.
 void attachFormetry(QWidget* window);
 
+// Calls rescaled with the window's scale factors (x, y) once now at the design size (1, 1) and
+// after every rescale of its component, when the controls and fonts have their new sizes. Call it
+// once after attachFormetry(); a later call replaces the earlier one.
+void onRescale(QWidget* window, std::function<void(double x, double y)> rescaled);
+
 // Keeps the columns and rows of a window's grid in proportion when the window's component rescales
 // the window, as its other controls are: columnWidth and rowHeight are the design sizes of a
 // column and a row. Call it once after attachFormetry().
-void scaleGridCells(QWidget* window, QTableWidget* grid, int columnWidth, int rowHeight);
+void scaleGridCells(QWidget* window, QTableView* grid, int columnWidth, int rowHeight);

@@ -15,10 +15,7 @@ const QString kSecondLine = QStringLiteral("同じ設定の2行目です");
 // Why a value is not taken: the values the key takes.
 QString badValue(const KeyForm& form)
 {
-    if (form.key == Key::MinimumWage)
-        return QStringLiteral("値が不正です（空欄又は1～%1）").arg(form.maximum);
-    return QStringLiteral("値が不正です（%1～%2）")
-        .arg(labour::valueText(form.key, form.minimum), labour::valueText(form.key, form.maximum));
+    return QStringLiteral("値が不正です（%1）").arg(labour::valuesTaken(form.key));
 }
 
 const KeyForm* formNamed(QStringView name)

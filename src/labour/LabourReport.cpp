@@ -4,7 +4,6 @@
 #include "changes/DayText.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Table.h"
-#include "labour/LabourRules.h"
 #include "platform/Numbers.h"
 #include "views/Calendar.h"
 
@@ -29,15 +28,17 @@ QStringList reportHeading(const daychanges::EffectiveSchedule& schedule)
 }
 
 QStringList reportLines(
-    const daychanges::EffectiveSchedule& schedule, int row, const Settings& settings, ReportTotals& totals)
+    const daychanges::EffectiveSchedule& schedule, int row, const Rules& rules, ReportTotals& totals)
 {
     requireNumbers(schedule, row);
-    const EmployeeCheck check = checkEmployee(schedule, row, settings);
+    const EmployeeCheck check = checkEmployee(schedule, row, rules);
     const QString name = schedule.master().cell(0, row);
     QStringList lines;
     if (!check.findings.isEmpty()) {
         lines << QStringLiteral("■ ") + name;
+        int found = 0;
         for (const Finding& finding : check.findings) {
+            found += isNote(finding.kind) ? 0 : 1;
             if (!finding.date.isValid()) {
                 lines << QStringLiteral("　") + finding.text;
                 continue;
@@ -47,8 +48,8 @@ QStringList reportLines(
                          .arg(QString::number(finding.date.month()), QString::number(finding.date.day()),
                              views::weekdayKanji(code), finding.text);
         }
-        totals.findings += static_cast<int>(check.findings.size());
-        ++totals.employees;
+        totals.findings += found;
+        totals.employees += found > 0 ? 1 : 0;
     }
     if (check.minutes.night > 0 || check.minutes.overtime() > 0) {
         const qint64 night = check.minutes.night;
@@ -59,6 +60,11 @@ QStringList reportLines(
                                        QString::number(check.premium));
         totals.premiumSum += check.premium;
     }
+    for (const NightBandMonth& month : check.nightBand) {
+        NightBandTotal& total = totals.nightBand[month.month];
+        total.minutes += month.minutes;
+        total.people += month.minutes > 0 ? 1 : 0;
+    }
     return lines;
 }
 
@@ -66,8 +72,22 @@ QStringList reportClosing(const ReportTotals& totals)
 {
     QStringList lines { QString(),
         totals.findings > 0 ? QStringLiteral("◆ 指摘 %1 件（%2 名）").arg(totals.findings).arg(totals.employees)
-                            : QStringLiteral("◆ 指摘はありません．"),
-        QString(), QStringLiteral("【法定割増の概算】") };
+                            : QStringLiteral("◆ 指摘はありません．") };
+    if (!totals.nightBand.isEmpty())
+        lines << QString();
+    for (auto it = totals.nightBand.cbegin(); it != totals.nightBand.cend(); ++it) {
+        const NightBandTotal& total = it.value();
+        // The average to a tenth of an hour, cut as the ward's monthly report cuts it.
+        const qint64 tenths = total.people > 0 ? total.minutes / 6 / total.people : 0;
+        lines << QStringLiteral("◆ 夜勤時間 %1年%2月：延べ %3／従事者 %4 名＝平均 %5.%6 時間")
+                     .arg(it.key().year())
+                     .arg(it.key().month())
+                     .arg(changes::durationText(static_cast<int>(total.minutes)))
+                     .arg(total.people)
+                     .arg(tenths / 10)
+                     .arg(tenths % 10);
+    }
+    lines << QString() << QStringLiteral("【法定割増の概算】");
     if (totals.premiumLines.isEmpty())
         lines << QStringLiteral("　深夜・時間外の勤務はありません．");
     lines += totals.premiumLines;

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "labour/LabourSettings.h"
+#include "labour/LabourRules.h"
+
+#include <QDate>
+#include <QMap>
 
 #include <QString>
 #include <QStringList>
@@ -16,20 +19,28 @@ class EffectiveSchedule;
 // wage or a working day's net minutes that is not a number raises numbers::ConversionError.
 namespace labour {
 
+// The night band's hours of a calendar month over every employee.
+struct NightBandTotal {
+    qint64 minutes = 0;
+    int people = 0; // with any minute inside the band
+};
+
 struct ReportTotals {
-    int findings = 0;
+    int findings = 0; // notes are none
     int employees = 0; // with at least one finding
     QStringList premiumLines; // one per employee with night or overtime minutes
     qint64 premiumSum = 0;
+    QMap<QDate, NightBandTotal> nightBand; // by the month's first day, with a night band set
 };
 
 // An empty line, the period with its day count, an empty line.
 QStringList reportHeading(const daychanges::EffectiveSchedule& schedule);
-// The finding lines of the employee in master row (none without a finding); keeps the
-// employee's premium line and premium in the totals.
+// The finding and note lines of the employee in master row (none without either); keeps the
+// employee's premium line and premium and their night band's minutes in the totals.
 QStringList reportLines(
-    const daychanges::EffectiveSchedule& schedule, int row, const Settings& settings, ReportTotals& totals);
-// The count of findings, then the premium section with its sum.
+    const daychanges::EffectiveSchedule& schedule, int row, const Rules& rules, ReportTotals& totals);
+// The count of findings, the night band's hours of each month when a band is set, then the
+// premium section with its sum.
 QStringList reportClosing(const ReportTotals& totals);
 
 // The period labour cost's line of the premiums after its total line: none when the sum is 0.

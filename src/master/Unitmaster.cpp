@@ -8,6 +8,8 @@
 #include "master/Registration.h"
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
+#include "patterns/ShiftPatterns.h"
+#include "patterns/Unitpatternweek.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Pace.h"
@@ -116,6 +118,7 @@ TFormMaster::TFormMaster(Forms& forms)
         forms_.FormMaster2->raise();
         forms_.FormMaster2->activateWindow();
     });
+    connect(ui->NPatternWeek, &QAction::triggered, this, &TFormMaster::NPatternWeekClick);
     connect(ui->NHelpNew, &QAction::triggered, this, [this] { showHelp(kHelpNew); });
     connect(ui->NHelpEdit, &QAction::triggered, this, [this] { showHelp(kHelpEdit); });
     connect(ui->NHelpDelete, &QAction::triggered, this, [this] { showHelp(kHelpDelete); });
@@ -139,6 +142,7 @@ void TFormMaster::showEvent(QShowEvent* event)
     }
     setWindowTitle(QStringLiteral("従業員マスタ登録 【新規登録モード】"));
     person->setNewRegistration();
+    ui->NPatternWeek->setEnabled(!forms_.FormData->shiftPatterns.isEmpty());
     ui->Edit1->setFocus();
 }
 
@@ -351,6 +355,7 @@ void TFormMaster::SpeedBtnClick()
     if (mode == master::Mode::Edit) {
         followRename(forms_.FormData->dayChanges, table, previousName, input.name);
         requests::followRename(forms_.FormData->staffRequests, table, previousName, input.name);
+        patterns::followRename(forms_.FormData->shiftPatterns, table, previousName, input.name);
     }
     Q_EMIT tableChanged();
     person->refreshList();
@@ -443,6 +448,7 @@ void TFormMaster::deleteEmployee(const QString& name)
         return;
     }
     master::deleteEmployee(table, row);
+    patterns::followDelete(forms_.FormData->shiftPatterns, table, name);
     Q_EMIT tableChanged();
     person->refreshList();
     for (int step : { 70, 80, 90, 100 }) {
@@ -456,6 +462,22 @@ void TFormMaster::deleteEmployee(const QString& name)
     emptyAndFocusName();
     inputReset();
     dialogs::message(dialogs::Kind::Plain, kDeleted, dialogs::Buttons::Ok, person);
+}
+
+void TFormMaster::NPatternWeekClick()
+{
+    if (!patternWeek_) {
+        patternWeek_ = std::make_unique<TFormPatternWeek>(this);
+        connect(patternWeek_.get(), &QDialog::accepted, this, [this] {
+            master::Week filled = week();
+            const auto chosen = patternWeek_->chosen();
+            for (int d = 0; d < master::kDays; ++d)
+                if (chosen[d])
+                    filled[d] = *chosen[d];
+            setWeek(filled);
+        });
+    }
+    patternWeek_->choose(forms_.FormData->shiftPatterns);
 }
 
 void TFormMaster::showHelp(const QString& text)

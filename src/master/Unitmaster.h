@@ -14,6 +14,7 @@ class TFormMaster;
 namespace master {
 struct Refusal;
 }
+class TFormPatternWeek;
 class Timer;
 
 // The employee master window: takes one employee's name, wage and standard week, checks
@@ -73,6 +74,8 @@ private:
     void Edit2Exit();
     void refuse(const master::Refusal& refusal);
     void showHelp(const QString& text);
+    // Fills the day blocks chosen in the dialog "勤務パターンで入力" from their patterns.
+    void NPatternWeekClick();
     // Moves the focus once the focus change in progress has finished.
     void focusLater(QWidget* widget);
 
@@ -80,5 +83,6 @@ private:
     Forms& forms_;
     std::array<DayBoxes, master::kDays> days_;
     Timer* TimerNameCut = nullptr; // hides the note of a cut name again
+    std::unique_ptr<TFormPatternWeek> patternWeek_;
     bool placed_ = false;
 };

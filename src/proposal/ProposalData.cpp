@@ -192,11 +192,11 @@ Figures figuresOf(const TFormData& data, PeriodChoice choice)
     daychanges::PeriodCostTotals pay;
     qint64 premiums = 0;
     for (int row = 0; row < schedule.employees(); ++row) {
-        const labour::EmployeeCheck check = labour::checkEmployee(schedule, row, data.labourSettings);
+        const labour::EmployeeCheck check = labour::checkEmployee(schedule, row, labour::rulesOf(data));
         for (const labour::Finding& finding : check.findings) {
             const auto kind = finding.kind;
             figures.findings += kind == labour::FindingKind::NoWeeklyDayOff || kind == labour::FindingKind::DaysInARow
-                    || kind == labour::FindingKind::ShortRest
+                    || kind == labour::FindingKind::ShortRest || kind == labour::FindingKind::Overlap
                 ? 1
                 : 0;
         }

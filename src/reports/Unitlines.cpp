@@ -1,14 +1,13 @@
 #include "reports/Unitlines.h"
 #include "ui_Unitlines.h"
 
+#include "changes/PeriodChooser.h"
 #include "forms/Forms.h"
 #include "forms/WindowScaling.h"
-#include "changes/PeriodChooser.h"
 #include "platform/Dialogs.h"
 #include "platform/MenuItems.h"
 #include "platform/ReportPainter.h"
 #include "platform/RichEdit.h"
-#include "platform/Timer.h"
 #include "reports/QRListFormLinePrn.h"
 #include "reports/ViewOutput.h"
 
@@ -17,7 +16,6 @@
 
 namespace {
 const QString kHint = QStringLiteral("右ｸﾘｯｸ・ﾒﾆｭｰ");
-constexpr int kTickMs = 20;
 } // namespace
 
 TFormLines::TFormLines(Forms& forms, const QString& caption, QString usage, Lines lines)
@@ -57,7 +55,6 @@ TFormLines::TFormLines(Forms& forms, const QString& caption, QString usage, Line
     connect(ui->N1, &QAction::triggered, this, &QWidget::close);
     connect(ui->N12, &QAction::triggered, this,
         [this] { dialogs::message(dialogs::Kind::Plain, usage_, dialogs::Buttons::Ok, this); });
-    Timer1 = new Timer(this, kTickMs, [this] { Timer1Timer(); });
 }
 
 TFormLines::~TFormLines() = default;
@@ -90,35 +87,20 @@ void TFormLines::showEvent(QShowEvent* event)
         dialogs::guard([this] { FormShow(); });
 }
 
+// The lines take an instant to compute, so they are written at once. The commands stay disabled
+// if the computation fails, so that no text of another period is saved or printed under this one.
 void TFormLines::FormShow()
 {
-    Timer1->stop();
     for (QAction* item : commandItems())
         item->setEnabled(false);
     period_->refresh();
     ui->RichEdit1->clearLines();
-    lines_ = computeLines_(period_->choice());
-    written_ = 0;
-    ui->ProgressBar1->setRange(0, static_cast<int>(lines_.size()));
-    ui->ProgressBar1->setValue(0);
-    ui->Panel2->show();
-    Timer1->start();
-}
-
-void TFormLines::Timer1Timer()
-{
-    for (int n = 0; n < kLinesPerTick && written_ < lines_.size(); ++n)
-        ui->RichEdit1->appendLine(lines_[written_++]);
-    ui->ProgressBar1->setValue(written_);
-    if (written_ < lines_.size())
-        return;
-    Timer1->stop();
-    ui->Panel2->hide();
+    for (const QString& line : computeLines_(period_->choice()))
+        ui->RichEdit1->appendLine(line);
     ui->Panel1->setFocus();
     for (QAction* item : commandItems())
         item->setEnabled(true);
     ui->RichEdit1->setToolTip(kHint);
-    Q_EMIT completed();
 }
 
 // ---- Commands ----
@@ -148,12 +130,9 @@ void TFormLines::hideEvent(QHideEvent* event)
     QMainWindow::hideEvent(event);
     if (event->spontaneous())
         return; // minimising is not hiding
-    Timer1->stop();
     PopupMenu1->hide();
-    ui->Panel2->hide();
     ui->RichEdit1->clearLines();
     ui->RichEdit1->setToolTip(QString());
-    lines_.clear();
     for (QAction* item : commandItems())
         item->setEnabled(false);
 }

@@ -10,18 +10,17 @@
 struct Forms;
 class PeriodChooser;
 class TQRListFormLinePrn;
-class Timer;
 class QMenu;
 namespace Ui {
 class TFormLines;
 }
 
-// A text report window over a period: a list of lines computed at once when the window shows or
-// another period is chosen ("今の期間" or "次の期間"), written into a read-only text under a
-// progress bar of its own, then selected, copied, saved as RTF and printed through the line print
-// report, with every command in its menu and in the text's popup menu. What the list says is given
-// by its owner: the caption, the usage text and the function that computes the lines of a period.
-// Closing hides it and tells the main window through closed().
+// A text report window over a period: a list of lines computed and written at once into a
+// read-only text when the window shows or another period is chosen ("今の期間" or "次の期間"),
+// then selected, copied, saved as RTF and printed through the line print report, with every
+// command in its menu and in the text's popup menu. What the list says is given by its owner: the
+// caption, the usage text and the function that computes the lines of a period. Closing hides it
+// and tells the main window through closed().
 class TFormLines : public QMainWindow {
     Q_OBJECT
 public:
@@ -35,12 +34,7 @@ public:
     // True once every line is written and the commands are enabled.
     bool isReady() const;
 
-    // Lines written per step of the progress bar.
-    static constexpr int kLinesPerTick = 40;
-
 Q_SIGNALS:
-    // The text is complete and the commands are enabled.
-    void completed();
     // The window was closed; the main window shows again.
     void closed();
 
@@ -51,7 +45,6 @@ protected:
 
 private:
     void FormShow();
-    void Timer1Timer();
     void printClick();
     QList<QAction*> commandItems() const;
 
@@ -63,7 +56,4 @@ private:
     PeriodChooser* period_ = nullptr;
     std::unique_ptr<TQRListFormLinePrn> QRListFormLinePrn;
     QMenu* PopupMenu1 = nullptr;
-    Timer* Timer1 = nullptr;
-    QStringList lines_; // the lines being written
-    int written_ = 0;
 };

@@ -15,13 +15,18 @@
 namespace requestfile {
 namespace {
 
+using requests::ImportColumns;
 using requests::Requests;
 using requests::Wish;
 
 constexpr int kFields = 6;
+constexpr int kColumnDigits = 3;
 
 const QString kFieldCount = QStringLiteral("項目数が6ではありません");
 const QString kBadKind = QStringLiteral("希望の種類が不正です");
+const QString kColumnsMark = QStringLiteral("取り込みの列");
+const QString kBadColumns = QStringLiteral("取り込みの列の番号が不正です");
+const QString kSecondColumns = QStringLiteral("取り込みの列の2行目です");
 
 // A file repeats few names and notes many times: each is judged once.
 class Judged {
@@ -42,12 +47,31 @@ private:
     QHash<QString, QString> notes_;
 };
 
-// The request of one line, or the reason it is not taken.
-std::variant<requests::Request, QString> parseLine(QStringView text, Judged& judged)
+// The import's columns of the fields after the mark: numbers from 1, the note's from 0 (none).
+std::variant<ImportColumns, QString> columnsOf(const std::array<QStringView, kFields>& f)
+{
+    ImportColumns columns;
+    for (const requests::ImportField field : requests::kImportFields) {
+        const int number = datedlines::plainNumber(f[2 + static_cast<int>(field)], kColumnDigits);
+        if (number < (field == requests::ImportField::Note ? 0 : 1))
+            return kBadColumns;
+        columns[field] = number - 1;
+    }
+    return columns;
+}
+
+// The request of one line, the import's columns, or the reason the line is not taken.
+std::variant<requests::Request, ImportColumns, QString> parseLine(QStringView text, Judged& judged)
 {
     std::array<QStringView, kFields> f;
     if (!datedlines::splitFields(text, f.data(), kFields))
         return kFieldCount;
+    if (f[0].isEmpty() && f[1] == kColumnsMark) {
+        auto columns = columnsOf(f);
+        if (const QString* reason = std::get_if<QString>(&columns))
+            return *reason;
+        return std::get<ImportColumns>(columns);
+    }
     const QString name = f[0].toString();
     if (!judged.isValidName(name))
         return datedlines::kBadName;
@@ -72,15 +96,22 @@ ReadResult read(const QByteArray& bytes)
     const QString text = cp932::decode(bytes);
     const QList<QStringView> lines = datedlines::lines(text);
     Judged judged;
+    bool columnsRead = false;
     for (int i = 0; i < lines.size(); ++i) {
         const auto parsed = parseLine(lines[i], judged);
         if (const QString* reason = std::get_if<QString>(&parsed)) {
             out.rejected.append({ i + 1, *reason });
-            continue;
+        } else if (const ImportColumns* columns = std::get_if<ImportColumns>(&parsed)) {
+            if (columnsRead)
+                out.rejected.append({ i + 1, kSecondColumns });
+            else
+                out.requests.setImportColumns(*columns);
+            columnsRead = true;
+        } else {
+            const requests::Request& request = std::get<requests::Request>(parsed);
+            if (!out.requests.add(request.name, request.date, request.wish))
+                out.rejected.append({ i + 1, datedlines::kSecondLine });
         }
-        const requests::Request& request = std::get<requests::Request>(parsed);
-        if (!out.requests.add(request.name, request.date, request.wish))
-            out.rejected.append({ i + 1, datedlines::kSecondLine });
     }
     return out;
 }
@@ -98,6 +129,12 @@ QByteArray serialize(const Requests& requests, const Table& master)
         const requests::Request& r = list[i];
         text += r.name + u',' + datedlines::dateFields(r.date) + requests::kindText(r.wish.kind) + u',' + r.wish.note
             + u',' + QStringLiteral("\r\n");
+    }
+    if (const ImportColumns& columns = requests.importColumns(); columns != ImportColumns {}) {
+        text += u',' + kColumnsMark + u',';
+        for (const int column : columns.columns)
+            text += QString::number(column + 1) + u',';
+        text += QStringLiteral("\r\n");
     }
     return cp932::encode(text);
 }

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <array>
 #include <map>
 #include <optional>
 #include <utility>
@@ -51,10 +52,28 @@ struct Request {
     bool operator==(const Request&) const = default;
 };
 
+// The fields that the import of a form's file reads from its columns.
+enum class ImportField { Name, Date, Kind, Note };
+inline constexpr std::array kImportFields { ImportField::Name, ImportField::Date, ImportField::Kind,
+    ImportField::Note };
+inline constexpr int kNoColumn = -1; // the note's only: the file has no note
+
+// The column (counted from 0) that the import reads each field from when a file's headings do not
+// name it. Unchosen, the order the import has always read: name, date, kind, note.
+struct ImportColumns {
+    std::array<int, kImportFields.size()> columns { 0, 1, 2, 3 };
+
+    int& operator[](ImportField field) { return columns[static_cast<std::size_t>(field)]; }
+    int operator[](ImportField field) const { return columns[static_cast<std::size_t>(field)]; }
+    bool operator==(const ImportColumns&) const = default;
+};
+
 // The staff's requests of the run, keyed by employee name and date, at most one per pair. Like
 // the day changes, it keeps whatever it is given, also for names that are not registered and
 // dates outside the period: what a request means for the period is decided over the effective
-// schedule, and the file form by requestfile. It knows nothing of the tables.
+// schedule, and the file form by requestfile. It knows nothing of the tables. Beside the wishes
+// it keeps the columns the user last chose for the import of a form's file, so that the next
+// import, also in a later run, reads the same form the same way.
 class Requests {
 public:
     // Sets the wish of name on date, replacing the one there.
@@ -75,10 +94,14 @@ public:
     int size() const { return static_cast<int>(wishes_.size()); }
     bool isEmpty() const { return wishes_.empty(); }
 
+    const ImportColumns& importColumns() const { return importColumns_; }
+    void setImportColumns(const ImportColumns& columns) { importColumns_ = columns; }
+
     bool operator==(const Requests&) const = default;
 
 private:
     std::map<std::pair<QDate, QString>, Wish> wishes_;
+    ImportColumns importColumns_;
 };
 
 // After the employee master window renamed an employee from oldName to newName: the wishes

@@ -1,14 +1,11 @@
 #pragma once
 
-#include "changes/EffectiveSchedule.h"
-#include "changes/PeriodCost.h"
-#include "labour/LabourReport.h"
-#include "shell/Reports.h"
+#include "shell/PanelReports.h"
 #include "shell/StartupSequence.h"
 
-#include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -16,23 +13,18 @@ struct Forms;
 namespace Ui {
 class TFormMain;
 }
-class EmployeeTicker;
-class Gauge;
-class QAction;
-class QActionGroup;
-class QColor;
 class PanelPopup;
 class PeriodReminder;
-class QMenu;
+class QAction;
+class QActionGroup;
 class RichEdit;
 class TQRListFormLinePrn;
-class Timer;
 class ViewOutput;
 
 // The main window, the hub of the program: shows the start-up sequence's captions and outcome,
 // decides which menus may be used, opens the other windows from its menus (hiding itself for
-// most of them), shows the small reports of its panels and saves both tables when it closes.
-// The reports' lines are computed by the shell's report functions; this window paces them.
+// most of them), prints and passes on the small reports of its panels (run by PanelReports) and
+// saves both tables when it closes.
 class TFormMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -61,8 +53,8 @@ public:
 
     // Today's weekday code (1 = Sunday … 7 = Saturday) for the duty list, set by the today panel
     // (which tells the hour chart and the weekday list too); 0 until then.
-    int todayWeekdayCode() const { return todayWeekdayCode_; }
-    void setTodayWeekdayCode(int code) { todayWeekdayCode_ = code; }
+    int todayWeekdayCode() const { return reports_->todayWeekdayCode(); }
+    void setTodayWeekdayCode(int code) { reports_->setTodayWeekdayCode(code); }
 
     // The period-end reminder: hidden and stopped when a period is registered.
     void hidePeriodReminder();
@@ -74,11 +66,11 @@ public:
     // The five top menus at once (the today panel's hand-over disables them).
     void setTopMenusEnabled(bool on);
     // The hint of the background picture that points to the today panel's button.
-    void setPictureHint(bool on);
+    void setPictureHint(bool on) { reports_->setPictureHint(on); }
     // Today's duty list, asked for by the today panel: first the panel RichEdit2 grows,
     // then the list of employees rows 0 to employees − 1 fills it under the date line.
-    void growDutyPanel();
-    void startDutyList(const QString& dateLine, int employees);
+    void growDutyPanel() { reports_->growDutyPanel(); }
+    void startDutyList(const QString& dateLine, int employees) { reports_->startDutyList(dateLine, employees); }
 
     // Hides the main window and shows another one in its place.
     void handOverTo(QWidget* window);
@@ -103,16 +95,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void TimerSearchTimer();
     void NFirstSetClick();
-    void NStateClick();
-    void NsearchClick();
-    void NcostClick();
-    void NPeriodCostClick();
-    void NLabourCheckClick(daychanges::PeriodChoice choice);
-    void NListClick();
-    void NDutyListClick();
-    void ListBox1DblClick();
 
     // The start-up sequence's outcome.
     void startupDataError(bool inMaster);
@@ -123,10 +106,6 @@ private:
     void enterNormal();
     void showStatusPanel();
     void setTopMenus(bool action, bool data, bool schedu, bool sum, bool info);
-    void resetPanels();
-
-    void widenRichEdit4(const QColor& background);
-    void enablePopup();
     void connectMenus();
 
     std::unique_ptr<Ui::TFormMain> ui;
@@ -135,24 +114,10 @@ private:
     std::unique_ptr<TQRListFormLinePrn> QRListFormLinePrn;
     PanelPopup* popup_ = nullptr; // PopupMenu1 of the report panels
     PeriodReminder* reminder_ = nullptr;
-    Timer* TimerSearch = nullptr;
-    // The reports that handle one employee per tick.
-    EmployeeTicker* TimerInfo = nullptr; // today's duty list
-    EmployeeTicker* TimerName = nullptr; // the name list of the individual week
-    EmployeeTicker* TimerCost = nullptr; // the weekly labour cost
-    EmployeeTicker* TimerList = nullptr; // the registration list
-    EmployeeTicker* TimerPeriod = nullptr; // the period labour cost
-    EmployeeTicker* TimerLabour = nullptr; // the labour check
+    PanelReports* reports_ = nullptr;
     std::vector<QActionGroup*> menuItems_; // the items of each top menu, MainMenu1 order
 
     QString startDir_;
     State state_ = State::Starting;
     bool journalFailureShown_ = false;
-    int todayWeekdayCode_ = 0;
-    shell::DutyTotals dutyTotals_;
-    shell::CostTotals costTotals_;
-    daychanges::PeriodCostTotals periodTotals_;
-    qint64 periodPremium_ = 0; // the statutory premiums' estimate over the period cost's rows
-    labour::ReportTotals labourTotals_;
-    daychanges::PeriodChoice labourPeriod_ = daychanges::PeriodChoice::Registered;
 };

@@ -6,6 +6,8 @@
 #include "views/Calendar.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace timeview {
 namespace {
@@ -39,10 +41,56 @@ QString endSymbol(double u)
     return u < 0.75 ? kMostlyWork : kWork;
 }
 
-// The one cell of a shift that starts and ends within the same hour, by its minutes of work there.
-QString sameHourSymbol(int workMinutes)
+// The one cell of an hour by its minutes of work: the whole hour, 30 minutes or more, or less.
+QString hourSymbol(int workMinutes)
 {
+    if (workMinutes >= 60)
+        return kWork;
     return workMinutes >= 30 ? kMostlyWork : kMostlyOff;
+}
+
+constexpr int kDayMinutes = 24 * 60;
+
+// A working day's times as the chart reads its cells.
+struct Times {
+    int startHour = 0;
+    int startMinute = 0;
+    int endHour = 0;
+    int endMinute = 0;
+
+    int start() const { return startHour * 60 + startMinute; }
+    int end() const { return endHour * 60 + endMinute; }
+};
+
+std::optional<Times> workTimes(const DayEntry& entry)
+{
+    if (entry.attribute != attributes::kWorkday)
+        return std::nullopt;
+    return Times { numbers::toInt(entry.startHour), numbers::toInt(entry.startMinute), numbers::toInt(entry.endHour),
+        numbers::toInt(entry.endMinute) };
+}
+
+// The minutes of hour h at work when the day before's shift works into it from 0:00 and the
+// date's own shift from its start: the two together, counted once where they overlap.
+int sharedMinutes(int h, const Times& dayBefore, const Times& own)
+{
+    const int hour = h * 60;
+    const int earlyEnd = dayBefore.end() - (dayBefore.end() < dayBefore.start() ? 0 : kDayMinutes) - hour;
+    const int from = std::max(own.start() - hour, 0);
+    const int to = std::min((own.end() > own.start() ? own.end() : kDayMinutes) - hour, 60);
+    return from <= earlyEnd ? std::max(earlyEnd, to) : earlyEnd + to - from;
+}
+
+// Start and end in hours (the minutes multiplied by 1/60) of a shift that has a bar: none for one
+// that starts or ends at 0:00, ends when it starts, or has a time of 25:00 or later.
+std::optional<std::pair<double, double>> barTimes(int startHour, int startMinute, int endHour, int endMinute)
+{
+    constexpr double kPerMinute = 1.0 / 60;
+    const double start = startHour + startMinute * kPerMinute;
+    const double end = endHour + endMinute * kPerMinute;
+    if (start <= 0 || end <= 0 || start >= kHours || end >= kHours || start == end)
+        return std::nullopt;
+    return std::pair { start, end };
 }
 
 void fill(Bar& bar, int from, int to, const QString& symbol)
@@ -55,23 +103,20 @@ void fill(Bar& bar, int from, int to, const QString& symbol)
 
 Bar hourBar(int startHour, int startMinute, int endHour, int endMinute)
 {
-    constexpr double kPerMinute = 1.0 / 60;
-    const double start = startHour + startMinute * kPerMinute;
-    const double end = endHour + endMinute * kPerMinute;
     Bar bar;
-    if (start <= 0 || end <= 0 || start >= kHours || end >= kHours || start == end)
+    const auto times = barTimes(startHour, startMinute, endHour, endMinute);
+    if (!times)
         return bar;
+    const auto [start, end] = *times;
     const int a = static_cast<int>(start);
     const double s = start - a;
     const int b = static_cast<int>(end);
     const double u = end - b;
-    const int startMinutes = startHour * 60 + startMinute;
-    const int endMinutes = endHour * 60 + endMinute;
 
+    fill(bar, 0, 24, kOff);
     if (start < end) {
-        fill(bar, 0, 24, kOff);
         if (a == b) {
-            bar[a] = sameHourSymbol(endMinutes - startMinutes);
+            bar[a] = hourSymbol((endHour - startHour) * 60 + endMinute - startMinute);
         } else {
             bar[a] = dayStartSymbol(s);
             fill(bar, a + 1, b - 1, kWork);
@@ -80,22 +125,55 @@ Bar hourBar(int startHour, int startMinute, int endHour, int endMinute)
         return bar;
     }
 
-    // Night shift: the morning part at the left, today's evening part at the right.
-    fill(bar, 0, b - 1, kWork);
-    bar[b] = endSymbol(u);
-    if (a >= 24) {
-        // A start at 24:00 belongs to the next day: no start cell and no arrow.
-        fill(bar, b + 1, 24, kOff);
+    // Night shift: from its start up to midnight. A start at 24:00 belongs to the next day: no
+    // start cell and no arrow.
+    if (a >= 24)
         return bar;
-    }
-    if (a == b) {
-        bar[a] = sameHourSymbol(60 - (startMinutes - endMinutes));
-    } else {
-        fill(bar, b + 1, a - 1, kOff);
-        bar[a] = nightStartSymbol(s);
-    }
+    bar[a] = nightStartSymbol(s);
     fill(bar, a + 1, 23, kWork);
     bar[24] = (b >= 1 || s == 0) ? kPastMidnight : kWork;
+    return bar;
+}
+
+Bar earlyHours(int startHour, int startMinute, int endHour, int endMinute)
+{
+    Bar bar;
+    const auto times = barTimes(startHour, startMinute, endHour, endMinute);
+    if (!times)
+        return bar;
+    const auto [start, end] = *times;
+    // A night shift ends on the next day's clock; a day shift only when it ends after 24:00.
+    const double next = end < start ? end : end - 24;
+    if (next <= 0)
+        return bar;
+    const int b = static_cast<int>(next);
+    fill(bar, 0, b - 1, kWork);
+    bar[b] = endSymbol(next - b);
+    return bar;
+}
+
+Bar dateBar(const DayEntry& dayBefore, const DayEntry& today)
+{
+    const std::optional<Times> own = workTimes(today);
+    Bar bar;
+    if (own)
+        bar = hourBar(own->startHour, own->startMinute, own->endHour, own->endMinute);
+    else
+        bar.fill(kOff);
+    const std::optional<Times> before = workTimes(dayBefore);
+    if (!before)
+        return bar;
+    const Bar early = earlyHours(before->startHour, before->startMinute, before->endHour, before->endMinute);
+    for (int h = 0; h < kHours; ++h) {
+        const QString& part = early[h];
+        QString& cell = bar[h];
+        if (part.isEmpty())
+            continue;
+        if (cell.isEmpty() || cell == kOff || part == kWork)
+            cell = part;
+        else if (part != kOff && (cell == kMostlyWork || cell == kMostlyOff))
+            cell = hourSymbol(sharedMinutes(h, *before, *own));
+    }
     return bar;
 }
 
@@ -148,7 +226,16 @@ PeriodCheck periodCheck(const Table& schedule, QDate startup, int todayCode)
     return out;
 }
 
-int compute(TFormData& data, int todayCode, const daychanges::RowChanges& todayChanges)
+QList<DayEntry> dayBeforeEntries(const daychanges::EffectiveSchedule& schedule, QDate date)
+{
+    QList<DayEntry> entries;
+    for (int row = 0; row < schedule.employees(); ++row)
+        entries << schedule.entryOn(row, date.addDays(-1));
+    return entries;
+}
+
+int compute(
+    TFormData& data, int todayCode, const daychanges::RowChanges& todayChanges, const QList<DayEntry>& dayBefore)
 {
     const int employees = data.employeeCount();
     if (!views::isWeekdayCode(todayCode))
@@ -161,15 +248,10 @@ int compute(TFormData& data, int todayCode, const daychanges::RowChanges& todayC
         work.setCell(39, e,
             day.startHour + QStringLiteral("：") + day.startMinute + QStringLiteral("～") + day.endHour
                 + QStringLiteral("：") + day.endMinute);
-        Bar bar;
-        if (day.attribute == attributes::kWorkday) {
-            bar = hourBar(numbers::toInt(day.startHour), numbers::toInt(day.startMinute), numbers::toInt(day.endHour),
-                numbers::toInt(day.endMinute));
-        } else {
-            bar.fill(kOff);
+        if (day.attribute != attributes::kWorkday)
             if (const QString label = dayOffLabel(day.attribute); !label.isEmpty())
                 work.setCell(39, e, label);
-        }
+        const Bar bar = dateBar(dayBefore.value(e), day);
         for (int h = 0; h < kHours; ++h)
             work.setCell(h, e, bar[h]);
     }

@@ -1,10 +1,10 @@
 #include "views/Unittime.h"
 #include "ui_Unittime.h"
 
-#include "forms/Forms.h"
-#include "forms/WindowScaling.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
+#include "forms/Forms.h"
+#include "forms/WindowScaling.h"
 #include "period/Unitterm.h"
 #include "platform/RichEdit.h"
 #include "reports/QRListFormTime.h"
@@ -54,7 +54,9 @@ void TFormTime::computation()
     // The opening wrote nine lines, so the caution and the date line land at index 9.
     addLines(check.lines);
     const daychanges::EffectiveSchedule effective(data);
-    const int employees = timeview::compute(data, todayCode, effective.changesOn(forms_.FormTerm->startupDate()));
+    const QDate today = forms_.FormTerm->startupDate();
+    const int employees
+        = timeview::compute(data, todayCode, effective.changesOn(today), timeview::dayBeforeEntries(effective, today));
     addLines({ timeview::timeAxis() });
     startRows(employees);
 }

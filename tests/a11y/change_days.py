@@ -41,7 +41,8 @@ def main():
             fail("the table has %d × %d cells: the demo's 8 employees over a period of 29 to 40 days"
                  % (grid.nRows, grid.nColumns))
         header = "%d\n%s" % (today.day, KANJI[today.weekday()])
-        if grid.getColumnHeader(0).name != header or grid.getRowHeader(0).name != "山田太郎":
+        # A holiday or a mark of short hours adds a third line.
+        if not grid.getColumnHeader(0).name.startswith(header) or grid.getRowHeader(0).name != "山田太郎":
             fail("headers read %r and %r" % (grid.getColumnHeader(0).name, grid.getRowHeader(0).name))
 
         # 山田太郎 takes his first working day off.

@@ -1,6 +1,7 @@
 """The staff's wishes in the real program through the accessibility bus: two cells of the change
-window marked "希望休" through the menu "希望", a small CSV file with one bad row imported through the
-open-file dialog and the import dialog; after a restart the sixth file holds the three wishes, the
+window marked "希望休" through the menu "希望", a form's CSV export (a timestamp first, the form's
+headings, a wish of the next period and one bad row) imported through the open-file dialog and the
+import dialog; after a restart the sixth file holds the four wishes, the
 cells carry their marks and the report "希望の反映状況" lists them. The program runs on a set date
 (DatedProgram.cpp): 12 May 2026, a Tuesday, with 山田, 佐藤 and 鈴木 working Monday to Friday."""
 import os
@@ -13,8 +14,12 @@ from atspi_road import cell, choose, do, fail, find, press_without_waiting, star
 
 PROGRAM = sys.argv[1]
 TODAY = "2026-05-12"
-CSV = "氏名,日付,種類,メモ\r\n鈴木,2026/5/16,休,帰省\r\n高橋,5/18,休,\r\n"
-SUMMARY = "取り込む希望：1 件（うち 0 件は既にある希望を置き換えます）　取り込まない行：1 件　文字コード：UTF-8"
+CSV = ("タイムスタンプ,お名前,希望日,種類,備考\r\n"
+       "2026/05/01 9:12:30,鈴木,2026/05/16,希望休,帰省\r\n"
+       "2026/05/01 9:15:02,高橋,2026/05/18,希望休,\r\n"
+       "2026/05/02 18:40:11,佐藤,2026/06/22,出勤不可,\r\n")
+SUMMARY = "取り込む希望：2 件（うち 0 件は既にある希望を置き換えます）　取り込まない行：1 件　文字コード：UTF-8"
+TAKEN = ["2 行目　鈴木　2026年5月16日（土）　希望休（帰省）", "4 行目　佐藤　2026年6月22日（月）　出勤不可"]
 
 
 
@@ -57,7 +62,8 @@ def main():
         for row in (0, 1):
             expect_cell(table, row, 1, "〇 休！", "希望：希望休\n希望と異なる")
 
-        # The form's file: one row taken, one refused, shown before anything changes.
+        # The form's file: a wish of each planned period taken, one row refused, shown before
+        # anything changes; the form's headings fix the columns of name, date, kind and note.
         press_without_waiting(find(window, "menu item", "希望の取り込み…"))
         chooser = wait(lambda: find(app, "dialog", "希望の取り込み"), "the open-file dialog")
         find(chooser, "text", "ファイル名(N):").queryEditableText().setTextContents(csv)
@@ -65,8 +71,13 @@ def main():
         preview = wait(lambda: (lambda d: d if find(d, "list", "取り込む希望") else None)(
             find(app, "dialog", "希望の取り込み")), "the import dialog")
         taken = find(preview, "list", "取り込む希望")
-        if taken.description != SUMMARY or [item.name for item in taken] != ["2 行目　鈴木　2026年5月16日（土）　希望休（帰省）"]:
+        if taken.description != SUMMARY or [item.name for item in taken] != TAKEN:
             fail("the import dialog says %r and takes %r" % (taken.description, [item.name for item in taken]))
+        for box, column in (("氏名の列", "2 列目：お名前"), ("日付の列", "3 列目：希望日"), ("メモの列", "5 列目：備考")):
+            combo = find(preview, "combo box", box)
+            shown = combo.queryText().getText(0, -1) if combo else None
+            if shown != column or combo.getState().contains(pyatspi.STATE_ENABLED):
+                fail("the box %s reads %r, not the heading's %r fixed" % (box, shown, column))
         refused = find(preview, "list", "取り込まない行")
         if [item.name for item in refused] != ["3 行目：氏名が従業員マスタにありません"]:
             fail("the refused rows read %r" % [item.name for item in refused])
@@ -78,7 +89,8 @@ def main():
             program.kill()
 
     lines = open(os.path.join(start_dir, "zelrotandata6.zel"), "rb").read().decode("cp932").split("\r\n")
-    if lines != ["山田,2026,5,13,希望休,,", "佐藤,2026,5,13,希望休,,", "鈴木,2026,5,16,希望休,帰省,", ""]:
+    if lines != ["山田,2026,5,13,希望休,,", "佐藤,2026,5,13,希望休,,", "鈴木,2026,5,16,希望休,帰省,",
+                 "佐藤,2026,6,22,出勤不可,,", ""]:
         fail("the requests' file holds %r" % lines)
 
     # The next run shows the wishes again and reports them.

@@ -16,6 +16,8 @@ const QString kTime = "時刻が不正です";
 const QString kMinutes = "実労働分が不正です";
 const QString kDayOff = "勤務日以外の時刻・実労働分が0ではありません";
 const QString kSecond = "同じ氏名・日付の2行目です";
+const QString kPattern = "勤務パターンの記号が不正です";
+const QString kPatternOnWorkday = "勤務日に時刻のない勤務パターンの記号があります";
 
 } // namespace
 
@@ -30,7 +32,16 @@ TEST(ChangeFile, EachFieldHasTheMastersFormAndABadLineIsNamedWithItsReason)
         { "あいうえおかきくけこさし,2026,12,31,その他,0,00,0,00,0,", {} }, // 24 bytes
         { "佐藤,2026,5,13,勤務日,24,55,1,5,9999,", {} },
         { "佐藤,2026,5,13,勤務日,9,00,17,30,450", kFieldCount }, // no "," after the last field
-        { "佐藤,2026,5,13,勤務日,9,00,17,30,450,1,", kFieldCount },
+        { "佐藤,2026,5,13,勤務日,9,00,17,30,450,夜,1,", kFieldCount },
+        // An eleventh field carries a pattern without times on a day that is not a working day.
+        { "佐藤,2026,5,14,その他,0,00,0,00,0,明,", {} },
+        { "佐藤,2026,5,15,公休,0,00,0,00,0,A1,", {} },
+        { "佐藤,2026,5,16,休み,0,00,0,00,0,,", {} }, // an empty code is no pattern
+        { "佐藤,2026,5,17,勤務日,9,00,17,30,450,夜,", kPatternOnWorkday },
+        { "佐藤,2026,5,17,その他,0,00,0,00,0,明け休,", kPattern },
+        { "佐藤,2026,5,17,その他,0,00,0,00,0,明|,", kPattern },
+        { "佐藤,2026,5,17,その他,0,00,0,00,0, ,", kPattern },
+        { "佐藤,2026,5,17,その他,9,00,0,00,0,明,", kDayOff },
         { "", kFieldCount },
         { ",2026,5,13,休み,0,00,0,00,0,", kName },
         { "あいうえおかきくけこさしす,2026,5,13,休み,0,00,0,00,0,", kName }, // 26 bytes
@@ -75,6 +86,8 @@ TEST(ChangeFile, EachFieldHasTheMastersFormAndABadLineIsNamedWithItsReason)
     ASSERT_EQ(read.changes.size(), taken);
     EXPECT_EQ(read.changes.find("山田太郎", QDate(2026, 5, 12)), dayOff("休み")) << "the first line of a pair is kept";
     EXPECT_EQ(read.changes.find("佐藤", QDate(2024, 2, 29)), shift("22", "30", "6", "00", "450"));
+    EXPECT_EQ(read.changes.find("佐藤", QDate(2026, 5, 14)), withPattern(dayOff("その他"), "明"));
+    EXPECT_EQ(read.changes.find("佐藤", QDate(2026, 5, 16)), dayOff("休み"));
 }
 
 TEST(ChangeFile, SavedLinesGoByDateThenMasterRowThenNameAndReadBackTheSame)
@@ -89,6 +102,8 @@ TEST(ChangeFile, SavedLinesGoByDateThenMasterRowThenNameAndReadBackTheSame)
     changes.set("山田", QDate(2026, 5, 12), dayOff("休み"));
     changes.set("阿部", QDate(2026, 5, 12), dayOff("その他"));
     changes.set("佐藤", QDate(2026, 5, 11), dayOff("休み"));
+    changes.set("山田", QDate(2026, 5, 13), withPattern(dayOff("その他"), "明"));
+    changes.set("佐藤", QDate(2026, 5, 13), withPattern(dayOff("公休"), "年"));
 
     const QByteArray bytes = changefile::serialize(changes, master);
     EXPECT_EQ(bytes,
@@ -96,7 +111,9 @@ TEST(ChangeFile, SavedLinesGoByDateThenMasterRowThenNameAndReadBackTheSame)
              "山田,2026,5,12,休み,0,00,0,00,0,\r\n"
              "佐藤,2026,5,12,勤務日,10,00,15,30,330,\r\n"
              "阿部,2026,5,12,その他,0,00,0,00,0,\r\n"
-             "高橋,2026,5,12,公休,0,00,0,00,0,\r\n"));
+             "高橋,2026,5,12,公休,0,00,0,00,0,\r\n"
+             "山田,2026,5,13,その他,0,00,0,00,0,明,\r\n"
+             "佐藤,2026,5,13,公休,0,00,0,00,0,年,\r\n"));
     const changefile::ReadResult again = changefile::read(bytes);
     EXPECT_TRUE(again.rejected.isEmpty());
     EXPECT_EQ(again.changes, changes);
@@ -143,6 +160,10 @@ TEST(ChangeFile, AnEntryFromTheMasterIsWrittenInTheFilesFormAndReadBack)
         { entry("勤務日", "9", "00", "17", "60", "450"), std::nullopt },
         { entry("勤務日", "9", "00", "17", "30", "-5"), std::nullopt },
         { entry("勤務", "9", "00", "17", "30", "450"), std::nullopt },
+        { withPattern(entry("その他", "9", "00", "0", "00", "0"), "明"),
+            withPattern(entry("その他", "0", "00", "0", "00", "0"), "明") },
+        { withPattern(entry("勤務日", "9", "00", "17", "30", "450"), "明"),
+            entry("勤務日", "9", "00", "17", "30", "450") },
     };
     Table master { 44, 30 };
     master.setCell(0, 0, "佐藤");

@@ -22,6 +22,13 @@ inline DayEntry dayOff(const QString& attribute)
     return { attribute, "0", "00", "0", "00", "0", true };
 }
 
+// The entry carrying the shift pattern without times of that code.
+inline DayEntry withPattern(DayEntry entry, const QString& code)
+{
+    entry.pattern = code;
+    return entry;
+}
+
 inline DayEntry shift(const QString& sh, const QString& sm, const QString& eh, const QString& em, const QString& net)
 {
     return { "勤務日", sh, sm, eh, em, net, true };

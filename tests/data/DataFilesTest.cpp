@@ -1,4 +1,5 @@
 #include "data/DataFiles.h"
+#include "data/LinkForms.h"
 #include "data/Unitdata.h"
 #include "support/ClosedFolder.h"
 #include "support/TestSupport.h"
@@ -245,4 +246,59 @@ TEST_F(DataFiles, ASaveNeverWritesTheFileInPlaceSoAFolderThatTakesNoNewFileFails
     EXPECT_EQ(QFile::permissions(dir.file(kName)),
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser)
         << "the replaced file keeps its permissions";
+}
+
+// A data file and its backup that are symbolic links stay links through a save, whatever the
+// form of the link: the files they lead to get the bytes (a missing one is created, as a first
+// save creates a data file), and no temporary is left beside either. A killed save's temporary
+// beside such a file is ours to remove.
+TEST_F(DataFiles, ASaveThroughALinkWritesTheFileItLeadsToAndKeepsTheLink)
+{
+    const QString backupName = backupFileName(kName);
+    const QString scheduleName = TFormData::kScheduleFile;
+    for (const LinkForm& form : kLinkForms) {
+        SCOPED_TRACE(form.what);
+        StartDirectory here;
+        const QString data = makeLink(here.path(), kName, form, "old,\r\n");
+        const QString backup = makeLink(here.path(), backupName, form, "older,\r\n");
+        const QString schedule = makeLink(here.path(), scheduleName, form, "2024,\r\n");
+
+        ASSERT_FALSE(saveFile(here.path(), kName, "new,\r\n", true));
+        EXPECT_EQ(readFileBytes(data), "new,\r\n");
+        EXPECT_EQ(QFile::exists(backup), form.fileExists) << "a missing file has nothing to back up";
+        if (form.fileExists) {
+            EXPECT_EQ(readFileBytes(backup), "old,\r\n");
+        }
+        ASSERT_FALSE(saveFile(here.path(), kName, "newer,\r\n", true));
+        EXPECT_EQ(readFileBytes(backup), "new,\r\n");
+        EXPECT_TRUE(staysLink(here.path(), kName, form));
+        EXPECT_TRUE(staysLink(here.path(), backupName, form));
+        EXPECT_EQ(temporariesIn(here.path()), QStringList());
+
+        ASSERT_FALSE(ensureFile(here.path(), scheduleName));
+        EXPECT_EQ(readFileBytes(schedule), form.fileExists ? "2024,\r\n" : "");
+        EXPECT_TRUE(staysLink(here.path(), scheduleName, form));
+
+        const QString stale = schedule + QStringLiteral(".~rotandesk-save-Ab12Cd");
+        const QString copy = schedule + QStringLiteral(".copy");
+        writeFileBytes(stale, "x");
+        writeFileBytes(copy, "x");
+        removeStaleTemporaries(here.path(), { kName, scheduleName });
+        EXPECT_FALSE(QFile::exists(stale));
+        EXPECT_TRUE(QFile::exists(copy));
+    }
+
+    // A link that loops, and one into a folder that is not there, fail and change nothing.
+    makeSymlink(dir.path(), kName, kName);
+    const std::optional<FileError> loop = saveFile(dir.path(), kName, "new,\r\n", true);
+    ASSERT_TRUE(loop);
+    EXPECT_EQ(loop->kind, FileError::Kind::Create);
+    EXPECT_EQ(loop->systemError, qt_error_string(ELOOP));
+    makeSymlink(dir.path(), dir.file(QStringLiteral("missing/nowhere")), scheduleName);
+    const std::optional<FileError> missing = saveFile(dir.path(), scheduleName, "new,\r\n", true);
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->kind, FileError::Kind::Create);
+    EXPECT_TRUE(QFileInfo(dir.file(kName)).isSymLink());
+    EXPECT_TRUE(QFileInfo(dir.file(scheduleName)).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(dir.file(QStringLiteral("missing"))));
 }

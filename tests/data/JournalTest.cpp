@@ -1,4 +1,5 @@
 #include "data/Journal.h"
+#include "data/LinkForms.h"
 #include "data/Unitdata.h"
 #include "support/TestSupport.h"
 
@@ -124,6 +125,55 @@ TEST(RecoveryFiles, SettingAsideNeverReplaces)
     EXPECT_EQ(readFileBytes(dir.file(aside)), "first");
     EXPECT_EQ(readFileBytes(dir.file(aside + QStringLiteral("-2"))), "second");
     EXPECT_EQ(readFileBytes(dir.file(aside + QStringLiteral("-3"))), "third");
+}
+
+// A recovery file that is a symbolic link stays one, whatever the form of the link: the journal
+// writes the file it leads to (creating it when it is missing), a save takes only that file
+// away, a restore reads it into the data file (itself a link, its backup too) and setting it
+// aside renames that file beside itself.
+TEST(RecoveryFiles, ALinkStaysALinkThroughTheJournal)
+{
+    const QString backupName = backupFileName(kName);
+    for (const LinkForm& form : kLinkForms) {
+        SCOPED_TRACE(form.what);
+        StartDirectory dir;
+        const QString recovery = makeLink(dir.path(), kRecovery, form, "from a run that died");
+        const QString data = makeLink(dir.path(), kName, form, "saved");
+        const QString backup = makeLink(dir.path(), backupName, form, "older");
+        const auto linksStay = [&] {
+            for (const QString& name : { kRecovery, kName, backupName })
+                EXPECT_TRUE(staysLink(dir.path(), name, form)) << name.toStdString();
+        };
+        Journal journal;
+        journal.loaded(kName, "saved");
+        ASSERT_FALSE(journal.record(dir.path(), { { kName, "entered" } }));
+        EXPECT_EQ(readFileBytes(recovery), "entered");
+        journal.saved(dir.path(), kName);
+        EXPECT_FALSE(QFile::exists(recovery));
+        ASSERT_FALSE(journal.record(dir.path(), { { kName, "entered again" } }));
+        EXPECT_EQ(readFileBytes(recovery), "entered again");
+        linksStay();
+
+        Recovery found;
+        found.file.name = kName;
+        found.written = QDateTime(QDate(2024, 5, 7), QTime(8, 45, 12));
+        found.bytes = "entered again";
+        ASSERT_FALSE(restoreRecovery(dir.path(), found));
+        EXPECT_EQ(readFileBytes(data), "entered again");
+        EXPECT_EQ(QFile::exists(backup), form.fileExists);
+        if (form.fileExists) {
+            EXPECT_EQ(readFileBytes(backup), "saved");
+        }
+        EXPECT_FALSE(QFile::exists(recovery));
+        linksStay();
+
+        writeFileBytes(recovery, "not restored");
+        ASSERT_FALSE(setRecoveryAside(dir.path(), found));
+        EXPECT_EQ(readFileBytes(recovery + QStringLiteral("-20240507-084512")), "not restored");
+        EXPECT_FALSE(QFile::exists(recovery));
+        linksStay();
+        EXPECT_EQ(temporariesIn(dir.path()), QStringList());
+    }
 }
 
 // Only a loaded table has a journal, also one loaded partly; the close takes back only the

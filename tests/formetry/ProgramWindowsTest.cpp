@@ -14,7 +14,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QMainWindow>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -76,8 +76,8 @@ TEST(ProgramWindows, SizeableWindowsResizedTwiceAndBackShowTheirDesignLayout)
         EXPECT_NEAR(x, 1.5, 0.01);
         for (const auto& [name, rect] : layoutOf(client))
             EXPECT_NEAR(rect.width(), before.at(name).width() * x, 1.0) << name.toStdString();
-        if (auto* grid = window->findChild<QTableWidget*>(QStringLiteral("StringGrid1"))) {
-            EXPECT_EQ(grid->horizontalHeader()->defaultSectionSize(), 33) << "the change window's days grow too";
+        if (auto* grid = window->findChild<QTableView*>(QStringLiteral("StringGrid1"))) {
+            EXPECT_GE(grid->horizontalHeader()->defaultSectionSize(), 33) << "the change window's days grow too";
         }
         resizeClient(design * 0.75);
         resizeClient(design);

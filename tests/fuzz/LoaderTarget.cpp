@@ -1,6 +1,7 @@
 #include "LoaderTarget.h"
 
 #include "LabourTarget.h"
+#include "PatternsTarget.h"
 #include "RequestsTarget.h"
 #include "TargetsTarget.h"
 #include "ViewsTarget.h"
@@ -12,6 +13,7 @@
 #include "data/Table.h"
 #include "data/Unitdata.h"
 #include "labour/LabourFile.h"
+#include "patterns/PatternFile.h"
 #include "requests/RequestFile.h"
 #include "targets/TargetFile.h"
 #include "views/ScheduleView.h"
@@ -133,9 +135,11 @@ QString exerciseLoaderAndChecks(const std::uint8_t* data, std::size_t size)
     fuzzTargets(parts.value(3), holder);
     fuzzLabour(parts.value(4), holder);
     fuzzRequests(parts.value(5), holder);
+    fuzzPatterns(parts.value(7), holder);
     holder.staffTargets = targetfile::read(parts.value(3)).table;
     holder.labourSettings = labourfile::read(parts.value(4)).settings;
     holder.staffRequests = requestfile::read(parts.value(5)).requests;
+    holder.shiftPatterns = patternfile::read(parts.value(7)).patterns;
     fuzzRequestImport(parts.value(6), holder);
     return exerciseViewsAndReports(holder, startup, masterPassed && schedulePassed);
 }

@@ -54,13 +54,14 @@ void fuzzRequestImport(const QByteArray& csv, const TFormData& data)
     QSet<QString> names;
     for (int row = 0; row < schedule.employees(); ++row)
         names.insert(schedule.master().cell(0, row));
-    const requests::ImportPreview preview = requests::parseImport(csv, names, schedule.dates(), data.staffRequests);
+    const QList<QDate> dates
+        = daychanges::periodDates(schedule.schedule()) + daychanges::nextPeriodDates(schedule.schedule());
+    const requests::ImportPreview preview = requests::parseImport(csv, names, dates, data.staffRequests);
 
     QSet<int> rows;
     for (const requests::ImportRow& row : preview.taken) {
-        if (!names.contains(row.name) || !schedule.dates().contains(row.date)
-            || !requests::noteFault(row.wish.note).isEmpty())
-            fail("the import takes a row that is not a valid wish of a registered name in the period");
+        if (!names.contains(row.name) || !dates.contains(row.date) || !requests::noteFault(row.wish.note).isEmpty())
+            fail("the import takes a row that is not a valid wish of a registered name in the planned periods");
         rows.insert(row.row);
         requests::takenRowText(row);
     }
@@ -71,6 +72,8 @@ void fuzzRequestImport(const QByteArray& csv, const TFormData& data)
     if (rows.size() != preview.taken.size() + preview.refused.size())
         fail("the import lists a row twice");
     requests::importSummary(preview);
+    for (int column = 0; column < preview.titles.size(); ++column)
+        requests::columnText(preview, column);
 
     requests::Requests taken = data.staffRequests;
     requests::carryOut(taken, requests::importEdits(taken, preview.taken), true);

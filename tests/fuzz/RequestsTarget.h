@@ -12,7 +12,7 @@ class TFormData;
 // "希望の反映状況" are computed over the registered and the next period.
 void fuzzRequests(const QByteArray& sixthFile, const TFormData& data);
 
-// The import's parser on any bytes, for the registered names and the registered period: every
-// row taken is a registered name on a period date, no row is both taken and refused or listed
-// twice, and taking the rows gives each of them as its wish.
+// The import's parser on any bytes, with the columns the sixth file remembers, for the registered
+// names and both planned periods: every row taken is a registered name on a planned date, no row
+// is both taken and refused or listed twice, and taking the rows gives each of them as its wish.
 void fuzzRequestImport(const QByteArray& csv, const TFormData& data);

@@ -57,12 +57,14 @@ QStringList chartText(TFormData& data, QDate startup, int code)
     lines += check.lines;
     if (check.stopped)
         return lines;
-    const int employees = timeview::compute(data, code, daychanges::EffectiveSchedule(data).changesOn(startup));
+    const daychanges::EffectiveSchedule schedule(data);
+    const int employees
+        = timeview::compute(data, code, schedule.changesOn(startup), timeview::dayBeforeEntries(schedule, startup));
     lines << timeview::timeAxis();
     for (int row = 0; row < employees; ++row)
         lines << timeview::barLine(data.StringGrid3, row);
     lines += timeview::closingLines();
-    lines += targets::chartLines(data.staffTargets, daychanges::EffectiveSchedule(data), startup);
+    lines += targets::chartLines(data.staffTargets, schedule, startup);
     TQRListFormTime(data).pages(lines);
     return lines;
 }

@@ -99,3 +99,59 @@ TEST(LabourFile, AFileTakenWholeIsWrittenBackAsItWasAndAMissingKeyMeansItsDefaul
     EXPECT_TRUE(labourfile::serialize({}).isEmpty());
     EXPECT_EQ(labourfile::read({}).settings, labour::Settings());
 }
+
+TEST(LabourFile, TheSchemesTheDaysOffMinorsAndTheNightBandTakeOnlyTheFormsTheyAreWrittenIn)
+{
+    const struct {
+        QString line;
+        Key key;
+        int value; // when taken
+        QString reason; // empty: taken
+    } cases[] = {
+        { "変形労働時間制,1か月単位,", Key::Scheme, 1, {} },
+        { "変形労働時間制,なし,", Key::Scheme, 0, {} },
+        { "変形労働時間制,1ヶ月単位,", Key::Scheme, 0, "値が不正です（なし又は1か月単位）" },
+        { "変形期間の起算日,28,", Key::SchemeStart, 28, {} },
+        { "変形期間の起算日,末日,", Key::SchemeStart, 29, {} },
+        { "変形期間の起算日,29,", Key::SchemeStart, 0, "値が不正です（1～28又は末日）" },
+        { "変形期間の起算日,0,", Key::SchemeStart, 0, "値が不正です（1～28又は末日）" },
+        { "休日の与え方,4週4日,", Key::DaysOffRule, 1, {} },
+        { "休日の与え方,4週4休,", Key::DaysOffRule, 0, "値が不正です（毎週1日又は4週4日）" },
+        { "4週の起算日,2026/6/1,", Key::FourWeekStart, int(QDate(2026, 6, 1).toJulianDay()), {} },
+        { "4週の起算日,,", Key::FourWeekStart, 0, {} },
+        { "4週の起算日,2026/06/01,", Key::FourWeekStart, 0, "値が不正です（空欄又は2000/1/1～2099/12/31の日付）" },
+        { "4週の起算日,2026/2/29,", Key::FourWeekStart, 0, "値が不正です（空欄又は2000/1/1～2099/12/31の日付）" },
+        { "4週の起算日,1999/12/31,", Key::FourWeekStart, 0, "値が不正です（空欄又は2000/1/1～2099/12/31の日付）" },
+        { "年少者の深夜業,保健衛生業などの例外,", Key::MinorNight, 1, {} },
+        { "年少者の深夜業,許可,", Key::MinorNight, 0, "値が不正です（禁止又は保健衛生業などの例外）" },
+        { "夜勤時間帯,16:30-8:30,", Key::NightBand, 16 * 60 + 30, {} },
+        { "夜勤時間帯,13:00-5:00,", Key::NightBand, 13 * 60, {} }, // the earliest: ends at 5:00
+        { "夜勤時間帯,22:00-14:00,", Key::NightBand, 22 * 60, {} }, // the latest: starts at 22:00
+        { "夜勤時間帯,,", Key::NightBand, 0, {} },
+        { "夜勤時間帯,12:59-4:59,", Key::NightBand, 0, "値が不正です（空欄又は22時～5時を含む16時間，例 16:30-8:30）" },
+        { "夜勤時間帯,22:01-14:01,", Key::NightBand, 0,
+            "値が不正です（空欄又は22時～5時を含む16時間，例 16:30-8:30）" },
+        { "夜勤時間帯,16:30-9:00,", Key::NightBand, 0, "値が不正です（空欄又は22時～5時を含む16時間，例 16:30-8:30）" },
+        { "夜勤時間帯,16:30～8:30,", Key::NightBand, 0,
+            "値が不正です（空欄又は22時～5時を含む16時間，例 16:30-8:30）" },
+    };
+    for (const auto& c : cases) {
+        const labourfile::ReadResult read = labourfile::read(sjis(c.line + "\r\n"));
+        if (c.reason.isEmpty()) {
+            EXPECT_TRUE(read.rejected.isEmpty()) << c.line.toStdString();
+            EXPECT_EQ(read.settings.value(c.key), c.value) << c.line.toStdString();
+            EXPECT_EQ(labourfile::serialize(read.settings), sjis(c.line + "\r\n")) << "written back as it was";
+        } else {
+            EXPECT_EQ(read.rejected, (QList<RejectedLine> { { 1, c.reason } })) << c.line.toStdString();
+            EXPECT_EQ(read.settings, labour::Settings()) << c.line.toStdString();
+        }
+    }
+    // Without the new keys a file holds today's defaults for them: no scheme, a day off a week,
+    // minors never at night, no night band.
+    const labour::Settings old = labourfile::read(sjis("週法定労働時間,44,\r\n")).settings;
+    EXPECT_FALSE(old.monthlyScheme());
+    EXPECT_FALSE(old.fourWeekDaysOff());
+    EXPECT_FALSE(old.fourWeekStart().isValid());
+    EXPECT_FALSE(old.minorNightAllowed());
+    EXPECT_EQ(old.nightBandStart(), 0);
+}

@@ -184,7 +184,7 @@ TEST(LabourRules, ARunOfWorkingDaysBeyondTheLimitIsFoundOnceWhereItPassesIt)
     }
 }
 
-TEST(LabourRules, TooShortARestSinceThePreviousDaysShiftIsFoundOnTheLaterDate)
+TEST(LabourRules, TooShortARestOrAnOverlapWithThePreviousDaysShiftIsFoundOnTheLaterDate)
 {
     const DayEntry late = work(9 * 60, 720, 60); // 9:00-22:00
     const struct {
@@ -199,8 +199,14 @@ TEST(LabourRules, TooShortARestSinceThePreviousDaysShiftIsFoundOnTheLaterDate)
         { "11:00", off(), late, work(k9, 480, 60), 11, {} },
         { "11:00 under 12 hours", off(), late, work(k9, 480, 60), 12, { "6/4 勤務間インターバル不足（11時間0分）" } },
         { "no check", off(), late, work(8 * 60, 480, 60), 0, {} },
-        { "overlapping shifts", off(), work(22 * 60, 540, 60), work(7 * 60, 480, 60), 11,
+        { "touching shifts", off(), work(22 * 60, 480, 60), work(7 * 60, 480, 60), 11,
             { "6/4 勤務間インターバル不足（0時間0分）" } },
+        { "a night to 9:00 and a day from 8:30", off(), work(16 * 60 + 30, 870, 120), work(8 * 60 + 30, 480, 45), 11,
+            { "6/4 勤務の重複（0時間30分）" } },
+        { "an overlap also without the rest check", off(), work(22 * 60, 540, 60), work(7 * 60, 480, 60), 0,
+            { "6/4 勤務の重複（1時間00分）" } },
+        { "a shift inside the night before", off(), work(20 * 60, 660, 60), work(2 * 60, 180, 0), 11,
+            { "6/4 勤務の重複（3時間00分）" } },
         { "a day off between", off(), late, dayOff("休み"), 11, {} },
         { "the day before the period", work(13 * 60, 540, 60), work(8 * 60, 480, 60), off(), 11,
             { "6/3 勤務間インターバル不足（9時間0分）" } },
@@ -210,7 +216,9 @@ TEST(LabourRules, TooShortARestSinceThePreviousDaysShiftIsFoundOnTheLaterDate)
         shop.set(0, june(3), c.first);
         shop.set(0, june(4), c.second);
         const labour::Settings settings = settingsWith({ { Key::RestHours, c.hours } });
-        EXPECT_EQ(findings(shop.check(0, settings), FindingKind::ShortRest), c.expected) << c.what;
+        const labour::EmployeeCheck check = shop.check(0, settings);
+        EXPECT_EQ(findings(check, FindingKind::ShortRest) + findings(check, FindingKind::Overlap), c.expected)
+            << c.what;
     }
 }
 

@@ -1,8 +1,13 @@
 #pragma once
 
 #include "changes/ChangesTestData.h"
+#include "changes/DayShift.h"
 #include "changes/EffectiveSchedule.h"
+#include "changes/RosterDay.h"
 #include "labour/LabourRules.h"
+#include "support/TestSupport.h"
+
+#include <QMap>
 
 // Text of a minute as the tables keep it.
 inline QString minuteText(int minute)
@@ -55,21 +60,26 @@ struct Shop : PeriodData {
         for (int d = 0; d < days; ++d)
             set(row, first.addDays(d), entry);
     }
-    labour::EmployeeCheck check(int row = 0, const labour::Settings& settings = {}) const
+    labour::EmployeeCheck check(int row = 0, const labour::Rules& rules = {}) const
     {
-        return labour::checkEmployee(daychanges::EffectiveSchedule(data), row, settings);
+        return labour::checkEmployee(daychanges::EffectiveSchedule(data), row, rules);
     }
 };
 
-// The findings of a kind as "M/D text" (just the text for the minimum wage).
-inline QStringList findings(const labour::EmployeeCheck& check, labour::FindingKind kind)
+// The findings of some kinds as "M/D text" (just the text for the minimum wage), in their order.
+inline QStringList findings(const labour::EmployeeCheck& check, std::initializer_list<labour::FindingKind> kinds)
 {
     QStringList out;
     for (const labour::Finding& f : check.findings)
-        if (f.kind == kind)
+        if (std::find(kinds.begin(), kinds.end(), f.kind) != kinds.end())
             out << (f.date.isValid() ? QStringLiteral("%1/%2 ").arg(f.date.month()).arg(f.date.day()) : QString())
                     + f.text;
     return out;
+}
+
+inline QStringList findings(const labour::EmployeeCheck& check, labour::FindingKind kind)
+{
+    return findings(check, { kind });
 }
 
 inline labour::Settings settingsWith(std::initializer_list<std::pair<labour::Key, int>> values)
@@ -78,4 +88,55 @@ inline labour::Settings settingsWith(std::initializer_list<std::pair<labour::Key
     for (const auto& [key, value] : values)
         settings.set(key, value);
     return settings;
+}
+
+// One employee's days built directly, with patterns and 明け as the shift patterns give them:
+// every date is a day of "公休" unless set.
+struct Roster {
+    QMap<QDate, daychanges::RosterDay> days;
+
+    void set(QDate date, const DayEntry& entry, const QString& code = {})
+    {
+        const bool working = daychanges::isWorkingDay(entry);
+        days[date] = { entry, working ? daychanges::DayKind::Working : daychanges::DayKind::Off,
+            daychanges::shiftOf(entry), code.isEmpty() ? -1 : 0, code };
+    }
+    void setFrom(QDate first, int count, const DayEntry& entry, const QString& code = {})
+    {
+        for (int d = 0; d < count; ++d)
+            set(first.addDays(d), entry, code);
+    }
+    void ake(QDate date)
+    {
+        days[date]
+            = { dayOff(QStringLiteral("その他")), daychanges::DayKind::Ake, std::nullopt, 0, QStringLiteral("明") };
+    }
+    labour::EmployeeCheck check(const QList<QDate>& dates, const labour::Rules& rules = {}) const
+    {
+        return labour::checkDays(
+            0, dates, 1000,
+            [this](QDate date) {
+                daychanges::RosterDay free;
+                free.entry = off();
+                return days.value(date, free);
+            },
+            rules);
+    }
+};
+
+// count dates from first.
+inline QList<QDate> datesFrom(QDate first, int count)
+{
+    QList<QDate> dates;
+    for (int d = 0; d < count; ++d)
+        dates << first.addDays(d);
+    return dates;
+}
+
+// Rules of one employee (row 0) with the settings given.
+inline labour::Rules personRules(const labour::PersonRules& person, const labour::Settings& settings = {})
+{
+    labour::Rules rules(settings);
+    rules.persons = { person };
+    return rules;
 }

@@ -18,6 +18,8 @@ const QString kKind = "希望の種類が不正です";
 const QString kLongNote = "メモが40文字を超えています";
 const QString kNoteCharacter = "メモに使えない文字があります";
 const QString kSecond = "同じ氏名・日付の2行目です";
+const QString kColumns = "取り込みの列の番号が不正です";
+const QString kSecondColumns = "取り込みの列の2行目です";
 
 } // namespace
 
@@ -47,16 +49,23 @@ TEST(RequestFile, EachFieldHasItsFormAndABadLineIsNamedWithItsReason)
         { "佐藤,2026,5,13,希望休," + forty + "あ,", kLongNote },
         { "佐藤,2026,5,13,希望休,午前\t中,", kNoteCharacter },
         { "山田太郎,2026,5,12,出勤希望,,", kSecond },
+        { ",取り込みの列,2,3,4,0,", {} }, // the columns the import reads
+        { ",取り込みの列,2,3,4,5,", kSecondColumns },
+        { ",取り込みの列,0,3,4,5,", kColumns },
+        { ",取り込みの列,2,3,4,05,", kColumns },
+        { ",取り込みの列,2,3,1000,5,", kColumns },
+        { ",取り込みの列,2,3,4,", kFieldCount },
+        { ",取り込み,2,3,4,5,", kName },
     };
     QByteArray bytes;
     QList<RejectedLine> expected;
     int taken = 0;
     for (int i = 0; i < int(std::size(cases)); ++i) {
         bytes += sjis(cases[i].line) + (i % 2 ? "\n" : "\r\n"); // LF alone ends a line too
-        if (cases[i].reason.isEmpty())
-            ++taken;
-        else
+        if (!cases[i].reason.isEmpty())
             expected.append({ i + 1, cases[i].reason });
+        else if (!cases[i].line.startsWith(u',')) // a wish, not the import's columns
+            ++taken;
     }
     bytes += sjis("佐藤,2026,5,14,希望休,") + "\xFD" + ","; // a byte Shift-JIS does not know, no line end
     expected.append({ int(std::size(cases)) + 1, kNoteCharacter });
@@ -66,6 +75,7 @@ TEST(RequestFile, EachFieldHasItsFormAndABadLineIsNamedWithItsReason)
     ASSERT_EQ(read.requests.size(), taken);
     EXPECT_EQ(read.requests.find("山田太郎", QDate(2026, 5, 12)), (Wish { Kind::DayOff, {} })) << "the first of a pair";
     EXPECT_EQ(read.requests.find("佐藤", QDate(2024, 2, 29)), (Wish { Kind::CannotWork, "通院" }));
+    EXPECT_EQ(read.requests.importColumns().columns, (std::array { 1, 2, 3, requests::kNoColumn }));
 }
 
 TEST(RequestFile, SavedLinesGoByDateThenMasterRowThenNameAndReadBackTheSame)
@@ -92,6 +102,18 @@ TEST(RequestFile, SavedLinesGoByDateThenMasterRowThenNameAndReadBackTheSame)
     EXPECT_TRUE(again.rejected.isEmpty());
     EXPECT_EQ(again.requests, wishes);
     EXPECT_TRUE(requestfile::serialize({}, master).isEmpty());
+
+    // The columns chosen for the import follow the wishes, and alone make a file.
+    requests::ImportColumns columns;
+    columns[requests::ImportField::Name] = 998;
+    columns[requests::ImportField::Note] = requests::kNoColumn;
+    wishes.setImportColumns(columns);
+    const QByteArray withColumns = requestfile::serialize(wishes, master);
+    EXPECT_EQ(withColumns, bytes + sjis(",取り込みの列,999,2,3,0,\r\n"));
+    EXPECT_EQ(requestfile::read(withColumns).requests, wishes);
+    requests::Requests onlyColumns;
+    onlyColumns.setImportColumns(columns);
+    EXPECT_EQ(requestfile::read(requestfile::serialize(onlyColumns, master)).requests, onlyColumns);
 
     const QStringList message = requestfile::rejectedLinesMessage({ { 3, kKind } }).split("\r\n");
     EXPECT_EQ(message.mid(0, 3),

@@ -2,11 +2,15 @@
 #include "changes/ChangesTestData.h"
 
 #include <QSet>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 using requests::Encoding;
+using requests::ImportColumns;
+using requests::ImportField;
 using requests::ImportRow;
 using requests::Kind;
+using requests::kNoColumn;
 using requests::Wish;
 
 namespace {
@@ -14,17 +18,28 @@ namespace {
 const QDate kStart(2026, 5, 12); // the period runs to 20 June, 40 days
 const QSet<QString> kNames { "山田", "佐藤", "鈴木" };
 
-QList<QDate> period()
+QList<QDate> days(QDate first, int count)
 {
     QList<QDate> dates;
-    for (int d = 0; d < 40; ++d)
-        dates.append(kStart.addDays(d));
+    for (int d = 0; d < count; ++d)
+        dates.append(first.addDays(d));
     return dates;
+}
+
+QList<QDate> period()
+{
+    return days(kStart, 40);
+}
+
+QByteArray utf16(const QString& text, QStringEncoder::Encoding encoding)
+{
+    QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
+    return encoder.encode(text);
 }
 
 } // namespace
 
-TEST(RequestImport, AFormsFileReadsTheSameInUtf8WithAndWithoutMarkAndInShiftJis)
+TEST(RequestImport, AFormsFileReadsTheSameInEveryEncodingWithCommasOrTabs)
 {
     const QString text = "氏名,日付,種類,メモ\r\n"
                          "山田,2026/5/14,希望休,通院\r\n"
@@ -38,6 +53,8 @@ TEST(RequestImport, AFormsFileReadsTheSameInUtf8WithAndWithoutMarkAndInShiftJis)
         { 3, "佐藤", QDate(2026, 5, 20), { Kind::CannotWork, {} }, true },
         { 4, "鈴木", QDate(2026, 6, 1), { Kind::WantsWork, {} }, false },
     };
+    QString tabbed = text; // as a spreadsheet's "Unicode text" writes it
+    tabbed.replace(u',', u'\t');
     const struct {
         QByteArray bytes;
         Encoding encoding;
@@ -45,8 +62,13 @@ TEST(RequestImport, AFormsFileReadsTheSameInUtf8WithAndWithoutMarkAndInShiftJis)
         { "\xEF\xBB\xBF" + text.toUtf8(), Encoding::Utf8 },
         { text.toUtf8(), Encoding::Utf8 },
         { sjis(text), Encoding::ShiftJis },
+        { utf16(tabbed, QStringEncoder::Utf16LE), Encoding::Utf16 },
+        { utf16(tabbed, QStringEncoder::Utf16BE), Encoding::Utf16 },
+        { utf16(text, QStringEncoder::Utf16LE), Encoding::Utf16 },
+        { tabbed.toUtf8(), Encoding::Utf8 },
     };
     for (const auto& file : files) {
+        SCOPED_TRACE(file.bytes.toHex().left(24).toStdString());
         const requests::ImportPreview preview = requests::parseImport(file.bytes, kNames, period(), existing);
         EXPECT_EQ(preview.encoding, file.encoding);
         EXPECT_EQ(preview.taken, expected);
@@ -83,7 +105,8 @@ TEST(RequestImport, EveryRowIsTakenOrRefusedWithItsRowNumberAndReason)
     const QString badKind = "希望の種類が正しくありません（希望休，出勤不可，出勤希望）";
     const QString longNote = "メモが40文字を超えています";
     const QString noteCharacter = "メモに使えない文字があります";
-    const QString columns = "列の数が正しくありません（氏名，日付，種類，メモの順）";
+    const QString noKind = "種類の列（3 列目）がありません";
+    const QString beyond = "見出しのない列に値があります";
     const QString quoting = "引用符（\"）の使い方が正しくありません";
     const QString undecodable = "読み取れない文字があります（文字コード）";
     const QString skipped = "-"; // neither taken nor refused
@@ -120,8 +143,8 @@ TEST(RequestImport, EveryRowIsTakenOrRefusedWithItsRowNumberAndReason)
         { "山田,2026/5/19,希望休,\"午前,午後\"", noteCharacter },
         { "山田,2026/5/19,希望休,\"1行目\r\n2行目\"", noteCharacter },
         { "山田,2026/5/19,希望休,😀", noteCharacter }, // no Shift-JIS form
-        { "山田,2026/5/19", columns },
-        { "山田,2026/5/19,希望休,メモ,余分", columns },
+        { "山田,2026/5/19", noKind },
+        { "山田,2026/5/19,希望休,メモ,余分", beyond },
         { "山田,2026/5/19,希\"望休", quoting },
         { "\"山田\"x,2026/5/19,希望休", quoting },
         { "山田,2026/5/19,希望休,\xFF", undecodable },
@@ -160,15 +183,120 @@ TEST(RequestImport, EveryRowIsTakenOrRefusedWithItsRowNumberAndReason)
     EXPECT_EQ(requests::takenRowText(preview.taken[4]), "6 行目　佐藤　2026年5月15日（金）　出勤不可　［置き換え］");
 }
 
-TEST(RequestImport, MonthAndDayFindTheirYearInAPeriodAcrossTheYearEnd)
+TEST(RequestImport, MonthAndDayNameThePlannedDateOfThatMonthAndDay)
 {
-    QList<QDate> dates;
-    for (int d = 0; d < 38; ++d)
-        dates.append(QDate(2027, 12, 25).addDays(d)); // to 31 January 2028
-    const requests::ImportPreview preview
-        = requests::parseImport("山田,12/31,休\r\n山田,1/31,休\r\n山田,2/1,休\r\n", kNames, dates, {});
-    ASSERT_EQ(preview.taken.size(), 2);
-    EXPECT_EQ(preview.taken[0].date, QDate(2027, 12, 31));
-    EXPECT_EQ(preview.taken[1].date, QDate(2028, 1, 31));
-    EXPECT_EQ(preview.refused, QList<RejectedLine>({ { 3, "日付が勤務期間外です" } }));
+    // Two planned periods across a year end and a February of a leap year, and of a common one.
+    const QList<QDate> leap = days(QDate(2027, 12, 25), 38) + days(QDate(2028, 2, 1), 30);
+    const QList<QDate> common = days(QDate(2026, 12, 25), 38) + days(QDate(2027, 2, 1), 30);
+    const QString noSuchDate = "存在しない日付です";
+    const QString outside = "日付が勤務期間外です";
+    const struct {
+        QList<QDate> dates;
+        QString cell;
+        QDate date; // invalid: refused with reason
+        QString reason;
+    } cases[] = {
+        { leap, "12/31", QDate(2027, 12, 31), {} }, { leap, "1/31", QDate(2028, 1, 31), {} },
+        { leap, "2/29", QDate(2028, 2, 29), {} }, { leap, "２／２９", QDate(2028, 2, 29), {} },
+        { leap, "2028/2/29", QDate(2028, 2, 29), {} }, { leap, "3/2", {}, outside }, { leap, "2/30", {}, noSuchDate },
+        { common, "2/28", QDate(2027, 2, 28), {} }, { common, "2/29", {}, noSuchDate },
+        { common, "2027/2/29", {}, noSuchDate },
+        { days(QDate(2028, 5, 12), 40), "2/29", {}, outside }, // a leap year's date, not planned
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell.toStdString() + " from " + c.dates.first().toString(Qt::ISODate).toStdString());
+        const requests::ImportPreview preview
+            = requests::parseImport(("山田," + c.cell + ",休\r\n").toUtf8(), kNames, c.dates, {});
+        if (c.date.isValid()) {
+            ASSERT_EQ(preview.taken.size(), 1);
+            EXPECT_EQ(preview.taken[0].date, c.date);
+        } else {
+            EXPECT_EQ(preview.refused, QList<RejectedLine>({ { 1, c.reason } }));
+        }
+    }
+}
+
+TEST(RequestImport, HeadingsNameTheColumnsInAnyOrderAndChosenColumnsReadTheRest)
+{
+    const QList<QDate> planned = period() + days(QDate(2026, 6, 21), 30); // the next period follows
+    const ImportColumns order; // the import's own order
+    ImportColumns chosen; // a form without the known headings: name, date and kind after a timestamp
+    chosen[ImportField::Name] = 1;
+    chosen[ImportField::Date] = 2;
+    chosen[ImportField::Kind] = 3;
+    chosen[ImportField::Note] = kNoColumn;
+    const Wish dayOff { Kind::DayOff, {} };
+    const QString unknownName = "氏名が従業員マスタにありません";
+    // clang-format off
+    const struct {
+        const char* what;
+        QString csv;
+        ImportColumns columns;
+        QList<ImportRow> taken;
+        QList<RejectedLine> refused;
+    } cases[] = {
+        { "a form's export: a timestamp first, the form's headings",
+          "タイムスタンプ,お名前,希望日,種類,備考\r\n"
+          "2026/05/01 9:12:30,山田,2026/05/14,希望休,通院\r\n",
+          order, { { 2, "山田", QDate(2026, 5, 14), { Kind::DayOff, "通院" } } }, {} },
+        { "headings in any order, full-width, with blanks and additions",
+          "　備考 ,ｽﾀｯﾌ,区分,日付（必須）,メールアドレス\r\n"
+          "午前,佐藤,×,5/20,sato@example.jp\r\n",
+          order, { { 2, "佐藤", QDate(2026, 5, 20), { Kind::CannotWork, "午前" } } }, {} },
+        { "a heading that holds 氏名, below a title and a blank row",
+          "6月の希望調査\r\n\r\n従業員氏名\t希望日\t希望\r\n鈴木\t6/1\t休\r\n",
+          order, { { 4, "鈴木", QDate(2026, 6, 1), dayOff } },
+          { { 1, "見出しの行より前の行です" } } },
+        { "a date of the next period",
+          "氏名,日付,種類\r\n山田,2026/7/20,出勤希望\r\n山田,7/21,休\r\n",
+          order, { { 2, "山田", QDate(2026, 7, 20), { Kind::WantsWork, {} } } },
+          { { 3, "日付が勤務期間外です" } } },
+        { "headings that name some fields: the chosen columns read the others",
+          "お名前,休みたい日,区分\r\n山田,5/14,休\r\n", order,
+          { { 2, "山田", QDate(2026, 5, 14), dayOff } }, {} },
+        { "unknown headings with chosen columns: the heading is a row like any other",
+          "記入日時,あなたは,休みたい日,どうしたい,ひとこと\r\n"
+          "2026/05/01 9:12,山田,5/14,休,通院\r\n",
+          chosen, { { 2, "山田", QDate(2026, 5, 14), dayOff } }, { { 1, unknownName } } },
+        { "unknown headings in the import's own order: every row refused with its reason",
+          "記入日時,あなたは,休みたい日,どうしたい\r\n2026/05/01 9:12,山田,5/14,休\r\n", order,
+          {}, { { 1, unknownName }, { 2, unknownName } } },
+        { "a heading row after a data row is data",
+          "山田,5/14,休\r\n氏名,日付,種類\r\n", order,
+          { { 1, "山田", QDate(2026, 5, 14), dayOff } }, { { 2, unknownName } } },
+        { "a heading row without the date, whose chosen column is the kind's",
+          "氏名,種類,メモ\r\n山田,休,5/14\r\n", order, {}, { { 2, "見出しに日付の列がありません" } } },
+        { "rows short of a column, or with something beyond the headings",
+          "氏名,日付,種類,メモ\r\n山田,5/14\r\n山田,5/15,休,通院,午前\r\n山田,5/16,休\r\n", order,
+          { { 4, "山田", QDate(2026, 5, 16), dayOff } },
+          { { 2, "種類の列（3 列目）がありません" }, { 3, "見出しのない列に値があります" } } },
+        { "the import's own order without headings keeps three or four columns",
+          "山田,5/14,休,通院,午前\r\n", order, {},
+          { { 1, "列の数が正しくありません（氏名，日付，種類，メモの順）" } } },
+        { "chosen columns without headings ignore the others",
+          "2026/05/01,山田,5/14,休,通院,午前\r\n鈴木,5/14\r\n", chosen,
+          { { 1, "山田", QDate(2026, 5, 14), dayOff } }, { { 2, "日付の列（3 列目）がありません" } } },
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const requests::ImportPreview preview
+            = requests::parseImport(c.csv.toUtf8(), kNames, planned, requests::Requests {}, c.columns);
+        EXPECT_EQ(preview.taken, c.taken);
+        EXPECT_EQ(preview.refused, c.refused);
+    }
+
+    // What the dialog offers: the form's columns by their headings, the named fields fixed.
+    const requests::ImportPreview form = requests::parseImport(
+        QStringLiteral("タイムスタンプ,お名前,\"希望日\n（必須）\",種類\r\n").toUtf8(), kNames, planned, {});
+    EXPECT_EQ(form.named, QList<ImportField>({ ImportField::Name, ImportField::Date, ImportField::Kind }));
+    EXPECT_EQ(form.columns.columns, (std::array { 1, 2, 3, kNoColumn })) << "the kind's column is no note";
+    ASSERT_EQ(form.titles.size(), 4);
+    EXPECT_EQ(requests::columnText(form, 0), "1 列目：タイムスタンプ");
+    EXPECT_EQ(requests::columnText(form, 2), "3 列目：希望日 （必須）");
+
+    // The remembered columns are those of a plain parse.
+    requests::Requests remembering;
+    remembering.setImportColumns(chosen);
+    EXPECT_EQ(requests::parseImport("x,山田,5/14,休\r\n", kNames, planned, remembering).taken.size(), 1);
 }

@@ -1,10 +1,16 @@
-// The main window's reports as a user opens them from the menus, with the pace at 0.
+// The main window's reports as a user opens them from the menus, with the pace at 0, and how the
+// reports pace their lines: the program's own reports over a period show their whole text when the
+// command returns, before any pause or timer tick; the reports of the employee master still write
+// one employee per tick of their timer under their gauge.
+#include "changes/Unitchange.h"
 #include "data/DataFiles.h"
 #include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"
 #include "platform/Gauge.h"
+#include "platform/Pace.h"
 #include "platform/RichEdit.h"
 #include "reports/QRListFormLinePrn.h"
+#include "reports/Unitlines.h"
 #include "shell/Reports.h"
 #include "shell/Unitmain.h"
 #include "support/TestSupport.h"
@@ -14,9 +20,44 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
+
+// The turns of an event loop taken while command runs with the pace as on screen. A pause runs
+// an event loop of its own, and a timer's tick needs one, so a command that shows its whole text
+// at once takes none.
+int turnsWithin(const std::function<void()>& command)
+{
+    int turns = 0;
+    QTimer counter;
+    QObject::connect(&counter, &QTimer::timeout, [&turns] { ++turns; });
+    counter.start(0);
+    pace::setScale(1);
+    command();
+    pace::setScale(0);
+    return turns;
+}
+
+// The passes of the event loop until done() holds, with the pace at 0: a timer ticks at most
+// once a pass.
+int passesUntil(const std::function<bool()>& done)
+{
+    int passes = 0;
+    for (; !done() && passes < 1000; ++passes)
+        QCoreApplication::processEvents();
+    return passes;
+}
+
+// The text report window of the title that is showing, or null.
+TFormLines* linesWindow(const QString& title)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* lines = qobject_cast<TFormLines*>(w); lines && w->isVisible() && w->windowTitle() == title)
+            return lines;
+    return nullptr;
+}
 
 class Reports : public ::testing::Test {
 protected:
@@ -35,7 +76,10 @@ protected:
     }
     TFormMain* main() { return run->forms().FormMain; }
     const Table& master() { return run->forms().FormData->StringGrid1; }
-    QAction* item(const char* name) { return main()->findChild<QAction*>(QLatin1String(name)); }
+    QAction* item(const char* name, QWidget* window = nullptr)
+    {
+        return (window ? window : main())->findChild<QAction*>(QLatin1String(name));
+    }
     void open(const char* menu) { Q_EMIT main()->findChild<QMenu*>(QLatin1String(menu))->aboutToShow(); }
     RichEdit* panel(const char* name) { return main()->findChild<RichEdit*>(QLatin1String(name)); }
     Gauge* gauge(const char* name) { return main()->findChild<Gauge*>(QLatin1String(name)); }
@@ -43,6 +87,16 @@ protected:
 
     StartDirectory dir;
     std::unique_ptr<ProgramRun> run;
+};
+
+constexpr int kEmployees = 3;
+
+struct AtOnce {
+    const char* report;
+    std::function<void()> before; // where the user stands before the command
+    std::function<void()> command;
+    std::function<RichEdit*()> text;
+    std::function<bool()> done; // the report's end: its commands are enabled
 };
 
 } // namespace
@@ -193,4 +247,92 @@ TEST_F(Reports, IndividualWeekListsTheNamesAndShowsTheChosenOne)
     Q_EMIT names->itemDoubleClicked(names->item(1));
     ASSERT_TRUE(waitFor([this] { return panel("RichEdit3")->lines().size() > 2; }));
     EXPECT_EQ(panel("RichEdit3")->lines(), shell::individualWeek(master(), "社員1"));
+}
+
+TEST_F(Reports, TheProgramsOwnReportsShowTheirWholeTextBeforeAnyPauseOrTick)
+{
+    start(QDate(2024, 5, 7), kEmployees);
+    run->forms().FormData->staffTargets.weekday(2)[10] = { 4, -1 }; // Mondays at 10: one short
+    Gauge* costGauge = gauge("CGaugeCost");
+    const auto linesText = [](const char* title) {
+        return [title]() -> RichEdit* {
+            TFormLines* window = linesWindow(QString::fromUtf8(title));
+            return window ? window->findChild<RichEdit*>(QStringLiteral("RichEdit1")) : nullptr;
+        };
+    };
+    const auto linesReady = [](const char* title) {
+        return [title] {
+            TFormLines* window = linesWindow(QString::fromUtf8(title));
+            return window && window->isReady();
+        };
+    };
+    const auto inMain = [this](const char* menu, const char* name) {
+        return [this, menu, name] {
+            open(menu);
+            item(name)->trigger();
+        };
+    };
+    const auto inChangeWindow
+        = [this](const char* name) { return [this, name] { item(name, run->forms().FormChange)->trigger(); }; };
+    const auto openChangeWindow = [this] {
+        run->forms().FormShortage->close();
+        open("NSchedu");
+        item("NscheChange")->trigger();
+    };
+    const auto mainPanel = [this] { return panel("RichEdit4"); };
+    const auto mainPanelDone = [this] { return reportDone(); };
+    const AtOnce reports[] = {
+        { "期間人件費", [] {}, inMain("NAction", "NPeriodCost"), mainPanel, mainPanelDone },
+        { "労務チェック（次の期間）", [] {}, inMain("NAction", "NLabourNext"), mainPanel, mainPanelDone },
+        { "人員過不足一覧", [] {}, inMain("NSchedu", "NShortage"), linesText("人員過不足一覧"),
+            linesReady("人員過不足一覧") },
+        { "希望の反映状況", openChangeWindow, inChangeWindow("NWishReport"), linesText("希望の反映状況"),
+            linesReady("希望の反映状況") },
+        { "勤務変更の労務チェック", [] {}, inChangeWindow("NLabour"), linesText("労務チェック"),
+            linesReady("労務チェック") },
+    };
+    for (const AtOnce& report : reports) {
+        report.before();
+        EXPECT_EQ(turnsWithin(report.command), 0) << report.report;
+        ASSERT_TRUE(report.done()) << report.report << ": its commands are enabled";
+        const QStringList shown = report.text()->lines();
+        EXPECT_GT(shown.size(), 3) << report.report;
+        EXPECT_FALSE(costGauge->isVisible()) << report.report << ": no gauge crawls";
+        if (report.text() == panel("RichEdit4")) {
+            EXPECT_EQ(panel("RichEdit4")->width(), 630) << report.report << ": the panel opens at its full width";
+        }
+        passesUntil([] { return false; });
+        EXPECT_EQ(report.text()->lines(), shown) << report.report << ": nothing comes after";
+    }
+    EXPECT_TRUE(run->forms().FormChange->isVisible());
+}
+
+// The individual week's name list, the weekly labour cost, the registration list and today's
+// duty list keep their timers: the gauge shows, and the rows come one per tick.
+TEST_F(Reports, TheMasterReportsStillWriteOneEmployeePerTickUnderTheirGauge)
+{
+    const struct {
+        const char* report;
+        const char* menu;
+        const char* item;
+        const char* gauge;
+    } reports[] = {
+        { "個別勤務情報", "NSum", "Nsearch", "CGaugeName" },
+        { "週間人件費", "NSum", "Ncost", "CGaugeCost" },
+        { "登録一覧", "NData", "NList", "CGaugeCost" },
+        { "本日の勤務者一覧", "NAction", "NDutyList", "CGauge5" },
+    };
+    start(QDate(2024, 5, 7), kEmployees);
+    for (const auto& report : reports) {
+        Gauge* shown = gauge(report.gauge);
+        open(report.menu);
+        item(report.item)->trigger();
+        EXPECT_FALSE(reportDone()) << report.report;
+        EXPECT_TRUE(shown->isVisible()) << report.report;
+        EXPECT_EQ(shown->maximum(), kEmployees) << report.report;
+        EXPECT_GT(passesUntil([this] { return reportDone(); }), kEmployees)
+            << report.report << ": a tick for each employee and one for the end";
+        EXPECT_TRUE(reportDone()) << report.report;
+        EXPECT_FALSE(shown->isVisible()) << report.report;
+    }
 }

@@ -364,6 +364,10 @@ TEST_F(Views, ABadWeekdayCodeStopsTheScheduleAfterTheHeaders)
 TEST_F(Views, TheHourChartShowsTodaysBars)
 {
     TFormTime* view = run->forms().FormTime;
+    // 鈴木 worked the night before, from Monday 22:00 to 6:00 on this first day of the period.
+    const QStringList night { "勤務日", "22", "00", "6", "00" };
+    for (int c = 0; c < night.size(); ++c)
+        data().StringGrid1.setCell(2 + c, 2, night[c]);
     open("NscheDay", view);
     const QStringList text = lines(view);
     ASSERT_EQ(text.size(), 9 + 2 + 5 + 5);
@@ -374,8 +378,8 @@ TEST_F(Views, TheHourChartShowsTodaysBars)
     EXPECT_EQ(text[11],
         QString(9, u'□') + QString(8, u'■') + QStringLiteral("▼") + QString(7, u'□')
             + QStringLiteral("　  【山田】 9：00～17：30"));
-    EXPECT_EQ(text[12], QString(6, u'■') + QString(16, u'□') + QStringLiteral("■■→　  【田中】 22：00～6：00"));
-    EXPECT_EQ(text[13], QString(25, u'□') + QStringLiteral("　  【鈴木】  ＜公休日＞"));
+    EXPECT_EQ(text[12], QString(22, u'□') + QStringLiteral("■■→　  【田中】 22：00～6：00"));
+    EXPECT_EQ(text[13], QString(6, u'■') + QString(19, u'□') + QStringLiteral("　  【鈴木】  ＜公休日＞"));
     EXPECT_EQ(text[14], QString(25, u'□') + QStringLiteral("　  【佐藤】  ＜休み＞"));
     EXPECT_EQ(text[15], QString(25, u'□') + QStringLiteral("　  【高橋】  ＜その他＞"));
     EXPECT_EQ(text[16], text[10]);

@@ -10,7 +10,9 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QSet>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace wallchart;
 
@@ -147,6 +149,32 @@ TEST_F(WallChartModel, EachCellShowsTheDaysTimesOrItsShortFormAndMarksAChange)
     }
 }
 
+namespace {
+
+// A period day on an employee's sheet: its date's text, the weekday heading over its column and
+// its week row counted from 0.
+std::tuple<QString, QString, int> calendarPlace(const report::Page& sheet, int day)
+{
+    QList<report::PrintedField> dates;
+    QList<qreal> weekTops;
+    for (const report::PrintedField& f : sheet.fields)
+        if (f.name == QLatin1String("date")) {
+            dates << f;
+            if (!weekTops.contains(f.rect.top()))
+                weekTops << f.rect.top();
+        }
+    std::sort(weekTops.begin(), weekTops.end());
+    const report::PrintedField date = dates.value(day);
+    QString heading;
+    for (const report::PrintedField& f : sheet.fields)
+        if (f.name == QLatin1String("calendarWeekday") && f.rect.left() <= date.rect.left()
+            && date.rect.left() < f.rect.right())
+            heading = f.text;
+    return { date.text, heading, static_cast<int>(weekTops.indexOf(date.rect.top())) };
+}
+
+} // namespace
+
 TEST_F(WallChartModel, DaysShadeWeekendsAndHolidaysAndMarkEachNewMonth)
 {
     struct Case {
@@ -156,21 +184,23 @@ TEST_F(WallChartModel, DaysShadeWeekendsAndHolidaysAndMarkEachNewMonth)
         bool holiday;
         bool shaded;
         bool monthStart;
+        int week; // the week row of an employee's sheet
     };
     const Case cases[] = {
-        { QDate(2024, 4, 25), "4/25", "木", false, false, false }, // the first day names its month
-        { QDate(2024, 4, 26), "26", "金", false, false, false },
-        { QDate(2024, 4, 27), "27", "土", false, true, false },
-        { QDate(2024, 4, 28), "28", "日", false, true, false },
-        { QDate(2024, 4, 29), "29", "月", true, true, false },
-        { QDate(2024, 5, 1), "5/1", "水", false, false, true },
-        { QDate(2024, 5, 6), "6", "月", true, true, false },
-        { QDate(2024, 6, 1), "6/1", "土", false, true, true },
-        { QDate(2024, 6, 3), "3", "月", false, false, false },
+        { QDate(2024, 4, 25), "4/25", "木", false, false, false, 0 }, // the first day names its month
+        { QDate(2024, 4, 26), "26", "金", false, false, false, 0 },
+        { QDate(2024, 4, 27), "27", "土", false, true, false, 0 },
+        { QDate(2024, 4, 28), "28", "日", false, true, false, 1 },
+        { QDate(2024, 4, 29), "29", "月", true, true, false, 1 },
+        { QDate(2024, 5, 1), "5/1", "水", false, false, true, 1 },
+        { QDate(2024, 5, 6), "6", "月", true, true, false, 2 },
+        { QDate(2024, 6, 1), "6/1", "土", false, true, true, 5 },
+        { QDate(2024, 6, 3), "3", "月", false, false, false, 6 },
     };
     const Chart c = build();
     const MonthGrid grid = monthGrid(c, Paper::A4);
     const report::Page page = monthPages(c, Paper::A4)[0];
+    const report::Page sheet = employeePages(c, Paper::A4)[0];
     ASSERT_EQ(c.days.size(), 40);
     for (const Case& t : cases) {
         SCOPED_TRACE(t.date.toString().toStdString());
@@ -193,6 +223,9 @@ TEST_F(WallChartModel, DaysShadeWeekendsAndHolidaysAndMarkEachNewMonth)
         const bool secondLine = std::any_of(page.rules.begin(), page.rules.end(),
             [&](const QLineF& l) { return qFuzzyCompare(l.x1(), grid.dayLeft(d) - 1.5) && l.x1() == l.x2(); });
         EXPECT_EQ(secondLine, t.monthStart);
+
+        // On an employee's sheet, under its weekday's heading in its own week.
+        EXPECT_EQ(calendarPlace(sheet, d), std::tuple(t.dayText, t.weekday, t.week));
     }
 }
 

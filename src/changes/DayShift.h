@@ -21,6 +21,8 @@ struct Shift {
     bool endsNextDay() const { return end() <= start(); }
     // Minutes from start to end; a shift ending the next day runs past midnight.
     int span() const { return endsNextDay() ? end() + 24 * 60 - start() : end() - start(); }
+
+    bool operator==(const Shift&) const = default;
 };
 
 // The shift of a working day ("勤務日"); nothing for any other attribute, and nothing when a

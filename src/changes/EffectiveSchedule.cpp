@@ -4,6 +4,7 @@
 #include "changes/DayShift.h"
 #include "data/Unitdata.h"
 #include "master/MasterRecord.h"
+#include "patterns/PatternMatch.h"
 #include "period/PeriodRule.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
@@ -65,6 +66,7 @@ EffectiveSchedule::EffectiveSchedule(const TFormData& data, PeriodChoice choice)
     : master_(data.StringGrid1)
     , schedule_(data.StringGrid2)
     , changes_(data.dayChanges)
+    , patterns_(data.shiftPatterns)
     , choice_(choice)
     , employees_(data.employeeCount())
 {
@@ -131,13 +133,20 @@ DayEntry EffectiveSchedule::entryOn(int row, QDate date) const
 
 namespace {
 
-// The day an entry makes, read once. The workplace's patterns name it later.
-RosterDay rosterDayOf(const DayEntry& entry)
+// The day an entry makes, read once and named by the workplace's patterns.
+RosterDay rosterDayOf(const DayEntry& entry, const patterns::ShiftPatterns& shiftPatterns)
 {
     RosterDay day;
     day.entry = entry;
     day.kind = isWorkingDay(entry) ? DayKind::Working : DayKind::Off;
     day.shift = shiftOf(entry);
+    day.pattern = patterns::patternOf(shiftPatterns, entry);
+    if (day.pattern >= 0) {
+        const patterns::Pattern& pattern = shiftPatterns.patterns.at(day.pattern);
+        day.code = pattern.code;
+        if (pattern.kind == patterns::Kind::Ake)
+            day.kind = DayKind::Ake;
+    }
     return day;
 }
 
@@ -145,12 +154,12 @@ RosterDay rosterDayOf(const DayEntry& entry)
 
 RosterDay EffectiveSchedule::day(int row, int day) const
 {
-    return rosterDayOf(entry(row, day));
+    return rosterDayOf(entry(row, day), patterns_);
 }
 
 RosterDay EffectiveSchedule::dayOn(int row, QDate date) const
 {
-    return rosterDayOf(entryOn(row, date));
+    return rosterDayOf(entryOn(row, date), patterns_);
 }
 
 QList<QList<DayEntry>> EffectiveSchedule::entries() const

@@ -12,6 +12,9 @@
 
 class Table;
 class TFormData;
+namespace patterns {
+class ShiftPatterns;
+}
 
 namespace daychanges {
 
@@ -83,7 +86,8 @@ public:
     // registered one of the next) its change, else its standard entry; on any other date the
     // standard week's block of the date's own weekday, since changes there take no effect.
     DayEntry entryOn(int row, QDate date) const;
-    // The typed day of a row on a period day and on any date, from entry() and entryOn().
+    // The typed day of a row on a period day and on any date, from entry() and entryOn(), named
+    // by the workplace's shift patterns: a 明け pattern makes a 明け day.
     RosterDay day(int row, int day) const;
     RosterDay dayOn(int row, QDate date) const;
     // entry() of every registered employee (outer list, master order) and period day.
@@ -109,6 +113,7 @@ private:
     const Table& master_;
     const Table& schedule_;
     const DayChanges& changes_;
+    const patterns::ShiftPatterns& patterns_;
     PeriodChoice choice_;
     int employees_ = 0;
     int days_ = 0;

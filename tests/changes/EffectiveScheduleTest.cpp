@@ -1,6 +1,8 @@
 #include "changes/EffectiveSchedule.h"
 #include "ChangesTestData.h"
 #include "master/MasterRecord.h"
+#include "patterns/PatternEdits.h"
+#include "patterns/PatternMatch.h"
 
 #include <gtest/gtest.h>
 
@@ -222,4 +224,40 @@ TEST(EffectiveSchedule, AnEntryAroundThePeriodTakesTheChangesOfBothPlannedPeriod
     EXPECT_EQ(next.entry(1, 0), dayOff("その他"));
     EXPECT_EQ(next.entryOn(1, beyond), standardOf(beyond));
     EXPECT_EQ(schedule.entryOn(3, before), DayEntry {}) << "a row that is not registered";
+}
+
+TEST(EffectiveSchedule, TheWorkplacesPatternsNameEachDayAndA明けPatternMakesA明けDay)
+{
+    Shop shop;
+    shop.data.shiftPatterns.patterns = patterns::starterSet(patterns::Starter::Ward);
+    const QDate night(2026, 5, 11);
+    DayChanges& changes = shop.data.dayChanges;
+    changes.set("佐藤", night, shift("16", "30", "9", "00", "870"));
+    changes.set("佐藤", night.addDays(1), patterns::entryOf(shop.data.shiftPatterns.patterns.at(3)));
+    changes.set("佐藤", night.addDays(2), shift("8", "30", "17", "15", "465"));
+    changes.set("佐藤", night.addDays(3), shift("8", "30", "17", "15", "480")); // a break of 45 minutes
+
+    const EffectiveSchedule schedule(shop.data);
+    const struct {
+        QDate date;
+        daychanges::DayKind kind;
+        int pattern;
+        QString code;
+    } cases[] = {
+        { night, daychanges::DayKind::Working, 2, "夜" },
+        { night.addDays(1), daychanges::DayKind::Ake, 3, "明" },
+        { night.addDays(2), daychanges::DayKind::Working, 0, "日" },
+        { night.addDays(3), daychanges::DayKind::Working, -1, "" },
+        { QDate(2026, 5, 7), daychanges::DayKind::Working, -1, "" }, // the standard week's 9:00–17:30
+        { QDate(2026, 5, 9), daychanges::DayKind::Off, -1, "" },
+    };
+    for (const auto& c : cases) {
+        const daychanges::RosterDay day = schedule.dayOn(1, c.date);
+        EXPECT_EQ(day.kind, c.kind) << c.date.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(day.pattern, c.pattern) << c.date.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(day.code, c.code) << c.date.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(day, schedule.day(1, schedule.dayOf(c.date)));
+    }
+    EXPECT_FALSE(schedule.dayOn(1, night.addDays(1)).off()) << "明け is no day off";
+    EXPECT_EQ(schedule.dayOn(1, night.addDays(1)).netMinutes(), 0);
 }

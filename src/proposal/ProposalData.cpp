@@ -12,6 +12,9 @@
 #include "targets/Coverage.h"
 #include "targets/TargetLines.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace proposal {
 namespace {
 
@@ -218,7 +221,42 @@ Figures figuresOf(const TFormData& data, PeriodChoice choice)
     return figures;
 }
 
-QString summaryLine(const Figures& before, const Figures& after, int changedDays)
+namespace {
+
+// An aim's value and bound in the words of its first measure; fractions of a bound round up, as
+// no proposal can lie below it.
+QString boundText(const Proof& proof)
+{
+    const Measure measure = proof.aim.isEmpty() ? Measure::Hard : proof.aim.first().measure;
+    const qint64 value = std::llround(proof.value);
+    const qint64 bound = std::max<qint64>(0, qint64(std::ceil(proof.bound - 1e-6)));
+    switch (measure) {
+    case Measure::Hard:
+        return QStringLiteral("守れない規則 %1 件（下限 %2 件）").arg(value).arg(bound);
+    case Measure::Findings:
+        return QStringLiteral("指摘 %1 件（下限 %2 件）").arg(value).arg(bound);
+    case Measure::ShortHours:
+    case Measure::ShortPatterns:
+        return QStringLiteral("不足 %1 人時（下限 %2 人時）").arg(value).arg(bound);
+    case Measure::Requests:
+        return QStringLiteral("かなわない希望 %1 件（下限 %2 件）").arg(value).arg(bound);
+    case Measure::OverHours:
+    case Measure::OverPatterns:
+        return QStringLiteral("超過 %1 人時（下限 %2 人時）").arg(value).arg(bound);
+    case Measure::NightFairness:
+    case Measure::WeekendFairness:
+        return QStringLiteral("偏り %1（下限 %2）").arg(value).arg(bound);
+    case Measure::ChangedDays:
+        return QStringLiteral("変更 %1 日（下限 %2 日）").arg(value).arg(bound);
+    case Measure::Cost:
+        return QStringLiteral("人件費 ¥%1（下限 ¥%2）").arg(value).arg(bound);
+    }
+    return {};
+}
+
+} // namespace
+
+QString summaryLine(const Figures& before, const Figures& after, int changedDays, const Proof& proof)
 {
     QString line = QStringLiteral("勤務案：指摘 %1⇒%2 件，不足 %3⇒%4 人時，超過 %5⇒%6 人時，人件費 ¥%7⇒¥%8，変更 %9 日")
                        .arg(before.findings)
@@ -230,6 +268,7 @@ QString summaryLine(const Figures& before, const Figures& after, int changedDays
                        .arg(before.cost)
                        .arg(after.cost)
                        .arg(changedDays);
+    line += proof.optimal ? QStringLiteral("（最適）") : QStringLiteral("，") + boundText(proof);
     if (after.shortHours > 0)
         line += QStringLiteral("　※ 必要人数に届かない時間帯が残ります（人員過不足一覧で確認できます）．");
     return line;

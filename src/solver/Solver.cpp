@@ -61,7 +61,6 @@ struct Search {
     proposal::Choice choice; // of the best proposal
     QList<double> values; // of the best proposal, auxiliary variables at their least
     bool stageCut = false; // the clock stopped the running stage
-    const void* wholeSolver = nullptr;
 
     qint64 elapsed() const { return options.elapsed(); }
     bool cancelled() const { return options.cancel && options.cancel->load(); }
@@ -177,17 +176,15 @@ Run branchAndCut(Search& search, const OsiClpSolverInterface& solver, const Stag
     const std::string nodeLimit = std::to_string(nodes);
     const std::string increment = stage.integral ? "0.999" : std::to_string(1e-6 * std::max(1.0, std::abs(start)));
     const std::string seedText = std::to_string(seed % 1000000);
+    // The clock is checked at every node, and by CBC itself during the root's cuts.
+    const double secondsLeft = std::max(0.0, (search.stageDeadline - search.elapsed()) / 1000.0);
+    const std::string seconds = std::to_string(secondsLeft);
     const char* args[] = { "rotan", "-log", "0", "-slog", "0", "-threads", "0", "-maxNodes", nodeLimit.c_str(),
-        "-increment", increment.c_str(), "-randomCbcSeed", seedText.c_str(), "-randomSeed", seedText.c_str(), "-solve",
-        "-quit" };
-    std::vector<const char*> all(args, args + std::size(args) - 2);
-    std::vector<std::string> extra; const char* env = getenv(static_cast<const void*>(&solver) == search.wholeSolver ? "WHOLEX" : "SUBX");
-    if (env) { std::string e = env; size_t p; while ((p = e.find(' ')) != std::string::npos) { extra.push_back(e.substr(0,p)); e = e.substr(p+1);} if (!e.empty()) extra.push_back(e); }
-    for (auto& x : extra) all.push_back(x.c_str());
-    all.push_back("-solve"); all.push_back("-quit");
-    CbcMain1(int(all.size()), all.data(), cbc, nullptr, data);
+        "-increment", increment.c_str(), "-randomCbcSeed", seedText.c_str(), "-randomSeed", seedText.c_str(),
+        "-timeMode", "elapsed", "-seconds", seconds.c_str(), "-solve", "-quit" };
+    CbcMain1(int(std::size(args)), args, cbc, nullptr, data);
     Run run;
-    const bool stopped = search.stageCut || search.cancelled();
+    const bool stopped = search.mustStop();
     run.exhausted = !stopped && !cbc.isNodeLimitReached() && (cbc.isProvenOptimal() || cbc.isProvenInfeasible());
     if (cbc.bestSolution())
         search.offer(cbc.bestSolution());
@@ -274,11 +271,10 @@ public:
         return pick;
     }
 
-    int lastKind() const { return int((turn_ - 1) % (patterns_.size() >= 2 ? 4 : 3)); }
     void tell(bool exhausted)
     {
         const int total = int(model_.freeDays.size());
-        size_ = std::clamp(exhausted ? size_ + size_ / 4 + 1 : size_ - size_ / 5, std::min(10, total), std::max(std::min(10, total), total * (getenv("CAP") ? atoi(getenv("CAP")) : 100) / 100));
+        size_ = std::clamp(exhausted ? size_ + size_ / 4 + 1 : size_ - size_ / 5, std::min(10, total), total);
     }
 
 private:
@@ -334,29 +330,27 @@ StageOutcome runStage(Search& search, OsiClpSolverInterface& solver, int k)
     solver.setObjective(objective.data());
 
     StageOutcome result;
-    search.wholeSolver = &solver;
     const auto value = [&] { return model.valueOf(stage, search.values); };
     result.bound = std::max(stage.bound, relaxedBound(solver, stage));
     Neighbourhoods neighbourhoods(model, kSeed + unsigned(k));
     unsigned seed = kSeed + 1000 * unsigned(k);
-    for (int round = 0; !proven(stage, value(), result.bound); ++round) {
-        if (round > 0 || !getenv("LNSFIRST")) {
-        const Run whole
-            = branchAndCut(search, solver, stage, std::min(kMostProofNodes, kFirstProofNodes << round), ++seed);
-        result.bound = std::max(result.bound, whole.bound);
-        if (getenv("TRACE")) fprintf(stderr, "TRACE stage %d round %d whole exhausted %d value %g bound %g t %lld\n", k, round, whole.exhausted, value(), result.bound, search.elapsed());
-        if (whole.exhausted || search.mustStop() || proven(stage, value(), result.bound))
-            break;
-        }
-        for (int i = 0; i < kNeighbourhoodsPerRound && !search.mustStop(); ++i) {
-            const Neighbourhoods::Pick pick = neighbourhoods.next(search.choice);
-            const OsiClpSolverInterface sub = restricted(solver, model, pick, search.values);
-            const qint64 t0 = search.elapsed();
-            const Run r = branchAndCut(search, sub, stage, kNeighbourhoodNodes, ++seed);
-            neighbourhoods.tell(r.exhausted);
-            if (getenv("TRACE")) fprintf(stderr, "TRACE stage %d round %d lns %d kind %d freed %lld exhausted %d value %g ms %lld t %lld\n", k, round, i, neighbourhoods.lastKind(), pick.freed.count(true), r.exhausted, value(), search.elapsed() - t0, search.elapsed());
-            if (proven(stage, value(), result.bound))
+    // The first stage starts from the standard week, which may break hard rules: a search of the
+    // whole model finds a roster that breaks none faster than neighbourhoods do. A later stage
+    // starts from a good roster and improves it by neighbourhoods first.
+    for (int round = 0; !proven(stage, value(), result.bound) && !search.mustStop(); ++round) {
+        if (round > 0 || k == 0) {
+            const int nodes = std::min(kMostProofNodes, kFirstProofNodes << round);
+            const Run whole = branchAndCut(search, solver, stage, nodes, ++seed);
+            result.bound = std::max(result.bound, whole.bound);
+            if (whole.exhausted || search.mustStop() || proven(stage, value(), result.bound))
                 break;
+        }
+        for (int i = 0; i < kNeighbourhoodsPerRound && !search.mustStop() && !proven(stage, value(), result.bound);
+             ++i) {
+            const Neighbourhoods::Pick pick = neighbourhoods.next(search.choice);
+            const Run r = branchAndCut(
+                search, restricted(solver, model, pick, search.values), stage, kNeighbourhoodNodes, ++seed);
+            neighbourhoods.tell(r.exhausted);
         }
     }
     result.value = value();
@@ -431,6 +425,7 @@ Outcome solve(const Model& model, const Options& given)
             else if (search.stageCut)
                 search.outcome.stop = Stop::TimeLimit;
         }
+        result.measures = stage.measures;
         search.outcome.stages.append(result);
         optimal = optimal && result.optimal;
         if (optimal)
@@ -444,10 +439,19 @@ Outcome solve(const Model& model, const Options& given)
     }
     // Stages never reached keep the best solution's values with their own bounds.
     for (int k = int(search.outcome.stages.size()); k < model.stages.size(); ++k)
-        search.outcome.stages.append({ model.valueOf(model.stages[k], search.values), model.stages[k].bound, false });
+        search.outcome.stages.append(
+            { model.stages[k].measures, model.valueOf(model.stages[k], search.values), model.stages[k].bound, false });
     search.outcome.optimal = search.outcome.optimalStages == model.stages.size();
     search.outcome.elapsedMs = search.elapsed();
     return search.outcome;
+}
+
+proposal::Proof proofOf(const Outcome& outcome)
+{
+    if (outcome.optimal || outcome.optimalStages >= outcome.stages.size())
+        return { true, {}, 0, 0 };
+    const StageOutcome& first = outcome.stages[outcome.optimalStages];
+    return { false, first.measures, first.value, first.bound };
 }
 
 } // namespace solver

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "proposal/Model.h"
+#include "proposal/ProposalData.h"
 
 #include <atomic>
 #include <functional>
@@ -13,9 +14,10 @@
 // A stage alternates two kinds of work from the best solution so far. Large neighbourhood
 // search keeps most of the roster and re-solves the rest with CBC: a window of days for
 // everyone, a set of people for every day, a block of both, or the days on two shift patterns.
-// Then a search of the whole model, started from the best solution, either proves it optimal or
-// ends after a number of branch-and-bound nodes that doubles each round, raising the stage's
-// proven bound. Each aim is thus solved to proven optimality while the time allows; the time is
+// A search of the whole model, started from the best solution, either proves it optimal or ends
+// after a number of branch-and-bound nodes that doubles each round, raising the stage's proven
+// bound; it opens the first stage (the standard week may break hard rules) and follows the first
+// neighbourhoods in a later one. Each aim is thus solved to proven optimality while the time allows; the time is
 // shared so that a later aim is not starved (each stage may take a share of the time left that
 // shrinks with the stages still to come, the last all of it, and what a stage leaves passes on).
 //
@@ -48,6 +50,7 @@ enum class Stop {
 
 // What became of one stage of the model: the best solution's value and the proven lower bound.
 struct StageOutcome {
+    proposal::AimStage measures;
     double value = 0;
     double bound = 0;
     bool optimal = false;
@@ -67,5 +70,8 @@ struct Outcome {
 // Solves the model within the options' limits. Never fails: without any better solution the
 // standard week is the answer.
 Outcome solve(const proposal::Model& model, const Options& options = {});
+
+// What the summary line says of an outcome: every stage optimal, or the first one that is not.
+proposal::Proof proofOf(const Outcome& outcome);
 
 } // namespace solver

@@ -334,17 +334,12 @@ StageOutcome runStage(Search& search, OsiClpSolverInterface& solver, int k)
     result.bound = std::max(stage.bound, relaxedBound(solver, stage));
     Neighbourhoods neighbourhoods(model, kSeed + unsigned(k));
     unsigned seed = kSeed + 1000 * unsigned(k);
-    // The first stage starts from the standard week, which may break hard rules: a search of the
-    // whole model finds a roster that breaks none faster than neighbourhoods do. A later stage
-    // starts from a good roster and improves it by neighbourhoods first.
     for (int round = 0; !proven(stage, value(), result.bound) && !search.mustStop(); ++round) {
-        if (round > 0 || k == 0) {
-            const int nodes = std::min(kMostProofNodes, kFirstProofNodes << round);
-            const Run whole = branchAndCut(search, solver, stage, nodes, ++seed);
-            result.bound = std::max(result.bound, whole.bound);
-            if (whole.exhausted || search.mustStop() || proven(stage, value(), result.bound))
-                break;
-        }
+        const int nodes = std::min(kMostProofNodes, kFirstProofNodes << round);
+        const Run whole = branchAndCut(search, solver, stage, nodes, ++seed);
+        result.bound = std::max(result.bound, whole.bound);
+        if (whole.exhausted || search.mustStop() || proven(stage, value(), result.bound))
+            break;
         for (int i = 0; i < kNeighbourhoodsPerRound && !search.mustStop() && !proven(stage, value(), result.bound);
              ++i) {
             const Neighbourhoods::Pick pick = neighbourhoods.next(search.choice);

@@ -16,9 +16,8 @@
 // everyone, a set of people for every day, a block of both, or the days on two shift patterns.
 // A search of the whole model, started from the best solution, either proves it optimal or ends
 // after a number of branch-and-bound nodes that doubles each round, raising the stage's proven
-// bound; it opens the first stage (the standard week may break hard rules) and follows the first
-// neighbourhoods in a later one. Each aim is thus solved to proven optimality while the time allows; the time is
-// shared so that a later aim is not starved (each stage may take a share of the time left that
+// bound; it opens each round, as it proves small stages at once. Each aim is thus solved to proven optimality while the
+// time allows; the time is shared so that a later aim is not starved (each stage may take a share of the time left that
 // shrinks with the stages still to come, the last all of it, and what a stage leaves passes on).
 //
 // For the same model the answer is the same every time as long as the clock stops no stage:

@@ -10,6 +10,9 @@ test:
 asan:
 	scripts/test asan
 
+# The published shift-scheduling instances; a copy lives in bench/instances.
+ROSTER_INSTANCES ?= bench/instances
+
 bench:
 	scripts/install-deps
 	cmake --preset release
@@ -18,6 +21,7 @@ bench:
 	build/release/bench/formetry_bench
 	build/release/bench/rotan_report_bench
 	build/release/bench/proposal_bench
+	for i in 1 2 3; do build/release/bench/roster_bench $(ROSTER_INSTANCES)/Instance$$i.txt 10 || exit 1; done
 
 format:
 	clang-format -i $$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp')

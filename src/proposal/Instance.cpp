@@ -4,6 +4,25 @@
 
 namespace proposal {
 
+QList<AimStage> programAims(Aim aim)
+{
+    const AimStage changes { { Measure::ChangedDays } };
+    const AimStage cost { { Measure::Cost } };
+    QList<AimStage> aims {
+        { { Measure::Findings } },
+        { { Measure::ShortHours }, { Measure::ShortPatterns } },
+        { { Measure::Requests } },
+        { { Measure::OverHours }, { Measure::OverPatterns } },
+        { { Measure::NightFairness } },
+        { { Measure::WeekendFairness } },
+    };
+    if (aim == Aim::FewerChanges)
+        aims << changes << cost;
+    else
+        aims << cost << changes;
+    return aims;
+}
+
 Instance frame(QDate periodFirst, int periodDays, const LabourSettings& labour)
 {
     Instance instance;

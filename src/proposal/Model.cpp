@@ -35,7 +35,9 @@ quint64 countedHours(const Shift& shift)
 // What an option of one employee-day weighs in the rules.
 struct Figures {
     int option = 0;
-    bool working = false;
+    DayKind kind = DayKind::Off;
+    int pattern = -1;
+    int minutes = 0; // net minutes worked
     bool timed = false; // a shift whose times could be read
     int start = 0; // minutes after the day's midnight
     int end = 0; // start + span: beyond 24:00 for a shift that ends the next day
@@ -46,15 +48,24 @@ struct Figures {
     int regular = 0; // net minutes up to 8 hours: what counts towards the weekly hours
 };
 
-Figures figuresOf(const Option& option, int index, int wage)
+Figures figuresOf(const Instance& in, const Option& option, int index, int wage)
 {
     Figures f;
     f.option = index;
-    f.working = option.working;
-    if (!option.working || !option.shift)
+    f.kind = option.kind;
+    f.pattern = option.pattern;
+    const Pattern* pattern
+        = option.pattern >= 0 && option.pattern < in.patterns.size() ? &in.patterns[option.pattern] : nullptr;
+    if (!option.working())
         return f;
-    const Shift& shift = *option.shift;
+    const std::optional<Shift> times = option.shift ? option.shift : pattern ? pattern->shift : std::nullopt;
+    if (!times) {
+        f.minutes = pattern ? pattern->minutes : 0;
+        return f;
+    }
+    const Shift& shift = *times;
     const int net = std::max(0, shift.netMinutes);
+    f.minutes = net;
     f.timed = true;
     f.start = shift.start();
     f.end = shift.start() + shift.span();
@@ -104,15 +115,93 @@ QList<Term> merged(QList<Term> terms)
     return out;
 }
 
+// The nodes of a run flow (see Builder::runFlow) and the key of an arc between two of them.
+namespace flownode {
+constexpr int kSource = -1;
+constexpr int kSink = -2;
+int work(int t)
+{
+    return 3 * t;
+}
+int off(int t)
+{
+    return 3 * t + 1;
+}
+int rest(int t)
+{
+    return 3 * t + 2;
+}
+qint64 arc(int from, int to)
+{
+    return (qint64(from) + 2) << 32 | qint64(to + 2);
+}
+} // namespace flownode
+
+// The path of a run flow that the values' days take; nothing when a run breaks the rules.
+void setPath(const RunFlow& flow, QList<double>& values)
+{
+    QList<bool> busy;
+    for (const Expression& day : flow.busy) {
+        double v = day.constant;
+        for (const Term& t : day.terms)
+            v += t.coefficient * values[t.variable];
+        busy.append(v > 0.5);
+    }
+    QList<int> path;
+    int node = flownode::kSource;
+    const auto go = [&](int to) {
+        const auto it = flow.arcs.constFind(flownode::arc(node, to));
+        if (it == flow.arcs.cend())
+            return false;
+        path.append(*it);
+        node = to;
+        return true;
+    };
+    for (int t = 0; t < flow.days;) {
+        int l = 1;
+        while (t + l < flow.days && busy[t + l] == busy[t])
+            ++l;
+        if (busy[t]) {
+            if (!go(flownode::work(t)) || !go(flownode::off(t + l)))
+                return;
+        } else {
+            if (node == flownode::kSource && !go(flownode::off(0)))
+                return;
+            int m = l;
+            while (m > 0 && !flow.arcs.contains(flownode::arc(node, flownode::rest(t + m))))
+                --m;
+            if (m == 0 || !go(flownode::rest(t + m)))
+                return;
+            for (int k = t + m + 1; k <= t + l; ++k) {
+                if (!go(flownode::rest(k)))
+                    return;
+            }
+        }
+        t += l;
+    }
+    if (!go(flownode::kSink))
+        return;
+    for (const int v : std::as_const(path))
+        values[v] = 1;
+}
+
 class Builder {
 public:
     explicit Builder(const Instance& instance);
     Model build();
 
 private:
+    using Value = std::function<double(const Figures&)>;
+
     bool isFree(int e, int d) const;
-    // The value an employee-day takes, as a sum over its option variables.
-    Linear day(int e, int d, const std::function<double(const Figures&)>& value) const;
+    bool wanted(Measure measure) const { return wanted_[int(measure)]; }
+    // The value an employee-day takes, as a sum over its option variables; nothing outside the
+    // instance.
+    Linear day(int e, int d, const Value& value) const;
+    Linear busy(int e, int d) const;
+    Linear off(int e, int d) const;
+    Linear inPatterns(int e, int d, const QList<int>& patterns) const;
+    Linear minutes(int e, int d) const;
     // Variables that take, at the least value their rows allow, max(0, expr − threshold), or the
     // largest of these over several expressions.
     Linear excess(const Linear& expr, double threshold);
@@ -120,17 +209,34 @@ private:
     // max(0, expr − threshold) at every solution, not only at the least: it may stand with a
     // negative sign.
     Linear exactExcess(const Linear& expr, double threshold);
+    // A binary variable that is 1 at the least value its row allows when expr > threshold.
+    Linear breached(const Linear& expr, double threshold);
+    // A rule: expr (sense) rhs. A hard rule's breach, by how much, counts in the first stage; a
+    // soft rule's counts once as a finding.
+    void rule(const Linear& expr, Sense sense, double rhs, bool hard);
     int addVariable(VariableKind kind, double lower, double upper);
-    void addRow(const Linear& lhs, Sense sense, double rhs);
+    void addRow(const Linear& lhs, Sense sense, double rhs, QList<Row>& into);
+    void addRow(const Linear& lhs, Sense sense, double rhs) { addRow(lhs, sense, rhs, model_.rows); }
     int firstWeekStart() const;
 
     void addOptions();
     Linear findings();
     Linear weeksWithoutDayOff();
     Linear longRuns();
+    // For each option of day d − 1 (days before the period included), it and the options of day d
+    // whose rest after it is shorter than rest minutes: two of them together break the rest.
+    QList<Linear> restClashes(int e, int d, int rest) const;
     Linear shortRests();
-    void coverage(Linear& shortHours, Linear& overHours);
-    Linear unhonouredWishes();
+    void personRules(int e);
+    void runFlow(int e);
+    void runs(int e);
+    void sequences(int e);
+    void periodLimits(int e);
+    void coverage();
+    void hourCoverage(const QList<DayTargets>& days, const std::function<bool(const Employee&)>& counts);
+    void patternCoverage();
+    Linear requests();
+    void fairness();
     Linear changedDays();
     Linear cost();
     Linear employeeCost(int e);
@@ -138,6 +244,8 @@ private:
     const Instance& in_;
     Model model_;
     int periodEnd_ = 0;
+    std::array<bool, kMeasures> wanted_ {}; // weighed by an aim
+    std::array<Linear, kMeasures> measures_;
     QList<QList<int>> first_; // [employee][day]: the first option variable, −1 for a fixed day
     QList<QList<QList<Figures>>> figures_; // [employee][day][option]
 };
@@ -146,6 +254,11 @@ Builder::Builder(const Instance& instance)
     : in_(instance)
     , periodEnd_(instance.periodStart + instance.periodDays)
 {
+    wanted_[int(Measure::Hard)] = true;
+    for (const AimStage& aim : instance.aims) {
+        for (const Weighted& w : aim)
+            wanted_[int(w.measure)] = true;
+    }
 }
 
 Model Builder::build()
@@ -153,24 +266,43 @@ Model Builder::build()
     model_.employees = int(in_.employees.size());
     model_.days = in_.days;
     addOptions();
-    const auto stage = [](Measure measure, const Linear& value, bool integral) {
-        return Stage { measure, merged(value.terms), value.constant, value.lo, integral };
-    };
-    Linear shortHours;
-    Linear overHours;
-    coverage(shortHours, overHours);
-    model_.stages = {
-        stage(Measure::Findings, findings(), true),
-        stage(Measure::ShortHours, shortHours, true),
-        stage(Measure::UnhonouredWishes, unhonouredWishes(), true),
-        stage(Measure::OverHours, overHours, true),
-    };
-    const Stage changed = stage(Measure::ChangedDays, changedDays(), true);
-    const Stage pay = stage(Measure::Cost, cost(), false);
-    if (in_.aim == Aim::FewerChanges)
-        model_.stages << changed << pay;
-    else
-        model_.stages << pay << changed;
+    // The measures in their order, each built only when an aim weighs it, the rules always.
+    if (wanted(Measure::Findings))
+        measures_[int(Measure::Findings)] = findings();
+    for (int e = 0; e < in_.employees.size(); ++e)
+        personRules(e);
+    coverage();
+    if (wanted(Measure::Requests))
+        measures_[int(Measure::Requests)] = requests();
+    fairness();
+    if (wanted(Measure::ChangedDays))
+        measures_[int(Measure::ChangedDays)] = changedDays();
+    if (wanted(Measure::Cost))
+        measures_[int(Measure::Cost)] = cost();
+
+    for (int m = 0; m < kMeasures; ++m) {
+        const Linear& value = measures_[m];
+        Expression& measure = model_.measures[m];
+        measure = { merged(value.terms), value.constant, value.lo, true };
+        measure.integral = Measure(m) != Measure::Cost
+            && std::all_of(measure.terms.cbegin(), measure.terms.cend(),
+                [](const Term& t) { return t.coefficient == std::round(t.coefficient); })
+            && value.constant == std::round(value.constant);
+    }
+    QList<AimStage> aims { { { Measure::Hard } } };
+    aims << in_.aims;
+    for (const AimStage& aim : aims) {
+        Linear sum;
+        bool integral = true;
+        for (const Weighted& w : aim) {
+            sum.add(measures_[int(w.measure)], w.weight);
+            integral = integral && model_.measures[int(w.measure)].integral;
+        }
+        Stage stage;
+        static_cast<Expression&>(stage) = { merged(sum.terms), sum.constant, sum.lo, integral };
+        stage.measures = aim;
+        model_.stages.append(stage);
+    }
     return model_;
 }
 
@@ -192,16 +324,19 @@ void Builder::addOptions()
             const QList<Option> options = day.options.isEmpty() ? QList<Option> { offOption() } : day.options;
             const bool free = day.free && in_.inPeriod(d) && !day.options.isEmpty();
             for (int o = 0; o < (free ? options.size() : 1); ++o)
-                figures[d].append(figuresOf(options[o], o, employee.wage));
+                figures[d].append(figuresOf(in_, options[o], o, employee.wage));
             if (!free)
                 continue;
             first[d] = int(model_.variables.size());
             Linear one;
-            for (int o = 0; o < options.size(); ++o)
+            QList<int> patterns;
+            for (int o = 0; o < options.size(); ++o) {
                 one.terms.append({ addVariable(VariableKind::Binary, 0, 1), 1 });
+                patterns.append(options[o].pattern);
+            }
             addRow(one, Sense::Exactly, 1);
             const int standard = day.standard >= 0 && day.standard < options.size() ? day.standard : -1;
-            model_.freeDays.append({ e, d, first[d], int(options.size()), standard });
+            model_.freeDays.append({ e, d, first[d], int(options.size()), standard, patterns });
         }
         first_.append(first);
         figures_.append(figures);
@@ -247,9 +382,9 @@ int Builder::addVariable(VariableKind kind, double lower, double upper)
     return int(model_.variables.size()) - 1;
 }
 
-void Builder::addRow(const Linear& lhs, Sense sense, double rhs)
+void Builder::addRow(const Linear& lhs, Sense sense, double rhs, QList<Row>& into)
 {
-    model_.rows.append({ merged(lhs.terms), sense, rhs - lhs.constant });
+    into.append({ merged(lhs.terms), sense, rhs - lhs.constant });
 }
 
 Linear Builder::excess(const Linear& expr, double threshold)
@@ -314,6 +449,66 @@ int Builder::firstWeekStart() const
     return in_.periodStart - (code - in_.labour.weekStart + 7) % 7;
 }
 
+Linear Builder::busy(int e, int d) const
+{
+    return day(e, d, [](const Figures& f) { return f.kind != DayKind::Off ? 1.0 : 0.0; });
+}
+
+Linear Builder::off(int e, int d) const
+{
+    return day(e, d, [](const Figures& f) { return f.kind == DayKind::Off ? 1.0 : 0.0; });
+}
+
+Linear Builder::inPatterns(int e, int d, const QList<int>& patterns) const
+{
+    return day(
+        e, d, [&patterns](const Figures& f) { return f.pattern >= 0 && patterns.contains(f.pattern) ? 1.0 : 0.0; });
+}
+
+Linear Builder::minutes(int e, int d) const
+{
+    return day(e, d, [](const Figures& f) { return double(f.minutes); });
+}
+
+Linear Builder::breached(const Linear& expr, double threshold)
+{
+    Linear result;
+    if (expr.hi <= threshold + kTolerance)
+        return result;
+    if (expr.lo > threshold + kTolerance) {
+        result.addConstant(1);
+        return result;
+    }
+    const int z = addVariable(VariableKind::Binary, 0, 1);
+    Linear row = expr;
+    row.terms.append({ z, -(expr.hi - threshold) });
+    addRow(row, Sense::AtMost, threshold);
+    result.terms.append({ z, 1 });
+    result.hi = 1;
+    return result;
+}
+
+void Builder::rule(const Linear& expr, Sense sense, double rhs, bool hard)
+{
+    if (!hard && !wanted(Measure::Findings))
+        return;
+    // How far the rule is broken: expr − rhs above it, rhs − expr below it.
+    QList<Linear> sides;
+    if (sense != Sense::AtLeast) {
+        Linear above = expr;
+        above.addConstant(-rhs);
+        sides.append(above);
+    }
+    if (sense != Sense::AtMost) {
+        Linear below;
+        below.addConstant(rhs);
+        below.add(expr, -1);
+        sides.append(below);
+    }
+    for (const Linear& side : std::as_const(sides))
+        measures_[int(hard ? Measure::Hard : Measure::Findings)].add(hard ? excess(side, 0) : breached(side, 0));
+}
+
 Linear Builder::findings()
 {
     Linear all = weeksWithoutDayOff();
@@ -326,40 +521,71 @@ Linear Builder::findings()
 // the week outside the period count as the instance holds them.
 Linear Builder::weeksWithoutDayOff()
 {
-    const auto working = [](const Figures& f) { return f.working ? 1.0 : 0.0; };
     Linear weeks;
     for (int e = 0; e < in_.employees.size(); ++e) {
         for (int start = firstWeekStart(); start < periodEnd_; start += 7) {
             Linear worked;
             for (int d = start; d < start + 7; ++d)
-                worked.add(day(e, d, working));
+                worked.add(busy(e, d));
             weeks.add(excess(worked, 6));
         }
     }
     return weeks;
 }
 
-// One finding per run of working days longer than the limit, on the first day of the period
-// where the run has gone beyond it: the day whose limit + 1 days up to it all work while the
-// day before those does not, or the period's first day when its limit + 1 days all work.
+// One finding per run of days without a day off longer than the limit, on the first day of the
+// period where the run has gone beyond it: the day whose limit + 1 days up to it all work while
+// the day before those does not, or the period's first day when its limit + 1 days all work.
 Linear Builder::longRuns()
 {
     const int limit = in_.labour.runLimit;
     Linear runs;
     if (limit <= 0)
         return runs;
-    const auto working = [](const Figures& f) { return f.working ? 1.0 : 0.0; };
     for (int e = 0; e < in_.employees.size(); ++e) {
         for (int d = in_.periodStart; d < periodEnd_; ++d) {
             Linear run;
             for (int k = d - limit; k <= d; ++k)
-                run.add(day(e, k, working));
+                run.add(busy(e, k));
             if (d > in_.periodStart)
-                run.add(day(e, d - limit - 1, working), -1);
+                run.add(busy(e, d - limit - 1), -1);
             runs.add(excess(run, limit));
         }
     }
     return runs;
+}
+
+QList<Linear> Builder::restClashes(int e, int d, int rest) const
+{
+    const QList<Figures>& before = figures_[e][d - 1];
+    const QList<Figures>& after = figures_[e][d];
+    const auto tooShort = [&](int i, int j) {
+        return before[i].timed && after[j].timed && kDayMinutes + after[j].start - before[i].end < rest;
+    };
+    const auto option = [&](int day, int o) {
+        Linear x;
+        if (isFree(e, day)) {
+            x.terms.append({ first_[e][day] + o, 1 });
+            x.hi = 1;
+        } else {
+            x.addConstant(1);
+        }
+        return x;
+    };
+    QList<Linear> clashes;
+    for (int i = 0; i < before.size(); ++i) {
+        Linear pair = option(d - 1, i);
+        bool any = false;
+        for (int j = 0; j < after.size(); ++j) {
+            if (tooShort(i, j)) {
+                pair.add(option(d, j));
+                any = true;
+            }
+        }
+        if (any)
+            clashes.append(pair);
+    }
+    return clashes;
 }
 
 // A working day of the period whose rest after the shift of the day before is shorter than the
@@ -371,92 +597,329 @@ Linear Builder::shortRests()
     if (rest <= 0)
         return rests;
     for (int e = 0; e < in_.employees.size(); ++e) {
-        for (int d = std::max(1, in_.periodStart); d < periodEnd_; ++d) {
-            const QList<Figures>& before = figures_[e][d - 1];
-            const QList<Figures>& after = figures_[e][d];
-            const auto tooShort = [&](int i, int j) {
-                return before[i].timed && after[j].timed && kDayMinutes + after[j].start - before[i].end < rest;
-            };
-            const auto variable = [&](int day, int option) {
-                Linear x;
-                x.terms.append({ first_[e][day] + option, 1 });
-                x.hi = 1;
-                return x;
-            };
-            if (!isFree(e, d - 1) && !isFree(e, d)) {
-                if (tooShort(0, 0))
-                    rests.addConstant(1);
-                continue;
-            }
-            if (!isFree(e, d - 1) || !isFree(e, d)) {
-                // One side is fixed: the finding is the sum of the other side's options that clash.
-                const bool freeAfter = isFree(e, d);
-                Linear clash;
-                for (int o = 0; o < (freeAfter ? after.size() : before.size()); ++o) {
-                    if (freeAfter ? tooShort(0, o) : tooShort(o, 0))
-                        clash.add(variable(freeAfter ? d : d - 1, o));
-                }
-                clash.hi = std::min(clash.hi, 1.0);
-                rests.add(clash);
-                continue;
-            }
-            // Both free: for each option of the day before, it and the options after that clash
-            // with it, of which one at most holds.
-            QList<Linear> pairs;
-            for (int i = 0; i < before.size(); ++i) {
-                Linear pair = variable(d - 1, i);
-                for (int j = 0; j < after.size(); ++j) {
-                    if (tooShort(i, j))
-                        pair.add(variable(d, j));
-                }
-                if (pair.terms.size() > 1) {
-                    pair.hi = 2;
-                    pairs.append(pair);
-                }
-            }
-            rests.add(excessOfAny(pairs, 1));
-        }
+        for (int d = std::max(1, in_.periodStart); d < periodEnd_; ++d)
+            rests.add(excessOfAny(restClashes(e, d, rest), 1));
     }
     return rests;
 }
 
+void Builder::personRules(int e)
+{
+    runs(e);
+    runFlow(e);
+    sequences(e);
+    periodLimits(e);
+}
+
+// The runs as a path from the source through the nodes of each boundary t between days (t = 0
+// before the first day): a run not off may start (work), a run off may start (off), a run off
+// long enough may go on or end (rest). An arc of a run not off goes from work(t) to off(t + l),
+// one of a run off from off(t) to rest(t + least), then rest(t) to rest(t + 1) for each further
+// day off and rest(t) to work(t) when it ends. Built for a person whose floors of runs are hard.
+void Builder::runFlow(int e)
+{
+    const PersonRules& rules = in_.employees[e].rules;
+    const auto hard = [](const auto& rule) { return !rule || rule->hard; };
+    if ((!rules.leastWorkingRun && !rules.leastOffRun) || !hard(rules.workingRun) || !hard(rules.leastWorkingRun)
+        || !hard(rules.leastOffRun))
+        return;
+    RunFlow flow;
+    flow.first = std::max(0, in_.periodStart - 1);
+    flow.days = std::min(periodEnd_, in_.days) - flow.first;
+    const int n = flow.days;
+    const int mostWork = rules.workingRun ? rules.workingRun->most : n;
+    const int leastWork = rules.leastWorkingRun ? std::max(1, rules.leastWorkingRun->least) : 1;
+    const int leastOff = rules.leastOffRun ? std::max(1, rules.leastOffRun->least) : 1;
+    QMap<int, Linear> balance; // into a node less out of it
+    QList<Linear> covered(n); // the arcs of runs not off over each day
+    const auto arc = [&](int from, int to, int first = 0, int length = 0) {
+        const int v = addVariable(VariableKind::Continuous, 0, 1);
+        flow.arcs.insert(flownode::arc(from, to), v);
+        balance[to].terms.append({ v, 1 });
+        balance[from].terms.append({ v, -1 });
+        for (int t = first; t < first + length; ++t)
+            covered[t].terms.append({ v, 1 });
+    };
+    arc(flownode::kSource, flownode::work(0));
+    arc(flownode::kSource, flownode::off(0));
+    for (int t = 0; t < n; ++t) {
+        for (int l = 1; l <= std::min(mostWork, n - t); ++l) {
+            if (l >= leastWork || t == 0 || t + l == n)
+                arc(flownode::work(t), flownode::off(t + l), t, l);
+        }
+        for (int l = 1; l <= std::min(leastOff, n - t); ++l) {
+            if (l == leastOff || t == 0 || t + l == n)
+                arc(flownode::off(t), flownode::rest(t + l));
+        }
+        arc(flownode::rest(t), flownode::rest(t + 1));
+        arc(flownode::rest(t), flownode::work(t));
+    }
+    arc(flownode::off(n), flownode::kSink);
+    arc(flownode::rest(n), flownode::kSink);
+    for (auto it = balance.cbegin(); it != balance.cend(); ++it) {
+        const double rhs = it.key() == flownode::kSource ? -1 : it.key() == flownode::kSink ? 1 : 0;
+        addRow(*it, Sense::Exactly, rhs, model_.tightening);
+    }
+    for (int t = 0; t < n; ++t) {
+        const Linear busyDay = busy(e, flow.first + t);
+        flow.busy.append({ merged(busyDay.terms), busyDay.constant, busyDay.lo, true });
+        Linear link = covered[t];
+        link.add(busyDay, -1);
+        addRow(link, Sense::Exactly, 0, model_.tightening);
+    }
+    model_.flows.append(flow);
+}
+
+// Rows that reach a day of the period or the day before it: what lies wholly outside is not the
+// proposal's to keep.
+void Builder::runs(int e)
+{
+    const PersonRules& rules = in_.employees[e].rules;
+    const int from = std::max(0, in_.periodStart - 1);
+    const auto window = [&](int start, int length, const std::function<Linear(int)>& value) {
+        Linear sum;
+        for (int d = start; d < start + length; ++d)
+            sum.add(value(d));
+        return sum;
+    };
+    // At most `most` days in a row: every most + 1 days in a row within the instance hold one that
+    // does not count.
+    const auto mostInARow = [&](int most, bool hard, const std::function<Linear(int)>& value) {
+        for (int start = std::max(0, from - most); start + most < in_.days && start < periodEnd_; ++start)
+            rule(window(start, most + 1, value), Sense::AtMost, most, hard);
+    };
+    if (rules.workingRun)
+        mostInARow(rules.workingRun->most, rules.workingRun->hard, [&](int d) { return busy(e, d); });
+    for (const PatternRun& run : rules.patternRuns)
+        mostInARow(run.most, run.hard, [&](int d) { return inPatterns(e, d, run.patterns); });
+
+    // A run that starts on day d (d in it, d − 1 not) holds each of the floor − 1 days after d:
+    // in(d) − in(d − 1) − in(d + j) ≤ 0. A day beyond the instance ends the run when the rule
+    // holds at the edges; else a run that reaches the edge is not held.
+    const auto leastInARow = [&](const RunFloor& floor, const std::function<Linear(int)>& value) {
+        for (int d = std::max(0, from - floor.least); d < periodEnd_ && d < in_.days; ++d) {
+            if (d == 0 && !floor.atEdges)
+                continue;
+            for (int j = 1; j < floor.least; ++j) {
+                if (d + j >= in_.days && !floor.atEdges)
+                    break;
+                Linear start = value(d);
+                start.add(value(d - 1), -1);
+                start.add(value(d + j), -1);
+                rule(start, Sense::AtMost, 0, floor.hard);
+            }
+        }
+    };
+    if (rules.leastWorkingRun)
+        leastInARow(*rules.leastWorkingRun, [&](int d) { return busy(e, d); });
+    if (rules.leastOffRun)
+        leastInARow(*rules.leastOffRun, [&](int d) { return off(e, d); });
+}
+
+// Successions, follow-on days, rest and overlapping shifts: rows over a day and the next, from
+// the day before the period to its last day.
+void Builder::sequences(int e)
+{
+    const PersonRules& rules = in_.employees[e].rules;
+    // One row per first pattern: it and any pattern that may not follow it.
+    QMap<std::pair<int, bool>, QList<int>> forbidden;
+    for (const Succession& s : rules.successions)
+        forbidden[{ s.first, s.hard }].append(s.next);
+    // The patterns that ask for each 明け pattern, and whether any of them asks hard.
+    QMap<int, std::pair<QList<int>, bool>> leaders;
+    for (const FollowOn& f : rules.followOns) {
+        if (f.next >= 0 && f.next < in_.patterns.size()) {
+            leaders[f.next].first.append(f.first);
+            leaders[f.next].second = leaders[f.next].second || f.hard;
+        }
+    }
+    const int from = std::max(0, in_.periodStart - 1);
+    for (int d = from; d + 1 < in_.days && d < periodEnd_; ++d) {
+        for (auto it = forbidden.cbegin(); it != forbidden.cend(); ++it) {
+            Linear pair = inPatterns(e, d, { it.key().first });
+            pair.add(inPatterns(e, d + 1, it.value()));
+            rule(pair, Sense::AtMost, 1, it.key().second);
+        }
+        for (const FollowOn& f : rules.followOns) {
+            Linear asks = inPatterns(e, d, { f.first });
+            asks.add(f.next >= 0 ? inPatterns(e, d + 1, { f.next }) : off(e, d + 1), -1);
+            rule(asks, Sense::AtMost, 0, f.hard);
+        }
+        for (auto it = leaders.cbegin(); it != leaders.cend(); ++it) {
+            Linear ake = day(e, d + 1,
+                [p = it.key()](const Figures& f) { return f.pattern == p && f.kind == DayKind::Ake ? 1.0 : 0.0; });
+            ake.add(inPatterns(e, d, it->first), -1);
+            rule(ake, Sense::AtMost, 0, it->second);
+        }
+        // No two shifts overlap; the person's rest between them.
+        for (const Linear& clash : restClashes(e, d + 1, 0))
+            rule(clash, Sense::AtMost, 1, true);
+        if (rules.rest && rules.rest->least > 0) {
+            for (const Linear& clash : restClashes(e, d + 1, rules.rest->least))
+                rule(clash, Sense::AtMost, 1, rules.rest->hard);
+        }
+    }
+}
+
+// Limits over the period and over windows of days.
+void Builder::periodLimits(int e)
+{
+    const PersonRules& rules = in_.employees[e].rules;
+    const auto overPeriod = [&](const std::function<Linear(int)>& value) {
+        Linear sum;
+        for (int d = in_.periodStart; d < periodEnd_; ++d)
+            sum.add(value(d));
+        return sum;
+    };
+    if (rules.leastMinutes || rules.mostMinutes) {
+        const Linear worked = overPeriod([&](int d) { return minutes(e, d); });
+        if (rules.leastMinutes)
+            rule(worked, Sense::AtLeast, rules.leastMinutes->least, rules.leastMinutes->hard);
+        if (rules.mostMinutes)
+            rule(worked, Sense::AtMost, rules.mostMinutes->most, rules.mostMinutes->hard);
+    }
+    for (const PatternCount& count : rules.patternCounts)
+        rule(
+            overPeriod([&](int d) { return inPatterns(e, d, count.patterns); }), Sense::AtMost, count.most, count.hard);
+    if (rules.weekends) {
+        Linear weekends;
+        for (int d = in_.periodStart; d < periodEnd_; ++d) {
+            const int weekday = in_.date(d).dayOfWeek();
+            if (weekday == Qt::Saturday || (weekday == Qt::Sunday && d == in_.periodStart))
+                weekends.add(excessOfAny(
+                    { busy(e, weekday == Qt::Saturday ? d : d - 1), busy(e, weekday == Qt::Saturday ? d + 1 : d) }, 0));
+        }
+        rule(weekends, Sense::AtMost, rules.weekends->most, rules.weekends->hard);
+    }
+    for (const MinutesWindow& window : rules.minutesWindows) {
+        Linear worked;
+        for (int d = window.first; d < window.first + window.days; ++d)
+            worked.add(minutes(e, d));
+        rule(worked, Sense::AtMost, window.most, window.hard);
+    }
+    for (const DaysOff& days : rules.daysOff) {
+        Linear count;
+        for (int d = days.first; d < days.first + days.days; ++d)
+            count.add(off(e, d));
+        rule(count, Sense::Exactly, days.count, days.hard);
+    }
+}
+
+void Builder::coverage()
+{
+    hourCoverage(in_.targets, [](const Employee& e) { return e.counted; });
+    for (const TagTargets& tagged : in_.tagTargets)
+        hourCoverage(tagged.days, [&tagged](const Employee& e) { return e.counted && e.tags.contains(tagged.tag); });
+    patternCoverage();
+}
+
 // Who counts in an hour of a period day: each employee whose shift of that day, or of the day
 // before when it ends on the next date, covers at least 30 minutes of it.
-void Builder::coverage(Linear& shortHours, Linear& overHours)
+void Builder::hourCoverage(const QList<DayTargets>& days, const std::function<bool(const Employee&)>& counts)
 {
+    Linear& shortHours = measures_[int(Measure::ShortHours)];
+    Linear& overHours = measures_[int(Measure::OverHours)];
     for (int p = in_.periodStart; p < periodEnd_; ++p) {
-        const DayTargets targets = in_.targets.value(p - in_.periodStart);
+        const DayTargets targets = days.value(p - in_.periodStart);
         for (int hour = 0; hour < 24; ++hour) {
             const Target& target = targets[hour];
-            if (!target.least && !target.most)
+            const bool least = target.least && wanted(Measure::ShortHours);
+            const bool most = target.most && wanted(Measure::OverHours);
+            if (!least && !most)
                 continue;
             Linear count;
             for (int e = 0; e < in_.employees.size(); ++e) {
+                if (!counts(in_.employees[e]))
+                    continue;
                 for (int d = p - 1; d <= p; ++d) {
                     const int slot = hour + 24 * (p - d);
                     count.add(day(e, d, [slot](const Figures& f) { return double((f.hours >> slot) & 1); }));
                 }
             }
-            if (target.least) {
+            if (least) {
                 Linear need;
                 need.addConstant(*target.least);
                 need.add(count, -1);
-                shortHours.add(excess(need, 0));
+                shortHours.add(excess(need, 0), target.underWeight);
             }
-            if (target.most)
-                overHours.add(excess(count, *target.most));
+            if (most)
+                overHours.add(excess(count, *target.most), target.overWeight);
         }
     }
 }
 
-Linear Builder::unhonouredWishes()
+void Builder::patternCoverage()
 {
-    Linear wishes;
-    for (const WorkWish& wish : in_.workWishes) {
-        if (wish.employee >= 0 && wish.employee < in_.employees.size() && in_.inPeriod(wish.day))
-            wishes.add(day(wish.employee, wish.day, [](const Figures& f) { return f.working ? 0.0 : 1.0; }));
+    for (const PatternTarget& target : in_.patternTargets) {
+        const bool least = target.least && wanted(Measure::ShortPatterns);
+        const bool most = target.most && wanted(Measure::OverPatterns);
+        if (!in_.inPeriod(target.day) || (!least && !most))
+            continue;
+        Linear count;
+        for (int e = 0; e < in_.employees.size(); ++e) {
+            if (in_.employees[e].counted)
+                count.add(inPatterns(e, target.day, { target.pattern }));
+        }
+        if (least) {
+            Linear need;
+            need.addConstant(*target.least);
+            need.add(count, -1);
+            measures_[int(Measure::ShortPatterns)].add(excess(need, 0), target.underWeight);
+        }
+        if (most)
+            measures_[int(Measure::OverPatterns)].add(excess(count, *target.most), target.overWeight);
     }
-    return wishes;
+}
+
+Linear Builder::requests()
+{
+    Linear unhonoured;
+    for (const Request& request : in_.requests) {
+        if (request.employee < 0 || request.employee >= in_.employees.size() || !in_.inPeriod(request.day))
+            continue;
+        const Value missed = [&request](const Figures& f) {
+            switch (request.kind) {
+            case RequestKind::Work:
+                return f.kind == DayKind::Working ? 0.0 : 1.0;
+            case RequestKind::Pattern:
+                return f.pattern == request.pattern ? 0.0 : 1.0;
+            case RequestKind::AvoidPattern:
+                return f.pattern == request.pattern ? 1.0 : 0.0;
+            case RequestKind::Off:
+                return f.kind == DayKind::Off ? 0.0 : 1.0;
+            }
+            return 0.0;
+        };
+        unhonoured.add(day(request.employee, request.day, missed), request.weight);
+    }
+    return unhonoured;
+}
+
+// The largest count above a person's share in each group: of the group's patterns, or of the
+// weekend days of the period not off.
+void Builder::fairness()
+{
+    for (const Fairness& group : in_.fairness) {
+        const Measure measure = group.patterns.isEmpty() ? Measure::WeekendFairness : Measure::NightFairness;
+        if (!wanted(measure))
+            continue;
+        QList<Linear> above;
+        for (int i = 0; i < group.employees.size(); ++i) {
+            const int e = group.employees[i];
+            if (e < 0 || e >= in_.employees.size())
+                continue;
+            Linear count;
+            for (int d = in_.periodStart; d < periodEnd_; ++d) {
+                if (!group.patterns.isEmpty())
+                    count.add(inPatterns(e, d, group.patterns));
+                else if (in_.date(d).dayOfWeek() >= Qt::Saturday)
+                    count.add(busy(e, d));
+            }
+            count.addConstant(-group.shares.value(i));
+            above.append(count);
+        }
+        measures_[int(measure)].add(excessOfAny(above, 0));
+    }
 }
 
 Linear Builder::changedDays()
@@ -560,17 +1023,29 @@ Linear Builder::employeeCost(int e)
     return cost;
 }
 
+} // namespace
+
 double measureOf(const Counts& counts, Measure measure)
 {
     switch (measure) {
+    case Measure::Hard:
+        return counts.hard;
     case Measure::Findings:
         return counts.findings;
     case Measure::ShortHours:
         return counts.shortHours;
-    case Measure::UnhonouredWishes:
+    case Measure::ShortPatterns:
+        return counts.shortPatterns;
+    case Measure::Requests:
         return counts.unhonouredWishes;
     case Measure::OverHours:
         return counts.overHours;
+    case Measure::OverPatterns:
+        return counts.overPatterns;
+    case Measure::NightFairness:
+        return counts.nightFairness;
+    case Measure::WeekendFairness:
+        return counts.weekendFairness;
     case Measure::ChangedDays:
         return counts.changedDays;
     case Measure::Cost:
@@ -579,7 +1054,13 @@ double measureOf(const Counts& counts, Measure measure)
     return 0;
 }
 
-} // namespace
+double valueOf(const Counts& counts, const AimStage& aim)
+{
+    double value = 0;
+    for (const Weighted& w : aim)
+        value += w.weight * measureOf(counts, w.measure);
+    return value;
+}
 
 Model buildModel(const Instance& instance)
 {
@@ -624,6 +1105,8 @@ QList<double> Model::complete(const Choice& choice) const
         if (variables[v].kind != VariableKind::Continuous)
             values[v] = std::ceil(values[v] - kTolerance);
     }
+    for (const RunFlow& flow : flows)
+        setPath(flow, values);
     return values;
 }
 
@@ -637,10 +1120,10 @@ Choice Model::choiceOf(const QList<double>& values) const
     return choice;
 }
 
-double Model::valueOf(const Stage& stage, const QList<double>& values) const
+double Model::valueOf(const Expression& expression, const QList<double>& values) const
 {
-    double value = stage.constant;
-    for (const Term& t : stage.terms)
+    double value = expression.constant;
+    for (const Term& t : expression.terms)
         value += t.coefficient * values[t.variable];
     return value;
 }
@@ -656,7 +1139,10 @@ bool Model::satisfies(const QList<double>& values) const
         if (variable.kind != VariableKind::Continuous && std::abs(values[v] - std::round(values[v])) > kTolerance)
             return false;
     }
-    for (const Row& row : rows) {
+    QList<Row> all = rows;
+    if (valueOf(measures[int(Measure::Hard)], values) < 0.5)
+        all << tightening;
+    for (const Row& row : std::as_const(all)) {
         double lhs = 0;
         for (const Term& t : row.terms)
             lhs += t.coefficient * values[t.variable];
@@ -676,38 +1162,27 @@ Proposal Model::proposalOf(const Choice& choice) const
         proposal.options[freeDays[i].employee][freeDays[i].day]
             = std::clamp(choice.value(i), 0, freeDays[i].options - 1);
     const QList<double> values = complete(choice);
-    for (const Stage& stage : stages) {
-        const double value = valueOf(stage, values);
-        const int count = int(std::lround(value));
-        switch (stage.measure) {
-        case Measure::Findings:
-            proposal.counts.findings = count;
-            break;
-        case Measure::ShortHours:
-            proposal.counts.shortHours = count;
-            break;
-        case Measure::UnhonouredWishes:
-            proposal.counts.unhonouredWishes = count;
-            break;
-        case Measure::OverHours:
-            proposal.counts.overHours = count;
-            break;
-        case Measure::ChangedDays:
-            proposal.counts.changedDays = count;
-            break;
-        case Measure::Cost:
-            proposal.counts.cost = value;
-            break;
-        }
-    }
+    Counts& c = proposal.counts;
+    const auto count = [&](Measure m) { return int(std::lround(valueOf(measures[int(m)], values))); };
+    c.hard = valueOf(measures[int(Measure::Hard)], values);
+    c.findings = count(Measure::Findings);
+    c.shortHours = count(Measure::ShortHours);
+    c.shortPatterns = count(Measure::ShortPatterns);
+    c.unhonouredWishes = count(Measure::Requests);
+    c.overHours = count(Measure::OverHours);
+    c.overPatterns = count(Measure::OverPatterns);
+    c.nightFairness = valueOf(measures[int(Measure::NightFairness)], values);
+    c.weekendFairness = valueOf(measures[int(Measure::WeekendFairness)], values);
+    c.changedDays = count(Measure::ChangedDays);
+    c.cost = valueOf(measures[int(Measure::Cost)], values);
     return proposal;
 }
 
 bool better(const Model& model, const Counts& a, const Counts& b)
 {
     for (const Stage& stage : model.stages) {
-        const double x = measureOf(a, stage.measure);
-        const double y = measureOf(b, stage.measure);
+        const double x = valueOf(a, stage.measures);
+        const double y = valueOf(b, stage.measures);
         const double slack = stage.integral ? 0.5 : kTolerance * std::max(1.0, std::abs(y));
         if (x < y - slack)
             return true;

@@ -12,6 +12,9 @@
 #include "targets/Coverage.h"
 #include "targets/TargetLines.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace proposal {
 namespace {
 
@@ -40,7 +43,7 @@ Option optionOf(const DayEntry& entry)
 {
     if (!daychanges::isWorkingDay(entry))
         return offOption();
-    return { true, daychanges::shiftOf(entry) };
+    return shiftOption(daychanges::shiftOf(entry));
 }
 
 // The option index of the standard entry among off and the shifts; −1 when it is none of them.
@@ -87,7 +90,7 @@ Instance instanceOf(const TFormData& data, PeriodChoice choice, QDate today, Aim
     if (schedule.dates().isEmpty())
         return {};
     Instance instance = frame(schedule.dates().first(), schedule.days(), labour);
-    instance.aim = aim;
+    instance.aims = programAims(aim);
     for (int day = 0; day < schedule.days(); ++day) {
         const targets::TargetRow& row = targets::rowFor(data.staffTargets, schedule.dates()[day]);
         for (int hour = 0; hour < targets::kHours; ++hour) {
@@ -102,7 +105,9 @@ Instance instanceOf(const TFormData& data, PeriodChoice choice, QDate today, Aim
     for (int row = 0; row < schedule.employees(); ++row) {
         const QString name = master.cell(0, row);
         const QList<Shift> shifts = standardShifts(master, row);
-        Employee employee { row, numbers::parseInt(master.cell(1, row)).value_or(0), {} };
+        Employee employee;
+        employee.row = row;
+        employee.wage = numbers::parseInt(master.cell(1, row)).value_or(0);
         for (int d = 0; d < instance.days; ++d) {
             const QDate date = instance.date(d);
             const int day = d - instance.periodStart;
@@ -121,7 +126,7 @@ Instance instanceOf(const TFormData& data, PeriodChoice choice, QDate today, Aim
                 held.standard = standardIndex(schedule.standard(row, day), shifts);
             }
             if (wish && wish->kind == requests::Kind::WantsWork)
-                instance.workWishes << WorkWish { static_cast<int>(instance.employees.size()), d };
+                instance.requests << Request { static_cast<int>(instance.employees.size()), d };
         }
         instance.employees << employee;
     }
@@ -145,8 +150,10 @@ QList<DayChange> changesOf(
                 if (option == held.standard || option < 0 || option >= held.options.size())
                     continue;
                 const Option& chosen = held.options[option];
-                changes << DayChange { name, date, chosen.working && chosen.shift ? entryOf(*chosen.shift) : kDayOff };
-            } else if (!held.options.value(0).working && daychanges::isWorkingDay(schedule.entry(employee.row, day))) {
+                changes << DayChange { name, date,
+                    chosen.working() && chosen.shift ? entryOf(*chosen.shift) : kDayOff };
+            } else if (!held.options.value(0).working()
+                && daychanges::isWorkingDay(schedule.entry(employee.row, day))) {
                 changes << DayChange { name, date, kDayOff }; // a wish's day held off
             }
         }
@@ -214,7 +221,42 @@ Figures figuresOf(const TFormData& data, PeriodChoice choice)
     return figures;
 }
 
-QString summaryLine(const Figures& before, const Figures& after, int changedDays)
+namespace {
+
+// An aim's value and bound in the words of its first measure; fractions of a bound round up, as
+// no proposal can lie below it.
+QString boundText(const Proof& proof)
+{
+    const Measure measure = proof.aim.isEmpty() ? Measure::Hard : proof.aim.first().measure;
+    const qint64 value = std::llround(proof.value);
+    const qint64 bound = std::max<qint64>(0, qint64(std::ceil(proof.bound - 1e-6)));
+    switch (measure) {
+    case Measure::Hard:
+        return QStringLiteral("守れない規則 %1 件（下限 %2 件）").arg(value).arg(bound);
+    case Measure::Findings:
+        return QStringLiteral("指摘 %1 件（下限 %2 件）").arg(value).arg(bound);
+    case Measure::ShortHours:
+    case Measure::ShortPatterns:
+        return QStringLiteral("不足 %1 人時（下限 %2 人時）").arg(value).arg(bound);
+    case Measure::Requests:
+        return QStringLiteral("かなわない希望 %1 件（下限 %2 件）").arg(value).arg(bound);
+    case Measure::OverHours:
+    case Measure::OverPatterns:
+        return QStringLiteral("超過 %1 人時（下限 %2 人時）").arg(value).arg(bound);
+    case Measure::NightFairness:
+    case Measure::WeekendFairness:
+        return QStringLiteral("偏り %1（下限 %2）").arg(value).arg(bound);
+    case Measure::ChangedDays:
+        return QStringLiteral("変更 %1 日（下限 %2 日）").arg(value).arg(bound);
+    case Measure::Cost:
+        return QStringLiteral("人件費 ¥%1（下限 ¥%2）").arg(value).arg(bound);
+    }
+    return {};
+}
+
+} // namespace
+
+QString summaryLine(const Figures& before, const Figures& after, int changedDays, const Proof& proof)
 {
     QString line = QStringLiteral("勤務案：指摘 %1⇒%2 件，不足 %3⇒%4 人時，超過 %5⇒%6 人時，人件費 ¥%7⇒¥%8，変更 %9 日")
                        .arg(before.findings)
@@ -226,6 +268,7 @@ QString summaryLine(const Figures& before, const Figures& after, int changedDays
                        .arg(before.cost)
                        .arg(after.cost)
                        .arg(changedDays);
+    line += proof.optimal ? QStringLiteral("（最適）") : QStringLiteral("，") + boundText(proof);
     if (after.shortHours > 0)
         line += QStringLiteral("　※ 必要人数に届かない時間帯が残ります（人員過不足一覧で確認できます）．");
     return line;

@@ -46,8 +46,18 @@ struct Figures {
 };
 Figures figuresOf(const TFormData& data, daychanges::PeriodChoice choice);
 
-// The summary line: "勤務案：指摘 a⇒b 件，不足 c⇒d 人時，超過 e⇒f 人時，人件費 ¥g⇒¥h，変更 n 日", and
-// when hours stay short a sentence that says so.
-QString summaryLine(const Figures& before, const Figures& after, int changedDays);
+// How far the solve proved its proposal best: every aim optimal, or the first aim it did not
+// prove, with the proposal's value in it and the proven lower bound.
+struct Proof {
+    bool optimal = false;
+    AimStage aim;
+    double value = 0;
+    double bound = 0;
+};
+
+// The summary line: "勤務案：指摘 a⇒b 件，不足 c⇒d 人時，超過 e⇒f 人時，人件費 ¥g⇒¥h，変更 n 日", then
+// "（最適）" when every aim was proven optimal, else the aim not proven with its bound, as
+// "，不足 7 人時（下限 5 人時）"; when hours stay short a sentence that says so.
+QString summaryLine(const Figures& before, const Figures& after, int changedDays, const Proof& proof);
 
 } // namespace proposal

@@ -1,9 +1,9 @@
 #include "proposal/Unitproposal.h"
 #include "ui_Unitproposal.h"
 
+#include "data/Unitdata.h"
 #include "forms/Forms.h"
 #include "forms/WindowScaling.h"
-#include "data/Unitdata.h"
 #include "period/Unitterm.h"
 #include "platform/Dialogs.h"
 #include "platform/Timer.h"
@@ -164,8 +164,8 @@ void TFormProposal::offer(const solver::Outcome& outcome)
     TFormData after = data;
     for (const DayChange& c : changes)
         after.dayChanges.set(c.name, c.date, c.entry);
-    const QString summary = proposal::summaryLine(
-        proposal::figuresOf(data, choice_), proposal::figuresOf(after, choice_), static_cast<int>(changes.size()));
+    const QString summary = proposal::summaryLine(proposal::figuresOf(data, choice_),
+        proposal::figuresOf(after, choice_), static_cast<int>(changes.size()), solver::proofOf(outcome));
     accept();
     Q_EMIT proposed(changes, summary);
 }

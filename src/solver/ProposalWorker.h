@@ -19,7 +19,7 @@ public:
     // Cancels a solve that runs and waits for its thread.
     ~ProposalWorker() override;
 
-    // Starts solving the model within the time limit (seconds, 5 to 120); false, doing nothing,
+    // Starts solving the model within the time limit (seconds, 5 to 600); false, doing nothing,
     // while a solve runs.
     bool start(proposal::Model model, int seconds);
     // Stops the solve at the next chance; finished() follows with the best proposal found.

@@ -1,34 +1,37 @@
 #pragma once
 
 #include "proposal/Model.h"
+#include "proposal/ProposalData.h"
 
 #include <atomic>
 #include <functional>
 
 // Solves a proposal's model with COIN-OR CBC, stage after stage: each stage minimises its
 // measure among the solutions that keep every earlier stage at the value the best solution
-// reached (its optimum when the stage proved it), starting from that solution. The standard
-// week is the first proposal; every better one found is told at once. Only this library links
-// CBC.
+// reached (its optimum when the stage proved it). The standard week is the first proposal;
+// every better one found is told at once. Only this library links CBC.
+//
+// A stage alternates two kinds of work from the best solution so far. Large neighbourhood
+// search keeps most of the roster and re-solves the rest with CBC: a window of days for
+// everyone, a set of people for every day, a block of both, or the days on two shift patterns.
+// A search of the whole model, started from the best solution, either proves it optimal or ends
+// after a number of branch-and-bound nodes that doubles each round, raising the stage's proven
+// bound; it opens each round, as it proves small stages at once. Each aim is thus solved to proven optimality while the
+// time allows; the time is shared so that a later aim is not starved (each stage may take a share of the time left that
+// shrinks with the stages still to come, the last all of it, and what a stage leaves passes on).
 //
 // For the same model the answer is the same every time as long as the clock stops no stage:
-// CBC runs in one thread with fixed seeds, and each stage ends when it is proven optimal or
-// after a fixed number of branch-and-bound nodes, whatever the machine's speed. The time limit
-// is the user's cap over all stages (each stage may take half the time left, the last all of
-// it); a stage it cuts short ends with the best solution found so far, which may then differ
-// from run to run, and the outcome says so.
+// CBC runs in one thread with fixed seeds, and every piece of work ends by a count of nodes or
+// of neighbourhoods, never by the clock, whatever the machine's speed. A stage the clock or a
+// cancel cuts short ends with the best solution found so far and its proven bound.
 namespace solver {
 
 constexpr int kMinimumSeconds = 5;
-constexpr int kMaximumSeconds = 120;
+constexpr int kMaximumSeconds = 600;
 constexpr int kDefaultSeconds = 10;
-// The branch-and-bound nodes a stage may take before it settles for its best solution: 30
-// employees over 40 days then end within the default time limit on two cores.
-constexpr int kNodesPerStage = 100;
 
 struct Options {
-    int seconds = kDefaultSeconds; // the cap on the whole solve, taken within 5 to 120
-    int nodesPerStage = kNodesPerStage;
+    int seconds = kDefaultSeconds; // the cap on the whole solve, taken within 5 to 600
     // Set from any thread, it stops the solve at the next chance, keeping the best proposal.
     const std::atomic<bool>* cancel = nullptr;
     // Called in the solving thread with every proposal better than the one before and the
@@ -39,9 +42,17 @@ struct Options {
 };
 
 enum class Stop {
-    Finished, // every stage proven optimal or at its node limit: the same answer every time
+    Finished, // every stage proven optimal: the same answer every time
     TimeLimit, // the clock cut a stage short
     Cancelled,
+};
+
+// What became of one stage of the model: the best solution's value and the proven lower bound.
+struct StageOutcome {
+    proposal::AimStage measures;
+    double value = 0;
+    double bound = 0;
+    bool optimal = false;
 };
 
 struct Outcome {
@@ -51,10 +62,15 @@ struct Outcome {
     bool optimal = false; // every stage proven optimal
     Stop stop = Stop::Finished;
     qint64 elapsedMs = 0;
+    qint64 bestMs = 0; // when the best proposal was found
+    QList<StageOutcome> stages; // one per stage of the model
 };
 
 // Solves the model within the options' limits. Never fails: without any better solution the
 // standard week is the answer.
 Outcome solve(const proposal::Model& model, const Options& options = {});
+
+// What the summary line says of an outcome: every stage optimal, or the first one that is not.
+proposal::Proof proofOf(const Outcome& outcome);
 
 } // namespace solver

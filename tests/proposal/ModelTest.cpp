@@ -189,8 +189,8 @@ TEST(ProposalModel, CostIsTheDayPayWithNightOvertimeAndSixtyHourPremiums)
     const Week always { { longDay, longDay, longDay, longDay, longDay, longDay, longDay } };
     Instance in = shop(thursday, 40, { { 6000, always }, { 6000, Week {} } }, sunday);
     fix(in, 1, QDate(2026, 7, 24), proposal::shiftOption(kNight));
-    fix(in, 1, QDate(2026, 7, 29), proposal::shiftOption({ 4, 0, 9, 0, 300 }));
-    fix(in, 1, QDate(2026, 7, 31), proposal::shiftOption({ 22, 0, 5, 0, 360 }));
+    fix(in, 1, QDate(2026, 7, 29), proposal::shiftOption(Shift { 4, 0, 9, 0, 300 }));
+    fix(in, 1, QDate(2026, 7, 31), proposal::shiftOption(Shift { 22, 0, 5, 0, 360 }));
     const Model model = buildModel(in);
     const double y = 42000 + 30000 + 36000 + (420 + 60 + 360) * 25;
 

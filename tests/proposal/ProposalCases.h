@@ -78,7 +78,7 @@ inline QList<Case> handWorkedCases()
                 Instance in = smallShop();
                 for (const QDate date : { thursday, friday, saturday })
                     target(in, date, 14, 16, 1);
-                in.aim = proposal::Aim::LowerCost;
+                in.aims = proposal::programAims(proposal::Aim::LowerCost);
                 return in;
             },
             { { kA, saturday, 1 }, { kC, thursday, 0 }, { kC, friday, 0 }, { kC, saturday, 0 } },

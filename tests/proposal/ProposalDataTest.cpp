@@ -79,11 +79,11 @@ TEST(ProposalData, TheFreeDaysAreTheUndecidedDaysAfterTodayAndTheirOptionsTheSta
     EXPECT_EQ(day(0, kToday.addDays(1)).standard, 1);
     EXPECT_EQ(day(0, Shop::kSaturday).standard, 0) << "a Saturday off";
     EXPECT_FALSE(day(0, Shop::kTuesday).free) << "a wished day off is held off";
-    EXPECT_FALSE(day(0, Shop::kTuesday).options.value(0).working);
+    EXPECT_FALSE(day(0, Shop::kTuesday).options.value(0).working());
     EXPECT_FALSE(day(2, QDate(2026, 5, 13)).free) << "the manager's change stays";
     EXPECT_EQ(day(2, Shop::kSaturday).options.size(), 3) << "off and two shifts";
     EXPECT_FALSE(day(0, in.first).free) << "the days before the period are held";
-    ASSERT_EQ(in.workWishes.size(), 1);
+    ASSERT_EQ(in.requests.size(), 1);
     EXPECT_EQ(in.targets[in.first.daysTo(Shop::kSaturday) - in.periodStart][9].least, 1);
 
     // A day someone cannot work is held off as a wished day off is.
@@ -137,14 +137,29 @@ TEST(ProposalData, TheSolversBestKeepsToWhatMayChangeAndItsCountsAreTheReportsCo
         EXPECT_EQ(proposal::faultOf(shop.data, PeriodChoice::Registered, kToday, { change }), fault);
 }
 
-TEST(ProposalData, TheSummarySaysBeforeAndAfterAndWhenHoursStayShort)
+TEST(ProposalData, TheSummarySaysBeforeAndAfterHowFarTheProofWentAndWhenHoursStayShort)
 {
+    using proposal::Measure;
     const proposal::Figures before { 4, 30, 12, 812345, 1 };
-    proposal::Figures after { 0, 0, 8, 798000, 0 };
-    EXPECT_EQ(proposal::summaryLine(before, after, 9),
-        "勤務案：指摘 4⇒0 件，不足 30⇒0 人時，超過 12⇒8 人時，人件費 ¥812345⇒¥798000，変更 9 日");
-    after.shortHours = 3;
-    EXPECT_TRUE(proposal::summaryLine(before, after, 9).endsWith("（人員過不足一覧で確認できます）．"));
+    proposal::Figures after { 0, 7, 8, 798000, 0 };
+    const QString line = "勤務案：指摘 4⇒0 件，不足 30⇒7 人時，超過 12⇒8 人時，人件費 ¥812345⇒¥798000，変更 9 日";
+    const QString short_ = "　※ 必要人数に届かない時間帯が残ります（人員過不足一覧で確認できます）．";
+    const struct {
+        proposal::Proof proof;
+        QString tail;
+    } cases[] = {
+        { { true, {}, 0, 0 }, "（最適）" },
+        // The bound rounds up: no proposal lies below it.
+        { { false, { { Measure::ShortHours }, { Measure::ShortPatterns } }, 7, 4.2 }, "，不足 7 人時（下限 5 人時）" },
+        { { false, { { Measure::Findings } }, 2, 0 }, "，指摘 2 件（下限 0 件）" },
+        { { false, { { Measure::ChangedDays }, { Measure::Cost } }, 9, 6 }, "，変更 9 日（下限 6 日）" },
+        { { false, { { Measure::Cost } }, 798000.4, 790000.2 }, "，人件費 ¥798000（下限 ¥790001）" },
+    };
+    for (const auto& [proof, tail] : cases)
+        EXPECT_EQ(proposal::summaryLine(before, after, 9, proof), line + tail + short_) << tail.toStdString();
+    after.shortHours = 0;
+    EXPECT_EQ(proposal::summaryLine(before, after, 9, cases[0].proof),
+        "勤務案：指摘 4⇒0 件，不足 30⇒0 人時，超過 12⇒8 人時，人件費 ¥812345⇒¥798000，変更 9 日（最適）");
 }
 
 // Over the demo shop (day and night shifts, part-timers, a night cleaner) with targets and the

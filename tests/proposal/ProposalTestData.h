@@ -51,7 +51,9 @@ inline Instance shop(QDate periodFirst, int periodDays, const QList<Staff>& staf
         QList<proposal::Option> options { proposal::offOption() };
         for (const Shift& s : shifts)
             options.append(proposal::shiftOption(s));
-        proposal::Employee employee { e, staff[e].wage, {} };
+        proposal::Employee employee;
+        employee.row = e;
+        employee.wage = staff[e].wage;
         for (int d = 0; d < in.days; ++d) {
             const QDate date = in.date(d);
             const std::optional<Shift> standard = staff[e].week[date.dayOfWeek() - 1];
@@ -85,7 +87,7 @@ inline void target(Instance& in, QDate date, int fromHour, int toHour, std::opti
 
 inline void wishToWork(Instance& in, int employee, QDate date)
 {
-    in.workWishes.append({ employee, dayOf(in, date) });
+    in.requests.append({ employee, dayOf(in, date) });
 }
 
 // The standard choice with some free days set to other options.

@@ -61,7 +61,7 @@ TEST(ProposalSolver, FindsTheHandWorkedBestForEachAim)
 }
 
 // Cancelled as soon as the first better proposal is told, the solve stops there and keeps it;
-// the clock past the limit does the same and says so. The limit is taken within 5 to 120
+// the clock past the limit does the same and says so. The limit is taken within 5 to 600
 // seconds: 1 second gives 5.
 TEST(ProposalSolver, CancelAndTheTimeLimitStopAndKeepTheBestFound)
 {

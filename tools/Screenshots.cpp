@@ -23,6 +23,7 @@
 #include "master/Unitmaster.h"
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
+#include "patterns/Unitpattern.h"
 #include "period/Unitterm.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"

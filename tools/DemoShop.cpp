@@ -7,8 +7,6 @@
 #include "data/DataFiles.h"
 #include "data/Unitdata.h"
 #include "master/MasterRecord.h"
-#include "patterns/PatternEdits.h"
-#include "patterns/PatternFile.h"
 #include "period/PeriodRegistration.h"
 #include "requests/RequestFile.h"
 #include "targets/Coverage.h"
@@ -88,28 +86,6 @@ struct Employee {
     master::Week week; // Monday first
 };
 
-// The shop set of patterns, and the rules of two of the staff, so that the labour check has
-// something to say of them: 伊藤さくら, a high-school student of 17, takes one late shift to 23:00
-// on a Saturday; 渡辺翔, an international student, works 29 hours in four nights a week, beyond
-// the 28 hours a student may work in 7 days outside the spring vacation that starts two weeks on.
-// An early shift may not follow a late one.
-void setPatterns(TFormData& data, QDate today)
-{
-    patterns::ShiftPatterns& set = data.shiftPatterns;
-    set.patterns = patterns::starterSet(patterns::Starter::Shop);
-    patterns::StaffLine minor { QStringLiteral("伊藤さくら"), {}, { QStringLiteral("レジ") } };
-    minor.rules.birthDate = today.addYears(-17).addMonths(-2);
-    patterns::StaffLine student { QStringLiteral("渡辺翔"), {}, {} };
-    student.rules.student = true;
-    student.rules.vacations = { { today.addDays(14), today.addDays(27) } };
-    set.staff = { minor, student };
-    set.sequence.forbidden = { { QStringLiteral("遅"), QStringLiteral("早") } }; // 23:00 then 7:00
-    QDate saturday = today.addDays(3);
-    while (saturday.dayOfWeek() != Qt::Saturday)
-        saturday = saturday.addDays(1);
-    data.dayChanges.set(minor.name, saturday, changes::entryOf(shift(15, 0, 23, 0, 60)));
-}
-
 } // namespace
 
 bool fillShop(TFormData& data, QDate today, quint32 seed)
@@ -162,7 +138,6 @@ bool fillShop(TFormData& data, QDate today, quint32 seed)
 
     setTargets(data, today);
     setRequests(data, today);
-    setPatterns(data, today);
     return true;
 }
 
@@ -177,7 +152,6 @@ std::optional<QString> writeDataFiles(const QString& dir, const TFormData& data)
         { TFormData::kChangeFile, changefile::serialize(data.dayChanges, data.StringGrid1) },
         { TFormData::kTargetFile, targetfile::serialize(data.staffTargets) },
         { TFormData::kRequestFile, requestfile::serialize(data.staffRequests, data.StringGrid1) },
-        { TFormData::kPatternFile, patternfile::serialize(data.shiftPatterns) },
     };
     for (const auto& [name, bytes] : beside)
         if (const auto error = saveFile(dir, name, bytes, false))

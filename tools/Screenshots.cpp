@@ -23,6 +23,7 @@
 #include "master/Unitmaster.h"
 #include "master/Unitmaster2.h"
 #include "master/Unitperson.h"
+#include "patterns/Unitpattern.h"
 #include "period/Unitterm.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -48,6 +49,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -330,6 +332,13 @@ void shootThePlanning(Forms& forms)
     waitUntil(QStringLiteral("the labour settings"), [labour] { return labour->isVisible(); });
     shoot(labour, QStringLiteral("labour-settings"));
     click(labour, "BtnCancel");
+
+    QWidget* patterns = forms.FormPattern;
+    choose(main, "NData", "NPatternSet");
+    waitUntil(QStringLiteral("the pattern window"), [patterns] { return patterns->isVisible(); });
+    child<QTabWidget>(patterns, "PageControl1")->setCurrentIndex(2);
+    shoot(patterns, QStringLiteral("pattern-sequence"));
+    click(patterns, "BtnClose");
 }
 
 void shootTheTitle(Forms& forms)

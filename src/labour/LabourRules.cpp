@@ -7,6 +7,7 @@
 #include "data/Table.h"
 #include "data/Unitdata.h"
 #include "data/WorkAttributes.h"
+#include "patterns/ShiftPatterns.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
 
@@ -102,7 +103,19 @@ const PersonRules& Rules::person(int row) const
 
 Rules rulesOf(const TFormData& data)
 {
-    return Rules(data.labourSettings);
+    Rules rules(data.labourSettings);
+    const patterns::ShiftPatterns& set = data.shiftPatterns;
+    rules.sequence = set.sequence;
+    for (const patterns::Pattern& p : set.patterns)
+        if (!p.follow.isEmpty())
+            rules.followOn.insert(p.code, p.follow);
+    if (set.staff.isEmpty())
+        return rules;
+    for (int row = 0; row < data.StringGrid1.rowCount(); ++row) {
+        const patterns::StaffLine* line = set.staffLine(data.StringGrid1.cell(0, row));
+        rules.persons.append(line ? line->rules : PersonRules());
+    }
+    return rules;
 }
 
 QList<DayOvertime> overtimeStages(const QList<int>& plan, const QList<int>& worked, const QList<int>& weeks,

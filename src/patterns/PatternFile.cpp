@@ -4,6 +4,7 @@
 #include "data/WorkAttributes.h"
 #include "platform/TextCodec.h"
 
+#include <QMap>
 #include <QSet>
 #include <algorithm>
 #include <variant>
@@ -21,17 +22,26 @@ constexpr int kStaffFields = 4;
 
 const QString kPatternLine = QStringLiteral("勤務");
 const QString kStaffLine = QStringLiteral("職員");
+const QString kSequenceLine = QStringLiteral("並び");
+const QString kShiftWork = QStringLiteral("シフト制");
+const QString kFixed = QStringLiteral("固定");
+const QString kUncounted = QStringLiteral("人数に数えない");
 const QString kAke = QStringLiteral("明け");
 const QString kDayOff = QStringLiteral("休");
 
-const QString kBadLineKind = QStringLiteral("行の種類が不正です（勤務，職員）");
+const QString kBadLineKind = QStringLiteral("行の種類が不正です（勤務，職員，並び）");
 const QString kPatternFieldCount = QStringLiteral("項目数が10ではありません");
 const QString kStaffFieldCount = QStringLiteral("項目数が4ではありません");
 const QString kBadTime = QStringLiteral("時刻が不正です");
 const QString kBadBreak = QStringLiteral("休憩が不正です（分，または 1:00-3:00 の形）");
 const QString kTimelessFields = QStringLiteral("時刻のない勤務に時刻・休憩があります");
+const QString kNoLastComma = QStringLiteral("行の最後に「,」がありません");
 const QString kSecondStaffLine = QStringLiteral("同じ氏名の2行目です");
 const QString kUnknownStaffField = QStringLiteral("職員の項目「%1」はこの版にはありません");
+const QString kSecondStaffField = QStringLiteral("職員の項目「%1」が二つあります");
+const QString kNamedForm = QStringLiteral("職員の項目「%1」は「%1=値」の形です");
+const QString kFlagForm = QStringLiteral("職員の項目「%1」に値は付けません");
+const QString kFieldLeftOut = QStringLiteral("%1（この項目を除いて読み込みました）");
 
 // The fields of a line, every one followed by ","; a line without a last "," has no field
 // count that a kind of line takes.
@@ -110,22 +120,85 @@ QStringList listOf(QStringView field)
     return items;
 }
 
-// The staff line of a line's fields, or the reason it is not taken. Its codes are checked
-// against the patterns by the reader.
-std::variant<StaffLine, QString> parseStaff(const Fields& line)
+std::optional<labour::PersonField> personField(QStringView name)
+{
+    for (int field = 0; field < labour::kPersonFieldCount; ++field)
+        if (labour::fieldName(static_cast<labour::PersonField>(field)) == name)
+            return static_cast<labour::PersonField>(field);
+    return std::nullopt;
+}
+
+// The named fields after the fourth: "項目=値" for a person's rule, the name alone for a flag
+// ("留学生", "シフト制" or "固定", "人数に数えない"), in any order. A field that cannot be kept is
+// left out and its reason added to faults; the others are taken. The rules are given in the
+// order of their fields, so that a rule that contradicts an earlier one is the one left out.
+void readNamedFields(QList<QStringView> fields, StaffLine& line, QStringList& faults)
+{
+    const QString student = labour::fieldName(labour::PersonField::Student);
+    QMap<labour::PersonField, QString> texts;
+    QSet<QString> seen;
+    for (const QStringView field : fields) {
+        const qsizetype eq = field.indexOf(u'=');
+        const QString name = field.left(eq).toString();
+        const bool flag = name == student || name == kShiftWork || name == kFixed || name == kUncounted;
+        const std::optional<labour::PersonField> rule = flag ? std::nullopt : personField(name);
+        const QString slot = name == kFixed ? kShiftWork : name; // 固定 and シフト制 are one field
+        if (!flag && !rule)
+            faults << kUnknownStaffField.arg(name);
+        else if (flag == (eq >= 0))
+            faults << (flag ? kFlagForm : kNamedForm).arg(name);
+        else if (seen.contains(slot))
+            faults << kSecondStaffField.arg(name);
+        else {
+            seen.insert(slot);
+            if (name == student)
+                texts.insert(labour::PersonField::Student, student);
+            else if (rule)
+                texts.insert(*rule, field.mid(eq + 1).toString());
+            line.shiftWork = line.shiftWork || name == kShiftWork;
+            line.uncounted = line.uncounted || name == kUncounted;
+        }
+    }
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        labour::PersonRules next = line.rules;
+        QString why = labour::setField(next, it.key(), it.value());
+        if (why.isEmpty())
+            why = labour::conflict(next);
+        if (why.isEmpty())
+            line.rules = next;
+        else
+            faults << why;
+    }
+}
+
+// The staff line of a line's fields, or the reason it is not taken; the reasons its named
+// fields left out are added to faults. Its codes are checked against the patterns by the reader.
+std::variant<StaffLine, QString> parseStaff(const Fields& line, QStringList& faults)
 {
     const QList<QStringView>& f = line.fields;
     if (!line.terminated || f.size() < kStaffFields)
         return kStaffFieldCount;
-    if (f.size() > kStaffFields) {
-        // A field a later version names; this one knows none.
-        const QStringView extra = f[kStaffFields];
-        return kUnknownStaffField.arg(extra.left(extra.indexOf(u'=')).toString());
-    }
     StaffLine staff { f[1].toString(), listOf(f[2]), listOf(f[3]) };
     if (!datedlines::isName(staff.name))
         return datedlines::kBadName;
+    readNamedFields(f.mid(kStaffFields), staff, faults);
     return staff;
+}
+
+QString staffLine(const StaffLine& line)
+{
+    QStringList f { kStaffLine, line.name, line.codes.join(u'|'), line.qualifications.join(u'|') };
+    for (int i = 0; i < labour::kPersonFieldCount; ++i) {
+        const auto field = static_cast<labour::PersonField>(i);
+        const QString text = labour::fieldText(line.rules, field);
+        if (!text.isEmpty())
+            f << (field == labour::PersonField::Student ? text : labour::fieldName(field) + u'=' + text);
+    }
+    if (line.shiftWork)
+        f << kShiftWork;
+    if (line.uncounted)
+        f << kUncounted;
+    return f.join(u',') + QStringLiteral(",\r\n");
 }
 
 QString minuteText(int minutes)
@@ -185,7 +258,10 @@ ReadResult read(const QByteArray& bytes)
             else
                 out.rejected.append({ number, reason });
         } else if (kind == kStaffLine) {
-            auto parsed = parseStaff(fields);
+            QStringList faults;
+            auto parsed = parseStaff(fields, faults);
+            for (const QString& fault : faults)
+                out.rejected.append({ number, kFieldLeftOut.arg(fault) });
             if (const QString* reason = std::get_if<QString>(&parsed))
                 out.rejected.append({ number, *reason });
             else if (staffNames.contains(std::get<StaffLine>(parsed).name))
@@ -194,6 +270,13 @@ ReadResult read(const QByteArray& bytes)
                 staffNames.insert(std::get<StaffLine>(parsed).name);
                 staff.append({ number, std::get<StaffLine>(std::move(parsed)) });
             }
+        } else if (kind == kSequenceLine) {
+            QStringList rule;
+            for (const QStringView field : fields.fields.mid(1))
+                rule << field.toString();
+            const QString reason = fields.terminated ? labour::addRuleLine(out.patterns.sequence, rule) : kNoLastComma;
+            if (!reason.isEmpty())
+                out.rejected.append({ number, reason });
         } else {
             out.rejected.append({ number, kBadLineKind });
         }
@@ -232,8 +315,9 @@ QByteArray serialize(const patterns::ShiftPatterns& patterns)
     for (const Pattern& p : patterns.patterns)
         text += patternLine(p);
     for (const StaffLine& line : patterns.staff)
-        text += QStringList { kStaffLine, line.name, line.codes.join(u'|'), line.qualifications.join(u'|') }.join(u',')
-            + QStringLiteral(",\r\n");
+        text += staffLine(line);
+    for (const QStringList& rule : labour::ruleLines(patterns.sequence))
+        text += kSequenceLine + u',' + rule.join(u',') + QStringLiteral(",\r\n");
     return cp932::encode(text);
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "labour/PersonRules.h"
+#include "labour/SequenceRules.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -58,6 +61,16 @@ struct StaffLine {
     QString name; // as the master holds it
     QStringList codes; // the working patterns the employee may work; empty = every working pattern
     QStringList qualifications; // free tags ("看護師", "新人", "レジ"), up to 10 of 20 bytes each
+    labour::PersonRules rules = {}; // what the labour check knows of the person
+    bool shiftWork = false; // "シフト制": a shift on any day; else "固定", only on the standard week's days
+    bool uncounted = false; // "人数に数えない": counts toward no staffing target
+
+    // Limits nothing and says nothing of the person: such a line need not be kept.
+    bool isPlain() const
+    {
+        return codes.isEmpty() && qualifications.isEmpty() && rules == labour::PersonRules() && !shiftWork
+            && !uncounted;
+    }
 
     bool operator==(const StaffLine&) const = default;
 };
@@ -68,6 +81,7 @@ class ShiftPatterns {
 public:
     QList<Pattern> patterns; // in the order the user arranged them
     QList<StaffLine> staff;
+    labour::SequenceRules sequence; // which pattern may follow which
 
     // No pattern: every view stays as it is without patterns.
     bool isEmpty() const { return patterns.isEmpty(); }

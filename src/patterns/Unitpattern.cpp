@@ -6,6 +6,7 @@
 #include "forms/WindowScaling.h"
 #include "patterns/PatternEdits.h"
 #include "patterns/StaffImport.h"
+#include "patterns/Unitpersonrules.h"
 #include "patterns/Unitstaffimport.h"
 #include "platform/Dialogs.h"
 
@@ -21,7 +22,12 @@ using patterns::StaffLine;
 namespace {
 
 // clang-format off
-const QString kUsage = QStringLiteral("【勤務パターン設定】\r\n\r\n■ 「勤務パターン」のページで，早番・日勤・夜勤・明けなどの勤務パターンを登録します．表の行を選ぶと下の欄に内容が表示され，欄を書き換えて「変更」，新しい記号にして「追加」します．\r\n\r\n■ 開始・終了は 9:00 の形で入力します．終了が開始以前の勤務（16:30～9:00 など）は翌日に終わります．深夜零時の終了は 24:00 です．休憩は分（60）か時刻（1:00-3:00，仮眠など）で入力します．\r\n\r\n■ 「明け」は夜勤の翌朝の日で，休日ではありません．「休」は名前の付いた休日（年休など）で，公休・休み・その他のいずれかの日になります．\r\n\r\n■ 勤務パターンがないときは，ひな形（飲食・小売，病棟（２交代））から始められます．\r\n\r\n■ 「職員」のページで，従業員ごとに勤務できる勤務パターンにチェックし，資格・担当（看護師，新人，レジなど）を「、」で区切って入力します．「従業員の取り込み…」で，CSV ファイル（氏名，時給，月～日）から従業員を登録します．\r\n\r\n■ 「元に戻す」（Ctrl+Z），「やり直し」（Ctrl+Y）で，この画面を開いている間の編集を取り消し・再実行できます．\r\n\r\n■ 「登録」（Ctrl+S）で登録した勤務パターンは，終了時に zelrotandata7.zel に保存されます．");
+const QString kUsage = QStringLiteral("【勤務パターン設定】\r\n\r\n■ 「勤務パターン」のページで，早番・日勤・夜勤・明けなどの勤務パターンを登録します．表の行を選ぶと下の欄に内容が表示され，欄を書き換えて「変更」，新しい記号にして「追加」します．\r\n\r\n■ 開始・終了は 9:00 の形で入力します．終了が開始以前の勤務（16:30～9:00 など）は翌日に終わります．深夜零時の終了は 24:00 です．休憩は分（60）か時刻（1:00-3:00，仮眠など）で入力します．\r\n\r\n■ 「明け」は夜勤の翌朝の日で，休日ではありません．「休」は名前の付いた休日（年休など）で，公休・休み・その他のいずれかの日になります．\r\n\r\n■ 勤務パターンがないときは，ひな形（飲食・小売，病棟（２交代））から始められます．\r\n\r\n■ 「職員」のページで，従業員ごとに勤務できる勤務パターンにチェックし，資格・担当（看護師，新人，レジなど）を「、」で区切って入力します．「従業員の取り込み…」で，CSV ファイル（氏名，時給，月～日）から従業員を登録します．「労務の条件…」で，選んだ従業員の生年月日・留学生・請求・公休の日数・期間ごとの上限と下限などを設定します．\r\n\r\n■ 「勤務の並び」のページで，翌日に続けてはいけない勤務（夜→日など），同じ勤務を続けられる日数の上限，明けの後の休みを設定します．「日本看護協会ガイドライン（２交代）…」で，根拠を確かめてからガイドラインの値を設定します．\r\n\r\n■ 「元に戻す」（Ctrl+Z），「やり直し」（Ctrl+Y）で，この画面を開いている間の編集を取り消し・再実行できます．\r\n\r\n■ 「登録」（Ctrl+S）で登録した勤務パターンは，終了時に zelrotandata7.zel に保存されます．");
+const QString kForbiddenName = QStringLiteral("禁止の並び");
+const QString kRunLimitName = QStringLiteral("連続の上限");
+const QString kNoEmployeeChosen = QStringLiteral("▼ 従業員が選ばれていません．\r\n\r\n▽ 表で従業員の行を選んでください．");
+const QString kNoPatternForRule = QStringLiteral("勤務パターンを選んでください");
+const QString kGuidelineAsk = QStringLiteral("▼ 日本看護協会ガイドライン（２交代）の次の設定をします．\r\n\r\n%1\r\n夜勤の上限は，「夜」に勤務できる職員ごとに設定します．設定後も一つずつ変更できます．\r\n\r\n▽ 設定しますか？");
 const QString kUnregistered = QStringLiteral("▼ 登録していない変更があります．\r\n\r\n▽ 変更を登録せずに閉じますか？");
 const QString kNoSelection = QStringLiteral("▼ 勤務パターンを表で選んでください．");
 const QString kUsedWorking = QStringLiteral("■ 勤務パターン「%1」（%2）は，勤務変更 %3 件で使われています．\r\n\r\n□ 削除しても，これらの勤務変更は時刻のまま残ります．\r\n\r\n□ 削除しますか？");
@@ -103,6 +109,11 @@ TFormPattern::TFormPattern(Forms& forms)
         { ui->BtnColour, &TFormPattern::BtnColourClick },
         { ui->BtnDeleteApart, &TFormPattern::BtnDeleteApartClick },
         { ui->BtnImport, &TFormPattern::BtnImportClick },
+        { ui->BtnPersonRules, &TFormPattern::BtnPersonRulesClick },
+        { ui->BtnRuleAdd, &TFormPattern::BtnRuleAddClick },
+        { ui->BtnRuleChange, &TFormPattern::BtnRuleChangeClick },
+        { ui->BtnRuleDelete, &TFormPattern::BtnRuleDeleteClick },
+        { ui->BtnWardGuideline, &TFormPattern::BtnWardGuidelineClick },
     };
     for (const auto& [button, handler] : commands)
         connect(button, &QPushButton::clicked, this, guarded(handler));
@@ -133,6 +144,29 @@ TFormPattern::TFormPattern(Forms& forms)
     connect(ui->ComKind, &QComboBox::currentIndexChanged, this, &TFormPattern::showKind);
     for (QLineEdit* edit : { ui->EditStart, ui->EditEnd, ui->EditBreak })
         connect(edit, &QLineEdit::textChanged, this, &TFormPattern::showNet);
+    ui->ComRuleKind->addItems({ kForbiddenName, kRunLimitName });
+    connect(ui->ComRuleKind, &QComboBox::currentIndexChanged, this, &TFormPattern::showRuleKind);
+    showRuleKind();
+    connect(ui->ListSequence, &QListWidget::currentRowChanged, this, [this](int row) {
+        const labour::SequenceRules& rules = sheet_.set.sequence;
+        if (row < 0 || row >= rules.forbidden.size() + rules.runLimits.size())
+            return;
+        const bool forbidden = row < rules.forbidden.size();
+        ui->ComRuleKind->setCurrentIndex(forbidden ? 0 : 1);
+        if (forbidden) {
+            ui->ComRuleFirst->setCurrentText(rules.forbidden[row].first);
+            ui->ComRuleNext->setCurrentText(rules.forbidden[row].next);
+        } else {
+            const labour::CodeRunLimit& run = rules.runLimits[row - rules.forbidden.size()];
+            ui->ComRuleFirst->setCurrentText(run.code);
+            ui->SpinRuleMost->setValue(run.most);
+        }
+    });
+    connect(ui->CheckOffAfterAke, &QCheckBox::clicked, this, [this](bool on) {
+        Sheet after = sheet_;
+        after.set.sequence.offAfterAke = on;
+        apply(QStringLiteral("明けの後は休み"), after);
+    });
     connect(ui->ListApart, &QListWidget::itemSelectionChanged, this,
         [this] { ui->BtnDeleteApart->setEnabled(!ui->ListApart->selectedItems().isEmpty()); });
 }
@@ -150,7 +184,7 @@ void TFormPattern::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (event->spontaneous())
         return;
-    Sheet sheet { forms_.FormData->shiftPatterns, {} };
+    Sheet sheet { forms_.FormData->shiftPatterns, {}, forms_.FormData->labourSettings };
     registeredCodes_.clear();
     for (nextId_ = 0; nextId_ < sheet.set.patterns.size(); ++nextId_) {
         sheet.ids.append(nextId_);
@@ -172,7 +206,7 @@ void TFormPattern::hideEvent(QHideEvent* event)
 
 void TFormPattern::closeEvent(QCloseEvent* event)
 {
-    if (sheet_.set != forms_.FormData->shiftPatterns
+    if ((sheet_.set != forms_.FormData->shiftPatterns || sheet_.settings != forms_.FormData->labourSettings)
         && dialogs::message(dialogs::Kind::Warning, kUnregistered, dialogs::Buttons::YesNo, this)
             != dialogs::Answer::Yes) {
         event->ignore();
@@ -201,6 +235,7 @@ void TFormPattern::refresh()
 {
     refreshPatterns();
     refreshStaff();
+    refreshSequence();
 }
 
 void TFormPattern::refreshPatterns()
@@ -541,20 +576,38 @@ void TFormPattern::GridStaffItemChanged(int row, int column)
         }
         line.codes = checked.size() == qualifications ? QStringList() : checked; // all: every pattern
     }
-    // The lines of the master's employees in master order, then those apart as they were; a line
-    // that limits nothing is not kept.
-    Sheet after = sheet_;
+    apply(QStringLiteral("職員の設定"), withStaffLine(sheet_, line));
+    refreshStaff(); // the typed qualifications as the table keeps them
+}
+
+TFormPattern::Sheet TFormPattern::withStaffLine(const Sheet& sheet, const StaffLine& line) const
+{
+    // The lines of the master's employees in master order, then those apart as they were.
+    const QStringList names = employees();
+    Sheet after = sheet;
     after.set.staff.clear();
     for (const QString& employee : names) {
-        const StaffLine* kept = employee == name ? &line : sheet_.set.staffLine(employee);
-        if (kept && (!kept->codes.isEmpty() || !kept->qualifications.isEmpty()))
+        const StaffLine* kept = employee == line.name ? &line : sheet.set.staffLine(employee);
+        if (kept && !kept->isPlain())
             after.set.staff.append(*kept);
     }
-    for (const StaffLine& apart : sheet_.set.staff)
+    for (const StaffLine& apart : sheet.set.staff)
         if (!names.contains(apart.name))
             after.set.staff.append(apart);
-    apply(QStringLiteral("職員の設定"), after);
-    refreshStaff(); // the typed qualifications as the table keeps them
+    return after;
+}
+
+void TFormPattern::BtnPersonRulesClick()
+{
+    const QString name = employees().value(ui->GridStaff->currentRow());
+    if (name.isEmpty()) {
+        dialogs::message(dialogs::Kind::Warning, kNoEmployeeChosen, dialogs::Buttons::Ok, this);
+        return;
+    }
+    const StaffLine* current = sheet_.set.staffLine(name);
+    TDialogPersonRules dialog(current ? *current : StaffLine { name, {}, {} }, this);
+    if (dialog.exec() == QDialog::Accepted)
+        apply(QStringLiteral("労務の条件"), withStaffLine(sheet_, dialog.line()));
 }
 
 void TFormPattern::BtnDeleteApartClick()
@@ -595,6 +648,117 @@ void TFormPattern::BtnImportClick()
     import_->preview(*file, preview);
 }
 
+// ---- Commands of the sequence ----
+
+void TFormPattern::refreshSequence()
+{
+    const labour::SequenceRules& rules = sheet_.set.sequence;
+    const int current = ui->ListSequence->currentRow();
+    {
+        const QSignalBlocker blocker(ui->ListSequence);
+        ui->ListSequence->clear();
+        for (const labour::ForbiddenPair& pair : rules.forbidden)
+            ui->ListSequence->addItem(kForbiddenName + QStringLiteral("　%1→%2").arg(pair.first, pair.next));
+        for (const labour::CodeRunLimit& run : rules.runLimits)
+            ui->ListSequence->addItem(kRunLimitName + QStringLiteral("　%1 %2日").arg(run.code).arg(run.most));
+        ui->ListSequence->setCurrentRow(std::min(current, ui->ListSequence->count() - 1));
+    }
+    ui->CheckOffAfterAke->setChecked(rules.offAfterAke);
+    for (QComboBox* box : { ui->ComRuleFirst, ui->ComRuleNext }) {
+        const QString code = box->currentText();
+        box->clear();
+        for (const Pattern& p : sheet_.set.patterns)
+            if (p.isWorking())
+                box->addItem(p.code);
+        box->setCurrentText(code);
+    }
+}
+
+void TFormPattern::showRuleKind()
+{
+    const bool forbidden = ui->ComRuleKind->currentIndex() == 0;
+    ui->ComRuleNext->setEnabled(forbidden);
+    ui->SpinRuleMost->setEnabled(!forbidden);
+}
+
+bool TFormPattern::addFieldsRule(labour::SequenceRules& rules)
+{
+    const QString first = ui->ComRuleFirst->currentText();
+    if (first.isEmpty())
+        return !refuse(kNoPatternForRule);
+    const QStringList fields = ui->ComRuleKind->currentIndex() == 0
+        ? QStringList { QStringLiteral("禁止"), first, ui->ComRuleNext->currentText() }
+        : QStringList { QStringLiteral("連続"), first, QString::number(ui->SpinRuleMost->value()) };
+    return !refuse(labour::addRuleLine(rules, fields));
+}
+
+labour::SequenceRules TFormPattern::withoutRule(int index) const
+{
+    labour::SequenceRules rules = sheet_.set.sequence;
+    if (index < rules.forbidden.size())
+        rules.forbidden.removeAt(index);
+    else
+        rules.runLimits.removeAt(index - rules.forbidden.size());
+    return rules;
+}
+
+void TFormPattern::BtnRuleAddClick()
+{
+    Sheet after = sheet_;
+    if (addFieldsRule(after.set.sequence))
+        apply(QStringLiteral("勤務の並びの追加"), after);
+}
+
+void TFormPattern::BtnRuleChangeClick()
+{
+    const int row = ui->ListSequence->currentRow();
+    if (row < 0)
+        return;
+    Sheet after = sheet_;
+    after.set.sequence = withoutRule(row);
+    if (addFieldsRule(after.set.sequence))
+        apply(QStringLiteral("勤務の並びの変更"), after);
+}
+
+void TFormPattern::BtnRuleDeleteClick()
+{
+    const int row = ui->ListSequence->currentRow();
+    if (row < 0)
+        return;
+    Sheet after = sheet_;
+    after.set.sequence = withoutRule(row);
+    apply(QStringLiteral("勤務の並びの削除"), after);
+}
+
+void TFormPattern::BtnWardGuidelineClick()
+{
+    QString lines;
+    for (const labour::PresetLine& line : labour::wardGuidelineLines())
+        lines += QStringLiteral("・%1\r\n　（%2）\r\n").arg(line.text, line.source);
+    if (dialogs::message(dialogs::Kind::Plain, kGuidelineAsk.arg(lines), dialogs::Buttons::YesNo, this)
+        != dialogs::Answer::Yes)
+        return;
+    // The nurses are those who may work the night "夜".
+    Sheet after = sheet_;
+    const int night = sheet_.set.indexOf(QStringLiteral("夜"));
+    QList<StaffLine> nurses;
+    QList<labour::PersonRules> rules;
+    for (const QString& name : employees()) {
+        if (night < 0 || !sheet_.set.allows(name, night))
+            continue;
+        const StaffLine* line = sheet_.set.staffLine(name);
+        nurses.append(line ? *line : StaffLine { name, {}, {} });
+        rules.append(nurses.last().rules);
+    }
+    labour::applyWardGuideline(after.settings, after.set.sequence, rules);
+    for (int i = 0; i < nurses.size(); ++i) {
+        nurses[i].rules = rules[i];
+        after = withStaffLine(after, nurses[i]);
+    }
+    apply(QStringLiteral("日本看護協会ガイドライン（２交代）"), after);
+    ui->ListSequence->setFocus();
+}
+
 // ---- Registering ----
 
 void TFormPattern::NRegisterClick()
@@ -615,6 +779,7 @@ void TFormPattern::NRegisterClick()
             codes.insert(it.value(), same >= 0 && !sheet_.set.patterns[same].isWorking() ? it.value() : QString());
     }
     forms_.FormData->shiftPatterns = sheet_.set;
+    forms_.FormData->labourSettings = sheet_.settings;
     patterns::followCodes(forms_.FormData->dayChanges, codes);
     registeredCodes_.clear();
     for (int i = 0; i < sheet_.ids.size(); ++i)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "labour/LabourSettings.h"
 #include "patterns/ShiftPatterns.h"
 
 #include <QHash>
@@ -20,7 +21,10 @@ class TFormPattern;
 // are added, changed, deleted and moved from the fields below the list, each field checked with
 // a message that says what is wrong; a starting set fills an empty list. The tab "職員" sets per
 // employee the working patterns they may work (a check box each) and their qualifications, lists
-// the staff lines of names without a master row apart, and registers employees from a CSV file.
+// the staff lines of names without a master row apart, registers employees from a CSV file, and
+// opens the dialog of an employee's rules for the labour check. The tab "勤務の並び" edits the
+// sequence rules and applies the ward guideline's preset, whose figures of the labour settings
+// are edited with them.
 // Every edit while the window is open can be undone; "登録" hands the edits to the data holder
 // (the journal writes them at once), and a close with edits not registered asks first. The rules
 // of the fields are the store's, the edits that keep the set whole are PatternEdits'.
@@ -48,6 +52,7 @@ private:
     struct Sheet {
         patterns::ShiftPatterns set;
         QList<int> ids;
+        labour::Settings settings; // the labour settings the ward guideline's preset sets
 
         bool operator==(const Sheet&) const = default;
     };
@@ -58,6 +63,14 @@ private:
     void refresh();
     void refreshPatterns();
     void refreshStaff();
+    void refreshSequence();
+    // The sheet with the employee's line replaced; a line that says nothing is not kept.
+    Sheet withStaffLine(const Sheet& sheet, const patterns::StaffLine& line) const;
+    // The sequence rule of the fields, added to rules; false after telling the user what is wrong.
+    bool addFieldsRule(labour::SequenceRules& rules);
+    // The sequence rules without the one at position index of the list.
+    labour::SequenceRules withoutRule(int index) const;
+    void showRuleKind();
     int selectedPattern() const;
     void showPattern(int index);
     void showKind();
@@ -77,6 +90,11 @@ private:
     void GridStaffItemChanged(int row, int column);
     void BtnDeleteApartClick();
     void BtnImportClick();
+    void BtnPersonRulesClick();
+    void BtnRuleAddClick();
+    void BtnRuleChangeClick();
+    void BtnRuleDeleteClick();
+    void BtnWardGuidelineClick();
     void NRegisterClick();
 
     std::unique_ptr<Ui::TFormPattern> ui;

@@ -3,6 +3,7 @@
 // runs. The period is June 2026 (Monday 1 to Tuesday 30) unless a case says otherwise; weeks
 // start on Sunday.
 #include "LabourTestData.h"
+#include "patterns/PatternFile.h"
 
 #include <gtest/gtest.h>
 
@@ -297,4 +298,30 @@ TEST(LabourPerson, ARunOfWorkingDaysOrOfDaysOffShorterThanTheLeastIsFoundOnItsFi
         const labour::EmployeeCheck check = roster.check(kJune, personRules(person));
         EXPECT_EQ(findings(check, { FindingKind::ShortRun, FindingKind::ShortDaysOff }), c.expected) << c.what;
     }
+}
+
+// The rules the seventh file keeps reach the check through rulesOf: a person's rule by the staff
+// line of the master row's name, the sequence rules and each pattern's follow-on day.
+TEST(LabourPerson, TheRulesReadFromThePatternFileYieldTheirFindings)
+{
+    Shop shop(june(1), { week("山田", off()), week("高校生", off()) });
+    const patternfile::ReadResult read = patternfile::read(sjis("勤務,遅,遅番,15,00,23,00,60,#FFA040,,\r\n"
+                                                                "勤務,夜,夜勤,16,30,9,00,120,#3050A0,明,\r\n"
+                                                                "勤務,明,明け,明け,,,,,#A0A0C0,,\r\n"
+                                                                "職員,高校生,,,生年月日=2009/4/1,\r\n"
+                                                                "並び,禁止,夜,遅,\r\n"));
+    ASSERT_TRUE(read.rejected.isEmpty());
+    shop.data.shiftPatterns = read.patterns;
+    for (int row : { 0, 1 })
+        shop.set(row, june(10), work(15 * 60, 420, 60)); // 遅 15:00–23:00
+    shop.set(0, june(12), work(16 * 60 + 30, 870, 120)); // 夜 without 明
+    shop.set(0, june(13), work(15 * 60, 420, 60));
+
+    const labour::Rules rules = labour::rulesOf(shop.data);
+    EXPECT_EQ(
+        findings(shop.check(1, rules), FindingKind::MinorNight), QStringList { "6/10 年少者の深夜業（22時～5時）" });
+    EXPECT_EQ(findings(shop.check(0, rules),
+                  { FindingKind::MinorNight, FindingKind::ForbiddenSequence, FindingKind::NoFollowOn }),
+        (QStringList { "6/12 明けがありません", "6/13 禁止の並び（夜→遅）" }));
+    EXPECT_EQ(rules.person(0), PersonRules());
 }

@@ -45,8 +45,8 @@ TEST(PatternFile, EachLineHasItsFormAndABadLineIsNamedWithItsReason)
         { "職員,山田,日|夜,看護師|新人,", {} },
         { "職員,田中,,,", {} },
         { "職員,退職者,遅,,", {} }, // a name without a master row is kept
-        { "", "行の種類が不正です（勤務，職員）" },
-        { "休日,休,休み,休,公休,,,,#FFFFFF,,", "行の種類が不正です（勤務，職員）" },
+        { "", "行の種類が不正です（勤務，職員，並び）" },
+        { "休日,休,休み,休,公休,,,,#FFFFFF,,", "行の種類が不正です（勤務，職員，並び）" },
         { "勤務,早,早番,7,00,15,00,60,#FFFFFF,", "項目数が10ではありません" },
         { "勤務,早,早番,7,00,15,00,60,#FFFFFF,明", "項目数が10ではありません" }, // no last ","
         { "勤務,早,早番,7,00,15,00,60,#FFFFFF,,", "開始・終了・休憩が「A1」（早番）と同じです" },
@@ -79,7 +79,6 @@ TEST(PatternFile, EachLineHasItsFormAndABadLineIsNamedWithItsReason)
         { "職員,鈴木,日|日,,", "勤務できる勤務「日」が二つあります" },
         { "職員,高橋,,1|2|3|4|5|6|7|8|9|10|11,", "資格・担当が10個を超えています" },
         { "職員,伊藤,,看護師|看護師,", "資格・担当「看護師」が二つあります" },
-        { "職員,渡辺,,,生年月日=2000/1/1,", "職員の項目「生年月日」はこの版にはありません" },
         { "職員,小林,日,", "項目数が4ではありません" },
     };
     QByteArray bytes;
@@ -143,4 +142,122 @@ TEST(PatternFile, SavedLinesReadBackTheSameAndAHandWrittenFormIsRewrittenPlainly
     const patternfile::ReadResult hand = patternfile::read(sjis("勤務,日,日勤,08,30,17,15,60,#F0E080,,\r\n"));
     ASSERT_TRUE(hand.rejected.isEmpty());
     EXPECT_EQ(patternfile::serialize(hand.patterns), sjis("勤務,日,日勤,8,30,17,15,60,#F0E080,,\r\n"));
+}
+
+// The named fields of a staff line: each one kept, or left out with its reason while the rest of
+// the line is taken; and the sequence lines, each kept or named.
+TEST(PatternFile, StaffFieldsAndSequenceLinesAreTakenOneByOne)
+{
+    const auto rules = [](auto set) {
+        labour::PersonRules r;
+        set(r);
+        return r;
+    };
+    const QString kLeftOut = "（この項目を除いて読み込みました）";
+    const struct {
+        QString fields; // after "職員,山田,,,"
+        labour::PersonRules rules;
+        bool shiftWork;
+        bool uncounted;
+        QStringList reasons;
+    } cases[] = {
+        { "", {}, false, false, {} },
+        { "生年月日=2009/4/1,留学生,長期休業=2027/2/10-2027/4/5|2027/8/1-2027/9/30,公休の日数（暦月）=9,夜勤の上限=4,"
+          "妊産婦の請求=深夜なし|時間外なし,",
+            rules([](labour::PersonRules& r) {
+                r.birthDate = QDate(2009, 4, 1);
+                r.student = true;
+                r.vacations = { { QDate(2027, 2, 10), QDate(2027, 4, 5) }, { QDate(2027, 8, 1), QDate(2027, 9, 30) } };
+                r.monthlyDaysOff = 9;
+                r.maxNights = 4;
+                r.expectant = { true, true };
+            }),
+            false, false, {} },
+        // In any order: 長期休業 before 留学生, the upper limit before the lower one.
+        { "人数に数えない,長期休業=2027/2/10-2027/4/5,勤務時間の上限=120,シフト制,勤務時間の下限=80,留学生,",
+            rules([](labour::PersonRules& r) {
+                r.student = true;
+                r.vacations = { { QDate(2027, 2, 10), QDate(2027, 4, 5) } };
+                r.minHours = 80;
+                r.maxHours = 120;
+            }),
+            true, true, {} },
+        { "固定,夜勤の上限=,", {}, false, false, {} },
+        // A bad field is left out, the others kept.
+        { "夜勤の上限=21,連勤の下限=3,", rules([](labour::PersonRules& r) { r.minRun = 3; }), false, false,
+            { "「夜勤の上限」の値が不正です（空欄又は0～20）" } },
+        { "生年月日=2009/2/30,", {}, false, false, { "「生年月日」の値が不正です（" } },
+        { "長期休業=2027/2/10-2027/4/5,", {}, false, false, { "長期休業は留学生のときだけ入力できます" } },
+        { "勤務時間の下限=100,勤務時間の上限=80,", rules([](labour::PersonRules& r) { r.minHours = 100; }), false,
+            false, { "勤務時間の下限が上限を超えています" } },
+        { "夜勤の上限=2,夜勤の上限=3,", rules([](labour::PersonRules& r) { r.maxNights = 2; }), false, false,
+            { "職員の項目「夜勤の上限」が二つあります" } },
+        { "シフト制,固定,", {}, true, false, { "職員の項目「固定」が二つあります" } },
+        { "留学生=はい,夜勤の上限,身長=170,,", {}, false, false,
+            { "職員の項目「留学生」に値は付けません", "職員の項目「夜勤の上限」は「夜勤の上限=値」の形です",
+                "職員の項目「身長」はこの版にはありません", "職員の項目「」はこの版にはありません" } },
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.fields.toStdString());
+        const patternfile::ReadResult read
+            = patternfile::read(sjis("勤務,日,日勤,8,30,17,15,60,#F0E080,,\r\n職員,山田,,," + t.fields + "\r\n"));
+        ASSERT_EQ(read.patterns.staff.size(), 1);
+        const StaffLine& line = read.patterns.staff.first();
+        EXPECT_EQ(line.rules, t.rules);
+        EXPECT_EQ(line.shiftWork, t.shiftWork);
+        EXPECT_EQ(line.uncounted, t.uncounted);
+        ASSERT_EQ(read.rejected.size(), t.reasons.size());
+        for (int i = 0; i < t.reasons.size(); ++i) {
+            EXPECT_EQ(read.rejected[i].line, 2);
+            EXPECT_TRUE(read.rejected[i].reason.startsWith(t.reasons[i])) << read.rejected[i].reason.toStdString();
+            EXPECT_TRUE(read.rejected[i].reason.endsWith(kLeftOut));
+        }
+    }
+
+    const patternfile::ReadResult sequence = patternfile::read(sjis("並び,禁止,夜,日,\r\n並び,連続,夜,2,\r\n"
+                                                                    "並び,明けの後は休み,\r\n並び,禁止,夜,日,\r\n"
+                                                                    "並び,連続,夜,0,\r\n並び,禁止,夜,日\r\n"));
+    labour::SequenceRules expected;
+    expected.forbidden = { { "夜", "日" } };
+    expected.runLimits = { { "夜", 2 } };
+    expected.offAfterAke = true;
+    EXPECT_EQ(sequence.patterns.sequence, expected);
+    ASSERT_EQ(sequence.rejected.size(), 3);
+    EXPECT_EQ(sequence.rejected[0].line, 4);
+    EXPECT_EQ(sequence.rejected[1].line, 5);
+    EXPECT_EQ(sequence.rejected[2], (RejectedLine { 6, "行の最後に「,」がありません" }));
+}
+
+// A person's rules, flags and the sequence rules are written in the forms read, and read back the
+// same; a line without them stays the four fields it was.
+TEST(PatternFile, PersonRulesAndSequenceRulesReadBackTheSame)
+{
+    patterns::ShiftPatterns set;
+    set.patterns = { working("日", "日勤", 8 * 60 + 30, 17 * 60 + 15, 60),
+        working("夜", "夜勤", 16 * 60 + 30, 9 * 60, 120, "#3050A0", "明"),
+        timeless("明", "明け", Kind::Ake, {}, "#A0A0C0") };
+    StaffLine minor { "高校生", { "日" }, {} };
+    minor.rules.birthDate = QDate(2009, 4, 1);
+    minor.rules.care = { true, false };
+    minor.rules.maxHours = 60;
+    StaffLine student { "留学生", {}, { "レジ" } };
+    student.rules.student = true;
+    student.rules.vacations = { { QDate(2027, 2, 10), QDate(2027, 4, 5) } };
+    student.shiftWork = true;
+    student.uncounted = true;
+    set.staff = { minor, student, { "田中", {}, {} } };
+    set.sequence.forbidden = { { "夜", "日" } };
+    set.sequence.runLimits = { { "夜", 1 } };
+    set.sequence.offAfterAke = true;
+
+    const QByteArray bytes = patternfile::serialize(set);
+    EXPECT_TRUE(
+        bytes.contains(sjis("職員,高校生,日,,生年月日=2009/4/1,育児・介護の制限=深夜なし,勤務時間の上限=60,\r\n")));
+    EXPECT_TRUE(
+        bytes.contains(sjis("職員,留学生,,レジ,留学生,長期休業=2027/2/10-2027/4/5,シフト制,人数に数えない,\r\n")));
+    EXPECT_TRUE(bytes.contains(sjis("職員,田中,,,\r\n")));
+    EXPECT_TRUE(bytes.endsWith(sjis("並び,禁止,夜,日,\r\n並び,連続,夜,1,\r\n並び,明けの後は休み,\r\n")));
+    const patternfile::ReadResult again = patternfile::read(bytes);
+    EXPECT_TRUE(again.rejected.isEmpty());
+    EXPECT_EQ(again.patterns, set);
 }

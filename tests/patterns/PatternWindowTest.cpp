@@ -9,19 +9,24 @@
 #include "master/Unitmaster.h"
 #include "patterns/PatternFile.h"
 #include "patterns/Unitpattern.h"
+#include "patterns/Unitpersonrules.h"
 #include "shell/Unitmain.h"
 #include "support/TestSupport.h"
 
 #include <Formetry.h>
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -275,4 +280,69 @@ TEST_F(PatternWindow, TheMastersWeekdayBlocksAreFilledFromPatterns)
     EXPECT_EQ(week[5], (master::DayInput { 2, 0, 0, 0, 0, 0 }));
     EXPECT_EQ(week[1], before[1]) << "a weekday left as it is";
     masterWindow->close();
+}
+
+// A person's rules through the dialog of the "職員" tab (a bad value refused with its reason), the
+// sequence tab's rules added, a duplicate refused, the ward guideline's preset asked and applied,
+// undone and applied again, and everything registered in one step: the labour settings and the
+// file's lines.
+TEST_F(PatternWindow, APersonsRulesAndTheSequenceRulesAreEditedAndRegisteredInOneStep)
+{
+    start();
+    open();
+    in<QComboBox>("ComStarter")->setCurrentIndex(1);
+    click("BtnStarter");
+    staff()->setCurrentCell(1, 0);
+
+    // The dialog is modal: it is filled and closed once it shows.
+    QStringList refused;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TDialogPersonRules*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "労務の条件：佐藤");
+        EXPECT_TRUE(dialog->field("生年月日")->toolTip().contains("労働基準法60条・61条"));
+        qobject_cast<QLineEdit*>(dialog->field("生年月日"))->setText("2009/2/30");
+        dialog->accept();
+        refused << lastMessage();
+        EXPECT_TRUE(dialog->isVisible());
+        qobject_cast<QLineEdit*>(dialog->field("生年月日"))->setText("2009/4/1");
+        qobject_cast<QComboBox*>(dialog->field("勤務の形"))->setCurrentIndex(1);
+        dialog->accept();
+    });
+    click("BtnPersonRules");
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_TRUE(refused.first().startsWith("「生年月日」の値が不正です（")) << refused.first().toStdString();
+
+    auto* kind = in<QComboBox>("ComRuleKind");
+    auto* first = in<QComboBox>("ComRuleFirst");
+    auto* list = in<QListWidget>("ListSequence");
+    EXPECT_EQ(first->count(), 3) << "the working patterns";
+    kind->setCurrentIndex(0);
+    first->setCurrentText("夜");
+    in<QComboBox>("ComRuleNext")->setCurrentText("日");
+    click("BtnRuleAdd");
+    click("BtnRuleAdd");
+    EXPECT_EQ(lastMessage(), "▼ 同じ並びの2行目です．");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), "禁止の並び　夜→日");
+
+    run->dialogs().answer(dialogs::Answer::Yes);
+    click("BtnWardGuideline");
+    EXPECT_TRUE(lastMessage().contains("・連続勤務上限 5日\r\n　（基準5 連続勤務日数は5日以内とする）"));
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), "連続の上限　夜 1日");
+    EXPECT_TRUE(in<QCheckBox>("CheckOffAfterAke")->isChecked());
+    click("BtnUndo");
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_FALSE(in<QCheckBox>("CheckOffAfterAke")->isChecked());
+    click("BtnRedo");
+
+    click("BtnRegister");
+    EXPECT_EQ(data().labourSettings.value(labour::Key::RestHours), 11);
+    EXPECT_EQ(data().labourSettings.value(labour::Key::RunLimit), 5);
+    const QByteArray file = readFileBytes(patternFile() + ".recover");
+    EXPECT_TRUE(file.endsWith(sjis("職員,山田,,,夜勤の上限=4,\r\n"
+                                   "職員,佐藤,,,生年月日=2009/4/1,夜勤の上限=4,シフト制,\r\n"
+                                   "並び,禁止,夜,日,\r\n並び,連続,夜,1,\r\n並び,明けの後は休み,\r\n")))
+        << file.toStdString();
 }

@@ -130,8 +130,9 @@ TEST(LabourScheme, ANightOf16HoursIsOvertimeOnlyWithoutTheSchemeAndUnderItOnlyBe
         const labour::EmployeeCheck check = roster.check(kJune, c.settings);
         EXPECT_EQ(check.minutes, c.expected) << c.what;
         // The first minute beyond the total costs once: 25 % of ¥1,000 for a minute, ¥4.17.
-        if (c.expected.frameOvertime == 1)
+        if (c.expected.frameOvertime == 1) {
             EXPECT_EQ(check.premium, labour::premiumYen(1000, { 11 * 420, 0, 0, 0, 0 }, c.settings) + 4);
+        }
     }
 
     // The period's line: its plan and its total.

@@ -7,6 +7,8 @@ import subprocess
 import sys
 import tempfile
 
+import pyatspi
+
 from atspi_road import application, do, fail, find, press_without_waiting, wait
 
 PROGRAM, DEMO_DATA = sys.argv[1], sys.argv[2]
@@ -29,7 +31,9 @@ def main():
         hours.queryValue().currentValue = 44
         wait(lambda: hours.queryValue().currentValue == 44, "the box to hold 44")
         do(find(dialog, "push button", "登録"), "Press")
-        wait(lambda: find(app, "frame", NORMAL_CAPTION), "the main window back")
+        # The window stays on the bus after it closes: wait until it no longer shows, so that the
+        # report below runs on the registered setting.
+        wait(lambda: not dialog.getState().contains(pyatspi.STATE_SHOWING), "the window 労務設定 to close")
 
         menu = find(frame, name="労務チェック")  # the item, whose child is its submenu
         if menu is None or find(menu, "menu item", "今の期間") is None:

@@ -141,7 +141,9 @@ TEST(History, KeepingReplacesTheDaysOfTheDatesItCoversAndCountsTheMonthsPassed)
     EXPECT_TRUE(data.keptSchedule.holds(QDate(2025, 11, 30))) << "asking keeps everything";
 
     data.keptSchedule.keep(keeping.leaving);
-    EXPECT_EQ(data.keptSchedule.on(QDate(2027, 1, 20)).size(), 2) << "20 January as it stands now";
+    const QList<KeptDay> on20 = data.keptSchedule.on(QDate(2027, 1, 20));
+    ASSERT_EQ(on20.size(), 2);
+    EXPECT_EQ(on20[0].entry.attribute, QStringLiteral("勤務日")) << "20 January as it stands now, not as kept before";
     data.keptSchedule.dropBefore(history::keptFrom(QDate(2027, 2, 1)));
     EXPECT_FALSE(data.keptSchedule.holds(QDate(2025, 12, 31)));
     EXPECT_TRUE(data.keptSchedule.holds(QDate(2026, 1, 1)));

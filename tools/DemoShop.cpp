@@ -7,6 +7,9 @@
 #include "data/DataFiles.h"
 #include "data/Unitdata.h"
 #include "master/MasterRecord.h"
+#include "patterns/PatternEdits.h"
+#include "patterns/PatternFile.h"
+#include "patterns/PatternMatch.h"
 #include "period/PeriodRegistration.h"
 #include "requests/RequestFile.h"
 #include "targets/Coverage.h"
@@ -86,17 +89,50 @@ struct Employee {
     master::Week week; // Monday first
 };
 
+// The first date on or after from that falls on the weekday (Qt::Monday …).
+QDate nextWeekday(QDate from, int weekday)
+{
+    return from.addDays((weekday - from.dayOfWeek() + 7) % 7);
+}
+
+// The shop set of patterns (早 7:00–15:00, 中 11:00–20:00, 遅 15:00–23:00, 夜 22:00–7:00) and what
+// each of the staff may work, so that the roster reads in codes and the labour check has something
+// to say: 伊藤さくら, a high-school student of 17, takes one late shift to 23:00 on a Wednesday;
+// 渡辺翔, an international student, works four nights a week, 32 hours, beyond the 28 hours a
+// student may work in 7 days outside the spring vacation that starts two weeks on. An early shift
+// may not follow a late one. The manager and the part-timers keep hours of their own.
+void setPatterns(TFormData& data, QDate today)
+{
+    patterns::ShiftPatterns& set = data.shiftPatterns;
+    set.patterns = patterns::starterSet(patterns::Starter::Shop);
+    const auto line = [](const char* name, const char* codes, const char* qualifications) {
+        const auto split = [](const char* text) { return QString::fromUtf8(text).split(u'|', Qt::SkipEmptyParts); };
+        return patterns::StaffLine { QString::fromUtf8(name), split(codes), split(qualifications) };
+    };
+    patterns::StaffLine minor = line("伊藤さくら", "中|遅", "レジ|新人");
+    minor.rules.birthDate = today.addYears(-17).addMonths(-2);
+    patterns::StaffLine student = line("渡辺翔", "夜", "キッチン");
+    student.rules.student = true;
+    student.rules.vacations = { { today.addDays(14), today.addDays(27) } };
+    set.staff = { line("佐藤花子", "早|中", "レジ"), line("鈴木一郎", "遅|夜", "キッチン"),
+        line("高橋美咲", "早|中", "ホール"), minor, student, line("中村由美", "中|遅", "ホール|レジ") };
+    set.sequence.forbidden = { { QStringLiteral("遅"), QStringLiteral("早") } }; // 23:00 then 7:00
+    data.dayChanges.set(minor.name, nextWeekday(today.addDays(1), Qt::Wednesday),
+        patterns::entryOf(set.patterns.at(set.indexOf(QStringLiteral("遅")))));
+}
+
 } // namespace
 
 bool fillShop(TFormData& data, QDate today, quint32 seed)
 {
+    // The shop set's 早, 遅 and 夜, and the hours of the manager and the part-timers.
+    const master::DayInput early = shift(7, 0, 15, 0, 60);
+    const master::DayInput middle = shift(11, 0, 20, 0, 60);
+    const master::DayInput late = shift(15, 0, 23, 0, 60);
+    const master::DayInput night = shift(22, 0, 7, 0, 60);
     const master::DayInput day = shift(9, 0, 18, 0, 60);
-    const master::DayInput early = shift(8, 30, 17, 0, 45);
-    const master::DayInput night = shift(22, 0, 6, 0, 60);
-    const master::DayInput lateNight = shift(21, 30, 5, 30, 45);
     const master::DayInput morningPart = shift(10, 0, 15, 0, 0);
     const master::DayInput eveningPart = shift(17, 0, 22, 0, 15);
-    const master::DayInput afternoon = shift(13, 0, 21, 0, 60);
     const master::DayInput weekendPart = shift(9, 0, 17, 0, 60);
     const master::DayInput schoolDay = shift(16, 0, 21, 30, 0);
     const master::DayInput rest = off(RegularDayOff);
@@ -110,8 +146,8 @@ bool fillShop(TFormData& data, QDate today, quint32 seed)
         { "高橋美咲", "1050", { morningPart, rest, morningPart, other, morningPart, rest, rest } },
         { "田中健", "1100", { leave, eveningPart, other, eveningPart, rest, eveningPart, eveningPart } },
         { "伊藤さくら", "1000", { rest, rest, schoolDay, other, rest, weekendPart, weekendPart } },
-        { "渡辺翔", "1350", { rest, leave, rest, lateNight, lateNight, lateNight, lateNight } },
-        { "中村由美", "1150", { afternoon, afternoon, afternoon, leave, afternoon, afternoon, rest } },
+        { "渡辺翔", "1350", { rest, leave, rest, night, night, night, night } },
+        { "中村由美", "1150", { late, late, late, leave, late, late, rest } },
     };
 
     for (int row = 0; row < static_cast<int>(std::size(shop)); ++row) {
@@ -123,19 +159,21 @@ bool fillShop(TFormData& data, QDate today, quint32 seed)
     if (!registerPeriod(data.StringGrid2, today, seed).ok)
         return false;
 
-    // Four day changes, as a manager makes them: a day of leave, two employees swapping their
-    // shifts, a helper on a day off, and a busy day on which 山田太郎 takes only half of his
+    // Four day changes, as a manager makes them (a fifth is the minor's late shift): a day of
+    // leave, two employees swapping their shifts, a helper on a day off in the middle shift, and a
+    // busy day on which 山田太郎 takes only half of his
     // hour's break (the labour check finds the break too short; the hours worked are the same).
     DayChanges& changes = data.dayChanges;
     changes.set(QStringLiteral("山田太郎"), today.addDays(2), changes::entryOf(leave));
     const daychanges::EffectiveSchedule schedule(data);
     daychanges::swapDay(changes, schedule, 1, 7, 4); // 佐藤花子 and 中村由美
-    changes.set(QStringLiteral("高橋美咲"), today.addDays(5), changes::entryOf(morningPart));
+    changes.set(QStringLiteral("高橋美咲"), today.addDays(5), changes::entryOf(middle));
     QDate busy = today.addDays(8);
     while (!daychanges::isWorkingDay(schedule.entryOn(0, busy)))
         busy = busy.addDays(1);
     changes.set(QStringLiteral("山田太郎"), busy, changes::entryOf(shift(9, 0, 18, 0, 30)));
 
+    setPatterns(data, today);
     setTargets(data, today);
     setRequests(data, today);
     return true;
@@ -152,6 +190,7 @@ std::optional<QString> writeDataFiles(const QString& dir, const TFormData& data)
         { TFormData::kChangeFile, changefile::serialize(data.dayChanges, data.StringGrid1) },
         { TFormData::kTargetFile, targetfile::serialize(data.staffTargets) },
         { TFormData::kRequestFile, requestfile::serialize(data.staffRequests, data.StringGrid1) },
+        { TFormData::kPatternFile, patternfile::serialize(data.shiftPatterns) },
     };
     for (const auto& [name, bytes] : beside)
         if (const auto error = saveFile(dir, name, bytes, false))

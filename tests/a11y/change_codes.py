@@ -1,4 +1,5 @@
-"""Enters the roster by code in the real program through the accessibility bus: the ward's starting
+"""Enters the roster by code in the real program through the accessibility bus, on the demo shop
+without its seventh file (a workplace that has no patterns yet): the ward's starting
 set is chosen in "勤務パターン設定" and registered, the change window shows the legend of its codes,
 "夜" typed on a date sets that date and the next one shows "明", undo takes both back, "夜" typed
 again is saved when the program closes, and the next run shows the same codes."""
@@ -62,6 +63,8 @@ def finish(program, app, window):
 def main():
     start_dir = tempfile.mkdtemp(prefix="rotan-codes-")
     subprocess.run([DEMO_DATA, start_dir], check=True)
+    # A workplace that has no shift patterns yet: the starting sets are offered only then.
+    os.remove(os.path.join(start_dir, "zelrotandata7.zel"))
     for own in ("zelrotandata3.zel", "zelrotandata7.zel"):  # the demo's own changes and patterns
         if os.path.exists(os.path.join(start_dir, own)):
             os.remove(os.path.join(start_dir, own))

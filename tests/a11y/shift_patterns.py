@@ -1,4 +1,5 @@
-"""Sets the shift patterns on the real program through the accessibility bus: in the window
+"""Sets the shift patterns on the real program through the accessibility bus, on the demo shop
+without its seventh file (a workplace that has no patterns yet): in the window
 "勤務パターン設定" the ward's starting set is chosen, the night's break is typed too long and refused
 with its message, typed as a time of day and changed, the change undone and done again, and
 "登録" takes it; every control of the pattern page is named. After the program has closed, the
@@ -25,6 +26,8 @@ NAMED = [("page tab", "勤務パターン(P)"), ("page tab", "職員(S)"), ("com
 def main():
     start_dir = tempfile.mkdtemp(prefix="rotan-patterns-")
     subprocess.run([DEMO_DATA, start_dir], check=True)
+    # A workplace that has no shift patterns yet: the starting sets are offered only then.
+    os.remove(os.path.join(start_dir, "zelrotandata7.zel"))
     program, app, frame = start_program([PROGRAM], cwd=start_dir)
     try:
         press_without_waiting(find(frame, "menu item", "勤務パターン設定"))

@@ -1,6 +1,5 @@
 #include "labour/LabourReport.h"
 
-#include "changes/DayShift.h"
 #include "changes/DayText.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Table.h"
@@ -11,13 +10,13 @@ namespace labour {
 namespace {
 
 // The cells the period labour cost reads as numbers: the wage and each working day's net
-// minutes. The report stops where that one does.
+// minutes. The report stops where that one does, with the same message naming the text.
 void requireNumbers(const daychanges::EffectiveSchedule& schedule, int row)
 {
     numbers::toInt(schedule.master().cell(1, row));
     for (int day = 0; day < schedule.days(); ++day)
-        if (const DayEntry entry = schedule.entry(row, day); daychanges::isWorkingDay(entry))
-            numbers::toInt(entry.netMinutes);
+        if (const daychanges::RosterDay roster = schedule.day(row, day); roster.working())
+            numbers::toInt(roster.entry.netMinutes);
 }
 
 } // namespace

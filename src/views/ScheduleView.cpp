@@ -116,20 +116,26 @@ Computation compute(TFormData& data)
 
 QStringList changeLines(const daychanges::EffectiveSchedule& schedule)
 {
+    // A day that names a shift pattern is written as its code ("日 ⇒ 明"), any other as its symbol.
+    const auto mark = [](const daychanges::RosterDay& day) {
+        return day.code.isEmpty() ? symbolOf(day.entry.attribute) : day.code;
+    };
     QStringList lines;
     for (int d = 0; d < schedule.dates().size(); ++d) {
         const QDate date = schedule.dates()[d];
         for (int e = 0; e < schedule.employees(); ++e) {
-            const std::optional<DayEntry> change = schedule.change(e, d);
-            if (!change)
+            const daychanges::RosterDay day = schedule.day(e, d);
+            if (!day.entry.changed)
                 continue;
-            QString line = QStringLiteral("　%1/%2（%3） %4 ： %5 ⇒ %6")
-                               .arg(QString::number(date.month()), QString::number(date.day()),
-                                   views::weekdayKanji(schedule.weekdayCode(d)), schedule.master().cell(0, e),
-                                   symbolOf(schedule.standard(e, d).attribute), symbolOf(change->attribute));
-            if (change->attribute == attributes::kWorkday)
+            const DayEntry& change = day.entry;
+            QString line
+                = QStringLiteral("　%1/%2（%3） %4 ： %5 ⇒ %6")
+                      .arg(QString::number(date.month()), QString::number(date.day()),
+                          views::weekdayKanji(schedule.weekdayCode(d)), schedule.master().cell(0, e),
+                          mark(daychanges::rosterDayOf(schedule.standard(e, d), schedule.shiftPatterns())), mark(day));
+            if (change.attribute == attributes::kWorkday)
                 line += QStringLiteral(" %1:%2～%3:%4")
-                            .arg(change->startHour, change->startMinute, change->endHour, change->endMinute);
+                            .arg(change.startHour, change.startMinute, change.endHour, change.endMinute);
             lines << line;
         }
     }

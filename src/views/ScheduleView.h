@@ -51,8 +51,8 @@ Computation compute(TFormData& data);
 
 // The day changes of registered employees in the period, by date and then master row (a name
 // that two rows share gives a line for each): an empty line, "【勤務変更】" and one line per
-// change with the date, the name, the standard and the changed symbol and a changed working
-// day's times. None when no change takes effect.
+// change with the date, the name, the standard and the changed day (the code of the shift pattern
+// it names, else its symbol) and a changed working day's times. None when no change takes effect.
 QStringList changeLines(const daychanges::EffectiveSchedule& schedule);
 
 // The line of the employee in work table row: each day's symbol and a blank, then the name.

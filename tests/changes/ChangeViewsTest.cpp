@@ -1,6 +1,7 @@
 #include "ChangesTestData.h"
 #include "changes/EffectiveSchedule.h"
 #include "changes/PeriodCost.h"
+#include "patterns/PatternEdits.h"
 #include "reports/QRListFormDayLine.h"
 #include "shell/DayPay.h"
 #include "shell/Reports.h"
@@ -61,6 +62,29 @@ TEST(ChangeViews, ScheduleTextIsUnchangedByChangesWithoutEffectAndListsTheOthers
     }
     EXPECT_EQ(text.mid(plain.size()),
         QStringList({ "", "【勤務変更】", "　5/12（火） 山田 ： 〇 ⇒ ×", "　5/12（火） 山田 ： 〇 ⇒ ×",
+            "　5/16（土） 佐藤 ： ☆ ⇒ 〇 10:00～15:00" }));
+}
+
+TEST(ChangeViews, TheChangeListNamesEachSideByItsPatternsCodeAndWithoutPatternsByItsSymbol)
+{
+    PeriodData shop(kStart, { employee("山田"), employee("佐藤") });
+    DayChanges& changes = shop.data.dayChanges;
+    changes.set("山田", kTuesday, withPattern(dayOff("その他"), "明"));
+    changes.set("佐藤", kTuesday, shift("16", "30", "9", "00", "870"));
+    changes.set("佐藤", kSaturday, shift("10", "00", "15", "00", "300"));
+    const auto listed = [&shop] { return scheduleview::changeLines(EffectiveSchedule(shop.data)).mid(2); };
+    EXPECT_EQ(listed(),
+        QStringList({ "　5/12（火） 山田 ： 〇 ⇒ －", "　5/12（火） 佐藤 ： 〇 ⇒ 〇 16:30～9:00",
+            "　5/16（土） 佐藤 ： ☆ ⇒ 〇 10:00～15:00" }));
+
+    // The ward's set with its day shift at the standard week's 9:00-17:30: 日, 夜 and 明 by code,
+    // a day that names no pattern by its symbol.
+    QList<patterns::Pattern> ward = patterns::starterSet(patterns::Starter::Ward);
+    ward[0].start = 9 * 60;
+    ward[0].end = 17 * 60 + 30;
+    shop.data.shiftPatterns.patterns = ward;
+    EXPECT_EQ(listed(),
+        QStringList({ "　5/12（火） 山田 ： 日 ⇒ 明", "　5/12（火） 佐藤 ： 日 ⇒ 夜 16:30～9:00",
             "　5/16（土） 佐藤 ： ☆ ⇒ 〇 10:00～15:00" }));
 }
 

@@ -6,6 +6,8 @@
 #include "platform/Numbers.h"
 #include "views/Calendar.h"
 
+#include <algorithm>
+
 namespace labour {
 namespace {
 
@@ -17,6 +19,26 @@ void requireNumbers(const daychanges::EffectiveSchedule& schedule, int row)
     for (int day = 0; day < schedule.days(); ++day)
         if (const daychanges::RosterDay roster = schedule.day(row, day); roster.working())
             numbers::toInt(roster.entry.netMinutes);
+}
+
+// The employee's name after "■ ", then a line per finding or note: the minimum wage as it stands,
+// a dated one after its date and weekday. None without findings or notes.
+QStringList employeeLines(const daychanges::EffectiveSchedule& schedule, int row, const QList<Finding>& findings)
+{
+    if (findings.isEmpty())
+        return {};
+    QStringList lines { QStringLiteral("■ ") + schedule.master().cell(0, row) };
+    for (const Finding& finding : findings) {
+        if (!finding.date.isValid()) {
+            lines << QStringLiteral("　") + finding.text;
+            continue;
+        }
+        const int code = schedule.weekdayCode(schedule.dayOf(finding.date));
+        lines << QStringLiteral("　%1/%2（%3） %4")
+                     .arg(QString::number(finding.date.month()), QString::number(finding.date.day()),
+                         views::weekdayKanji(code), finding.text);
+    }
+    return lines;
 }
 
 } // namespace
@@ -32,24 +54,11 @@ QStringList reportLines(
     requireNumbers(schedule, row);
     const EmployeeCheck check = checkEmployee(schedule, row, rules);
     const QString name = schedule.master().cell(0, row);
-    QStringList lines;
-    if (!check.findings.isEmpty()) {
-        lines << QStringLiteral("■ ") + name;
-        int found = 0;
-        for (const Finding& finding : check.findings) {
-            found += isNote(finding.kind) ? 0 : 1;
-            if (!finding.date.isValid()) {
-                lines << QStringLiteral("　") + finding.text;
-                continue;
-            }
-            const int code = schedule.weekdayCode(schedule.dayOf(finding.date));
-            lines << QStringLiteral("　%1/%2（%3） %4")
-                         .arg(QString::number(finding.date.month()), QString::number(finding.date.day()),
-                             views::weekdayKanji(code), finding.text);
-        }
-        totals.findings += found;
-        totals.employees += found > 0 ? 1 : 0;
-    }
+    const QStringList lines = employeeLines(schedule, row, check.findings);
+    const auto found = std::count_if(
+        check.findings.cbegin(), check.findings.cend(), [](const Finding& f) { return !isNote(f.kind); });
+    totals.findings += static_cast<int>(found);
+    totals.employees += found > 0 ? 1 : 0;
     if (check.minutes.night > 0 || check.minutes.overtime() > 0) {
         const qint64 night = check.minutes.night;
         const qint64 overtime = check.minutes.overtime();
@@ -65,6 +74,19 @@ QStringList reportLines(
         total.people += month.minutes > 0 ? 1 : 0;
     }
     return lines;
+}
+
+QStringList findingLines(const daychanges::EffectiveSchedule& schedule, const Rules& rules)
+{
+    QStringList lines;
+    for (int row = 0; row < schedule.employees(); ++row) {
+        QList<Finding> findings = checkEmployee(schedule, row, rules).findings;
+        findings.removeIf([](const Finding& f) { return isNote(f.kind); });
+        lines += employeeLines(schedule, row, findings);
+    }
+    if (lines.isEmpty())
+        return lines;
+    return QStringList { QString(), QStringLiteral("【労務チェック】") } + lines;
 }
 
 QStringList reportClosing(const ReportTotals& totals)

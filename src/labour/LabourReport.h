@@ -39,6 +39,10 @@ QStringList reportHeading(const daychanges::EffectiveSchedule& schedule);
 // employee's premium line and premium and their night band's minutes in the totals.
 QStringList reportLines(
     const daychanges::EffectiveSchedule& schedule, int row, const Rules& rules, ReportTotals& totals);
+// The findings of every registered employee in master order, notes left out, as the report lists
+// them ("■ " + name, then a line each), after an empty line and "【労務チェック】"; none when no
+// employee has a finding. For the sheets that list them under the grid: no cell is read as a number.
+QStringList findingLines(const daychanges::EffectiveSchedule& schedule, const Rules& rules);
 // The count of findings, the night band's hours of each month when a band is set, then the
 // premium section with its sum.
 QStringList reportClosing(const ReportTotals& totals);

@@ -5,6 +5,7 @@
 #include "data/Table.h"
 #include "data/Unitdata.h"
 #include "data/WorkAttributes.h"
+#include "labour/LabourReport.h"
 #include "patterns/ShiftPatterns.h"
 #include "platform/Clock.h"
 #include "requests/RequestView.h"
@@ -210,6 +211,7 @@ Chart chart(const daychanges::EffectiveSchedule& schedule, const Extras& extras)
     }
     chart.shortHours = extras.shortHours;
     chart.changeLines = scheduleview::changeLines(schedule);
+    chart.findingLines = extras.findingLines;
     chart.withRequests = extras.requests.has_value();
     return chart;
 }
@@ -224,6 +226,7 @@ Extras extrasOf(const TFormData& data, const daychanges::EffectiveSchedule& sche
             hours << day.shortHours;
         extras.shortHours = hours;
     }
+    extras.findingLines = labour::findingLines(schedule, labour::rulesOf(data));
     for (int row = 0; row < schedule.employees(); ++row) {
         QList<StaffRequest>& wishes = extras.requests->emplaceBack();
         const QString name = schedule.master().cell(0, row);

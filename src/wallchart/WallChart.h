@@ -42,11 +42,14 @@ struct Extras {
     std::optional<QList<int>> shortHours;
     // Each employee's requests, by master row; none: the employee sheets leave requests out.
     std::optional<QList<QList<StaffRequest>>> requests;
+    // The labour check's findings in the period, as labour::findingLines() gives them; none when
+    // there is no finding.
+    QStringList findingLines {};
 };
 
 // What the program holds beyond the schedule, for a period: its title, the national holidays, the
-// short person-hours against the staffing targets (when there are targets) and the registered
-// employees' requests in the period with whether each is honoured.
+// short person-hours against the staffing targets (when there are targets), the registered
+// employees' requests in the period with whether each is honoured, and the labour check's findings.
 Extras extrasOf(const TFormData& data, const daychanges::EffectiveSchedule& schedule);
 
 enum class CellKind { Work, RegularDayOff, DayOfRest, Other, None };
@@ -106,6 +109,7 @@ struct Chart {
     QStringList legend; // a line per pattern: legendText()
     std::optional<QList<int>> shortHours; // by period day
     QStringList changeLines; // the day changes as the schedule report lists them
+    QStringList findingLines; // the labour check's findings, listed under the grid after the changes
     bool withRequests = false;
 };
 

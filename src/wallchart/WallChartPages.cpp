@@ -297,8 +297,9 @@ QList<report::Page> monthPages(const Chart& chart, Paper paper)
         if (chart.days[d].monthStart)
             sheet.line(g.dayLeft(d) - 1.5, top, g.dayLeft(d) - 1.5, bottom);
 
-    // The day changes: under the grid when all of them fit there, else on the pages that follow.
-    QStringList lines = chart.changeLines;
+    // The day changes and the labour findings: under the grid when all of them fit there, else on
+    // the pages that follow.
+    QStringList lines = chart.changeLines + chart.findingLines;
     while (!lines.isEmpty() && lines.first().isEmpty())
         lines.removeFirst();
     qreal y = bottom + 6;

@@ -221,11 +221,11 @@ void writeChartSheet(Sheet& sheet, Formats& formats, const wallchart::Chart& cha
         footRow(QStringLiteral("不足"), *chart.shortHours, true, shortTotal);
     }
 
-    // The legend and the day changes under the grid.
+    // The legend, the day changes and the labour findings under the grid.
     ++row;
     if (coded)
         sheet.text(row++, 0, QStringLiteral("凡例　") + chart.legend.join(QStringLiteral("　")));
-    for (const QString& line : chart.changeLines)
+    for (const QString& line : chart.changeLines + chart.findingLines)
         if (!line.isEmpty())
             sheet.text(row++, 0, line);
 

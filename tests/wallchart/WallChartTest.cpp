@@ -3,6 +3,7 @@
 #include "wallchart/WallChart.h"
 #include "changes/ChangesTestData.h"
 #include "changes/EffectiveSchedule.h"
+#include "labour/LabourSettings.h"
 #include "platform/ReportPainter.h"
 #include "support/SampleReports.h"
 #include "wallchart/WallChartPages.h"
@@ -294,6 +295,29 @@ TEST_F(WallChartModel, ChangeListStandsUnderTheGridWhenItFitsElseOnTheNextPage)
     EXPECT_EQ(pages[1].texts("title"), pages[0].texts("title"));
     EXPECT_EQ(pages[0].texts("printed"), QStringList { "印刷日時 2024/04/25 9:05　1/2" });
     EXPECT_EQ(pages[1].texts("printed"), QStringList { "印刷日時 2024/04/25 9:05　2/2" });
+}
+
+TEST_F(WallChartModel, TheLabourFindingsFollowTheChangesUnderTheGridOnlyWhenThereAreAny)
+{
+    const auto listed = [this] {
+        const daychanges::EffectiveSchedule schedule(data);
+        return monthPages(chart(schedule, extrasOf(data, schedule)), Paper::A4)[0].texts("change");
+    };
+    // 鈴木一郎's night to 6:00 on Monday and his day from 13:00 on Tuesday leave 7 hours of rest.
+    const QStringList changes = listed().mid(0, 4);
+    EXPECT_EQ(listed().mid(4),
+        QStringList({ "【労務チェック】", "■ 鈴木一郎", "　4/30（火） 勤務間インターバル不足（7時間0分）" }));
+
+    // Without that change nothing is found, and nothing is listed after the changes: not even the
+    // notes of the monthly scheme's periods, which find nothing.
+    data.dayChanges.remove("鈴木一郎", QDate(2024, 4, 30));
+    data.labourSettings.set(labour::Key::Scheme, labour::kSchemeMonthly);
+    EXPECT_EQ(listed(), changes.mid(0, 3));
+
+    // 9:00-18:00 with half an hour's break: over 8 hours of work needs an hour.
+    data.dayChanges.set("山田太郎", QDate(2024, 5, 7), shift("9", "00", "18", "00", "510"));
+    EXPECT_EQ(
+        listed().mid(4), QStringList({ "【労務チェック】", "■ 山田太郎", "　5/7（火） 休憩不足（60分以上必要）" }));
 }
 
 TEST_F(WallChartModel, ThirtyByFortyWithTheLongestNamesAndTimesPrintsWholeAtSixPointsOrMore)

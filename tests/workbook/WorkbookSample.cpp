@@ -1,6 +1,6 @@
 // Writes ward.xlsx, the workbook of the ward's sample month, and chart.json, what the wall chart
-// shows of that month, into the folder given as the argument, for the check that reads the
-// workbook back with another program.
+// shows of that month with what the program holds beside it (holidays, the labour check), into the folder given as the
+// argument, for the check that reads the workbook back with another program.
 #include "changes/EffectiveSchedule.h"
 #include "wallchart/WallChart.h"
 #include "wallchart/WardSample.h"
@@ -56,7 +56,8 @@ QJsonObject chartJson(const wallchart::Chart& chart)
             QJsonObject { { "code", count.code }, { "days", numbers(count.days) }, { "total", count.total } });
     return { { "title", chart.title }, { "days", days }, { "rows", rows }, { "codes", codes },
         { "headCount", numbers(chart.headCount) }, { "patternCounts", counts },
-        { "legend", QJsonArray::fromStringList(chart.legend) } };
+        { "legend", QJsonArray::fromStringList(chart.legend) },
+        { "listed", QJsonArray::fromStringList(chart.changeLines + chart.findingLines) } };
 }
 
 } // namespace
@@ -65,9 +66,11 @@ int main(int argc, char** argv)
 {
     if (argc != 2)
         return 2;
-    const WardSample ward;
+    WardSample ward;
+    // 遅 may not follow 日: 田中's Saturday is a finding of the labour check.
+    ward.period.data.shiftPatterns.sequence.forbidden = { { "日", "遅" } };
     const daychanges::EffectiveSchedule schedule(ward.period.data);
-    const wallchart::Chart chart = wallchart::chart(schedule, { "病棟", {}, std::nullopt, {} });
+    const wallchart::Chart chart = wallchart::chart(schedule, wallchart::extrasOf(ward.period.data, schedule));
     const workbook::Written written = workbook::write(chart, schedule, wallchart::Paper::A4);
     const QString folder = QString::fromLocal8Bit(argv[1]) + u'/';
     const bool ok = written.failure.isEmpty() && write(folder + "ward.xlsx", written.bytes)

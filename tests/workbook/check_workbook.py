@@ -74,8 +74,13 @@ def main():
         assert sheet.cell(foot + 1 + i, 1).value == count["code"]
         assert [sheet.cell(foot + 1 + i, 2 + d).value for d in range(days)] == count["days"]
         assert sheet.cell(foot + 1 + i, total).value == count["total"]
-    legend = sheet.cell(foot + len(chart["patternCounts"]) + 2, 1).value
+    legend_row = foot + len(chart["patternCounts"]) + 2
+    legend = sheet.cell(legend_row, 1).value
     assert legend == "凡例　" + "　".join(chart["legend"]), legend
+    # Under the legend the day changes, then the labour findings: 遅 on the day after 日 is forbidden.
+    listed = [line for line in chart["listed"] if line]
+    assert [sheet.cell(legend_row + 1 + i, 1).value for i in range(len(listed) + 1)] == listed + [None], listed
+    assert listed[-3:] == ["【労務チェック】", "■ 田中", "　5/16（土） 禁止の並び（日→遅）"], listed
 
     assert sheet.freeze_panes == f"B{FIRST_EMPLOYEE_ROW}", sheet.freeze_panes
     setup = sheet.page_setup

@@ -50,7 +50,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -286,11 +286,12 @@ void shootTheViews(Forms& forms)
 void shootTheChanges(Forms& forms)
 {
     QWidget* window = forms.FormChange;
-    auto* grid = child<QTableWidget>(window, "StringGrid1");
+    auto* grid = child<QTableView>(window, "StringGrid1");
     choose(forms.FormMain, "NSchedu", "NscheChange");
-    waitUntil(QStringLiteral("the change window"), [&] { return window->isVisible() && grid->rowCount() > 0; });
+    waitUntil(
+        QStringLiteral("the change window"), [&] { return window->isVisible() && grid->model()->rowCount() > 0; });
     shoot(window, QStringLiteral("change-window"));
-    grid->setCurrentCell(0, 2);
+    grid->setCurrentIndex(grid->model()->index(0, 2));
     child<QAction>(window, "NEdit")->trigger();
     auto* dialog = window->findChild<QDialog*>(QStringLiteral("TFormChangeDay"));
     waitUntil(QStringLiteral("the change dialog"), [dialog] { return dialog && dialog->isVisible(); });

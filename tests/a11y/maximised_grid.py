@@ -37,7 +37,8 @@ def inside(inner, outer):
 def main():
     start_dir = tempfile.mkdtemp(prefix="rotan-maximised-")
     subprocess.run([DEMO_DATA, start_dir], check=True)
-    for name in ("zelrotandata3.zel", "zelrotandata6.zel"):  # the demo staff's changes and wishes
+    # The demo staff's changes, wishes and shift patterns with their staff lines.
+    for name in ("zelrotandata3.zel", "zelrotandata6.zel", "zelrotandata7.zel"):
         os.remove(os.path.join(start_dir, name))
     with open(os.path.join(start_dir, "zelrotandata.zel"), "wb") as f:
         f.write("".join(master_line(n) for n in range(1, EMPLOYEES + 1)).encode("cp932"))

@@ -222,8 +222,9 @@ Instance Mapping::build(Aim aim)
     return in_;
 }
 
-// With patterns, nights fall evenly among those who may work one, and weekend days among all:
-// the smallest largest count.
+// With patterns, nights fall evenly among those who may work one, and weekend days among all: the
+// smallest largest count beyond a person's share, which is what their standard week gives them
+// in the period, so that the schedule as it stands is fair.
 void Mapping::addFairness()
 {
     Fairness nights;
@@ -232,14 +233,25 @@ void Mapping::addFairness()
         if (const auto& shift = in_.patterns[p].shift; shift && labour::holdsNight(*shift))
             nights.patterns << p;
     for (int e = 0; e < in_.employees.size(); ++e) {
-        const QString name = schedule_.master().cell(0, in_.employees[e].row);
+        const int row = in_.employees[e].row;
+        int standardNights = 0;
+        int standardWeekendDays = 0;
+        for (int day = 0; day < in_.periodDays; ++day) {
+            const auto shift = daychanges::shiftOf(schedule_.standard(row, day));
+            standardNights += shift && labour::holdsNight(*shift) ? 1 : 0;
+            standardWeekendDays += daychanges::isWorkingDay(schedule_.standard(row, day))
+                    && date(in_.periodStart + day).dayOfWeek() >= Qt::Saturday
+                ? 1
+                : 0;
+        }
+        const QString name = schedule_.master().cell(0, row);
         if (std::any_of(
                 nights.patterns.cbegin(), nights.patterns.cend(), [&](int p) { return set_.allows(name, p); })) {
             nights.employees << e;
-            nights.shares << 0;
+            nights.shares << standardNights;
         }
         weekends.employees << e;
-        weekends.shares << 0;
+        weekends.shares << standardWeekendDays;
     }
     if (!nights.patterns.isEmpty() && !nights.employees.isEmpty())
         in_.fairness << nights;

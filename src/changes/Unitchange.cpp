@@ -107,6 +107,17 @@ TFormChange::TFormChange(Forms& forms)
 
     period_ = new PeriodChooser(*forms_.FormData, ui->NPeriod, ui->ComboPeriod, ui->LabelPeriod);
     connect(period_, &PeriodChooser::chosen, this, [this] { dialogs::guard([this] { refresh(); }); });
+    // The published date: no proposal changes a day up to it.
+    ui->NPeriod->addSeparator();
+    NPublished = ui->NPeriod->addAction(QStringLiteral("確定日をこの日にする"));
+    NPublished->setObjectName("NPublished");
+    NPublishedClear = ui->NPeriod->addAction(QStringLiteral("確定日を解除"));
+    NPublishedClear->setObjectName("NPublishedClear");
+    connect(NPublished, &QAction::triggered, this, [this] {
+        if (const QModelIndex cell = ui->StringGrid1->currentIndex(); cell.isValid())
+            setPublished(grid_.date(cell.column()));
+    });
+    connect(NPublishedClear, &QAction::triggered, this, [this] { setPublished(QDate()); });
 
     dialog_ = new TFormChangeDay(this);
     connect(dialog_, &TFormChangeDay::registered, this, [this](const DayEntry& entry) {
@@ -318,6 +329,12 @@ void TFormChange::refresh()
             : QStringLiteral("登録外の変更・希望：%1 "
                              "件（マスタにない氏名，又は今の期間にも次の期間にもない日付．画面の表示には使われません）")
                   .arg(apart.size()));
+    const QDate published = data.publishedUntil;
+    NPublishedClear->setText(published.isValid()
+            ? QStringLiteral("確定日（%1まで）を解除").arg(changes::dateText(published))
+            : QStringLiteral("確定日を解除"));
+    NPublishedClear->setEnabled(
+        published.isValid() && !proposed_ && forms_.FormData->isLoaded(TFormData::kPublishedFile));
     ui->NApart->setEnabled(!apart.isEmpty());
     ui->BtnApart->setEnabled(!apart.isEmpty());
 
@@ -535,6 +552,13 @@ void TFormChange::printChart(bool perEmployee)
         wallchart::extrasOf(*forms_.FormData, schedule), this);
 }
 
+void TFormChange::setPublished(QDate date)
+{
+    forms_.FormData->publishedUntil = date;
+    refresh();
+    Q_EMIT tableChanged();
+}
+
 void TFormChange::NProposeClick()
 {
     proposalDialog_->ask(period_->choice());
@@ -586,6 +610,8 @@ void TFormChange::setEditable(bool on)
     const bool wishes = on && forms_.FormData->isLoaded(TFormData::kRequestFile);
     for (QAction* item : { ui->NEdit, ui->NSwap, ui->NPropose, period_->registeredItem(), period_->nextItem() })
         item->setEnabled(on);
+    // The published date is saved only when its file was read (or missing).
+    NPublished->setEnabled(on && forms_.FormData->isLoaded(TFormData::kPublishedFile));
     codes_->setEnabled(on);
     for (QAction* item :
         { ui->NWishDayOff, ui->NWishCannot, ui->NWishWant, ui->NWishClear, ui->NWishNote, ui->NWishImport })

@@ -97,6 +97,8 @@ private:
     // Applies the pattern (a position in the workplace's patterns) to the selected cells.
     void applyCode(int pattern);
     void printChart(bool perEmployee);
+    // Publishes the roster up to the current cell's date ("確定日"), or up to no date.
+    void setPublished(QDate date);
     void NProposeClick();
     // Shows a proposal in the grid with its summary; the grid cannot be edited while it is shown.
     void showProposal(const QList<DayChange>& changes, const QString& summary);
@@ -113,6 +115,8 @@ private:
     std::unique_ptr<Ui::TFormChange> ui;
     Forms& forms_;
     PeriodChooser* period_ = nullptr;
+    QAction* NPublished = nullptr; // "確定日をこの日にする"
+    QAction* NPublishedClear = nullptr;
     TFormChangeDay* dialog_ = nullptr;
     TFormChangeApart* apartDialog_ = nullptr;
     TFormRequestNote* noteDialog_ = nullptr;

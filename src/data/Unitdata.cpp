@@ -126,6 +126,15 @@ const std::vector<Extension>& extensions()
             },
             historyfile::rejectedLinesMessage, historyfile::openFailureMessage,
             [](const QByteArray&, const QByteArray&) { return QStringLiteral("過去の勤務の記録"); } },
+        { TFormData::kPublishedFile, QStringLiteral("確定日"),
+            [](const TFormData& data) { return publishedfile::serialize(data.publishedUntil); },
+            [](TFormData& data, const QByteArray& bytes) {
+                publishedfile::ReadResult read = publishedfile::read(bytes);
+                data.publishedUntil = read.until;
+                return read.rejected;
+            },
+            publishedfile::rejectedLinesMessage, publishedfile::openFailureMessage,
+            [](const QByteArray&, const QByteArray&) { return QStringLiteral("確定日の設定"); } },
     };
     return files;
 }

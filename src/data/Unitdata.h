@@ -1,6 +1,7 @@
 #pragma once
 
 #include "changes/ChangeFile.h"
+#include "changes/PublishedFile.h"
 #include "data/DataFiles.h"
 #include "data/Journal.h"
 #include "data/Table.h"
@@ -32,6 +33,7 @@ public:
     static inline const QString kRequestFile = requestfile::kFileName;
     static inline const QString kPatternFile = patternfile::kFileName;
     static inline const QString kHistoryFile = historyfile::kFileName;
+    static inline const QString kPublishedFile = publishedfile::kFileName;
 
     Table StringGrid1 { 44, kMaxEmployees }; // employee master table
     Table StringGrid2 { 40, 5 }; // schedule table
@@ -43,6 +45,7 @@ public:
     labour::Settings labourSettings; // the labour rules' figures
     patterns::ShiftPatterns shiftPatterns; // the workplace's shift patterns and who may work which
     history::KeptSchedule keptSchedule; // the days that have left the planned periods, as they were
+    QDate publishedUntil; // "確定日": the roster is published up to this date; null for none
 
     // Rows 0 to 29 of the employee master table whose name is not empty.
     int employeeCount() const;

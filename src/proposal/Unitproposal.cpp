@@ -16,7 +16,7 @@ namespace {
 // clang-format off
 const QString kNoneYet = QStringLiteral("▼ 今の勤務より良い勤務案は，まだ見つかっていません．");
 const QString kNoBetter = QStringLiteral("▼ 今の勤務より良い勤務案はありませんでした．勤務を変える日はありません．");
-const QString kNoDays = QStringLiteral("▼ 勤務案を作れる日がありません．\r\n\r\n▽ 勤務案は，明日以降の日のうち，勤務変更・希望休・出勤不可のない日について作ります．");
+const QString kNoDays = QStringLiteral("▼ 勤務案を作れる日がありません．\r\n\r\n▽ 勤務案は，明日以降で確定日より後の日のうち，勤務変更・希望休・出勤不可のない日について作ります．");
 // clang-format on
 
 constexpr int kTickMs = 200;

@@ -2,6 +2,8 @@
 
 #include "changes/DayShift.h"
 #include "changes/EffectiveSchedule.h"
+#include "data/Table.h"
+#include "patterns/ShiftPatterns.h"
 #include "platform/Clock.h"
 #include "targets/Holidays.h"
 
@@ -23,6 +25,13 @@ void count(QList<DayCoverage>& days, int day, const DayEntry& entry)
         if (target >= 0 && target < days.size())
             ++days[target].hours[h % kHours].count;
     }
+}
+
+// An employee marked "人数に数えない" (a head not on the floor) counts toward no target.
+bool counted(const daychanges::EffectiveSchedule& schedule, int row)
+{
+    const patterns::StaffLine* line = schedule.shiftPatterns().staffLine(schedule.master().cell(0, row));
+    return !line || !line->uncounted;
 }
 
 void applyTargets(const TargetTable& table, DayCoverage& day)
@@ -116,6 +125,8 @@ QList<DayCoverage> periodCoverage(const TargetTable& table, const daychanges::Ef
         days[d].date = dates[d];
     const QDate dayBefore = dates.first().addDays(-1);
     for (int row = 0; row < schedule.employees(); ++row) {
+        if (!counted(schedule, row))
+            continue;
         count(days, -1, schedule.entryOn(row, dayBefore));
         for (int d = 0; d < days.size(); ++d)
             count(days, d, schedule.entry(row, d));
@@ -130,6 +141,8 @@ DayCoverage dateCoverage(const TargetTable& table, const daychanges::EffectiveSc
     QList<DayCoverage> days(1);
     days[0].date = date;
     for (int row = 0; row < schedule.employees(); ++row) {
+        if (!counted(schedule, row))
+            continue;
         count(days, -1, schedule.entryOn(row, date.addDays(-1)));
         count(days, 0, schedule.entryOn(row, date));
     }

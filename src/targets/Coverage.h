@@ -61,12 +61,13 @@ struct DayCoverage {
     int overPersonHours() const;
 };
 
-// Every date of the schedule's period. The morning part of a night shift that started the day
+// Every date of the schedule's period, over the employees who count toward the targets (not
+// "人数に数えない"). The morning part of a night shift that started the day
 // before the period counts on its first date; one that ends after its last date is left out.
 QList<DayCoverage> periodCoverage(const TargetTable& table, const daychanges::EffectiveSchedule& schedule);
 
-// One date, inside the period or not, from every registered employee's entry on that date and
-// on the day before.
+// One date, inside the period or not, from every counted employee's entry on that date and on
+// the day before.
 DayCoverage dateCoverage(const TargetTable& table, const daychanges::EffectiveSchedule& schedule, QDate date);
 
 } // namespace targets

@@ -1,5 +1,6 @@
 #include "changes/ChangeFile.h"
 #include "ChangesTestData.h"
+#include "changes/PublishedFile.h"
 
 #include <gtest/gtest.h>
 
@@ -178,4 +179,21 @@ TEST(ChangeFile, AnEntryFromTheMasterIsWrittenInTheFilesFormAndReadBack)
         EXPECT_TRUE(back.rejected.isEmpty()) << back.rejected.value(0).reason.toStdString();
         EXPECT_EQ(back.changes, changes);
     }
+}
+
+// The published date's file: its one line read back, every other line named with its reason.
+TEST(PublishedFile, ReadsItsLineBackAndNamesTheLinesItCannotTake)
+{
+    const QDate date(2027, 1, 31);
+    EXPECT_EQ(publishedfile::serialize(date), sjis("確定日,2027,1,31,\r\n"));
+    EXPECT_EQ(publishedfile::read(publishedfile::serialize(date)).until, date);
+    EXPECT_TRUE(publishedfile::serialize(QDate()).isEmpty()) << "no date, no bytes";
+
+    const publishedfile::ReadResult read = publishedfile::read(sjis(
+        "確定日,2027,2,30,\r\n確定日,2027,1,31\r\n公開日,2027,1,31,\r\n確定日,2027,1,31,\r\n確定日,2027,2,1,\r\n"));
+    EXPECT_EQ(read.until, date);
+    const QList<RejectedLine> expected { { 1, "日付が不正です（1900年～2099年の暦日）" },
+        { 2, "「確定日,年,月,日,」の形ではありません" }, { 3, "「確定日,年,月,日,」の形ではありません" },
+        { 5, "確定日の2行目です" } };
+    EXPECT_EQ(read.rejected, expected);
 }

@@ -455,3 +455,31 @@ TEST_F(ChangeWindow, ACodeTypedOnCellsSetsThemAndTheDayAfterInOneStepAndTheDialo
     EXPECT_EQ(cellText(1, 0), "明");
     EXPECT_EQ(changes().find("佐藤", kToday)->pattern, "明");
 }
+
+TEST_F(ChangeWindow, ThePublishedDateKeepsItsDaysFromTheProposalAndIsSavedWhenTheProgramCloses)
+{
+    run->forms().FormData->staffTargets.weekdays[6][10] = { 1, -1 };
+    main()->handOverTo(window());
+    QAction* clear = item(window(), "NPublishedClear");
+    EXPECT_FALSE(clear->isEnabled()) << "no published date yet";
+    grid()->setCurrentIndex(at(0, 11)); // Saturday 23 May
+    item(window(), "NPublished")->trigger();
+    EXPECT_EQ(run->forms().FormData->publishedUntil, QDate(2026, 5, 23));
+    EXPECT_EQ(clear->text(), "確定日（2026年5月23日（土）まで）を解除");
+    EXPECT_TRUE(clear->isEnabled());
+
+    item(window(), "NPropose")->trigger();
+    auto* proposal = window()->findChild<QDialog*>("TFormProposal");
+    in<QSpinBox>(proposal, "SpinSeconds")->setValue(5);
+    in<QPushButton>(proposal, "BtnCreate")->click();
+    ASSERT_TRUE(waitFor([&] { return in<QWidget>(window(), "PanelProposal")->isVisible(); }, 30000));
+    in<QPushButton>(window(), "BtnAdopt")->click();
+    EXPECT_EQ(changes().size(), 1 + 4) << "the Saturdays after the published date";
+    for (const QString name : { "山田", "佐藤", "鈴木" })
+        for (const QDate date : { QDate(2026, 5, 16), QDate(2026, 5, 23) })
+            EXPECT_FALSE(changes().find(name, date).has_value()) << "published";
+
+    item(window(), "NClose")->trigger();
+    main()->close();
+    EXPECT_EQ(readFileBytes(dir.file(TFormData::kPublishedFile)), sjis("確定日,2026,5,23,\r\n"));
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changes/DayChanges.h"
 #include "changes/DayEntry.h"
 #include "data/Unitdata.h"
 #include "period/PeriodRegistration.h"
@@ -40,4 +41,13 @@ inline QStringList employee(const QString& name, const QString& wage = "1000")
     QStringList cells = sampleEmployee(name);
     cells[1] = wage;
     return cells;
+}
+
+// The data with the day changes made.
+inline TFormData withChanges(const TFormData& data, const QList<DayChange>& changes)
+{
+    TFormData after = data;
+    for (const DayChange& c : changes)
+        after.dayChanges.set(c.name, c.date, c.entry);
+    return after;
 }

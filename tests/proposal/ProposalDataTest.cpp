@@ -45,15 +45,6 @@ proposal::Instance instanceOf(const TFormData& data)
     return proposal::instanceOf(data, PeriodChoice::Registered, kToday, proposal::Aim::FewerChanges);
 }
 
-// The data with the changes made.
-TFormData with(const TFormData& data, const QList<DayChange>& changes)
-{
-    TFormData after = data;
-    for (const DayChange& c : changes)
-        after.dayChanges.set(c.name, c.date, c.entry);
-    return after;
-}
-
 void expectSameCounts(const proposal::Figures& figures, const proposal::Counts& counts, const char* what)
 {
     EXPECT_EQ(figures.findings, counts.findings) << what;
@@ -106,8 +97,8 @@ TEST(ProposalData, TheStandardWeekWritesOnlyTheWishedDayOffAndCountsAsTheReports
     EXPECT_EQ(changes[0].date, Shop::kTuesday);
     EXPECT_EQ(changes[0].entry, dayOff("公休"));
     EXPECT_EQ(proposal::faultOf(shop.data, PeriodChoice::Registered, kToday, changes), QString());
-    expectSameCounts(
-        proposal::figuresOf(with(shop.data, changes), PeriodChoice::Registered), standard.counts, "the standard week");
+    expectSameCounts(proposal::figuresOf(withChanges(shop.data, changes), PeriodChoice::Registered), standard.counts,
+        "the standard week");
 }
 
 TEST(ProposalData, TheSolversBestKeepsToWhatMayChangeAndItsCountsAreTheReportsCounts)
@@ -119,7 +110,7 @@ TEST(ProposalData, TheSolversBestKeepsToWhatMayChangeAndItsCountsAreTheReportsCo
     const QList<DayChange> changes = proposal::changesOf(shop.data, PeriodChoice::Registered, in, outcome.best.options);
     EXPECT_EQ(proposal::faultOf(shop.data, PeriodChoice::Registered, kToday, changes), QString());
     const proposal::Figures before = proposal::figuresOf(shop.data, PeriodChoice::Registered);
-    const proposal::Figures after = proposal::figuresOf(with(shop.data, changes), PeriodChoice::Registered);
+    const proposal::Figures after = proposal::figuresOf(withChanges(shop.data, changes), PeriodChoice::Registered);
     expectSameCounts(after, outcome.best.counts, "the best");
     EXPECT_LT(after.shortHours, before.shortHours);
     EXPECT_EQ(after.unhonouredWishes, 0) << "鈴木 works the Saturday wished for";
@@ -130,7 +121,7 @@ TEST(ProposalData, TheSolversBestKeepsToWhatMayChangeAndItsCountsAreTheReportsCo
         { { "高橋", kToday.addDays(1), dayOff("公休") }, "登録されていない氏名" },
         { { "佐藤", QDate(2026, 5, 13), dayOff("公休") }, "勤務変更のある日" },
         { { "山田", Shop::kTuesday, shift("9", "00", "17", "30", "450") }, "希望休・出勤不可の日の勤務" },
-        { { "山田", kToday.addDays(1), shift("10", "00", "15", "00", "300") }, "標準の週にない勤務" },
+        { { "山田", kToday.addDays(1), shift("10", "00", "15", "00", "300") }, "選べない勤務" },
         { { "山田", kToday.addDays(1), dayOff("休み") }, "公休以外の休み" },
     };
     for (const auto& [change, fault] : faults)
@@ -191,7 +182,7 @@ TEST(ProposalData, AnyChoiceCountsInTheModelAsTheReportsCountItsSchedule)
         const proposal::Proposal p = model.proposalOf(choice);
         const QList<DayChange> changes = proposal::changesOf(data, PeriodChoice::Registered, in, p.options);
         ASSERT_EQ(proposal::faultOf(data, PeriodChoice::Registered, kToday, changes), QString());
-        expectSameCounts(proposal::figuresOf(with(data, changes), PeriodChoice::Registered), p.counts,
+        expectSameCounts(proposal::figuresOf(withChanges(data, changes), PeriodChoice::Registered), p.counts,
             QStringLiteral("trial %1").arg(trial).toUtf8().constData());
     }
 }

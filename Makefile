@@ -10,7 +10,8 @@ test:
 asan:
 	scripts/test asan
 
-# The published shift-scheduling instances; a copy lives in bench/instances.
+# The published shift-scheduling instances; a copy lives in bench/instances. Then five larger
+# instances of their format made by roster_generate from seeds (seed, staff, days, shift types).
 ROSTER_INSTANCES ?= bench/instances
 
 bench:
@@ -22,6 +23,10 @@ bench:
 	build/release/bench/rotan_report_bench
 	build/release/bench/proposal_bench
 	for i in 1 2 3; do build/release/bench/roster_bench $(ROSTER_INSTANCES)/Instance$$i.txt 10 || exit 1; done
+	mkdir -p build/release/bench/generated
+	for g in "1 10 28 2" "2 16 28 3" "3 20 28 4" "4 24 28 3" "5 30 28 4"; do \
+		set -- $$g; f=build/release/bench/generated/g$$1-$$2x$$3-$$4.txt; \
+		build/release/bench/roster_generate $$g > $$f && build/release/bench/roster_bench $$f 10 || exit 1; done
 
 format:
 	clang-format -i $$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp')

@@ -17,7 +17,7 @@ public:
         : p_(p)
     {
     }
-    PlainResult solve(int seconds);
+    PlainResult solve(int seconds, bool cpuTime);
 
 private:
     int column(double lower, double upper, double cost, bool integer)
@@ -58,7 +58,7 @@ private:
     std::map<std::tuple<int, int, int>, int> x_; // (staff, day, shift) → column
 };
 
-PlainResult Plain::solve(int seconds)
+PlainResult Plain::solve(int seconds, bool cpuTime)
 {
     const double inf = lp_.getInfinity();
     const int H = p_.horizon;
@@ -148,7 +148,8 @@ PlainResult Plain::solve(int seconds)
     CbcSolverUsefulData data;
     CbcMain0(cbc, data);
     const std::string limit = std::to_string(seconds);
-    const char* args[] = { "plain", "-log", "0", "-sec", limit.c_str(), "-timeMode", "elapsed", "-solve", "-quit" };
+    const char* args[]
+        = { "plain", "-log", "0", "-sec", limit.c_str(), "-timeMode", cpuTime ? "cpu" : "elapsed", "-solve", "-quit" };
     CbcMain1(int(std::size(args)), args, cbc, nullptr, data);
     PlainResult result;
     if (cbc.bestSolution())
@@ -159,7 +160,7 @@ PlainResult Plain::solve(int seconds)
 
 } // namespace
 
-PlainResult solvePlain(const shiftbench::Problem& problem, int seconds)
+PlainResult solvePlain(const shiftbench::Problem& problem, int seconds, bool cpuTime)
 {
-    return Plain(problem).solve(seconds);
+    return Plain(problem).solve(seconds, cpuTime);
 }

@@ -10,4 +10,5 @@ struct PlainResult {
     int bound = 0;
 };
 
-PlainResult solvePlain(const shiftbench::Problem& problem, int seconds);
+// cpuTime: SECONDS of this process's CPU time rather than of the wall clock.
+PlainResult solvePlain(const shiftbench::Problem& problem, int seconds, bool cpuTime);

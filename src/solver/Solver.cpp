@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <numeric>
 #include <random>
 #include <string>
@@ -24,11 +25,11 @@ namespace {
 
 constexpr unsigned kSeed = 20240601;
 // The nodes of the first search of the whole model in a stage; each round doubles them.
-constexpr int kFirstProofNodes = 200;
+constexpr int kFirstProofNodes = 400;
 constexpr int kMostProofNodes = 1 << 22;
 // A neighbourhood's search ends after these nodes.
 constexpr int kNeighbourhoodNodes = 200;
-constexpr int kNeighbourhoodsPerRound = 16;
+constexpr int kNeighbourhoodsPerRound = 4;
 constexpr double kInfinity = 1e50;
 
 // How far a stage's value may rise above the value an earlier stage reached: nothing for a
@@ -181,7 +182,7 @@ Run branchAndCut(Search& search, const OsiClpSolverInterface& solver, const Stag
     const std::string seconds = std::to_string(secondsLeft);
     const char* args[] = { "rotan", "-log", "0", "-slog", "0", "-threads", "0", "-maxNodes", nodeLimit.c_str(),
         "-increment", increment.c_str(), "-randomCbcSeed", seedText.c_str(), "-randomSeed", seedText.c_str(),
-        "-timeMode", "elapsed", "-seconds", seconds.c_str(), "-solve", "-quit" };
+        "-timeMode", search.options.cpuTime ? "cpu" : "elapsed", "-seconds", seconds.c_str(), "-solve", "-quit" };
     CbcMain1(int(std::size(args)), args, cbc, nullptr, data);
     Run run;
     const bool stopped = search.mustStop();
@@ -335,11 +336,6 @@ StageOutcome runStage(Search& search, OsiClpSolverInterface& solver, int k)
     Neighbourhoods neighbourhoods(model, kSeed + unsigned(k));
     unsigned seed = kSeed + 1000 * unsigned(k);
     for (int round = 0; !proven(stage, value(), result.bound) && !search.mustStop(); ++round) {
-        const int nodes = std::min(kMostProofNodes, kFirstProofNodes << round);
-        const Run whole = branchAndCut(search, solver, stage, nodes, ++seed);
-        result.bound = std::max(result.bound, whole.bound);
-        if (whole.exhausted || search.mustStop() || proven(stage, value(), result.bound))
-            break;
         for (int i = 0; i < kNeighbourhoodsPerRound && !search.mustStop() && !proven(stage, value(), result.bound);
              ++i) {
             const Neighbourhoods::Pick pick = neighbourhoods.next(search.choice);
@@ -347,6 +343,13 @@ StageOutcome runStage(Search& search, OsiClpSolverInterface& solver, int k)
                 search, restricted(solver, model, pick, search.values), stage, kNeighbourhoodNodes, ++seed);
             neighbourhoods.tell(r.exhausted);
         }
+        if (search.mustStop() || proven(stage, value(), result.bound))
+            break;
+        const int nodes = std::min(kMostProofNodes, kFirstProofNodes << round);
+        const Run whole = branchAndCut(search, solver, stage, nodes, ++seed);
+        result.bound = std::max(result.bound, whole.bound);
+        if (whole.exhausted)
+            break;
     }
     result.value = value();
     result.optimal = proven(stage, result.value, result.bound) && !search.mustStop();
@@ -378,7 +381,10 @@ void fix(OsiClpSolverInterface& solver, const Model& model, const Stage& stage, 
 Outcome solve(const Model& model, const Options& given)
 {
     Options options = given;
-    if (!options.elapsed) {
+    if (!options.elapsed && options.cpuTime) {
+        const std::clock_t start = std::clock();
+        options.elapsed = [start] { return qint64(double(std::clock() - start) * 1000 / CLOCKS_PER_SEC); };
+    } else if (!options.elapsed) {
         const auto start = std::chrono::steady_clock::now();
         options.elapsed = [start] {
             return qint64(

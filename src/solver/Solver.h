@@ -11,14 +11,16 @@
 // reached (its optimum when the stage proved it). The standard week is the first proposal;
 // every better one found is told at once. Only this library links CBC.
 //
-// A stage alternates two kinds of work from the best solution so far. Large neighbourhood
-// search keeps most of the roster and re-solves the rest with CBC: a window of days for
-// everyone, a set of people for every day, a block of both, or the days on two shift patterns.
-// A search of the whole model, started from the best solution, either proves it optimal or ends
-// after a number of branch-and-bound nodes that doubles each round, raising the stage's proven
-// bound; it opens each round, as it proves small stages at once. Each aim is thus solved to proven optimality while the
-// time allows; the time is shared so that a later aim is not starved (each stage may take a share of the time left that
-// shrinks with the stages still to come, the last all of it, and what a stage leaves passes on).
+// A stage alternates two kinds of work from the best solution so far, in rounds. Large
+// neighbourhood search keeps most of the roster and re-solves the rest with CBC: a window of days
+// for everyone, a set of people for every day, a block of both, or the days on two shift patterns;
+// a few of them open each round, as they improve a first solution far faster than a search of
+// the whole model. Then a search of the whole model, started from the best solution, either
+// proves it optimal or ends after a number of branch-and-bound nodes that doubles each round,
+// raising the stage's proven bound. Each aim is thus solved to proven optimality while the time
+// allows; the time is shared so that a later aim is not starved (each stage may take a share of
+// the time left that shrinks with the stages still to come, the last all of it, and what a stage
+// leaves passes on).
 //
 // For the same model the answer is the same every time as long as the clock stops no stage:
 // CBC runs in one thread with fixed seeds, and every piece of work ends by a count of nodes or
@@ -39,6 +41,9 @@ struct Options {
     std::function<void(const proposal::Proposal& best, qint64 elapsedMs)> better;
     // Milliseconds since the start; a steady clock unless a test gives one.
     std::function<qint64()> elapsed;
+    // The limit counts this process's CPU time instead of the wall clock's: a benchmark on a
+    // shared machine then measures the same work whatever else runs.
+    bool cpuTime = false;
 };
 
 enum class Stop {

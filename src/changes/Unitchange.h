@@ -96,6 +96,8 @@ private:
     void NWishImportClick();
     // Applies the pattern (a position in the workplace's patterns) to the selected cells.
     void applyCode(int pattern);
+    // Whether a cell lies on a day that is not planned; tells the user so.
+    bool refusesLocked(const QList<requests::Cell>& cells);
     void printChart(bool perEmployee);
     void NProposeClick();
     // Shows a proposal in the grid with its summary; the grid cannot be edited while it is shown.

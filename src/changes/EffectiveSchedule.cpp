@@ -166,11 +166,14 @@ int EffectiveSchedule::weekdayCode(int day) const
 {
     if (choice_ == PeriodChoice::Registered)
         return numbers::parseInt(schedule_.cell(day, 2)).value_or(0);
-    return day >= 0 && day < dates_.size() && !isPast(day) ? weekdayCodeOn(dates_[day]) : 0;
+    return day >= 0 && day < dates_.size() ? weekdayCodeOn(dates_[day]) : 0;
 }
 
 DayEntry EffectiveSchedule::standard(int row, int day) const
 {
+    // A past day has no standard of today's master.
+    if (isPast(day))
+        return {};
     return standardEntry(master_, row, weekdayCode(day)).value_or(DayEntry {});
 }
 

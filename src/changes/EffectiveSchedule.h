@@ -118,7 +118,7 @@ public:
     // The weekday code of a period day as the schedule table's row 2 gives it; 0 when none.
     int weekdayCode(int day) const;
     // The standard week's entry of a row on a period day; an empty attribute when the schedule
-    // table gives no weekday for the day.
+    // table gives no weekday for the day and on a past day.
     DayEntry standard(int row, int day) const;
     // The change of the row's name on a period day, if any.
     std::optional<DayEntry> change(int row, int day) const;

@@ -18,8 +18,8 @@
 namespace proposal {
 namespace {
 
+using daychanges::DateChoice;
 using daychanges::EffectiveSchedule;
-using daychanges::PeriodChoice;
 using daychanges::Shift;
 
 bool sameShift(const Shift& a, const Shift& b)
@@ -66,7 +66,7 @@ bool holdsOff(const std::optional<requests::Wish>& wish)
 // A day the proposal may not choose: before or on today, or already decided by the manager.
 bool decided(const EffectiveSchedule& schedule, int row, int day, QDate today)
 {
-    return schedule.dates()[day] <= today || schedule.change(row, day).has_value();
+    return schedule.dates()[day] <= today || !schedule.isPlanned(day) || schedule.change(row, day).has_value();
 }
 
 const DayEntry kDayOff { attributes::kRegularDayOff, QStringLiteral("0"), QStringLiteral("00"), QStringLiteral("0"),
@@ -81,7 +81,7 @@ DayEntry entryOf(const Shift& shift)
 
 } // namespace
 
-Instance instanceOf(const TFormData& data, PeriodChoice choice, QDate today, Aim aim)
+Instance instanceOf(const TFormData& data, const DateChoice& choice, QDate today, Aim aim)
 {
     const EffectiveSchedule schedule(data, choice);
     const labour::Settings& s = data.labourSettings;
@@ -134,7 +134,7 @@ Instance instanceOf(const TFormData& data, PeriodChoice choice, QDate today, Aim
 }
 
 QList<DayChange> changesOf(
-    const TFormData& data, PeriodChoice choice, const Instance& instance, const QList<QList<int>>& options)
+    const TFormData& data, const DateChoice& choice, const Instance& instance, const QList<QList<int>>& options)
 {
     const EffectiveSchedule schedule(data, choice);
     QList<DayChange> changes;
@@ -161,7 +161,7 @@ QList<DayChange> changesOf(
     return changes;
 }
 
-QString faultOf(const TFormData& data, PeriodChoice choice, QDate today, const QList<DayChange>& changes)
+QString faultOf(const TFormData& data, const DateChoice& choice, QDate today, const QList<DayChange>& changes)
 {
     const EffectiveSchedule schedule(data, choice);
     for (const DayChange& change : changes) {
@@ -188,7 +188,7 @@ QString faultOf(const TFormData& data, PeriodChoice choice, QDate today, const Q
     return QString();
 }
 
-Figures figuresOf(const TFormData& data, PeriodChoice choice)
+Figures figuresOf(const TFormData& data, const DateChoice& choice)
 {
     const EffectiveSchedule schedule(data, choice);
     Figures figures;

@@ -20,19 +20,20 @@ namespace proposal {
 // registered employee that has no day change and no "希望休" or "出勤不可" wish (such a day is
 // held off); its options are off and the distinct working shifts of the employee's standard week.
 // Every other date the rules look at holds its entry in effect.
-Instance instanceOf(const TFormData& data, daychanges::PeriodChoice choice, QDate today, Aim aim);
+Instance instanceOf(const TFormData& data, const daychanges::DateChoice& choice, QDate today, Aim aim);
 
 // The day changes that carry out a proposal's options over the data's period: a day whose option
 // is the standard week's entry writes none; a day made off becomes "公休", a working day
 // "勤務日" with that shift as the master stores it; a wish's day held off becomes "公休" when its
 // entry is a working day.
-QList<DayChange> changesOf(
-    const TFormData& data, daychanges::PeriodChoice choice, const Instance& instance, const QList<QList<int>>& options);
+QList<DayChange> changesOf(const TFormData& data, const daychanges::DateChoice& choice, const Instance& instance,
+    const QList<QList<int>>& options);
 
 // Why the changes do not keep to what may change, or the empty text: each lies after today in the
 // period, is of a registered employee, meets no day change, keeps a "希望休" or "出勤不可" day off,
 // and is off or one of the employee's standard shifts.
-QString faultOf(const TFormData& data, daychanges::PeriodChoice choice, QDate today, const QList<DayChange>& changes);
+QString faultOf(
+    const TFormData& data, const daychanges::DateChoice& choice, QDate today, const QList<DayChange>& changes);
 
 // The figures of the period as the program's reports count them.
 struct Figures {
@@ -44,7 +45,7 @@ struct Figures {
 
     bool operator==(const Figures&) const = default;
 };
-Figures figuresOf(const TFormData& data, daychanges::PeriodChoice choice);
+Figures figuresOf(const TFormData& data, const daychanges::DateChoice& choice);
 
 // How far the solve proved its proposal best: every aim optimal, or the first aim it did not
 // prove, with the proposal's value in it and the proven lower bound.

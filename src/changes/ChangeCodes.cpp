@@ -114,7 +114,7 @@ bool ChangeCodes::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-std::optional<QList<DaySet>> askSets(QWidget* parent, const TFormData& data, daychanges::PeriodChoice choice,
+std::optional<QList<DaySet>> askSets(QWidget* parent, const TFormData& data, const daychanges::DateChoice& choice,
     int pattern, const QList<requests::Cell>& cells)
 {
     const patterns::Pattern& p = data.shiftPatterns.patterns.at(pattern);

@@ -56,7 +56,7 @@ private:
 // What applying pattern to the cells sets, once the pattern passed the checks of a typed shift and
 // the user answered the questions: who may not work it, whether the day that must follow replaces
 // a change of its own, the overlaps it makes. None when nothing is to be set.
-std::optional<QList<DaySet>> askSets(QWidget* parent, const TFormData& data, daychanges::PeriodChoice choice,
+std::optional<QList<DaySet>> askSets(QWidget* parent, const TFormData& data, const daychanges::DateChoice& choice,
     int pattern, const QList<requests::Cell>& cells);
 
 } // namespace changes

@@ -79,6 +79,14 @@ QList<QList<GridCell>> gridCells(const daychanges::EffectiveSchedule& schedule, 
                 notes += found;
                 tip += found;
             }
+            if (!schedule.isPlanned(day)) {
+                cell.locked = true;
+                const QString lock = schedule.isPast(day)
+                    ? QStringLiteral("確定済み（過去の日．変更できません）")
+                    : QStringLiteral("計画前（次の期間より後の日．変更できません）");
+                notes.prepend(lock);
+                tip.prepend(lock);
+            }
             cell.toolTip = tip.join(u'\n');
             if (!named.isEmpty())
                 notes << named;
@@ -176,6 +184,8 @@ QVariant ChangeGrid::data(const QModelIndex& index, int role) const
         return c.colour;
     case LightInkRole:
         return c.lightInk;
+    case LockedRole:
+        return c.locked;
     default:
         return {};
     }

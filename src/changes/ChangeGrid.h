@@ -38,6 +38,7 @@ enum GridRole {
     MarkRole, // header: QString, "▲" or "△"
     ColourRole, // QString: the "#RRGGBB" of the cell's shift pattern; empty without one
     LightInkRole, // bool: the pattern's colour takes light text
+    LockedRole, // bool: a day that is not planned (past or later), shown but never edited
 };
 
 // What one cell shows and says.
@@ -53,6 +54,7 @@ struct GridCell {
     QString description; // what the marks mean, one per line
     QString colour; // the shift pattern's colour; empty without one
     bool lightInk = false; // light text reads on that colour
+    bool locked = false; // a past day or one after the next period: shown, never edited
 
     bool operator==(const GridCell&) const = default;
 };

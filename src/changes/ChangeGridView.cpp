@@ -15,6 +15,7 @@ namespace {
 
 const QColor kChangedBackground(255, 226, 170);
 const QColor kProposalBackground(214, 240, 214);
+const QColor kLockedShade(96, 96, 96, 72);
 const QColor kProposalFrame(0, 110, 0);
 const QColor kWishBand(205, 228, 255); // under the mark of a wish
 const QColor kAgainstBand(255, 205, 214); // under the mark of a wish the entry goes against
@@ -65,6 +66,9 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
         item.backgroundBrush = kChangedBackground;
     const QWidget* widget = item.widget;
     (widget ? widget->style() : QApplication::style())->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+    // A day that is not planned is shaded over whatever it shows.
+    if (index.data(LockedRole).toBool())
+        painter->fillRect(item.rect, kLockedShade);
 
     const bool selected = item.state & QStyle::State_Selected;
     const QColor ink = index.data(LightInkRole).toBool() ? kLightInk : kDarkInk;

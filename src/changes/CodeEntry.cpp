@@ -137,7 +137,7 @@ CodePlan planCode(const daychanges::EffectiveSchedule& schedule, const patterns:
     return plan;
 }
 
-QList<SetOverlap> overlapsOf(const TFormData& data, daychanges::PeriodChoice choice, const QList<DaySet>& sets)
+QList<SetOverlap> overlapsOf(const TFormData& data, const daychanges::DateChoice& choice, const QList<DaySet>& sets)
 {
     TFormData after = data;
     for (const DaySet& s : sets) {

@@ -74,6 +74,6 @@ struct SetOverlap {
 };
 // The overlaps of the shifts the sets give with the shifts around them, as the schedule of the
 // chosen period stands once every set is carried out; each overlap once.
-QList<SetOverlap> overlapsOf(const TFormData& data, daychanges::PeriodChoice choice, const QList<DaySet>& sets);
+QList<SetOverlap> overlapsOf(const TFormData& data, const daychanges::DateChoice& choice, const QList<DaySet>& sets);
 
 } // namespace changes

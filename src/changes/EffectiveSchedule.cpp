@@ -10,6 +10,8 @@
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
 
+#include <algorithm>
+
 namespace daychanges {
 
 DayEntry blockEntry(const Table& master, int row, int block)
@@ -63,7 +65,52 @@ QList<QDate> nextPeriodDates(const Table& schedule)
     return dates;
 }
 
-EffectiveSchedule::EffectiveSchedule(const TFormData& data, PeriodChoice choice)
+DateChoice DateChoice::ofMonth(QDate date)
+{
+    DateChoice choice;
+    choice.month = QDate(date.year(), date.month(), 1);
+    return choice;
+}
+
+QList<DateChoice> dateChoices(const Table& schedule)
+{
+    QList<DateChoice> out { PeriodChoice::Registered, PeriodChoice::Next };
+    for (const QDate month : history::plannableMonths(periodDates(schedule), nextPeriodDates(schedule)))
+        out.append(DateChoice::ofMonth(month));
+    return out;
+}
+
+QString choiceTitle(const DateChoice& choice)
+{
+    if (choice.isMonth())
+        return history::monthTitle(choice.month);
+    return choice.period == PeriodChoice::Next ? QStringLiteral("次の期間") : QStringLiteral("今の期間");
+}
+
+history::MonthDays chosenDates(const Table& schedule, const DateChoice& choice)
+{
+    if (choice.isMonth())
+        return history::monthDays(choice.month, periodDates(schedule), nextPeriodDates(schedule));
+    return { choice.period == PeriodChoice::Next ? nextPeriodDates(schedule) : periodDates(schedule), 0, 0 };
+}
+
+DateChoice stepChoice(const Table& schedule, const DateChoice& from, int step)
+{
+    QList<DateChoice> order = dateChoices(schedule);
+    // A choice without dates (no valid period header) sorts first.
+    const auto first = [&schedule](const DateChoice& c) {
+        const QList<QDate> dates = chosenDates(schedule, c).dates;
+        return dates.isEmpty() ? QDate() : dates.first();
+    };
+    std::stable_sort(
+        order.begin(), order.end(), [&first](const DateChoice& a, const DateChoice& b) { return first(a) < first(b); });
+    const qsizetype at = order.indexOf(from);
+    if (at < 0)
+        return from;
+    return order.at(std::clamp<qsizetype>(at + step, 0, order.size() - 1));
+}
+
+EffectiveSchedule::EffectiveSchedule(const TFormData& data, const DateChoice& choice)
     : master_(data.StringGrid1)
     , schedule_(data.StringGrid2)
     , changes_(data.dayChanges)
@@ -71,17 +118,16 @@ EffectiveSchedule::EffectiveSchedule(const TFormData& data, PeriodChoice choice)
     , kept_(data.keptSchedule)
     , choice_(choice)
     , employees_(data.employeeCount())
+    , registered_(periodDates(schedule_))
+    , next_(nextPeriodDates(schedule_))
 {
-    if (choice == PeriodChoice::Registered) {
-        dates_ = periodDates(schedule_);
-        otherDates_ = nextPeriodDates(schedule_);
-        const int n = numbers::parseInt(schedule_.cell(6, 0)).value_or(0);
-        days_ = n >= 1 && n <= schedule_.colCount() ? n : 0;
-    } else {
-        dates_ = nextPeriodDates(schedule_);
-        otherDates_ = periodDates(schedule_);
-        days_ = static_cast<int>(dates_.size());
-    }
+    const history::MonthDays chosen = chosenDates(schedule_, choice);
+    dates_ = chosen.dates;
+    past_ = chosen.past;
+    later_ = chosen.later;
+    const int n = numbers::parseInt(schedule_.cell(6, 0)).value_or(0);
+    days_ = choice == PeriodChoice::Registered ? (n >= 1 && n <= schedule_.colCount() ? n : 0)
+                                               : static_cast<int>(dates_.size());
     for (int row = 0; row < employees_; ++row)
         names_.insert(master_.cell(0, row));
 }
@@ -94,27 +140,56 @@ int EffectiveSchedule::dayOf(QDate date) const
     return day >= 0 && day < dates_.size() ? static_cast<int>(day) : -1;
 }
 
+const history::KeptDay* EffectiveSchedule::kept(int row, int day) const
+{
+    if (!isPast(day) || row < 0 || row >= employees_)
+        return nullptr;
+    return kept_.find(dates_[day], master_.cell(0, row));
+}
+
+QString EffectiveSchedule::wage(int row, int day) const
+{
+    if (isPast(day))
+        if (const history::KeptDay* k = kept(row, day))
+            return k->wage;
+    return master_.cell(1, row);
+}
+
+int EffectiveSchedule::weekdayCodeOn(QDate date) const
+{
+    if (!registered_.isEmpty() && registered_.first() <= date && date <= registered_.last())
+        return numbers::parseInt(schedule_.cell(static_cast<int>(registered_.first().daysTo(date)), 2)).value_or(0);
+    return clock_::weekdayCode(date);
+}
+
 int EffectiveSchedule::weekdayCode(int day) const
 {
-    if (choice_ == PeriodChoice::Next)
-        return day >= 0 && day < dates_.size() ? clock_::weekdayCode(dates_[day]) : 0;
-    return numbers::parseInt(schedule_.cell(day, 2)).value_or(0);
+    if (choice_ == PeriodChoice::Registered)
+        return numbers::parseInt(schedule_.cell(day, 2)).value_or(0);
+    return day >= 0 && day < dates_.size() ? weekdayCodeOn(dates_[day]) : 0;
 }
 
 DayEntry EffectiveSchedule::standard(int row, int day) const
 {
+    // A past day has no standard of today's master.
+    if (isPast(day))
+        return {};
     return standardEntry(master_, row, weekdayCode(day)).value_or(DayEntry {});
 }
 
 std::optional<DayEntry> EffectiveSchedule::change(int row, int day) const
 {
-    if (row < 0 || row >= employees_ || day < 0 || day >= dates_.size())
+    if (row < 0 || row >= employees_ || day < 0 || day >= dates_.size() || !isPlanned(day))
         return std::nullopt;
     return changes_.find(master_.cell(0, row), dates_[day]);
 }
 
 DayEntry EffectiveSchedule::entry(int row, int day) const
 {
+    if (isPast(day)) {
+        const history::KeptDay* k = kept(row, day);
+        return k ? k->entry : DayEntry {};
+    }
     return change(row, day).value_or(standard(row, day));
 }
 
@@ -122,15 +197,11 @@ DayEntry EffectiveSchedule::entryOn(int row, QDate date) const
 {
     if (const int day = dayOf(date); day >= 0)
         return entry(row, day);
-    const bool planned = inOtherPeriod(date);
-    if (planned && row >= 0 && row < employees_)
+    if (isPlannedDate(date) && row >= 0 && row < employees_)
         if (const auto c = changes_.find(master_.cell(0, row), date))
             return *c;
     // The registered period's weekdays are the schedule table's, as entry() reads them there.
-    const int code = planned && choice_ == PeriodChoice::Next
-        ? numbers::parseInt(schedule_.cell(static_cast<int>(otherDates_.first().daysTo(date)), 2)).value_or(0)
-        : clock_::weekdayCode(date);
-    return standardEntry(master_, row, code).value_or(DayEntry {});
+    return standardEntry(master_, row, weekdayCodeOn(date)).value_or(DayEntry {});
 }
 
 RosterDay rosterDayOf(const DayEntry& entry, const patterns::ShiftPatterns& shiftPatterns)
@@ -149,9 +220,28 @@ RosterDay rosterDayOf(const DayEntry& entry, const patterns::ShiftPatterns& shif
     return day;
 }
 
+RosterDay EffectiveSchedule::keptDay(const history::KeptDay* kept) const
+{
+    if (!kept)
+        return rosterDayOf(DayEntry {}, patterns_);
+    // The code is the one the day was named by, also when the patterns have changed since.
+    RosterDay out = rosterDayOf(kept->entry, patterns_);
+    out.code = kept->code;
+    return out;
+}
+
 RosterDay EffectiveSchedule::day(int row, int day) const
 {
-    return rosterDayOf(entry(row, day), patterns_);
+    return isPast(day) ? keptDay(kept(row, day)) : rosterDayOf(entry(row, day), patterns_);
+}
+
+RosterDay EffectiveSchedule::recordedOn(int row, QDate date) const
+{
+    if (const int d = dayOf(date); d >= 0)
+        return day(row, d);
+    if (isPlannedDate(date) || !kept_.holds(date) || row < 0 || row >= employees_)
+        return dayOn(row, date);
+    return keptDay(kept_.find(date, master_.cell(0, row)));
 }
 
 RosterDay EffectiveSchedule::dayOn(int row, QDate date) const
@@ -182,17 +272,18 @@ RowChanges EffectiveSchedule::changesOn(QDate date) const
 
 bool EffectiveSchedule::takesEffect(const DayChange& change) const
 {
-    return names_.contains(change.name) && dayOf(change.date) >= 0;
+    return names_.contains(change.name) && isPlanned(dayOf(change.date));
 }
 
-bool EffectiveSchedule::inOtherPeriod(QDate date) const
+bool EffectiveSchedule::isPlannedDate(QDate date) const
 {
-    return !otherDates_.isEmpty() && otherDates_.first() <= date && date <= otherDates_.last();
+    // The next period follows the registered one; there is none without it.
+    return !next_.isEmpty() && registered_.first() <= date && date <= next_.last();
 }
 
 bool EffectiveSchedule::isApart(const QString& name, QDate date) const
 {
-    return !names_.contains(name) || (dayOf(date) < 0 && !inOtherPeriod(date) && !kept_.holds(date));
+    return !names_.contains(name) || (!isPlannedDate(date) && !kept_.holds(date));
 }
 
 QList<DayChange> EffectiveSchedule::apart() const
@@ -226,7 +317,7 @@ int EffectiveSchedule::changeCount() const
 SwapOutcome swapDay(DayChanges& changes, const EffectiveSchedule& schedule, int rowA, int rowB, int day)
 {
     const auto registered = [&schedule](int row) { return row >= 0 && row < schedule.employees(); };
-    if (!registered(rowA) || !registered(rowB) || day < 0 || day >= schedule.dates().size())
+    if (!registered(rowA) || !registered(rowB) || day < 0 || day >= schedule.dates().size() || !schedule.isPlanned(day))
         return SwapOutcome::NotTwoEmployees;
     const QString nameA = schedule.master().cell(0, rowA);
     const QString nameB = schedule.master().cell(0, rowB);

@@ -2,6 +2,7 @@
 
 #include "changes/DayChanges.h"
 #include "changes/RosterDay.h"
+#include "history/Calendar.h"
 
 #include <QDate>
 #include <QHash>
@@ -17,7 +18,8 @@ class ShiftPatterns;
 }
 namespace history {
 class KeptSchedule;
-}
+struct KeptDay;
+} // namespace history
 
 namespace daychanges {
 
@@ -49,19 +51,50 @@ enum class PeriodChoice {
     Next, // the period that will follow it
 };
 
-// A period as the views see it: each registered employee's entry on each period day, which is
-// that date's change of the employee's name when there is one, else the standard week's block
-// of the day's weekday (for the registered period as the schedule table gives it in row 2, for
-// the next period the date's own weekday). It also tells which changes take no effect in either
-// planned period (listed apart: a name without a master row, a date in neither the registered
-// nor the next period) and which names two master rows share (they share the changes of that name). It reads the
-// tables and the changes of the data holder, which must outlive it, and changes nothing; the
-// views and reports turn what it gives into lines.
+// The dates the change window, the reports over a period and the outputs are about: one of the
+// planned periods, or a calendar month that has a date in one of them.
+struct DateChoice {
+    DateChoice(PeriodChoice period = PeriodChoice::Registered)
+        : period(period)
+    {
+    }
+    // The calendar month of a date.
+    static DateChoice ofMonth(QDate date);
+    bool isMonth() const { return month.isValid(); }
+
+    PeriodChoice period; // the planned period, when no month is chosen
+    QDate month; // the first day of the chosen month; null for a planned period
+
+    bool operator==(const DateChoice&) const = default;
+};
+
+// "今の期間", "次の期間", then every calendar month with a date in either period, in date order.
+QList<DateChoice> dateChoices(const Table& schedule);
+// "今の期間", "次の期間" or "YYYY年M月".
+QString choiceTitle(const DateChoice& choice);
+// The dates of a choice and which of them are not planned: a planned period's dates are all
+// planned; a month's first days may be past (before the registered period), its last ones later
+// than the next period.
+history::MonthDays chosenDates(const Table& schedule, const DateChoice& choice);
+// The choice step places after from (before it for a negative step) in the order of the choices'
+// first dates, a period before the month that starts on its day; it stops at the first and the
+// last choice.
+DateChoice stepChoice(const Table& schedule, const DateChoice& from, int step);
+
+// A period as the views see it (or a calendar month: see below): each registered employee's entry on each period day,
+// which is that date's change of the employee's name when there is one, else the standard week's block of the day's
+// weekday (for the registered period as the schedule table gives it in row 2, for the next period the date's own
+// weekday). It also tells which changes take no effect in either planned period (listed apart: a name without a master
+// row, a date in neither the registered nor the next period) and which names two master rows share (they share the
+// changes of that name). It reads the tables and the changes of the data holder, which must outlive it, and changes
+// nothing; the views and reports turn what it gives into lines. A calendar month's days are its dates from the 1st: a
+// planned day reads as in its period; a past day shows what was kept for the employee's name on that date (nothing when
+// none was kept), never today's master or changes; a later day, not planned yet, the standard week of its weekday.
 class EffectiveSchedule {
 public:
-    explicit EffectiveSchedule(const TFormData& data, PeriodChoice choice = PeriodChoice::Registered);
+    explicit EffectiveSchedule(const TFormData& data, const DateChoice& choice = PeriodChoice::Registered);
 
-    PeriodChoice choice() const { return choice_; }
+    const DateChoice& choice() const { return choice_; }
     const Table& master() const { return master_; }
     const Table& schedule() const { return schedule_; }
     // Registered employees: master rows 0 to employees() − 1.
@@ -73,11 +106,19 @@ public:
     const QList<QDate>& dates() const { return dates_; }
     // The period day of a date; −1 when the date lies outside the period.
     int dayOf(QDate date) const;
+    // Whether a day can be changed, proposed and wished for: a day of a planned period. A past day
+    // is what was kept.
+    bool isPlanned(int day) const { return day >= past_ && day < days_ - later_; }
+    bool isPast(int day) const { return day >= 0 && day < past_; }
+    // The kept day of a row's name on a past day; null otherwise.
+    const history::KeptDay* kept(int row, int day) const;
+    // The hourly wage of a row on a period day: the kept one on a past day, else the master's.
+    QString wage(int row, int day) const;
 
     // The weekday code of a period day as the schedule table's row 2 gives it; 0 when none.
     int weekdayCode(int day) const;
     // The standard week's entry of a row on a period day; an empty attribute when the schedule
-    // table gives no weekday for the day.
+    // table gives no weekday for the day and on a past day.
     DayEntry standard(int row, int day) const;
     // The change of the row's name on a period day, if any.
     std::optional<DayEntry> change(int row, int day) const;
@@ -93,6 +134,10 @@ public:
     // by the workplace's shift patterns: a 明け pattern makes a 明け day.
     RosterDay day(int row, int day) const;
     RosterDay dayOn(int row, QDate date) const;
+    // The day of a row on any date as it was worked, for the rules that look back: dayOn(),
+    // except on a kept date outside this schedule and the planned periods, which shows what was
+    // kept for the row's name (nothing when none was kept).
+    RosterDay recordedOn(int row, QDate date) const;
     // The workplace's shift patterns that name the days.
     const patterns::ShiftPatterns& shiftPatterns() const { return patterns_; }
     // entry() of every registered employee (outer list, master order) and period day.
@@ -114,18 +159,25 @@ public:
 
 private:
     bool takesEffect(const DayChange& change) const;
-    bool inOtherPeriod(QDate date) const;
+    bool isPlannedDate(QDate date) const;
+    // The weekday code of a date of a planned period or a later one: the schedule table's in the
+    // registered period, else the date's own.
+    int weekdayCodeOn(QDate date) const;
+    RosterDay keptDay(const history::KeptDay* kept) const;
 
     const Table& master_;
     const Table& schedule_;
     const DayChanges& changes_;
     const patterns::ShiftPatterns& patterns_;
     const history::KeptSchedule& kept_;
-    PeriodChoice choice_;
+    DateChoice choice_;
     int employees_ = 0;
     int days_ = 0;
+    int past_ = 0;
+    int later_ = 0;
     QList<QDate> dates_;
-    QList<QDate> otherDates_; // the other planned period
+    QList<QDate> registered_;
+    QList<QDate> next_;
     QSet<QString> names_;
 };
 
@@ -140,7 +192,8 @@ enum class SwapOutcome {
     NotTwoEmployees, // the same row twice, two rows of one name, a row that is not registered
     NotStorable, // an entry of the master has no form a change can be saved in
 };
-// Nothing changes unless it swaps; also not for a day outside the period's dates.
+// Nothing changes unless it swaps; also not for a day outside the period's dates or one that is
+// not planned.
 SwapOutcome swapDay(DayChanges& changes, const EffectiveSchedule& schedule, int rowA, int rowB, int day);
 
 } // namespace daychanges

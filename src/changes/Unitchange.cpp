@@ -46,12 +46,13 @@
 namespace {
 
 // clang-format off
-const QString kUsage = QStringLiteral("【勤務変更】\r\n\r\n■ 「今の期間」（Ctrl+PgUp）と「次の期間」（Ctrl+PgDown）を，左上の欄又は「期間」メニューで切り替えます．次の期間は，今の期間の翌日から始まる期間で，その初日に勤務期間を登録すると，入力した勤務変更と希望がそのまま使われます．\r\n\r\n■ セルをダブル・クリック（又は Enter，F2）すると，その従業員のその日の勤務を変更できます．\r\n\r\n■ 同じ日付の２人のセルを選択して「入替」（Ctrl+E）を実行すると，２人の勤務を入れ替えます．\r\n\r\n■ 変更した日は，太字・下線・色付きで表示されます．セルのヒントに，標準の勤務と変更後の勤務が表示されます．\r\n\r\n■ マスタにない氏名や，どちらの期間にもない日付の変更・希望は，表の下に件数が表示されます．「一覧…」で確かめ，不要なものを削除できます．\r\n\r\n■ 「希望」メニューで，選択したセルに希望休（Ctrl+1），出勤不可（Ctrl+2），出勤希望（Ctrl+3）を登録し，希望を消し（Ctrl+0），メモを付けます（Ctrl+M）．希望はセルの下に「休」「不」「出」と表示され，勤務が希望と異なると「！」が付きます．\r\n\r\n■ 「希望の取り込み…」（Ctrl+I）で，フォームや表計算ソフトの CSV ファイル（氏名，日付，種類，メモ）から希望を読み込みます．取り込む前に，取り込む希望と取り込まない行が表示されます．\r\n\r\n■ 労務の指摘（休憩不足，連続勤務など）のある日には「※」が付きます．日付の「▲」は人員不足，「△」は人員超過の時間帯がある日です．内容は，セルと日付のヒントに表示されます．\r\n\r\n■ 「帳票」メニューで，選んだ期間の人員過不足一覧，労務チェック，希望の反映状況，月間シフト表，個人別の印刷，エクスポートを実行します．\r\n\r\n■ 「勤務案の作成…」（Ctrl+G）で，選んだ期間の明日以降の勤務案を作ります．勤務案は点線の枠で表示され，「採用」で勤務変更として登録し，「破棄」で捨てます．勤務案の表示中は，表を編集できません．\r\n\r\n■ 「元に戻す」（Ctrl+Z），「やり直し」（Ctrl+Y）で，この画面を開いている間の変更と希望の登録を取り消し・再実行できます．\r\n\r\n■ 勤務変更は zelrotandata3.zel に，希望は zelrotandata6.zel に，終了時に保存されます．");
+const QString kUsage = QStringLiteral("【勤務変更】\r\n\r\n■ 「今の期間」，「次の期間」と，そのどちらかの日付を含む月（「2027年2月」など．1日から末日まで）を，左上の欄又は「期間」メニューで選びます．Ctrl+PgUp と Ctrl+PgDown で日付順に前後します．月を選ぶと，今の期間より前の日は，登録した時点の勤務（確定済み）が網掛けで表示され，変更できません．次の期間より後の日も変更できません．次の期間は，今の期間の翌日から始まる期間で，その初日に勤務期間を登録すると，入力した勤務変更と希望がそのまま使われます．\r\n\r\n■ セルをダブル・クリック（又は Enter，F2）すると，その従業員のその日の勤務を変更できます．\r\n\r\n■ 同じ日付の２人のセルを選択して「入替」（Ctrl+E）を実行すると，２人の勤務を入れ替えます．\r\n\r\n■ 変更した日は，太字・下線・色付きで表示されます．セルのヒントに，標準の勤務と変更後の勤務が表示されます．\r\n\r\n■ マスタにない氏名や，どちらの期間にもない日付の変更・希望は，表の下に件数が表示されます．「一覧…」で確かめ，不要なものを削除できます．\r\n\r\n■ 「希望」メニューで，選択したセルに希望休（Ctrl+1），出勤不可（Ctrl+2），出勤希望（Ctrl+3）を登録し，希望を消し（Ctrl+0），メモを付けます（Ctrl+M）．希望はセルの下に「休」「不」「出」と表示され，勤務が希望と異なると「！」が付きます．\r\n\r\n■ 「希望の取り込み…」（Ctrl+I）で，フォームや表計算ソフトの CSV ファイル（氏名，日付，種類，メモ）から希望を読み込みます．取り込む前に，取り込む希望と取り込まない行が表示されます．\r\n\r\n■ 労務の指摘（休憩不足，連続勤務など）のある日には「※」が付きます．日付の「▲」は人員不足，「△」は人員超過の時間帯がある日です．内容は，セルと日付のヒントに表示されます．\r\n\r\n■ 「帳票」メニューで，選んだ期間の人員過不足一覧，労務チェック，希望の反映状況，月間シフト表，個人別の印刷，エクスポートを実行します．\r\n\r\n■ 「勤務案の作成…」（Ctrl+G）で，選んだ期間の明日以降の勤務案を作ります．勤務案は点線の枠で表示され，「採用」で勤務変更として登録し，「破棄」で捨てます．勤務案の表示中は，表を編集できません．\r\n\r\n■ 「元に戻す」（Ctrl+Z），「やり直し」（Ctrl+Y）で，この画面を開いている間の変更と希望の登録を取り消し・再実行できます．\r\n\r\n■ 勤務変更は zelrotandata3.zel に，希望は zelrotandata6.zel に，終了時に保存されます．");
 const QString kUsageCodes = QStringLiteral("\r\n\r\n■ 勤務パターンがあると，セルには勤務の記号（日，夜，明など）が勤務パターンの色で表示され，表の下に記号の一覧が表示されます．セルを選択して記号の１文字目を入力すると（又は，右クリックのメニュー，記号の一覧のボタン，Alt+1～9 で選ぶと），選択したすべてのセルにその勤務パターンを登録します．翌日の勤務が決まっている勤務パターン（夜→明など）では，期間内の翌日にも登録します．");
 const QString kNoCell = QStringLiteral("▼ 変更する従業員と日付のセルを選択してください．");
 const QString kSwapCells = QStringLiteral("▼ 入替は，同じ日付の２人のセルを選択して実行してください．");
 const QString kSwapSameName = QStringLiteral("▼ 同じ氏名の従業員同士は，入れ替えられません．");
 const QString kSwapNotStorable = QStringLiteral("▼ 従業員マスタの勤務に，勤務変更として保存できない時刻（５分刻みでない分など）があるため，入れ替えられません．従業員マスタ登録で勤務を登録し直してください．");
+const QString kLockedDay = QStringLiteral("▼ 確定済みの日（今の期間より前の日）と，次の期間より後の日は変更できません．");
 const QString kNoWishCell = QStringLiteral("▼ 希望を登録する従業員と日付のセルを選択してください．");
 const QString kNoteNeedsWish = QStringLiteral("▼ メモは希望に付けます．先に，希望休・出勤不可・出勤希望のどれかを登録してください．");
 const QString kImportUnreadable = QStringLiteral("▼ ファイルを読み込めませんでした．");
@@ -181,7 +182,7 @@ TFormChange::TFormChange(Forms& forms)
     connect(ui->NLabour, &QAction::triggered, this, [this] {
         showReport(labourCheck_, [this] {
             return std::make_unique<TFormLines>(
-                forms_, QStringLiteral("労務チェック"), kLabourUsage, [this](daychanges::PeriodChoice choice) {
+                forms_, QStringLiteral("労務チェック"), kLabourUsage, [this](const daychanges::DateChoice& choice) {
                     const TFormData& data = *forms_.FormData;
                     const daychanges::EffectiveSchedule schedule(data, choice);
                     labour::ReportTotals totals;
@@ -195,7 +196,7 @@ TFormChange::TFormChange(Forms& forms)
     connect(ui->NWishReport, &QAction::triggered, this, [this] {
         showReport(wishReport_, [this] {
             return std::make_unique<TFormLines>(
-                forms_, QStringLiteral("希望の反映状況"), kWishUsage, [this](daychanges::PeriodChoice choice) {
+                forms_, QStringLiteral("希望の反映状況"), kWishUsage, [this](const daychanges::DateChoice& choice) {
                     const TFormData& data = *forms_.FormData;
                     return requests::reportLines(daychanges::EffectiveSchedule(data, choice), data.staffRequests);
                 });
@@ -308,8 +309,8 @@ void TFormChange::refresh()
     QSet<std::pair<QString, QDate>> proposed;
     for (const DayChange& change : proposal_)
         proposed.insert({ change.name, change.date });
-    const daychanges::EffectiveSchedule schedule = this->schedule();
     period_->refresh();
+    const daychanges::EffectiveSchedule schedule = this->schedule();
     grid_.refresh(schedule, data, proposed);
     codes_->show(data.shiftPatterns);
 
@@ -374,6 +375,10 @@ void TFormChange::NEditClick()
         dialogs::message(dialogs::Kind::Information, kNoCell, dialogs::Buttons::Ok, this);
         return;
     }
+    if (!schedule.isPlanned(day)) {
+        dialogs::message(dialogs::Kind::Information, kLockedDay, dialogs::Buttons::Ok, this);
+        return;
+    }
     const QDate date = schedule.dates()[day];
     dialog_->edit(schedule.master().cell(0, row), date, schedule.standard(row, day), schedule.entry(row, day),
         forms_.FormData->shiftPatterns, [this, row, date](const daychanges::Shift& shift) {
@@ -390,6 +395,10 @@ void TFormChange::NSwapClick()
     }
     const daychanges::EffectiveSchedule schedule = this->schedule();
     const int day = cells[0].column();
+    if (!schedule.isPlanned(day)) {
+        dialogs::message(dialogs::Kind::Information, kLockedDay, dialogs::Buttons::Ok, this);
+        return;
+    }
     const QString nameA = schedule.master().cell(0, cells[0].row());
     const QString nameB = schedule.master().cell(0, cells[1].row());
     DayChanges swapped = forms_.FormData->dayChanges;
@@ -463,6 +472,8 @@ void TFormChange::applyCode(int pattern)
         dialogs::message(dialogs::Kind::Information, kNoCell, dialogs::Buttons::Ok, this);
         return;
     }
+    if (refusesLocked(cells))
+        return;
     const TFormData& data = *forms_.FormData;
     const std::optional<QList<changes::DaySet>> sets = changes::askSets(this, data, period_->choice(), pattern, cells);
     if (!sets)
@@ -480,19 +491,36 @@ void TFormChange::wishClick(requests::Kind kind)
         dialogs::message(dialogs::Kind::Information, kNoWishCell, dialogs::Buttons::Ok, this);
         return;
     }
+    if (refusesLocked(cells))
+        return;
     apply(requests::kindText(kind), { {}, requests::kindEdits(forms_.FormData->staffRequests, cells, kind) });
 }
 
 void TFormChange::NWishClearClick()
 {
-    apply(QStringLiteral("希望を消す"), { {}, requests::clearEdits(forms_.FormData->staffRequests, selectedCells()) });
+    const QList<requests::Cell> cells = selectedCells();
+    if (!refusesLocked(cells))
+        apply(QStringLiteral("希望を消す"), { {}, requests::clearEdits(forms_.FormData->staffRequests, cells) });
+}
+
+bool TFormChange::refusesLocked(const QList<requests::Cell>& cells)
+{
+    const daychanges::EffectiveSchedule schedule = this->schedule();
+    const bool locked = std::any_of(cells.begin(), cells.end(),
+        [&schedule](const requests::Cell& cell) { return !schedule.isPlanned(schedule.dayOf(cell.date)); });
+    if (locked)
+        dialogs::message(dialogs::Kind::Information, kLockedDay, dialogs::Buttons::Ok, this);
+    return locked;
 }
 
 void TFormChange::NWishNoteClick()
 {
     const requests::Requests& wishes = forms_.FormData->staffRequests;
     noteCells_.clear();
-    for (const requests::Cell& cell : selectedCells())
+    const QList<requests::Cell> cells = selectedCells();
+    if (refusesLocked(cells))
+        return;
+    for (const requests::Cell& cell : cells)
         if (wishes.find(cell.name, cell.date))
             noteCells_.append(cell);
     if (noteCells_.isEmpty()) {
@@ -608,7 +636,7 @@ void TFormChange::setEditable(bool on)
     // The wishes are edited only when their file was read (or missing): one that could not be
     // read is never written, so nothing entered for it could be kept.
     const bool wishes = on && forms_.FormData->isLoaded(TFormData::kRequestFile);
-    for (QAction* item : { ui->NEdit, ui->NSwap, ui->NPropose, period_->registeredItem(), period_->nextItem() })
+    for (QAction* item : QList<QAction*> { ui->NEdit, ui->NSwap, ui->NPropose } + period_->items())
         item->setEnabled(on);
     // The published date is saved only when its file was read (or missing).
     NPublished->setEnabled(on && forms_.FormData->isLoaded(TFormData::kPublishedFile));

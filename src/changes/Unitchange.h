@@ -96,6 +96,8 @@ private:
     void NWishImportClick();
     // Applies the pattern (a position in the workplace's patterns) to the selected cells.
     void applyCode(int pattern);
+    // Whether a cell lies on a day that is not planned; tells the user so.
+    bool refusesLocked(const QList<requests::Cell>& cells);
     void printChart(bool perEmployee);
     // Publishes the roster up to the current cell's date ("確定日"), or up to no date.
     void setPublished(QDate date);

@@ -31,7 +31,7 @@ PeriodSchedule periodSchedule(const daychanges::EffectiveSchedule& schedule)
     return period;
 }
 
-PeriodSchedule periodExport(const TFormData& data, daychanges::PeriodChoice choice)
+PeriodSchedule periodExport(const TFormData& data, const daychanges::DateChoice& choice)
 {
     const daychanges::EffectiveSchedule schedule(data, choice);
     PeriodSchedule period = periodSchedule(schedule);

@@ -12,7 +12,7 @@
 class TFormData;
 namespace daychanges {
 class EffectiveSchedule;
-enum class PeriodChoice;
+struct DateChoice;
 } // namespace daychanges
 
 // A period as the exports hand it on: every day of the period and, for each registered employee
@@ -58,6 +58,6 @@ PeriodSchedule periodSchedule(const daychanges::EffectiveSchedule& schedule);
 // The period chosen, as the exports write it: the schedule of the data holder's tables and day
 // changes over the registered or the next period, with the person-hours against the staffing
 // targets when there is at least one target.
-PeriodSchedule periodExport(const TFormData& data, daychanges::PeriodChoice choice);
+PeriodSchedule periodExport(const TFormData& data, const daychanges::DateChoice& choice);
 
 } // namespace exports

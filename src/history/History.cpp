@@ -4,34 +4,9 @@
 #include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
 #include "data/WorkAttributes.h"
+#include "history/Calendar.h"
 
 namespace history {
-
-QList<QDate> plannableMonths(const QList<QDate>& registered, const QList<QDate>& next)
-{
-    QList<QDate> months;
-    for (const QList<QDate>* dates : { &registered, &next })
-        for (const QDate date : *dates) {
-            const QDate month(date.year(), date.month(), 1);
-            if (!months.contains(month))
-                months.append(month);
-        }
-    std::sort(months.begin(), months.end());
-    return months;
-}
-
-QList<QDate> monthDates(QDate month)
-{
-    QList<QDate> dates;
-    for (int day = 1; day <= month.daysInMonth(); ++day)
-        dates.append(QDate(month.year(), month.month(), day));
-    return dates;
-}
-
-QString monthTitle(QDate month)
-{
-    return QStringLiteral("%1年%2月").arg(month.year()).arg(month.month());
-}
 
 QList<KeptDay> leavingDays(const TFormData& data, QDate start)
 {

@@ -8,17 +8,8 @@
 
 class TFormData;
 
-// The calendar months that can be planned and the days that leave the planned periods when a
-// new period is registered.
+// The days that leave the planned periods when a new period is registered.
 namespace history {
-
-// The calendar months that have a date in the registered or the next period, in date order, each
-// as its first day.
-QList<QDate> plannableMonths(const QList<QDate>& registered, const QList<QDate>& next);
-// Every date of the month of a date, from the 1st to the last day.
-QList<QDate> monthDates(QDate month);
-// "YYYY年M月".
-QString monthTitle(QDate month);
 
 // The days that leave the planned periods when the period that starts on start is registered:
 // each registered employee's day on every date of the registered and the next period before

@@ -27,6 +27,14 @@ QList<KeptDay> KeptSchedule::on(QDate date) const
     return out;
 }
 
+const KeptDay* KeptSchedule::find(QDate date, const QString& name) const
+{
+    for (auto it = lowerBound(date, 0); it != days_.cend() && it->date == date; ++it)
+        if (it->name == name)
+            return &*it;
+    return nullptr;
+}
+
 bool KeptSchedule::add(const KeptDay& day)
 {
     const auto it = lowerBound(day.date, day.row);

@@ -33,6 +33,8 @@ public:
     bool holds(QDate date) const;
     // The kept days of a date, by master row.
     QList<KeptDay> on(QDate date) const;
+    // The kept day of a name on a date (of the first row of that name); null when none is kept.
+    const KeptDay* find(QDate date, const QString& name) const;
     // Adds a day in its place; false (nothing changes) when a day of its date and row is kept.
     bool add(const KeptDay& day);
     // Keeps the days given: the days kept before on the dates they cover are replaced.

@@ -173,10 +173,10 @@ QList<Overlap> overlapsAround(
     const daychanges::EffectiveSchedule& schedule, int row, QDate date, const daychanges::Shift& shift)
 {
     QList<Overlap> found;
-    if (const auto before = daychanges::shiftOf(schedule.entryOn(row, date.addDays(-1))))
+    if (const auto before = daychanges::shiftOf(schedule.recordedOn(row, date.addDays(-1)).entry))
         if (const int minutes = overlapMinutes(*before, shift); minutes > 0)
             found.append({ date.addDays(-1), minutes });
-    if (const auto after = daychanges::shiftOf(schedule.entryOn(row, date.addDays(1))))
+    if (const auto after = daychanges::shiftOf(schedule.recordedOn(row, date.addDays(1)).entry))
         if (const int minutes = overlapMinutes(shift, *after); minutes > 0)
             found.append({ date.addDays(1), minutes });
     return found;
@@ -723,7 +723,7 @@ EmployeeCheck checkEmployee(const daychanges::EffectiveSchedule& schedule, int r
 {
     return checkDays(
         row, schedule.dates(), numbers::parseInt(schedule.master().cell(1, row)),
-        [&schedule, row](QDate date) { return schedule.dayOn(row, date); }, rules);
+        [&schedule, row](QDate date) { return schedule.recordedOn(row, date); }, rules);
 }
 
 CellFindings::CellFindings(const daychanges::EffectiveSchedule& schedule, const Rules& rules)

@@ -21,8 +21,8 @@
 namespace proposal {
 namespace {
 
+using daychanges::DateChoice;
 using daychanges::EffectiveSchedule;
-using daychanges::PeriodChoice;
 using daychanges::RosterDay;
 using daychanges::Shift;
 
@@ -67,7 +67,7 @@ bool holdsOff(const std::optional<requests::Wish>& wish)
 // the manager.
 bool decided(const EffectiveSchedule& schedule, int row, int day, QDate fixedUntil)
 {
-    return schedule.dates()[day] <= fixedUntil || schedule.change(row, day).has_value();
+    return schedule.dates()[day] <= fixedUntil || !schedule.isPlanned(day) || schedule.change(row, day).has_value();
 }
 
 const DayEntry kDayOff { attributes::kRegularDayOff, QStringLiteral("0"), QStringLiteral("00"), QStringLiteral("0"),
@@ -108,7 +108,7 @@ DayKind kindOf(daychanges::DayKind kind)
 // The instance of one period from the program's data; see instanceOf.
 class Mapping {
 public:
-    Mapping(const TFormData& data, PeriodChoice choice, QDate today);
+    Mapping(const TFormData& data, const DateChoice& choice, QDate today);
     Instance build(Aim aim);
 
 private:
@@ -138,7 +138,7 @@ private:
     QList<int> followed_; // the workplace's patterns without times that a pattern asks for after it
 };
 
-Mapping::Mapping(const TFormData& data, PeriodChoice choice, QDate today)
+Mapping::Mapping(const TFormData& data, const DateChoice& choice, QDate today)
     : data_(data)
     , schedule_(data, choice)
     , set_(data.shiftPatterns)
@@ -456,13 +456,13 @@ void Mapping::addWindows(PersonRules& rules, int row)
 
 } // namespace
 
-Instance instanceOf(const TFormData& data, PeriodChoice choice, QDate today, Aim aim)
+Instance instanceOf(const TFormData& data, const DateChoice& choice, QDate today, Aim aim)
 {
     return Mapping(data, choice, today).build(aim);
 }
 
 QList<DayChange> changesOf(
-    const TFormData& data, PeriodChoice choice, const Instance& instance, const QList<QList<int>>& options)
+    const TFormData& data, const DateChoice& choice, const Instance& instance, const QList<QList<int>>& options)
 {
     const EffectiveSchedule schedule(data, choice);
     QList<DayChange> changes;
@@ -487,7 +487,7 @@ QList<DayChange> changesOf(
     return changes;
 }
 
-QString faultOf(const TFormData& data, PeriodChoice choice, QDate today, const QList<DayChange>& changes)
+QString faultOf(const TFormData& data, const DateChoice& choice, QDate today, const QList<DayChange>& changes)
 {
     const EffectiveSchedule schedule(data, choice);
     const Instance instance = instanceOf(data, choice, today, Aim::FewerChanges);
@@ -527,7 +527,7 @@ bool counts(labour::FindingKind kind)
 
 } // namespace
 
-Figures figuresOf(const TFormData& data, PeriodChoice choice)
+Figures figuresOf(const TFormData& data, const DateChoice& choice)
 {
     const EffectiveSchedule schedule(data, choice);
     const labour::Rules rules = labour::rulesOf(data);

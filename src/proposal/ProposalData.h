@@ -27,19 +27,20 @@ namespace proposal {
 // Every rule of the labour check is a rule of each employee: hard, but the floors of hours and
 // runs, which are findings. Every other date the rules look at holds its day in effect; "人数に
 // 数えない" counts toward no target.
-Instance instanceOf(const TFormData& data, daychanges::PeriodChoice choice, QDate today, Aim aim);
+Instance instanceOf(const TFormData& data, const daychanges::DateChoice& choice, QDate today, Aim aim);
 
 // The day changes that carry out a proposal's options over the data's period: a day whose option
 // is the standard week's entry writes none; a day made off becomes "公休", a pattern of the
 // workplace its entry, another working day "勤務日" with that shift as the master stores it; a
 // wish's day held off becomes "公休" when its entry is a working day.
-QList<DayChange> changesOf(
-    const TFormData& data, daychanges::PeriodChoice choice, const Instance& instance, const QList<QList<int>>& options);
+QList<DayChange> changesOf(const TFormData& data, const daychanges::DateChoice& choice, const Instance& instance,
+    const QList<QList<int>>& options);
 
 // Why the changes do not keep to what may change, or the empty text: each lies after today and
 // the published date in the period, is of a registered employee, meets no day change, keeps a
 // "希望休" or "出勤不可" day off, and is one of the free day's options.
-QString faultOf(const TFormData& data, daychanges::PeriodChoice choice, QDate today, const QList<DayChange>& changes);
+QString faultOf(
+    const TFormData& data, const daychanges::DateChoice& choice, QDate today, const QList<DayChange>& changes);
 
 // The figures of the period as the program's reports count them.
 struct Figures {
@@ -51,7 +52,7 @@ struct Figures {
 
     bool operator==(const Figures&) const = default;
 };
-Figures figuresOf(const TFormData& data, daychanges::PeriodChoice choice);
+Figures figuresOf(const TFormData& data, const daychanges::DateChoice& choice);
 
 // How far the solve proved its proposal best: every aim optimal, or the first aim it did not
 // prove, with the proposal's value in it and the proven lower bound.

@@ -51,13 +51,15 @@ TFormProposal::TFormProposal(Forms& forms, QWidget* parent)
 
 TFormProposal::~TFormProposal() = default;
 
-void TFormProposal::ask(daychanges::PeriodChoice choice)
+void TFormProposal::ask(const daychanges::DateChoice& choice)
 {
     choice_ = choice;
     setSolving(false);
-    ui->LabelStatus->setText(choice == daychanges::PeriodChoice::Next
-            ? QStringLiteral("次の期間の勤務案を作ります．")
-            : QStringLiteral("今の期間の明日以降の勤務案を作ります．"));
+    ui->LabelStatus->setText(choice.isMonth()
+            ? QStringLiteral("%1のうち，今の期間と次の期間の明日以降の日の勤務案を作ります．")
+                  .arg(daychanges::choiceTitle(choice))
+            : choice == daychanges::PeriodChoice::Next ? QStringLiteral("次の期間の勤務案を作ります．")
+                                                       : QStringLiteral("今の期間の明日以降の勤務案を作ります．"));
     ui->BtnCreate->setDefault(true);
     show();
     ui->BtnCreate->setFocus();

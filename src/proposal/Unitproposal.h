@@ -34,7 +34,7 @@ public:
     ~TFormProposal() override;
 
     // Opens the dialog for the period chosen in the change window.
-    void ask(daychanges::PeriodChoice choice);
+    void ask(const daychanges::DateChoice& choice);
     // Closes the dialog; a solve that runs is stopped and its outcome dropped.
     void reject() override;
 
@@ -57,7 +57,7 @@ private:
     ProposalWorker* worker_ = nullptr;
     Timer* TimerElapsed = nullptr;
     QElapsedTimer clock_;
-    daychanges::PeriodChoice choice_ = daychanges::PeriodChoice::Registered;
+    daychanges::DateChoice choice_;
     proposal::Instance instance_; // the problem being solved, to write its proposal back
     QString best_; // the best proposal so far, in words
     bool stopped_ = false; // "中止" was pressed

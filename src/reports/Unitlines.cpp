@@ -64,7 +64,7 @@ QList<QAction*> TFormLines::commandItems() const
     return { ui->NAllSelect, ui->NAllCopy, ui->NSave, ui->NPrnSet, ui->NPrnOut };
 }
 
-void TFormLines::showPeriod(daychanges::PeriodChoice choice)
+void TFormLines::showPeriod(const daychanges::DateChoice& choice)
 {
     period_->setChoice(choice);
     if (isVisible())

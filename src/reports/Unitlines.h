@@ -24,12 +24,12 @@ class TFormLines;
 class TFormLines : public QMainWindow {
     Q_OBJECT
 public:
-    using Lines = std::function<QStringList(daychanges::PeriodChoice)>;
+    using Lines = std::function<QStringList(const daychanges::DateChoice&)>;
     TFormLines(Forms& forms, const QString& caption, QString usage, Lines lines);
     ~TFormLines() override;
 
     // Shows the window on the given period, or computes the lines anew when it is shown.
-    void showPeriod(daychanges::PeriodChoice choice);
+    void showPeriod(const daychanges::DateChoice& choice);
 
     // True once every line is written and the commands are enabled.
     bool isReady() const;

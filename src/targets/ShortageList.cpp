@@ -1,8 +1,8 @@
 #include "targets/ShortageList.h"
 
-#include "forms/Forms.h"
 #include "changes/EffectiveSchedule.h"
 #include "data/Unitdata.h"
+#include "forms/Forms.h"
 #include "reports/Unitlines.h"
 #include "targets/TargetLines.h"
 
@@ -16,7 +16,7 @@ std::unique_ptr<TFormLines> makeShortageList(Forms& forms)
             "時間帯を一覧にします．\r\n\r\n■ １時間のうち30分以上勤務する従業員を，その時間帯の人数に数えます．"
             "休憩時間は差し引いていません．\r\n\r\n■ 必要人数は，スケジュール関係 ⇒ 必要人数設定 "
             "で登録します．\r\n\r\n■ マウスの右クリックで，機能メニューが表示されます．"),
-        [&forms](daychanges::PeriodChoice choice) {
+        [&forms](const daychanges::DateChoice& choice) {
             return shortageLines(forms.FormData->staffTargets, daychanges::EffectiveSchedule(*forms.FormData, choice));
         });
 }

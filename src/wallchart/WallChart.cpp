@@ -136,7 +136,10 @@ Chart chart(const daychanges::EffectiveSchedule& schedule, const Extras& extras)
     Chart chart;
     const QList<QDate>& dates = schedule.dates();
     chart.title = QStringLiteral("勤務シフト表　");
-    if (!dates.isEmpty()) {
+    // A calendar month is titled by its month; its days run from the 1st to the last.
+    if (schedule.choice().isMonth())
+        chart.title += daychanges::choiceTitle(schedule.choice());
+    else if (!dates.isEmpty()) {
         const QDate first = dates.first();
         const QDate last = dates.last();
         chart.title += QStringLiteral("%1年%2月%3日～%4年%5月%6日")

@@ -6,6 +6,7 @@
 #include "changes/ChangeGridView.h"
 #include "changes/Unitchange.h"
 #include "data/DataFiles.h"
+#include "history/KeptSchedule.h"
 #include "patterns/PatternEdits.h"
 #include "platform/RichEdit.h"
 #include "reports/Unitlines.h"
@@ -255,7 +256,9 @@ TEST_F(ChangeWindow, MarksWishesImportAndReportsOnEitherPeriod)
     item(window(), "NRedo")->trigger();
     EXPECT_EQ(name(1, 2), "〇 休！");
 
-    // The next period by its key in the grid: its dates and marks; 鈴木 cannot work on 23 June (Ctrl+2).
+    // The next period by its key in the grid, after June that starts before it: its dates and
+    // marks; 鈴木 cannot work on 23 June (Ctrl+2).
+    QTest::keyClick(grid(), Qt::Key_PageDown, Qt::ControlModifier);
     QTest::keyClick(grid(), Qt::Key_PageDown, Qt::ControlModifier);
     auto* box = in<QComboBox>(window(), "ComboPeriod");
     EXPECT_EQ(box->currentText(), "次の期間");
@@ -346,6 +349,53 @@ protected:
     {
     }
 };
+
+TEST_F(ChangeWindow, AMonthShowsItsPastDaysAsKeptAndLocksThem)
+{
+    // 11 May, the day before the registered period, was kept with 山田 off.
+    run->forms().FormData->keptSchedule.keep(
+        { { QDate(2026, 5, 11), 0, QStringLiteral("山田"), QStringLiteral("1000"), dayOff("休み"), {} } });
+    item(main(), "NscheChange")->trigger();
+    auto* box = in<QComboBox>(window(), "ComboPeriod");
+    QStringList offered;
+    for (int i = 0; i < box->count(); ++i)
+        offered << box->itemText(i);
+    EXPECT_EQ(offered, (QStringList { "今の期間", "次の期間", "2026年5月", "2026年6月", "2026年7月" }));
+
+    // Ctrl+PgUp and Ctrl+PgDown step by the first dates: May starts before the registered period.
+    item(window(), "NPeriodLater")->trigger();
+    EXPECT_EQ(box->currentText(), QStringLiteral("2026年6月"));
+    item(window(), "NPeriodEarlier")->trigger();
+    item(window(), "NPeriodEarlier")->trigger();
+    ASSERT_EQ(box->currentText(), QStringLiteral("2026年5月"));
+    ASSERT_EQ(grid()->model()->columnCount(), 31);
+    EXPECT_EQ(header(0), QStringLiteral("1\n金"));
+    EXPECT_EQ(cellText(0, 10), QStringLiteral("×")) << "11 May as kept";
+    EXPECT_EQ(cellText(1, 10), QString()) << "nothing kept for 佐藤, no standard week of today's master";
+    EXPECT_TRUE(description(0, 10).startsWith(QStringLiteral("確定済み"))) << description(0, 10).toStdString();
+    EXPECT_TRUE(at(0, 10).data(changes::LockedRole).toBool());
+    EXPECT_FALSE(at(0, 11).data(changes::LockedRole).toBool()) << "12 May is planned";
+
+    // Neither the dialog, a swap nor a wish changes a past day.
+    const DayChanges before = changes();
+    select({ { 0, 10 } });
+    item(window(), "NEdit")->trigger();
+    EXPECT_FALSE(dialog()->isVisible());
+    item(window(), "NWishDayOff")->trigger();
+    select({ { 0, 10 }, { 1, 10 } });
+    item(window(), "NSwap")->trigger();
+    ASSERT_EQ(run->dialogs().shown.size(), 3);
+    for (const auto& shown : run->dialogs().shown)
+        EXPECT_EQ(
+            shown.text, QStringLiteral("▼ 確定済みの日（今の期間より前の日）と，次の期間より後の日は変更できません．"));
+    EXPECT_TRUE(changes() == before);
+    EXPECT_FALSE(run->forms().FormData->staffRequests.find(QStringLiteral("山田"), QDate(2026, 5, 11)).has_value());
+
+    // A wish on a planned day of the month is kept as on its period.
+    select({ { 1, 11 } });
+    item(window(), "NWishDayOff")->trigger();
+    EXPECT_TRUE(run->forms().FormData->staffRequests.find(QStringLiteral("佐藤"), QDate(2026, 5, 12)).has_value());
+}
 
 TEST_F(ChangeWindowWithoutWishFile, WishesOfAFileNotReadCannotBeEnteredButTheReportOpens)
 {

@@ -87,6 +87,12 @@ TEST(PeriodSchedule, WalksEveryDayOfTheRegisteredPeriodWithEachEmployeesEffectiv
     EXPECT_TRUE(period.employees[1].days[10].changed);
     EXPECT_EQ(period.employees[0].days[10].attribute, QStringLiteral("勤務日")) << "a Wednesday of the standard week";
 
+    // January as a month: the 1st to the 31st, the change of its first day as on the period.
+    const PeriodSchedule january = exports::periodExport(data, daychanges::DateChoice::ofMonth(QDate(2025, 1, 1)));
+    EXPECT_EQ(january.first, QDate(2025, 1, 1));
+    ASSERT_EQ(january.days, 31);
+    EXPECT_EQ(january.employees[1].days[0].attribute, QStringLiteral("休み"));
+
     for (const auto& [column, text] : { std::pair { 6, "4O" }, { 6, "41" }, { 1, "13" }, { 2, "" } }) {
         TFormData damaged = data;
         damaged.StringGrid2.setCell(column, 0, QString::fromUtf8(text));

@@ -1,8 +1,10 @@
 #include "history/History.h"
 #include "changes/ChangesTestData.h"
 #include "changes/EffectiveSchedule.h"
+#include "history/Calendar.h"
 #include "history/HistoryFile.h"
 #include "patterns/PatternEdits.h"
+#include "period/PeriodRegistration.h"
 #include "platform/TextCodec.h"
 
 #include <QTemporaryDir>
@@ -64,6 +66,59 @@ TEST(History, AMonthRunsFromItsFirstToItsLastDay)
         EXPECT_EQ(dates.last(), c.last);
     }
     EXPECT_EQ(history::monthTitle(month(2028, 2)), QStringLiteral("2028年2月"));
+}
+
+TEST(History, AChoiceGivesItsDatesAndWhichOfThemAreNotPlanned)
+{
+    using daychanges::DateChoice;
+    struct Case {
+        QDate start;
+        DateChoice choice;
+        int days, past, later;
+        const char* why;
+    };
+    for (const Case& c : std::initializer_list<Case> {
+             { QDate(2027, 1, 20), DateChoice::ofMonth(month(2027, 2)), 28, 0, 0,
+                 "wholly inside the registered period" },
+             { QDate(2027, 1, 20), DateChoice::ofMonth(month(2027, 3)), 31, 0, 0, "wholly inside the next period" },
+             { QDate(2027, 2, 1), DateChoice::ofMonth(month(2027, 3)), 31, 0, 0, "straddling both periods" },
+             { QDate(2027, 1, 20), DateChoice::ofMonth(month(2027, 1)), 31, 19, 0, "1 to 19 January are past" },
+             { QDate(2027, 1, 20), DateChoice::ofMonth(month(2027, 4)), 30, 0, 21, "the next period ends on 9 April" },
+             { QDate(2026, 12, 9), DateChoice::ofMonth(month(2026, 12)), 31, 8, 0, "December before the year end" },
+             { QDate(2026, 12, 9), DateChoice::ofMonth(month(2027, 1)), 31, 0, 0, "January after it" },
+             { QDate(2028, 2, 10), DateChoice::ofMonth(month(2028, 2)), 29, 9, 0, "February of a leap year" },
+             { QDate(2027, 1, 20), daychanges::PeriodChoice::Next, 40, 0, 0, "a planned period is all planned" },
+         }) {
+        const PeriodData period(c.start);
+        const history::MonthDays chosen = daychanges::chosenDates(period.data.StringGrid2, c.choice);
+        EXPECT_EQ(chosen.dates.size(), c.days) << c.why;
+        EXPECT_EQ(chosen.past, c.past) << c.why;
+        EXPECT_EQ(chosen.later, c.later) << c.why;
+        if (c.choice.isMonth())
+            EXPECT_EQ(chosen.dates.first(), c.choice.month) << c.why;
+    }
+}
+
+TEST(History, TheChoicesAreListedPeriodsFirstAndSteppedThroughInDateOrder)
+{
+    using daychanges::DateChoice;
+    const PeriodData period(QDate(2027, 1, 20));
+    const Table& schedule = period.data.StringGrid2;
+    QStringList listed;
+    for (const DateChoice& c : daychanges::dateChoices(schedule))
+        listed << daychanges::choiceTitle(c);
+    EXPECT_EQ(listed, (QStringList { "今の期間", "次の期間", "2027年1月", "2027年2月", "2027年3月", "2027年4月" }));
+
+    QStringList stepped;
+    DateChoice at = daychanges::PeriodChoice::Registered;
+    for (int i = 0; i < 3; ++i)
+        at = daychanges::stepChoice(schedule, at, -1);
+    stepped << daychanges::choiceTitle(at);
+    for (int i = 0; i < 6; ++i)
+        stepped << daychanges::choiceTitle(at = daychanges::stepChoice(schedule, at, 1));
+    EXPECT_EQ(stepped,
+        (QStringList { "2027年1月", "今の期間", "2027年2月", "次の期間", "2027年3月", "2027年4月", "2027年4月" }))
+        << "by the first date, a period before the month that starts on its day, stopping at both ends";
 }
 
 // 山田 and 佐藤 (Monday to Friday 9:00–17:30, weekends 公休), January planned from the 20th, the
@@ -148,6 +203,50 @@ TEST(History, KeepingReplacesTheDaysOfTheDatesItCoversAndCountsTheMonthsPassed)
     EXPECT_FALSE(data.keptSchedule.holds(QDate(2025, 12, 31)));
     EXPECT_TRUE(data.keptSchedule.holds(QDate(2026, 1, 1)));
     EXPECT_EQ(history::keptFrom(QDate(2027, 12, 31)), QDate(2026, 1, 1));
+}
+
+TEST(History, APastDayOfAMonthShowsWhatWasKeptAndTakesNoChange)
+{
+    January january;
+    TFormData& data = january.data;
+    data.keptSchedule.keep(history::leavingDays(data, QDate(2027, 2, 1)));
+    registerPeriod(data.StringGrid2, QDate(2027, 2, 1), 2);
+    // After the registration: a new wage, a new Monday, a change on a kept date.
+    putEmployee(data.StringGrid1, 1, employee("佐藤", "1300"));
+    data.StringGrid1.setCell(2, 1, QStringLiteral("公休"));
+    data.dayChanges.set("佐藤", QDate(2027, 1, 25), dayOff("休み"));
+    data.dayChanges.set("佐藤", QDate(2027, 2, 2), dayOff("休み"));
+
+    const daychanges::EffectiveSchedule january2027(data, daychanges::DateChoice::ofMonth(month(2027, 1)));
+    const int day25 = 24;
+    ASSERT_EQ(january2027.dates()[day25], QDate(2027, 1, 25));
+    EXPECT_TRUE(january2027.isPast(day25));
+    EXPECT_FALSE(january2027.isPlanned(day25));
+    EXPECT_EQ(january2027.entry(0, day25), dayOff("休み"));
+    EXPECT_EQ(january2027.entry(1, day25), (DayEntry { "勤務日", "9", "00", "17", "30", "450", false }))
+        << "the Monday as kept, not the new standard week nor the later change";
+    EXPECT_EQ(january2027.wage(1, day25), QStringLiteral("1100"));
+    EXPECT_EQ(january2027.day(0, day25 + 1).code, QStringLiteral("夜"));
+    EXPECT_EQ(january2027.day(0, day25 + 2).code, QStringLiteral("年")) << "the code it was kept with";
+    EXPECT_EQ(january2027.entry(0, 0), DayEntry {}) << "1 January was never kept";
+    EXPECT_EQ(january2027.changeCount(), 0);
+    DayChanges changes = data.dayChanges;
+    EXPECT_EQ(daychanges::swapDay(changes, january2027, 0, 1, day25), daychanges::SwapOutcome::NotTwoEmployees);
+    EXPECT_TRUE(changes == data.dayChanges);
+
+    const daychanges::EffectiveSchedule february(data, daychanges::DateChoice::ofMonth(month(2027, 2)));
+    EXPECT_TRUE(february.isPlanned(1));
+    EXPECT_EQ(february.entry(1, 1), dayOff("休み")) << "a planned day takes its change";
+    EXPECT_EQ(february.wage(1, 1), QStringLiteral("1300"));
+
+    // The look-back of the registered period reads the kept days; the hour chart's entryOn() does
+    // not.
+    const daychanges::EffectiveSchedule registered(data);
+    EXPECT_EQ(registered.recordedOn(1, QDate(2027, 1, 25)).entry.attribute, QStringLiteral("勤務日"));
+    EXPECT_EQ(registered.recordedOn(0, QDate(2027, 1, 26)).code, QStringLiteral("夜"));
+    EXPECT_EQ(registered.entryOn(1, QDate(2027, 1, 25)).attribute, QStringLiteral("公休"));
+    EXPECT_EQ(registered.recordedOn(1, QDate(2027, 1, 19)), registered.dayOn(1, QDate(2027, 1, 19)))
+        << "a date that was never kept";
 }
 
 TEST(History, TheFileReadsBackWhatItWroteAndNamesEachBadLine)

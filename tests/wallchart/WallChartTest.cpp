@@ -265,6 +265,13 @@ TEST_F(WallChartModel, TitleTotalsHeadCountAndShortfall)
     const Chart next = chart(daychanges::EffectiveSchedule(data, daychanges::PeriodChoice::Next), {});
     EXPECT_TRUE(next.title.startsWith("勤務シフト表　2024年6月4日～")) << next.title.toStdString();
     EXPECT_EQ(next.days.first().weekday, "火");
+    // A month is titled by its month and runs from its 1st; its past days show what was kept.
+    const Chart april
+        = chart(daychanges::EffectiveSchedule(data, daychanges::DateChoice::ofMonth(QDate(2024, 4, 1))), {});
+    EXPECT_EQ(april.title, "勤務シフト表　2024年4月");
+    ASSERT_EQ(april.days.size(), 30);
+    EXPECT_EQ(april.days.first().weekday, "月");
+    EXPECT_EQ(april.rows[0].workingDays, 4) << "25 to 30 April: nothing was kept before";
 }
 
 TEST_F(WallChartModel, ChangeListStandsUnderTheGridWhenItFitsElseOnTheNextPage)

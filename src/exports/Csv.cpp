@@ -103,12 +103,24 @@ QByteArray csv(const PeriodSchedule& period)
     if (period.staffing) {
         QStringList shortRow { QStringLiteral("不足人時") };
         QStringList overRow { QStringLiteral("超過人時") };
+        QStringList qualificationRow { QStringLiteral("資格の不足人時") };
+        QStringList patternShortRow { QStringLiteral("勤務の不足人数") };
+        QStringList patternOverRow { QStringLiteral("勤務の超過人数") };
         for (int d = 0; d < period.days; ++d) {
             const targets::PersonHours hours = period.staffing->value(d);
             shortRow << QString::number(hours.shortHours);
             overRow << QString::number(hours.overHours);
+            qualificationRow << QString::number(hours.qualificationShortHours.value_or(0));
+            patternShortRow << QString::number(hours.patternShort.value_or(0));
+            patternOverRow << QString::number(hours.patternOver.value_or(0));
         }
         text += row(shortRow) + row(overRow);
+        // The rows of the qualifications and the patterns only when the shop has such targets.
+        const targets::PersonHours first = period.staffing->value(0);
+        if (first.qualificationShortHours)
+            text += row(qualificationRow);
+        if (first.patternShort)
+            text += row(patternShortRow) + row(patternOverRow);
     }
     return "\xEF\xBB\xBF" + text.toUtf8();
 }

@@ -39,17 +39,6 @@ bool isBoxTime(int minutes)
     return minutes >= 0 && hour >= 1 && hour <= 24 && minutes % 5 == 0;
 }
 
-QString qualificationFault(const QString& tag)
-{
-    if (tag.isEmpty())
-        return QStringLiteral("資格・担当に空の項目があります");
-    if (tag.contains(u',') || tag.contains(u'|') || hasControl(tag) || !cp932::canEncode(tag))
-        return QStringLiteral("資格・担当「%1」に使えない文字があります").arg(tag);
-    if (cp932::byteCount(tag) > kQualificationBytes)
-        return QStringLiteral("資格・担当「%1」が20バイト（全角10文字）を超えています").arg(tag);
-    return {};
-}
-
 } // namespace
 
 int Pattern::span() const
@@ -112,6 +101,17 @@ void followDelete(ShiftPatterns& patterns, const Table& master, const QString& n
     const int line = staffIndex(patterns, name);
     if (line >= 0 && !namedInMaster(master, name))
         patterns.staff.removeAt(line);
+}
+
+QString qualificationFault(const QString& tag)
+{
+    if (tag.isEmpty())
+        return QStringLiteral("資格・担当に空の項目があります");
+    if (tag.contains(u',') || tag.contains(u'|') || hasControl(tag) || !cp932::canEncode(tag))
+        return QStringLiteral("資格・担当「%1」に使えない文字があります").arg(tag);
+    if (cp932::byteCount(tag) > kQualificationBytes)
+        return QStringLiteral("資格・担当「%1」が20バイト（全角10文字）を超えています").arg(tag);
+    return {};
 }
 
 QString codeFault(const QString& code)

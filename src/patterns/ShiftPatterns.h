@@ -108,6 +108,8 @@ void followDelete(ShiftPatterns& patterns, const Table& master, const QString& n
 
 // One or two characters that Shift-JIS stores, none of them ",", "|", a blank or a control.
 QString codeFault(const QString& code);
+// A qualification tag: 1 to 20 bytes of Shift-JIS without ",", "|" or a control character.
+QString qualificationFault(const QString& tag);
 // 1 to 20 bytes of Shift-JIS, no "," and no control character.
 QString nameFault(const QString& name);
 // "#RRGGBB" in hexadecimal digits of either case.

@@ -20,10 +20,12 @@ using requests::Requests;
 using requests::Wish;
 
 constexpr int kFields = 6;
+constexpr int kPatternFields = 8; // a wish of a pattern adds its code and weight
 constexpr int kColumnDigits = 3;
 
 const QString kFieldCount = QStringLiteral("項目数が6ではありません");
 const QString kBadKind = QStringLiteral("希望の種類が不正です");
+const QString kPatternFieldCount = QStringLiteral("勤務希望・勤務回避の行の項目数が8ではありません");
 const QString kColumnsMark = QStringLiteral("取り込みの列");
 const QString kBadColumns = QStringLiteral("取り込みの列の番号が不正です");
 const QString kSecondColumns = QStringLiteral("取り込みの列の2行目です");
@@ -48,7 +50,7 @@ private:
 };
 
 // The import's columns of the fields after the mark: numbers from 1, the note's from 0 (none).
-std::variant<ImportColumns, QString> columnsOf(const std::array<QStringView, kFields>& f)
+std::variant<ImportColumns, QString> columnsOf(const std::array<QStringView, kPatternFields>& f)
 {
     ImportColumns columns;
     for (const requests::ImportField field : requests::kImportFields) {
@@ -63,10 +65,11 @@ std::variant<ImportColumns, QString> columnsOf(const std::array<QStringView, kFi
 // The request of one line, the import's columns, or the reason the line is not taken.
 std::variant<requests::Request, ImportColumns, QString> parseLine(QStringView text, Judged& judged)
 {
-    std::array<QStringView, kFields> f;
-    if (!datedlines::splitFields(text, f.data(), kFields))
+    std::array<QStringView, kPatternFields> f;
+    const bool plain = datedlines::splitFields(text, f.data(), kFields);
+    if (!plain && !datedlines::splitFields(text, f.data(), kPatternFields))
         return kFieldCount;
-    if (f[0].isEmpty() && f[1] == kColumnsMark) {
+    if (plain && f[0].isEmpty() && f[1] == kColumnsMark) {
         auto columns = columnsOf(f);
         if (const QString* reason = std::get_if<QString>(&columns))
             return *reason;
@@ -81,10 +84,21 @@ std::variant<requests::Request, ImportColumns, QString> parseLine(QStringView te
     const auto kind = requests::kindOf(f[4]);
     if (!kind)
         return kBadKind;
+    // A wish of a pattern has eight fields, the others six: a reader that knows only six leaves
+    // the lines of a pattern out instead of misreading them.
+    if (requests::isPatternKind(*kind) == plain)
+        return plain ? kPatternFieldCount : kFieldCount;
     const QString note = f[5].toString();
     if (const QString fault = judged.noteFault(note); !fault.isEmpty())
         return fault;
-    return requests::Request { name, std::get<QDate>(date), Wish { *kind, note } };
+    Wish wish { *kind, note };
+    if (!plain) {
+        wish.pattern = f[6].toString();
+        wish.weight = datedlines::plainNumber(f[7], 1);
+        if (const QString fault = requests::patternFault(wish); !fault.isEmpty())
+            return fault;
+    }
+    return requests::Request { name, std::get<QDate>(date), wish };
 }
 
 } // namespace
@@ -128,7 +142,10 @@ QByteArray serialize(const Requests& requests, const Table& master)
     for (const int i : datedlines::writingOrder(keys, master)) {
         const requests::Request& r = list[i];
         text += r.name + u',' + datedlines::dateFields(r.date) + requests::kindText(r.wish.kind) + u',' + r.wish.note
-            + u',' + QStringLiteral("\r\n");
+            + u',';
+        if (requests::isPatternKind(r.wish.kind))
+            text += r.wish.pattern + u',' + QString::number(r.wish.weight) + u',';
+        text += QStringLiteral("\r\n");
     }
     if (const ImportColumns& columns = requests.importColumns(); columns != ImportColumns {}) {
         text += u',' + kColumnsMark + u',';

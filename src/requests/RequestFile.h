@@ -12,7 +12,10 @@ class Table;
 
 // The requests' file beside the data files, in their conventions: Shift-JIS, no header, one line
 // per wish, every field followed by ",", CRLF. Six fields: name, year, month, day (decimal, no
-// leading zeros), kind ("希望休", "出勤不可", "出勤希望") and note (may be empty). Reading takes
+// leading zeros), kind ("希望休", "出勤不可", "出勤希望") and note (may be empty); a wish of a
+// pattern ("勤務希望", "勤務回避") adds two: the pattern's code and the weight 1 to 9, as in
+// "佐藤,2026,5,11,勤務希望,,夜,3,", so that a reader of six fields names it as a line not taken
+// instead of misreading it. Reading takes
 // every well-formed line and names the others with a reason; writing sorts the lines by date,
 // then by the employee's master row, then by name. The columns the user chose for the import
 // follow the wishes as a line of their own, written only when they differ from the import's own

@@ -27,6 +27,7 @@ const QString kBadDate = QStringLiteral("日付の形式が正しくありませ
 const QString kNoSuchDate = QStringLiteral("存在しない日付です");
 const QString kOutsidePeriod = QStringLiteral("日付が勤務期間外です");
 const QString kUnknownKind = QStringLiteral("希望の種類が正しくありません（希望休，出勤不可，出勤希望）");
+const QString kWeightHeading = QStringLiteral("重み");
 const QString kSecondRow = QStringLiteral("同じ氏名・日付の行が %1 行目にあります");
 
 constexpr int kHeadingRows = 5; // rows that are not empty, searched for the heading row
@@ -187,6 +188,29 @@ std::variant<QDate, QString> dateOf(const QString& cell, const QList<QDate>& dat
         exists = exists || QDate(date.year(), form->month, form->day).isValid();
     }
     return exists ? kOutsidePeriod : kNoSuchDate;
+}
+
+std::optional<Kind> importedKind(const QString& cell);
+
+// The wish of a kind cell: "希望:夜" and "回避:夜" (a full-width colon too) wish for or avoid the
+// pattern of that code, with the weight of weightCell (empty: 1); the other kinds as
+// importedKind() reads them. None with the reason when the cell gives no wish.
+std::variant<Wish, QString> importedWish(const QString& kindCell, const QString& weightCell)
+{
+    const QString text = folded(kindCell);
+    for (const auto& [prefix, kind] : { std::pair { QStringLiteral("希望:"), Kind::WantsPattern },
+             std::pair { QStringLiteral("回避:"), Kind::AvoidsPattern } })
+        if (text.startsWith(prefix)) {
+            const QString weight = folded(weightCell);
+            Wish wish { kind, {}, text.sliced(prefix.size()).trimmed(),
+                weight.isEmpty() ? kLeastWeight : number(weight, 1, 1) };
+            if (const QString fault = patternFault(wish); !fault.isEmpty())
+                return fault;
+            return wish;
+        }
+    if (const auto kind = importedKind(kindCell))
+        return Wish { *kind, {} };
+    return kUnknownKind;
 }
 
 std::optional<Kind> importedKind(const QString& cell)
@@ -359,6 +383,11 @@ ImportPreview parseImport(const QByteArray& csv, const QSet<QString>& names, con
     while (preview.titles.size() < std::min(lastRead + 1, kMaxColumns))
         preview.titles.append(QString());
 
+    // The weights of the wishes of a pattern, in a column of their own under the heading "重み".
+    qsizetype weightColumn = -1;
+    for (qsizetype i = 0; headed && weightColumn < 0 && i < records[heading].fields.size(); ++i)
+        if (folded(records[heading].fields[i]) == kWeightHeading)
+            weightColumn = i;
     QHash<std::pair<QString, QDate>, int> firstRow;
     QHash<QString, QString> noteFaults;
     for (qsizetype i = 0; i < records.size(); ++i) {
@@ -396,9 +425,9 @@ ImportPreview parseImport(const QByteArray& csv, const QSet<QString>& names, con
             refuse(*reason);
             continue;
         }
-        const auto kind = importedKind(kindCell);
-        if (!kind) {
-            refuse(kUnknownKind);
+        auto wish = importedWish(kindCell, weightColumn >= 0 ? record.fields.value(weightColumn) : QString());
+        if (const QString* reason = std::get_if<QString>(&wish)) {
+            refuse(*reason);
             continue;
         }
         const QString note = storableNote(noteCell.trimmed());
@@ -416,7 +445,8 @@ ImportPreview parseImport(const QByteArray& csv, const QSet<QString>& names, con
         }
         firstRow.insert({ name, day }, record.number);
         const bool replaces = existing.find(name, day).has_value();
-        preview.taken.append({ record.number, name, day, Wish { *kind, note }, replaces });
+        std::get<Wish>(wish).note = note;
+        preview.taken.append({ record.number, name, day, std::get<Wish>(wish), replaces });
         preview.replacing += replaces ? 1 : 0;
     }
     return preview;

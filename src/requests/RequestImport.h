@@ -61,8 +61,9 @@ struct ImportPreview {
 // - Cells are taken without the blanks around them; dates and kinds also in full-width forms
 //   (NFKC). Dates: "Y/M/D", "Y-M-D" (four-digit year) or "M/D" (the planned date of that month and
 //   day), leading zeros allowed. Kinds: "希望休" or "休"; "出勤不可", "×", "✕" or the letter x;
-//   "出勤希望", "○", "〇", "◯" or the letter o (either case). A second row for a name and date is
-//   refused.
+//   "出勤希望", "○", "〇", "◯" or the letter o (either case); "希望:夜" and "回避:夜" (either colon)
+//   wish for or avoid the pattern of that code, weighing what the column headed "重み" gives (1 to
+//   9, empty: 1). A second row for a name and date is refused.
 ImportPreview parseImport(const QByteArray& csv, const QSet<QString>& names, const QList<QDate>& dates,
     const Requests& existing, const ImportColumns& chosen);
 // The same with the columns the user chose last, which existing keeps.

@@ -36,9 +36,32 @@ bool honoured(Kind kind, const daychanges::RosterDay& day)
     return kind == Kind::WantsWork ? day.working() : day.off();
 }
 
+bool honoured(const Wish& wish, const daychanges::RosterDay& day)
+{
+    switch (wish.kind) {
+    case Kind::WantsPattern:
+        return day.code == wish.pattern;
+    case Kind::AvoidsPattern:
+        return day.code != wish.pattern;
+    case Kind::DayOff:
+    case Kind::CannotWork:
+    case Kind::WantsWork:
+        break;
+    }
+    return honoured(wish.kind, day);
+}
+
+QString wishWords(const Wish& wish)
+{
+    if (!isPatternKind(wish.kind))
+        return kindText(wish.kind);
+    return wish.pattern + (wish.kind == Kind::WantsPattern ? QStringLiteral("を希望") : QStringLiteral("は避けたい"))
+        + (wish.weight > kLeastWeight ? QStringLiteral("（重み%1）").arg(wish.weight) : QString());
+}
+
 QString wishText(const Wish& wish)
 {
-    QString text = QStringLiteral("希望：") + kindText(wish.kind);
+    QString text = QStringLiteral("希望：") + wishWords(wish);
     if (!wish.note.isEmpty())
         text += QStringLiteral("（") + wish.note + QStringLiteral("）");
     return text;
@@ -52,7 +75,7 @@ std::optional<CellWish> cellWish(
     const auto wish = requests.find(schedule.master().cell(0, row), schedule.dates()[day]);
     if (!wish)
         return std::nullopt;
-    return CellWish { *wish, !honoured(wish->kind, schedule.day(row, day)) };
+    return CellWish { *wish, !honoured(*wish, schedule.day(row, day)) };
 }
 
 QString markText(const CellWish& cell)
@@ -67,6 +90,12 @@ QString markText(const CellWish& cell)
         break;
     case Kind::WantsWork:
         mark = QStringLiteral("出");
+        break;
+    case Kind::WantsPattern:
+        mark = QStringLiteral("望");
+        break;
+    case Kind::AvoidsPattern:
+        mark = QStringLiteral("避");
         break;
     }
     return cell.against ? mark + QStringLiteral("！") : mark;
@@ -113,13 +142,12 @@ QStringList reportLines(const daychanges::EffectiveSchedule& schedule, const Req
                 continue;
             ++count;
             const daychanges::RosterDay entry = schedule.day(row, day);
-            if (honoured(wish->kind, entry))
+            if (honoured(*wish, entry))
                 continue;
             // One arg() call: a text that holds "%1" is not taken for a place to fill.
-            missed.append(
-                QStringLiteral("　%1/%2（%3） %4 ⇒ %5")
-                    .arg(QString::number(dates[day].month()), QString::number(dates[day].day()),
-                        views::weekdayKanji(schedule.weekdayCode(day)), kindText(wish->kind), entryText(entry)));
+            missed.append(QStringLiteral("　%1/%2（%3） %4 ⇒ %5")
+                              .arg(QString::number(dates[day].month()), QString::number(dates[day].day()),
+                                  views::weekdayKanji(schedule.weekdayCode(day)), wishWords(*wish), entryText(entry)));
         }
         if (count == 0)
             continue;

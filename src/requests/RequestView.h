@@ -21,8 +21,14 @@ namespace requests {
 // A wish is honoured when the day is a day off (any attribute but "勤務日", and not 明け, the
 // morning after a night) for "希望休" and "出勤不可", and a working day for "出勤希望".
 bool honoured(Kind kind, const daychanges::RosterDay& day);
+// Any wish: one of a pattern is honoured when the day is that pattern ("勤務希望"), or is not
+// ("勤務回避"); the others as above.
+bool honoured(const Wish& wish, const daychanges::RosterDay& day);
 
-// "希望：" + kind, with "（" + note + "）" when there is a note.
+// The kind, or for a wish of a pattern "夜を希望" / "夜は避けたい" with "（重み3）" above 1.
+QString wishWords(const Wish& wish);
+
+// "希望：" + wishWords(), with "（" + note + "）" when there is a note.
 QString wishText(const Wish& wish);
 
 // The wish of one cell of the change window and whether the effective entry goes against it.
@@ -38,7 +44,7 @@ std::optional<CellWish> cellWish(
     const daychanges::EffectiveSchedule& schedule, const Requests& requests, int row, int day);
 
 // The mark shown inside the cell beside the schedule symbol: "休" (希望休), "不" (出勤不可) or
-// "出" (出勤希望), followed by "！" when the entry goes against the wish.
+// "出" (出勤希望), "望" (勤務希望), "避" (勤務回避), followed by "！" when the entry goes against the wish.
 QString markText(const CellWish& cell);
 
 // What the cell's tool tip and accessible description add, one text per line: wishText(), then

@@ -1,6 +1,7 @@
 #include "requests/Requests.h"
 
 #include "data/Table.h"
+#include "patterns/ShiftPatterns.h"
 #include "platform/TextCodec.h"
 
 #include <algorithm>
@@ -16,16 +17,33 @@ QString kindText(Kind kind)
         return QStringLiteral("出勤不可");
     case Kind::WantsWork:
         return QStringLiteral("出勤希望");
+    case Kind::WantsPattern:
+        return QStringLiteral("勤務希望");
+    case Kind::AvoidsPattern:
+        return QStringLiteral("勤務回避");
     }
     return {};
 }
 
 std::optional<Kind> kindOf(QStringView text)
 {
-    for (const Kind kind : { Kind::DayOff, Kind::CannotWork, Kind::WantsWork })
+    for (const Kind kind : { Kind::DayOff, Kind::CannotWork, Kind::WantsWork, Kind::WantsPattern, Kind::AvoidsPattern })
         if (text == kindText(kind))
             return kind;
     return std::nullopt;
+}
+
+QString patternFault(const Wish& wish)
+{
+    if (!isPatternKind(wish.kind))
+        return wish.pattern.isEmpty() && wish.weight == kLeastWeight
+            ? QString()
+            : QStringLiteral("この希望には勤務も重みもありません");
+    if (const QString fault = patterns::codeFault(wish.pattern); !fault.isEmpty())
+        return QStringLiteral("勤務の") + fault;
+    if (wish.weight < kLeastWeight || wish.weight > kMostWeight)
+        return QStringLiteral("重みは1から9までです");
+    return {};
 }
 
 QString noteFault(const QString& note)

@@ -17,7 +17,19 @@ enum class Kind {
     DayOff, // "希望休": wishes the day off
     CannotWork, // "出勤不可": cannot work that day
     WantsWork, // "出勤希望": wants to work that day
+    WantsPattern, // "勤務希望": wants to work a pattern that day ("夜を希望")
+    AvoidsPattern, // "勤務回避": would rather not work a pattern that day ("夜は避けたい")
 };
+
+// Whether the kind names a pattern and carries a weight.
+inline bool isPatternKind(Kind kind)
+{
+    return kind == Kind::WantsPattern || kind == Kind::AvoidsPattern;
+}
+
+// How much a wish of a pattern weighs against the others, from 1 to 9.
+inline constexpr int kLeastWeight = 1;
+inline constexpr int kMostWeight = 9;
 
 // The kind as the file, the menu and the reports name it.
 QString kindText(Kind kind);
@@ -38,11 +50,28 @@ QString noteFault(const QString& note);
 QString storableNote(QString note);
 
 struct Wish {
+    // A wish of the plain kinds is given as { kind, note }; one of a pattern adds the code and
+    // the weight.
+    Wish(Kind kind = Kind::DayOff, QString note = {}, QString pattern = {}, int weight = kLeastWeight)
+        : kind(kind)
+        , note(std::move(note))
+        , pattern(std::move(pattern))
+        , weight(weight)
+    {
+    }
+
     Kind kind = Kind::DayOff;
     QString note;
+    QString pattern; // the pattern's code of a wish of a pattern; empty for the other kinds
+    int weight = kLeastWeight; // of a wish of a pattern
 
     bool operator==(const Wish&) const = default;
 };
+
+// Why a wish's pattern and weight cannot be kept, or the empty text: a wish of a pattern names a
+// code of one or two characters (as patterns::codeFault() takes it) and weighs 1 to 9; a wish of
+// another kind names no pattern and weighs 1.
+QString patternFault(const Wish& wish);
 
 struct Request {
     QString name;

@@ -6,6 +6,8 @@
 
 #include <QDate>
 #include <QList>
+#include <QMap>
+#include <QString>
 #include <array>
 
 namespace daychanges {
@@ -18,8 +20,10 @@ class EffectiveSchedule;
 namespace targets {
 
 // The row a date takes: the date's own row, else the holiday row when the date is a national
-// holiday and that row has a target, else the row of the date's weekday.
-const TargetRow& rowFor(const TargetTable& table, QDate date);
+// holiday and that row has a target, else the row of the date's weekday. The rows per hour, those
+// of one qualification and those of the patterns each choose so on their own.
+const TargetRow& rowFor(const DayRows<TargetRow>& rows, QDate date);
+const PatternRow& rowFor(const DayRows<PatternRow>& rows, QDate date);
 
 // The hours a day's entry covers for at least 30 minutes, counted from 0:00 of its date: hours
 // 24 to 47 are the next date's 0 to 23. A working day from start S to end U covers [S, U), or,
@@ -49,20 +53,41 @@ struct HourCoverage {
     Status status = Status::None;
 };
 
+using HourCoverages = std::array<HourCoverage, kHours>;
+
+// One pattern with a target on a date: the people working it that day.
+struct PatternCoverage {
+    QString code;
+    int count = 0;
+    HourTarget target;
+    Status status = Status::None;
+};
+
 struct DayCoverage {
     QDate date;
     bool holiday = false; // a national holiday
-    std::array<HourCoverage, kHours> hours {};
+    HourCoverages hours {};
+    // By tag, for the tags with a target on the date: the people at work who carry it.
+    QMap<QString, HourCoverages> qualifications;
+    // The patterns with a target on the date, in the order of the workplace's patterns.
+    QList<PatternCoverage> patterns;
 
     bool hasTarget() const;
+    // Whether an hour, a qualification's hour or a pattern has the status.
     bool has(Status status) const;
-    // Σ (least − count) over the short hours and Σ (count − most) over the over hours.
+    // Of the people per hour: Σ (least − count) over the short hours and Σ (count − most) over
+    // the over hours.
     int shortPersonHours() const;
     int overPersonHours() const;
+    // The same of the qualifications' hours (a least only) and of the patterns, in people.
+    int qualificationShortHours() const;
+    int patternShort() const;
+    int patternOver() const;
 };
 
-// Every date of the schedule's period, over the employees who count toward the targets (not
-// "人数に数えない"). The morning part of a night shift that started the day
+// Every date of the schedule's period. Who carries a tag comes from the staff lines of the
+// workplace's patterns, who works a pattern from the typed roster; a person marked
+// "人数に数えない" counts toward no target. The morning part of a night shift that started the day
 // before the period counts on its first date; one that ends after its last date is left out.
 QList<DayCoverage> periodCoverage(const TargetTable& table, const daychanges::EffectiveSchedule& schedule);
 

@@ -82,15 +82,15 @@ std::optional<HourTarget> parseField(QStringView text, QString* fault)
 
 bool TargetTable::isEmpty() const
 {
-    return std::all_of(weekdays.begin(), weekdays.end(), isEmptyRow) && isEmptyRow(holiday) && dates.isEmpty();
+    return DayRows::isEmpty() && qualifications.isEmpty() && patterns.isEmpty();
 }
 
-void TargetTable::setDate(QDate date, const TargetRow& row)
+void TargetTable::setQualification(const QString& tag, const DayRows<TargetRow>& rows)
 {
-    if (isEmptyRow(row))
-        dates.remove(date);
+    if (rows.isEmpty())
+        qualifications.remove(tag);
     else
-        dates.insert(date, row);
+        qualifications.insert(tag, rows);
 }
 
 QString weekdayKey(int code)

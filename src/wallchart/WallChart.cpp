@@ -235,8 +235,8 @@ Extras extrasOf(const TFormData& data, const daychanges::EffectiveSchedule& sche
         const QString name = schedule.master().cell(0, row);
         for (int day = 0; day < schedule.days(); ++day)
             if (const auto wish = data.staffRequests.find(name, schedule.dates()[day]))
-                wishes << StaffRequest { schedule.dates()[day], requests::kindText(wish->kind), wish->note,
-                    requests::honoured(wish->kind, schedule.day(row, day)) };
+                wishes << StaffRequest { schedule.dates()[day], requests::wishWords(*wish), wish->note,
+                    requests::honoured(*wish, schedule.day(row, day)) };
     }
     return extras;
 }

@@ -158,6 +158,17 @@ TEST(Csv, TheShortAndOverPersonHoursFollowOnlyWhenTheShopHasTargets)
     }
     EXPECT_NE(csvOf(PeriodChoice::Next).left(40), plain.left(40)) << "the next period's own dates";
 
+    // A pattern's target adds the rows of the people short and over after them, and only those:
+    // nobody works 夜 on the Mondays that need one.
+    data.staffTargets.patterns.weekday(2) = { { QStringLiteral("夜"), { 1, -1 } } };
+    const QString text = QString::fromUtf8(csvOf(PeriodChoice::Registered));
+    const QStringList rows = text.split(QStringLiteral("\r\n"));
+    ASSERT_GE(rows.size(), 3);
+    EXPECT_TRUE(rows[rows.size() - 3].startsWith(QStringLiteral("勤務の不足人数,1,0,0,0,0,0,0,1,")))
+        << rows[rows.size() - 3].toStdString();
+    EXPECT_TRUE(rows[rows.size() - 2].startsWith(QStringLiteral("勤務の超過人数,0,0,")));
+    EXPECT_FALSE(text.contains(QStringLiteral("資格の不足人時")));
+
     data.staffTargets = {};
     EXPECT_EQ(csvOf(PeriodChoice::Registered), plain);
 }

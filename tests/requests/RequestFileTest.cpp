@@ -120,3 +120,38 @@ TEST(RequestFile, SavedLinesGoByDateThenMasterRowThenNameAndReadBackTheSame)
         QStringList({ "▼ 希望ファイル zelrotandata6.zel の次の行は読み込めませんでした．", "",
             "　3 行目：希望の種類が不正です" }));
 }
+
+TEST(RequestFile, AWishOfAPatternCarriesItsCodeAndWeightInTwoFieldsOfItsOwn)
+{
+    const struct {
+        QString line;
+        QString reason; // empty: taken
+    } cases[] = {
+        { "佐藤,2026,5,11,勤務希望,,夜,1,", {} },
+        { "佐藤,2026,5,11,勤務回避,子の送迎,A1,9,", {} },
+        { "佐藤,2026,5,11,勤務希望,,夜,0,", "重みは1から9までです" },
+        { "佐藤,2026,5,11,勤務希望,,夜,10,", "重みは1から9までです" },
+        { "佐藤,2026,5,11,勤務希望,,夜,,", "重みは1から9までです" },
+        { "佐藤,2026,5,11,勤務希望,,夜,３,", "重みは1から9までです" },
+        { "佐藤,2026,5,11,勤務回避,,,1,", "勤務の記号がありません" },
+        { "佐藤,2026,5,11,勤務回避,,夜勤帯,1,", "勤務の記号は1文字か2文字です" },
+        // A six-field reader would misread neither form: each needs its own count.
+        { "佐藤,2026,5,11,勤務希望,,", "勤務希望・勤務回避の行の項目数が8ではありません" },
+        { "佐藤,2026,5,11,希望休,,夜,1,", kFieldCount },
+        { "佐藤,2026,5,11,勤務希望,,夜,", kFieldCount },
+    };
+    for (const auto& c : cases) {
+        const requestfile::ReadResult read = requestfile::read(sjis(c.line + "\r\n"));
+        if (c.reason.isEmpty()) {
+            EXPECT_TRUE(read.rejected.isEmpty()) << c.line.toStdString();
+            EXPECT_EQ(requestfile::serialize(read.requests, Table(1, 1)), sjis(c.line + "\r\n"))
+                << c.line.toStdString();
+        } else {
+            ASSERT_EQ(read.rejected.size(), 1) << c.line.toStdString();
+            EXPECT_EQ(read.rejected[0].reason, c.reason) << c.line.toStdString();
+        }
+    }
+    const auto wish = requestfile::read(sjis("佐藤,2026,5,11,勤務回避,子の送迎,A1,9,\r\n"))
+                          .requests.find("佐藤", QDate(2026, 5, 11));
+    EXPECT_EQ(wish, (Wish { Kind::AvoidsPattern, "子の送迎", "A1", 9 }));
+}

@@ -300,3 +300,26 @@ TEST(RequestImport, HeadingsNameTheColumnsInAnyOrderAndChosenColumnsReadTheRest)
     remembering.setImportColumns(chosen);
     EXPECT_EQ(requests::parseImport("x,山田,5/14,休\r\n", kNames, planned, remembering).taken.size(), 1);
 }
+
+TEST(RequestImport, AWishOfAPatternNamesItsCodeAfterAColonAndTakesAnOptionalWeight)
+{
+    const QString text = "氏名,日付,種類,重み,メモ\r\n"
+                         "山田,2026/5/14,希望:夜,,\r\n"
+                         "佐藤,2026/5/14,回避：夜,3,子の送迎\r\n"
+                         "鈴木,2026/5/14,希望:日,９,\r\n"
+                         "山田,2026/5/15,希望:夜,0,\r\n"
+                         "山田,2026/5/16,回避:夜,10,\r\n"
+                         "山田,2026/5/17,希望:,,\r\n"
+                         "山田,2026/5/18,希望休,5,\r\n";
+    const requests::ImportPreview preview
+        = requests::parseImport(text.toUtf8(), kNames, period(), requests::Requests(), ImportColumns());
+    EXPECT_EQ(preview.taken,
+        (QList<ImportRow> { { 2, "山田", QDate(2026, 5, 14), Wish { Kind::WantsPattern, {}, "夜", 1 }, false },
+            { 3, "佐藤", QDate(2026, 5, 14), Wish { Kind::AvoidsPattern, "子の送迎", "夜", 3 }, false },
+            { 4, "鈴木", QDate(2026, 5, 14), Wish { Kind::WantsPattern, {}, "日", 9 }, false },
+            // A weight means nothing to the other kinds.
+            { 8, "山田", QDate(2026, 5, 18), Wish { Kind::DayOff, {} }, false } }));
+    EXPECT_EQ(preview.refused,
+        (QList<RejectedLine> {
+            { 5, "重みは1から9までです" }, { 6, "重みは1から9までです" }, { 7, "勤務の記号がありません" } }));
+}

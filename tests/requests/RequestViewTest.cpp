@@ -133,3 +133,27 @@ TEST_F(RequestReport, TheReportListsEachEmployeesWishesNotHonouredAndTheRateRoun
         QStringList(
             { "【希望の反映状況】", "期間：2026/5/12～2026/6/20（40日間）", "", "　期間中の希望はありません．" }));
 }
+
+TEST(RequestView, AWishOfAPatternIsHonouredByThatPatternAndAnAvoidanceByAnyOtherDay)
+{
+    // 佐藤 works 夜 on 11 May, 明 on 12 May, 日 on 13 May; 田中 日 on 11 May.
+    WardSample ward;
+    const QDate night = WardSample::kNight;
+    requests::Requests wishes;
+    wishes.set("佐藤", night, { Kind::WantsPattern, {}, "夜", 1 });
+    wishes.set("佐藤", night.addDays(1), { Kind::AvoidsPattern, {}, "夜", 1 }); // 明 is not 夜
+    wishes.set("佐藤", night.addDays(2), { Kind::WantsPattern, "研修", "夜", 3 }); // 日
+    wishes.set("田中", night, { Kind::AvoidsPattern, {}, "日", 9 });
+    const EffectiveSchedule schedule(ward.period.data);
+    const auto cell = requests::cellWish(schedule, wishes, 2, schedule.dayOf(night));
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(requests::markText(*cell), "避！");
+    EXPECT_EQ(requests::cellNotes(*cell), (QStringList { "希望：日は避けたい（重み9）", "希望と異なる" }));
+    EXPECT_EQ(requests::markText(*requests::cellWish(schedule, wishes, 1, schedule.dayOf(night))), "望");
+
+    const QStringList lines = requests::reportLines(schedule, wishes);
+    const QStringList expected { "■ 佐藤 ： 希望 3 件，反映 2 件", "　5/13（水） 夜を希望（重み3） ⇒ 8:30～17:15",
+        "■ 田中 ： 希望 1 件，反映 0 件", "　5/11（月） 日は避けたい（重み9） ⇒ 8:30～17:15", "",
+        "◆ 反映率 50%（2／4 件）" };
+    EXPECT_EQ(lines.mid(3), expected) << lines.join('\n').toStdString();
+}

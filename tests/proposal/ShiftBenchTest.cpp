@@ -1,4 +1,5 @@
 #include "proposal/ShiftBench.h"
+#include "proposal/Model.h"
 #include "proposal/ShiftBenchCheck.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,38 @@ Problem small()
     const shiftbench::Read read = shiftbench::read(QString::fromUtf8(kSmall));
     EXPECT_EQ(read.error, QString());
     return read.problem.value_or(Problem {});
+}
+
+// What the engine's model counts for a roster of the problem's mapped instance: its hard
+// breaches and its one aim, the penalty. None when the roster works a day the instance holds off.
+struct ModelVerdict {
+    bool breaks = false;
+    double penalty = 0;
+};
+
+std::optional<ModelVerdict> modelVerdict(const Problem& p, const Roster& roster)
+{
+    const proposal::Instance instance = shiftbench::instanceOf(p);
+    const proposal::Model model = proposal::buildModel(instance);
+    proposal::Choice choice;
+    for (const proposal::FreeDay& free : model.freeDays) {
+        const QList<proposal::Option>& options = instance.employees[free.employee].days[free.day].options;
+        const int shift = roster[free.employee][free.day];
+        int o = 0;
+        while (o < options.size() && options[o].pattern != shift)
+            ++o;
+        if (o == options.size())
+            return std::nullopt;
+        choice.append(o);
+    }
+    for (int e = 0; e < instance.employees.size(); ++e) {
+        for (int d = 0; d < instance.days; ++d) {
+            if (!instance.employees[e].days[d].free && roster[e][d] != -1)
+                return std::nullopt;
+        }
+    }
+    const proposal::Counts counts = model.proposalOf(choice).counts;
+    return ModelVerdict { counts.hard > 0, proposal::valueOf(counts, instance.aims.value(0)) };
 }
 
 } // namespace
@@ -172,7 +205,15 @@ TEST(ShiftBenchCheck, EachRuleBrokenOnceAndThePenaltyOfAKnownRoster)
     for (const auto& c : cases) {
         const QStringList expected = c.breach ? QStringList { QString::fromUtf8(c.breach) } : QStringList();
         EXPECT_EQ(shiftbench::check(p, { c.a, c.b }).breaches, expected) << (c.breach ? c.breach : "none");
+        // The mapped instance's model sees the same breach, for every roster it can hold.
+        if (const std::optional<ModelVerdict> model = modelVerdict(p, { c.a, c.b }))
+            EXPECT_EQ(model->breaks, c.breach != nullptr) << (c.breach ? c.breach : "none");
     }
+    const std::optional<ModelVerdict> model = modelVerdict(p, good);
+    ASSERT_TRUE(model.has_value());
+    EXPECT_FALSE(model->breaks);
+    EXPECT_EQ(model->penalty, verdict.penalty);
+    EXPECT_EQ(shiftbench::rosterText(p, good), QStringLiteral("A,D,D,-,-,-,-,-\nB,-,-,-,L,-,D,D\n"));
     EXPECT_EQ(
         shiftbench::check(p, { good[0] }).breaches, QStringList({ QStringLiteral("1 roster lines for 2 staff") }));
 }

@@ -1,6 +1,7 @@
 """What the accessibility road tests share: finding the program and its objects on the bus and
 using them as a screen reader or an automation tool would."""
 import os
+import re
 import subprocess
 import sys
 import time
@@ -123,3 +124,18 @@ def choose(table, cells):
             obj = grid.getAccessibleAt(row, column)
             if obj.getState().contains(pyatspi.STATE_SELECTED) != ((row, column) in cells):
                 do(obj, "Toggle")
+
+
+def short_hours(app, frame):
+    """The shortage list's total of short person-hours."""
+    press_without_waiting(find(frame, "menu item", "人員過不足一覧"))
+    view = wait(lambda: find(app, "frame", "人員過不足一覧"), "the shortage list")
+
+    def total():
+        text = find(view, "text", "人員過不足一覧").queryText().getText(0, -1)
+        return re.search(r"不足合計：(\d+)人時", text)
+
+    hours = int(wait(total, "the shortage list's totals").group(1))
+    do(find(view, "menu item", "閉じる"), "Press")
+    wait(lambda: find(app, "frame", NORMAL_CAPTION), "the main window back")
+    return hours

@@ -11,7 +11,7 @@ import subprocess
 import sys
 import tempfile
 
-from atspi_road import NORMAL_CAPTION, do, fail, find, press_without_waiting, start_program, wait
+from atspi_road import NORMAL_CAPTION, do, fail, find, press_without_waiting, short_hours, start_program, wait
 
 PROGRAM, DEMO_DATA = sys.argv[1], sys.argv[2]
 
@@ -21,21 +21,6 @@ PROGRAM, DEMO_DATA = sys.argv[1], sys.argv[2]
 def finish(program, frame):
     do(find(frame, "menu item", "終了(X)"), "Press")
     program.wait(timeout=30)
-
-
-def short_hours(app, frame):
-    """The shortage list's total of short person-hours."""
-    press_without_waiting(find(frame, "menu item", "人員過不足一覧"))
-    view = wait(lambda: find(app, "frame", "人員過不足一覧"), "the shortage list")
-
-    def total():
-        text = find(view, "text", "人員過不足一覧").queryText().getText(0, -1)
-        return re.search(r"不足合計：(\d+)人時", text)
-
-    hours = int(wait(total, "the shortage list's totals").group(1))
-    do(find(view, "menu item", "閉じる"), "Press")
-    wait(lambda: find(app, "frame", NORMAL_CAPTION), "the main window back")
-    return hours
 
 
 def main():

@@ -11,7 +11,7 @@ import subprocess
 import sys
 import tempfile
 
-from atspi_road import NORMAL_CAPTION, do, fail, find, press_without_waiting, start_program, wait
+from atspi_road import NORMAL_CAPTION, do, fail, find, press_without_waiting, short_hours, start_program, wait
 
 PROGRAM, DEMO_DATA = sys.argv[1], sys.argv[2]
 WARD_TIMES = (",勤務日,8,30,17,15,465,", ",勤務日,12,00,20,45,465,", ",勤務日,16,30,9,00,870,")
@@ -52,20 +52,6 @@ def propose_and_adopt(app, frame):
     do(wait(lambda: find(window, "push button", "閉じる"), "the button 閉じる"), "Press")
     wait(lambda: find(app, "frame", NORMAL_CAPTION), "the main window back")
     return line
-
-
-def short_hours(app, frame):
-    press_without_waiting(find(frame, "menu item", "人員過不足一覧"))
-    view = wait(lambda: find(app, "frame", "人員過不足一覧"), "the shortage list")
-
-    def total():
-        text = find(view, "text", "人員過不足一覧").queryText().getText(0, -1)
-        return re.search(r"不足合計：(\d+)人時", text)
-
-    hours = int(wait(total, "the shortage list's totals").group(1))
-    do(find(view, "menu item", "閉じる"), "Press")
-    wait(lambda: find(app, "frame", NORMAL_CAPTION), "the main window back")
-    return hours
 
 
 def findings(frame):
